@@ -1,0 +1,32 @@
+# Two entry points: `make run` starts the camera station in a ready installation,
+# `make test` builds with sanitizers and runs every test.
+BUILD      ?= build
+TESTBUILD  ?= build-test
+RUNDIR     ?= $(BUILD)/run
+JOBS       ?= $(shell nproc)
+MEDIUM      = $(BUILD)/medium/摄像头拍照(动画)Snapo2011
+
+.PHONY: run test deps build build-test fuzz bench clean
+
+deps:
+	scripts/install-deps
+
+build: deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVX7_BUILD_TESTS=OFF
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	scripts/run-station "$(MEDIUM)" "$(RUNDIR)"
+
+build-test: deps
+	cmake -S . -B $(TESTBUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVX7_SANITIZE=ON -DVX7_BUILD_BENCH=OFF
+	cmake --build $(TESTBUILD) -j $(JOBS)
+
+test: build-test
+	cd $(TESTBUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 600
+
+bench: build
+	$(BUILD)/bin/vx7bench
+
+clean:
+	rm -rf $(BUILD) $(TESTBUILD)

@@ -1,0 +1,150 @@
+#include "SoundPlayer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QSet>
+#include <QLoggingCategory>
+#include <QUrl>
+
+#include <gst/gst.h>
+
+#include <mutex>
+
+#include <unistd.h>
+
+Q_LOGGING_CATEGORY(lcSound, "vx7.platform.sound")
+
+namespace vx7::platform {
+namespace {
+
+struct Playback {
+    GstElement* pipeline = nullptr;
+    guint watch = 0;
+};
+
+void EnsureGst() {
+    static std::once_flag once;
+    std::call_once(once, [] { gst_init(nullptr, nullptr); });
+}
+
+// True when an automatic audio sink can be opened on this machine.
+bool AudioOutputAvailable() {
+    static const bool available = [] {
+        GstElement* sink = gst_element_factory_make("autoaudiosink", nullptr);
+        if (!sink)
+            return false;
+        const GstStateChangeReturn r = gst_element_set_state(sink, GST_STATE_READY);
+        gst_element_set_state(sink, GST_STATE_NULL);
+        gst_object_unref(sink);
+        return r != GST_STATE_CHANGE_FAILURE;
+    }();
+    return available;
+}
+
+class GstSoundPlayer final : public SoundPlayer {
+public:
+    GstSoundPlayer() { EnsureGst(); }
+    ~GstSoundPlayer() override {
+        for (Playback* p : std::as_const(active_))
+            Release(p);
+        active_.clear();
+    }
+
+    void Play(const QString& path) override {
+        const QString file = LocalFileFor(path);
+        if (file.isEmpty() || !QFileInfo(file).isFile())
+            return;
+        GstElement* bin = gst_element_factory_make("playbin", nullptr);
+        if (!bin)
+            return;
+        const QByteArray uri = QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()).toEncoded();
+        g_object_set(bin, "uri", uri.constData(), nullptr);
+        GstElement* sink = gst_element_factory_make(AudioOutputAvailable() ? "autoaudiosink" : "fakesink", nullptr);
+        if (sink) {
+            if (!AudioOutputAvailable())
+                g_object_set(sink, "sync", TRUE, nullptr);
+            g_object_set(bin, "audio-sink", sink, nullptr);
+        }
+        // No video output is ever wanted for sounds.
+        if (GstElement* vsink = gst_element_factory_make("fakesink", nullptr))
+            g_object_set(bin, "video-sink", vsink, nullptr);
+
+        auto* p = new Playback{bin, 0};
+        GstBus* bus = gst_element_get_bus(bin);
+        p->watch = gst_bus_add_watch(bus, &GstSoundPlayer::OnBus, new Context{this, p});
+        gst_object_unref(bus);
+        active_.insert(p);
+        if (gst_element_set_state(bin, GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE) {
+            qCDebug(lcSound) << "cannot play" << file;
+            Finish(p);
+        }
+    }
+
+    int ActiveCount() const override { return static_cast<int>(active_.size()); }
+
+private:
+    struct Context {
+        GstSoundPlayer* self;
+        Playback* playback;
+    };
+
+    static gboolean OnBus(GstBus*, GstMessage* msg, gpointer data) {
+        auto* ctx = static_cast<Context*>(data);
+        switch (GST_MESSAGE_TYPE(msg)) {
+        case GST_MESSAGE_EOS:
+        case GST_MESSAGE_ERROR:
+            ctx->self->Finish(ctx->playback);
+            delete ctx;
+            return G_SOURCE_REMOVE;
+        default:
+            return G_SOURCE_CONTINUE;
+        }
+    }
+
+    void Finish(Playback* p) {
+        if (!active_.remove(p))
+            return;
+        p->watch = 0; // removed by returning G_SOURCE_REMOVE or never dispatched again
+        Release(p);
+    }
+
+    static void Release(Playback* p) {
+        if (p->watch)
+            g_source_remove(p->watch);
+        gst_element_set_state(p->pipeline, GST_STATE_NULL);
+        gst_object_unref(p->pipeline);
+        delete p;
+    }
+
+    // playbin cannot read Qt resources: bundled sounds are written once to a
+    // temporary file and played from there.
+    QString LocalFileFor(const QString& path) {
+        if (!path.startsWith(QLatin1String(":/")))
+            return path;
+        if (const auto it = extracted_.constFind(path); it != extracted_.constEnd())
+            return *it;
+        QFile res(path);
+        if (!res.open(QIODevice::ReadOnly))
+            return QString();
+        QString name = path.mid(2);
+        name.replace(QLatin1Char('/'), QLatin1Char('_'));
+        const QString target = QDir::temp().filePath(QStringLiteral("vx7-%1-%2").arg(static_cast<qint64>(::getpid())).arg(name));
+        QFile out(target);
+        if (!out.open(QIODevice::WriteOnly) || out.write(res.readAll()) < 0)
+            return QString();
+        out.close();
+        extracted_.insert(path, target);
+        return target;
+    }
+
+    QSet<Playback*> active_;
+    QHash<QString, QString> extracted_;
+};
+
+} // namespace
+
+std::unique_ptr<SoundPlayer> MakeSoundPlayer() { return std::make_unique<GstSoundPlayer>(); }
+
+} // namespace vx7::platform
