@@ -1,0 +1,12 @@
+#include "Commands.h"
+
+#include <cstdio>
+
+namespace vx7::tools {
+
+int RunDm3Command(const QStringList&) {
+    std::fputs("vx7tool: this command family is not built yet\n", stderr);
+    return 2;
+}
+
+} // namespace vx7::tools
