@@ -1,0 +1,53 @@
+#include "AnimatedPicture.h"
+
+#include <QMetaObject>
+#include <QPainter>
+#include <QPaintEvent>
+
+namespace vx7::animation {
+
+AnimatedPicture::AnimatedPicture(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    model_.SetRepaintRequest([this] {
+        // Called on the drawing thread: post, never paint. Stop() detaches this before
+        // the control goes away, and posted events die with their receiver.
+        QMetaObject::invokeMethod(this, [this] { update(); }, Qt::QueuedConnection);
+    });
+}
+
+AnimatedPicture::~AnimatedPicture() { model_.Stop(); }
+
+QColor AnimatedPicture::ButtonFace() const { return palette().color(QPalette::Button); }
+
+bool AnimatedPicture::LoadFile(const QString& path) {
+    const bool ok = model_.LoadFile(path, ButtonFace());
+    Prepare(ok);
+    return ok;
+}
+
+bool AnimatedPicture::Load(const QByteArray& data) {
+    const bool ok = model_.Load(data, ButtonFace());
+    Prepare(ok);
+    return ok;
+}
+
+void AnimatedPicture::Prepare(bool loaded) {
+    if (loaded)
+        resize(model_.ScreenSize());
+    update();
+}
+
+bool AnimatedPicture::Draw() {
+    const bool ok = model_.Draw();
+    update();
+    return ok;
+}
+
+void AnimatedPicture::Stop() { model_.Stop(); }
+
+void AnimatedPicture::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    model_.Paint([&](const QImage& image) { painter.drawImage(event->rect(), image, event->rect()); });
+}
+
+} // namespace vx7::animation
