@@ -1,0 +1,94 @@
+#include "MaterialCatalogue.h"
+
+#include "MaterialPackageReader.h"
+#include "MaterialsLog.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace vx7::materials {
+namespace {
+
+QString Join(const QString& folder, const QString& name) {
+    if (folder.isEmpty() || folder.endsWith(QLatin1Char('/')))
+        return folder + name;
+    return folder + QLatin1Char('/') + name;
+}
+
+} // namespace
+
+MaterialCatalogue::MaterialCatalogue(const QString& installFolder) : installFolder_(installFolder) {}
+
+QString MaterialCatalogue::PackagePath(const QString& category) const {
+    return Join(Join(installFolder_, LibraryFolderName()), category + QStringLiteral(".dm3"));
+}
+
+bool MaterialCatalogue::LoadPackage(const QString& category, QString* error) {
+    // Category names are file titles from the library folder; one that names another
+    // folder would read a package from outside the library.
+    if (category.isEmpty() || category.contains(QLatin1Char('/'))) {
+        if (error)
+            *error = QStringLiteral("not a category name: \"%1\"").arg(category);
+        return false;
+    }
+    const QString path = PackagePath(category);
+    QString why;
+    auto package = MaterialPackageReader::ReadFile(path, &why);
+    if (!package) {
+        qCWarning(lcMaterials) << "package not loaded:" << why;
+        if (error)
+            *error = why;
+        return false;
+    }
+    pictureFolder_ = ResolvePictureFolder(package->pictureFolder, category);
+    package_ = std::move(*package);
+    loadedCategory_ = category;
+    loaded_ = true;
+    return true;
+}
+
+QString MaterialCatalogue::ResolvePictureFolder(const QString& stored, const QString& category) const {
+    if (!stored.isEmpty()) {
+        // A relative folder is relative to the installation folder, the program's working folder.
+        const QString candidate = QDir::isAbsolutePath(stored) ? stored : Join(installFolder_, stored);
+        if (QFileInfo::exists(candidate))
+            return candidate;
+    }
+    return Join(Join(installFolder_, category), PictureSubfolderName());
+}
+
+QStringList MaterialCatalogue::FillGroupCombo() const {
+    QStringList entries{AllGroupsEntry()};
+    for (const MaterialRecord& rec : package_.records)
+        if (rec.IsTitle())
+            entries.append(rec.title);
+    return entries;
+}
+
+std::vector<int> MaterialCatalogue::FilterMaterials(int groupIndex) const {
+    std::vector<int> listed;
+    if (groupIndex < 0 || groupIndex > 255 - 64)
+        return listed;
+    const char letter = static_cast<char>(64 + groupIndex);
+    for (int i = 0; i < ItemCount(); ++i) {
+        const MaterialRecord& rec = package_.records[static_cast<size_t>(i)];
+        if (rec.IsListable() && (groupIndex == 0 || rec.group == letter))
+            listed.push_back(i);
+    }
+    return listed;
+}
+
+QString MaterialCatalogue::MaterialPicturePath(int record) const {
+    const MaterialRecord* rec = Record(record);
+    if (!rec)
+        return QString();
+    return Join(pictureFolder_, rec->pictureName + QStringLiteral(".png"));
+}
+
+const MaterialRecord* MaterialCatalogue::Record(int index) const {
+    if (index < 0 || index >= ItemCount())
+        return nullptr;
+    return &package_.records[static_cast<size_t>(index)];
+}
+
+} // namespace vx7::materials
