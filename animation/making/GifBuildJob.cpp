@@ -1,6 +1,6 @@
 #include "GifBuildJob.h"
 
-#include "AnimationWorkLog.h"
+#include "animation/AnimationLog.h"
 #include "GifEngine.h"
 #include "camera/photo/ImageFiles.h"
 
@@ -72,7 +72,7 @@ GifBuildResult GifBuildJob::Run(const GifBuildRequest& request, const Progress& 
             // then finds nothing and the writer leaves the frame out.
             source = request.workBmps.at(i);
             if (!camera::SaveImageAs(encoders_, QStringLiteral("BMP"), picture, source, 100)) {
-                qCInfo(lcAnimationWork) << "cannot re-encode" << picture;
+                qCInfo(lcAnimation) << "cannot re-encode" << picture;
                 QFile::remove(source);
             }
         }

@@ -25,7 +25,7 @@ bool GifBuildRunner::Start(const GifBuildRequest& request) {
         // owner cannot be destroyed before this thread is joined.
         const auto result = job_.Run(
             request,
-            [this](int done, int total, const QString& text) {
+            [this, generation](int done, int total, const QString& text) {
                 QMetaObject::invokeMethod(this, [this, done, total, text, generation] {
                     if (generation == generation_)
                         emit Progress(done, total, text);

@@ -52,7 +52,13 @@ public:
 
     // Current mode; also takes note of the end of the file and of playback errors.
     virtual Mode CurrentMode() = 0;
-    static int ModeNumber(Mode mode);
+    static int ModeNumber(Mode mode) {
+        switch (mode) {
+        case Mode::Playing: return kModePlaying;
+        case Mode::Paused: return kModePaused;
+        default: return kModeStopped;
+        }
+    }
 
     // The latest decoded frame (null before the first).
     virtual QImage CurrentFrame() const = 0;
@@ -61,8 +67,5 @@ public:
 };
 
 using VideoPlayerFactory = std::function<std::unique_ptr<VideoPlayer>()>;
-
-// The GStreamer player (playbin with an application sink for the pictures).
-std::unique_ptr<VideoPlayer> MakeGstVideoPlayer();
 
 } // namespace vx7::animation

@@ -1,3 +1,0 @@
-#include "AnimationWorkLog.h"
-
-Q_LOGGING_CATEGORY(lcAnimationWork, "vx7.animation.work")
