@@ -39,8 +39,8 @@ bool BurstGifMaker::MakeBurstGif(const QStringList& burstPhotos, const QString& 
     return true;
 }
 
-void BurstGifMaker::OnFinished(const GifBuildResult& result) {
-    const bool built = result.outcome == GifBuildResult::Outcome::Built;
+void BurstGifMaker::OnFinished(const GifJobResult& result) {
+    const bool built = result.outcome == GifJobResult::Outcome::Built;
     if (built && hooks_.recordLastMade)
         hooks_.recordLastMade({GifPaths::LastMadeName(pendingName_), LastMadeFile::kGif});
     if (hooks_.setControlsEnabled)

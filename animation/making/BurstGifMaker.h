@@ -47,10 +47,10 @@ public:
     static QString Question(const QString& photoName);
 
 signals:
-    void Done(const vx7::animation::GifBuildResult& result);
+    void Done(const vx7::animation::GifJobResult& result);
 
 private:
-    void OnFinished(const GifBuildResult& result);
+    void OnFinished(const GifJobResult& result);
 
     platform::Prompt& prompt_;
     Hooks hooks_;

@@ -29,9 +29,9 @@ QString GifBuildJob::ProgressText(int index, int total) {
     return QStringLiteral("正在处理第 %1 帧, 共 %2 帧").arg(index).arg(total);
 }
 
-GifBuildResult GifBuildJob::Run(const GifBuildRequest& request, const Progress& progress,
+GifJobResult GifBuildJob::Run(const GifBuildRequest& request, const Progress& progress,
                                 const std::atomic<bool>* cancel) {
-    GifBuildResult result;
+    GifJobResult result;
     result.output = request.output;
     const int total = static_cast<int>(request.pictures.size());
     auto report = [&](int done, const QString& text) {
@@ -40,14 +40,14 @@ GifBuildResult GifBuildJob::Run(const GifBuildRequest& request, const Progress& 
     };
 
     if (total == 0) {
-        result.outcome = GifBuildResult::Outcome::NoFrames;
+        result.outcome = GifJobResult::Outcome::NoFrames;
         result.message = QStringLiteral("没有可用的图片, 未建立GIF动画");
         return result;
     }
     if (request.mode == 0) {
         QString error;
         if (!engine_.ConverterAvailable(error)) {
-            result.outcome = GifBuildResult::Outcome::Failed;
+            result.outcome = GifJobResult::Outcome::Failed;
             result.message = error.isEmpty() ? QStringLiteral("找不到颜色转换库, 无法建立GIF动画") : error;
             return result;
         }
@@ -56,7 +56,7 @@ GifBuildResult GifBuildJob::Run(const GifBuildRequest& request, const Progress& 
     QStringList frames;
     for (int i = 0; i < total; ++i) {
         if (Cancelled(cancel)) {
-            result.outcome = GifBuildResult::Outcome::Cancelled;
+            result.outcome = GifJobResult::Outcome::Cancelled;
             result.message = QStringLiteral("已取消建立GIF动画");
             return result;
         }
@@ -79,7 +79,7 @@ GifBuildResult GifBuildJob::Run(const GifBuildRequest& request, const Progress& 
         frames.append(engine_.ReduceByConverter(source));
     }
     if (Cancelled(cancel)) {
-        result.outcome = GifBuildResult::Outcome::Cancelled;
+        result.outcome = GifJobResult::Outcome::Cancelled;
         result.message = QStringLiteral("已取消建立GIF动画");
         return result;
     }
@@ -97,19 +97,19 @@ GifBuildResult GifBuildJob::Run(const GifBuildRequest& request, const Progress& 
 
     result.frames = total;
     if (!QFileInfo(partial).isFile()) {
-        result.outcome = GifBuildResult::Outcome::Failed;
+        result.outcome = GifJobResult::Outcome::Failed;
         result.message = QStringLiteral("无法建立GIF文件: %1").arg(request.output);
     } else if (!HoldsFrames(partial)) {
         QFile::remove(partial);
-        result.outcome = GifBuildResult::Outcome::NoFrames;
+        result.outcome = GifJobResult::Outcome::NoFrames;
         result.message = QStringLiteral("图片都无法读取, 未建立GIF动画: %1").arg(request.output);
     } else if ((QFileInfo::exists(request.output) && !QFile::remove(request.output)) ||
                !QFile::rename(partial, request.output)) {
         QFile::remove(partial);
-        result.outcome = GifBuildResult::Outcome::Failed;
+        result.outcome = GifJobResult::Outcome::Failed;
         result.message = QStringLiteral("无法替换GIF文件: %1").arg(request.output);
     } else {
-        result.outcome = GifBuildResult::Outcome::Built;
+        result.outcome = GifJobResult::Outcome::Built;
         result.message = QStringLiteral("GIF动画已建立: %1").arg(request.output);
     }
     return result;

@@ -25,7 +25,7 @@ struct GifBuildRequest {
     QStringList workBmps;
 };
 
-struct GifBuildResult {
+struct GifJobResult {
     enum class Outcome { Built, NoFrames, Failed, Cancelled };
     Outcome outcome = Outcome::Failed;
     QString output;
@@ -43,7 +43,7 @@ public:
 
     GifBuildJob(GifEngine& engine, const camera::EncoderRegistry& encoders);
 
-    GifBuildResult Run(const GifBuildRequest& request, const Progress& progress = {},
+    GifJobResult Run(const GifBuildRequest& request, const Progress& progress = {},
                        const std::atomic<bool>* cancel = nullptr);
 
     static QString ProgressText(int index, int total);

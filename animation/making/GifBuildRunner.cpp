@@ -8,7 +8,7 @@ namespace vx7::animation {
 
 GifBuildRunner::GifBuildRunner(GifEngine& engine, const camera::EncoderRegistry& encoders, QObject* parent)
     : QObject(parent), job_(engine, encoders) {
-    qRegisterMetaType<vx7::animation::GifBuildResult>("vx7::animation::GifBuildResult");
+    qRegisterMetaType<vx7::animation::GifJobResult>("vx7::animation::GifJobResult");
 }
 
 GifBuildRunner::~GifBuildRunner() { CancelAndWait(); }

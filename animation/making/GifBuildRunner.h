@@ -29,7 +29,7 @@ public:
 
 signals:
     void Progress(int done, int total, const QString& text);
-    void Finished(const vx7::animation::GifBuildResult& result);
+    void Finished(const vx7::animation::GifJobResult& result);
 
 private:
     void Join();

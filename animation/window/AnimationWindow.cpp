@@ -537,7 +537,7 @@ void AnimationWindow::SetBuilding(bool building) {
         controls_[kBuildGif]->setEnabled(!pictures_.IsEmpty());
 }
 
-void AnimationWindow::OnBuildFinished(const GifBuildResult& result) {
+void AnimationWindow::OnBuildFinished(const GifJobResult& result) {
     SetBuilding(false);
     progress_->setValue(progress_->maximum());
     buildStatus_->setText(result.message);

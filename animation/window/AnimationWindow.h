@@ -133,7 +133,7 @@ public:
     }
 
 signals:
-    void BuildFinished(const vx7::animation::GifBuildResult& result);
+    void BuildFinished(const vx7::animation::GifJobResult& result);
 
 public slots:
     void done(int result) override;
@@ -156,7 +156,7 @@ private:
     void PlaceVideo();
     void SetBuilding(bool building);
     void ShowMakingState();
-    void OnBuildFinished(const GifBuildResult& result);
+    void OnBuildFinished(const GifJobResult& result);
     void ShutDown();
 
     AnimationWindowContext ctx_;
