@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SplashState.h"
+
 #include <QDialog>
 #include <QPixmap>
 
@@ -13,14 +15,6 @@ class Clock;
 }
 
 namespace vx7::camera {
-
-// Values of the shared splash state.
-enum SplashState : int {
-    kSplashGone = 0,
-    kSplashStarting = 100,
-    kSplashUp = 111,
-    kSplashClose = 999,
-};
 
 // The start-up splash: a frameless window with bitmap 141 and a label counting the
 // seconds since it opened. It polls the shared state once a second and closes itself

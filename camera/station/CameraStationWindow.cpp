@@ -1,38 +1,699 @@
 #include "CameraStationWindow.h"
 
+#include "BurstStrip.h"
+#include "CameraLink.h"
+#include "PreviewFrame.h"
+#include "StationLayout.h"
+#include "StationModel.h"
+#include "camera/CameraLog.h"
 #include "camera/app/SplashWindow.h"
+#include "camera/capture/CaptureDevice.h"
+#include "camera/capture/CompressionDialog.h"
+#include "camera/capture/FormatDialog.h"
+#include "camera/capture/SourceDialog.h"
+#include "camera/folders/FolderChooserDialog.h"
+#include "camera/help/HelpWindow.h"
+#include "camera/photo/ImageFiles.h"
+#include "camera/screen/ScreenCapture.h"
 #include "camera/settings/PathParts.h"
 #include "camera/settings/SysInfo.h"
+#include "controls/BitmapButton.h"
+#include "controls/CaptionLabel.h"
+#include "controls/CHyperLink.h"
+#include "controls/Frame3d.h"
 #include "platform/Clock.h"
+#include "platform/HotKey.h"
+#include "platform/Prompt.h"
+#include "platform/ScreenGrabber.h"
 #include "platform/SoundPlayer.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
 
 namespace vx7::camera {
+namespace {
 
-CameraStationWindow::CameraStationWindow(StationContext ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
-    splash_ = new SplashWindow(ctx_.splashState, ctx_.clock);
-    splash_->setAttribute(Qt::WA_DeleteOnClose);
-    splash_->show();
+using controls::CaptionLabel;
+using controls::MakeColourRef;
+
+// Captions drawn on a drawn button whose picture file is missing.
+QString FallbackCaption(const QString& name) {
+    static const QHash<QString, QString> captions{
+        {QStringLiteral("butVideo"), QStringLiteral("动画/视频")},
+        {QStringLiteral("butPickd"), QStringLiteral("图片编辑")},
+        {QStringLiteral("Video_butSetfmt"), QStringLiteral("视频格式")},
+        {QStringLiteral("Video_butSetSour"), QStringLiteral("视频源")},
+        {QStringLiteral("Video_butSetComp"), QStringLiteral("视频压缩")},
+        {QStringLiteral("Video_butReco"), QStringLiteral("动画")},
+        {QStringLiteral("Video_butRecoStop"), QStringLiteral("停")},
+        {QStringLiteral("Video_butbkMusic"), QStringLiteral("音乐")},
+        {QStringLiteral("Video_butGoWeb"), QStringLiteral("访问网站")},
+    };
+    return captions.value(name, name);
+}
+
+QCursor LoadHoverCursor() {
+    QImage image(QStringLiteral(":/cursor/137.png"));
+    if (image.isNull())
+        return QCursor(Qt::PointingHandCursor);
+    const QStringList hot = image.text(QStringLiteral("hotspot")).split(u',');
+    const int x = hot.size() == 2 ? hot[0].toInt() : 0;
+    const int y = hot.size() == 2 ? hot[1].toInt() : 0;
+    return QCursor(QPixmap::fromImage(image), x, y);
+}
+
+} // namespace
+
+CameraStationWindow::CameraStationWindow(StationContext ctx, QWidget* parent)
+    : QDialog(parent), ctx_(std::move(ctx)), buttons_(StationLayout::AnchorCorner()) {
+    setObjectName(QStringLiteral("CameraStationWindow"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    if (!ctx_.encoders) {
+        ownEncoders_ = std::make_unique<EncoderRegistry>();
+        ctx_.encoders = ownEncoders_.get();
+    }
+    link_ = std::make_unique<CameraLink>(ctx_.camera, ctx_.sys, ctx_.prompt, ctx_.sound);
+    model_ = std::make_unique<StationModel>(ctx_.sys, ctx_.clock, ctx_.prompt, *link_, *ctx_.encoders,
+                                            ctx_.splashState);
+    if (!ctx_.hooks.openWebPage)
+        ctx_.hooks.openWebPage = [this](const QString& url) { controls::CHyperLink::OpenTarget(url, ctx_.prompt); };
+
+    // Construction: the splash, the start-up sound, the icon and the hover cursor.
+    StartSplash();
     ctx_.sound.Play(QStringLiteral(":/wave/151.wav"));
     setWindowIcon(QIcon(QStringLiteral(":/icon/128.png")));
-    // Window creation reads the installation folder and loads the settings once…
+    hoverCursor_ = LoadHoverCursor();
+
+    // Window creation reads the installation folder and loads the settings once, and
+    // registers the screen-capture hot key…
     ctx_.sys.SetFolder(QDir::currentPath());
     ctx_.sys.Load();
+    RegisterHotKey();
     InitDialog();
 }
 
-CameraStationWindow::~CameraStationWindow() = default;
+CameraStationWindow::~CameraStationWindow() {
+    timer_.stop();
+    if (ctx_.hotKey)
+        ctx_.hotKey->Unregister();
+    if (ctx_.camera) {
+        disconnect(ctx_.camera, nullptr, this, nullptr);
+        link_->Suspend();
+    }
+}
+
+void CameraStationWindow::StartSplash() {
+    splash_ = new SplashWindow(ctx_.splashState, ctx_.clock);
+    splash_->setAttribute(Qt::WA_DeleteOnClose);
+    splash_->show();
+    // Let the splash paint before a slow camera start.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void CameraStationWindow::RegisterHotKey() {
+    if (!ctx_.hotKey)
+        return;
+    connect(ctx_.hotKey, &platform::HotKey::Activated, this, &CameraStationWindow::OnHotKey, Qt::UniqueConnection);
+    if (!ctx_.hotKey->Register(ctx_.sys.HotKeyChar(' ')))
+        qCInfo(lcCamera) << "hot key not registered:" << ctx_.hotKey->UnavailableReason();
+}
 
 void CameraStationWindow::InitDialog() {
     // …and dialog initialisation reads them again, so the file's contents win.
     ctx_.sys.SetFolder(QDir::currentPath());
     ctx_.sys.Load();
     setWindowTitle(QStringLiteral("%1< %2 >").arg(ProductTitle(), ctx_.sys.PhotoFolder()));
-    resize(800, 600);
+    setFixedSize(StationLayout::kClientSize);
+    clientArea_ = width() * height();
+
+    BuildControls();
+    // The camera, then the splash may go.
+    if (ctx_.camera) {
+        connect(ctx_.camera, &CaptureDevice::Lost, this, &CameraStationWindow::OnCameraLost);
+        connect(ctx_.camera, &CaptureDevice::FrameReady, this, [this] { cameraLostShown_ = false; });
+    }
+    link_->ConnectCamera();
     ctx_.splashState.store(kSplashClose);
+    if (link_->LastFittedSize() == QSize(0, 0)) {
+        if (const auto rect = link_->FitPreviewFrame(StationLayout::kPreviewArea))
+            MoveFrame(*rect);
+    }
+    if (ctx_.hotKey && !ctx_.hotKey->Available())
+        SetStatusText(QStringLiteral("截屏热键不可用"));
+    connect(&timer_, &QTimer::timeout, this, &CameraStationWindow::Tick);
+    timer_.start(kTimerPeriodMs);
+    RefreshDisplay();
+}
+
+void CameraStationWindow::BuildControls() {
+    background_ = QPixmap(QStringLiteral(":/bitmap/129.png"));
+
+    preview_ = new PreviewFrame(ctx_.camera, this);
+    preview_->setGeometry(StationLayout::kPreviewArea);
+
+    auto makeButton = [this](int id, const QString& caption, int normal, int pressed, const QRect& rect) {
+        auto* b = new controls::BitmapButton(caption, this);
+        b->setObjectName(QStringLiteral("button%1").arg(id));
+        b->SetBitmaps(QStringLiteral(":/bitmap/%1.png").arg(normal), QStringLiteral(":/bitmap/%1.png").arg(pressed));
+        b->setGeometry(rect);
+        bitmapButtons_.insert(id, b);
+        return b;
+    };
+    connect(makeButton(kCameraButton, QStringLiteral("摄像头设置"), 191, 191, StationLayout::kCameraButton),
+            &QAbstractButton::clicked, this, &CameraStationWindow::OnCameraButton);
+    connect(makeButton(kShootButton, QStringLiteral("拍照"), 131, 132, StationLayout::kShootButton),
+            &QAbstractButton::clicked, this, &CameraStationWindow::OnShoot);
+    connect(makeButton(kFolderButton, QStringLiteral("照片目录"), 140, 139, StationLayout::kFolderButton),
+            &QAbstractButton::clicked, this, &CameraStationWindow::OnFolderButton);
+    auto* gif = makeButton(kGifButton, QStringLiteral("做GIF动画"), 135, 136, StationLayout::kGifButton);
+    gif->hide();
+    connect(gif, &QAbstractButton::clicked, this, &CameraStationWindow::OnGifButton);
+    makeButton(kUnusedButton, QString(), 133, 134, StationLayout::kUnusedButton)->hide();
+
+    // The hidden real controls under the coloured labels.
+    auto makeList = [this](int id, const QStringList& entries, const QString& value, const QRect& rect) {
+        auto* combo = new QComboBox(this);
+        combo->setObjectName(QStringLiteral("list%1").arg(id));
+        combo->addItems(entries);
+        combo->setCurrentIndex(int(std::max<qsizetype>(0, entries.indexOf(value))));
+        combo->setGeometry(rect);
+        combo->setMaxVisibleItems(16);
+        combo->hide();
+        lists_.insert(id, combo);
+        return combo;
+    };
+    connect(makeList(kFormatList, StationModel::FormatEntries(), model_->Format(), StationLayout::kFormatList),
+            &QComboBox::activated, this, &CameraStationWindow::OnFormatChosen);
+    connect(makeList(kSelfTimerList, StationModel::SelfTimerEntries(), model_->SelfTimerSeconds(),
+                     StationLayout::kSelfTimerList),
+            &QComboBox::activated, this, &CameraStationWindow::OnSelfTimerChosen);
+    connect(makeList(kBurstList, StationModel::BurstEntries(), model_->BurstCount(), StationLayout::kBurstList),
+            &QComboBox::activated, this, &CameraStationWindow::OnBurstChosen);
+    connect(makeList(kIntervalList, StationModel::IntervalEntries(), model_->IntervalText(),
+                     StationLayout::kIntervalList),
+            &QComboBox::activated, this, &CameraStationWindow::OnIntervalChosen);
+    makeList(kUnusedCombo, {}, QString(), StationLayout::kUnusedCombo);
+
+    nameEdit_ = new QLineEdit(model_->PhotoName(), this);
+    nameEdit_->setObjectName(QStringLiteral("edit1003"));
+    nameEdit_->setGeometry(StationLayout::kNameEdit);
+    nameEdit_->hide();
+    connect(nameEdit_, &QLineEdit::textChanged, this, [this](const QString& text) { model_->SetPhotoName(text); });
+    connect(nameEdit_, &QLineEdit::returnPressed, this, &CameraStationWindow::CloseValueEditors);
+
+    videoRadio_ = new QRadioButton(QStringLiteral("视频"), this);
+    videoRadio_->setObjectName(QStringLiteral("radio1013"));
+    videoRadio_->setGeometry(StationLayout::kVideoRadio);
+    videoRadio_->hide();
+    connect(videoRadio_, &QRadioButton::clicked, this, [this] { model_->SetPageValue(videoRadio_->isChecked() ? 0 : 1); });
+    anchor_ = new QPushButton(QStringLiteral("图片"), this);
+    anchor_->setObjectName(QStringLiteral("button1014"));
+    anchor_->setGeometry(StationLayout::kAnchor);
+    anchor_->hide();
+
+    // Coloured labels: the captions, the two status labels, and the value labels laid
+    // over the hidden controls. They let clicks through to the window, which decides.
+    auto makeLabel = [this](int id, const QString& text, const QRect& rect) {
+        auto* label = new CaptionLabel(text, this);
+        label->setObjectName(QStringLiteral("label%1").arg(id));
+        label->setGeometry(rect);
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+        labels_.insert(id, label);
+        return label;
+    };
+    const std::pair<int, std::pair<QString, QRect>> captions[] = {
+        {kCaptionFormat, {QStringLiteral("照片格式:"), StationLayout::kCaptionFormat}},
+        {kCaptionName, {QStringLiteral("照片名:"), StationLayout::kCaptionName}},
+        {kCaptionSelfTimer, {QStringLiteral("自拍:"), StationLayout::kCaptionSelfTimer}},
+        {kCaptionBurst, {QStringLiteral("连拍:"), StationLayout::kCaptionBurst}},
+        {kCaptionInterval, {QStringLiteral("gif 间隔"), StationLayout::kCaptionInterval}},
+    };
+    for (const auto& [id, spec] : captions) {
+        CaptionLabel* label = makeLabel(id, spec.first, spec.second);
+        label->SetBackColour(MakeColourRef(222, 223, 222));
+        label->SetTextColour(MakeColourRef(233, 244, 255));
+    }
+    CaptionLabel* timerLabel = makeLabel(kSelfTimerLabel, StationModel::NoCount(), StationLayout::kSelfTimerLabel);
+    timerLabel->SetBackColour(MakeColourRef(12, 33, 222));
+    timerLabel->SetTextColour(MakeColourRef(233, 44, 55));
+    timerLabel->SetFill(CaptionLabel::kFillBackground);
+    CaptionLabel* status = makeLabel(kStatusLabel, StationModel::NoCount(), StationLayout::kStatusLabel);
+    status->SetBackColour(MakeColourRef(12, 111, 169));
+    status->SetTextColour(MakeColourRef(33, 244, 123));
+    status->SetFill(CaptionLabel::kFillBackground);
+    const std::pair<int, QRect> values[] = {
+        {kFormatLabel, StationLayout::kFormatList},         {kNameLabel, StationLayout::kNameEdit},
+        {kSelfTimerValueLabel, StationLayout::kSelfTimerList}, {kBurstValueLabel, StationLayout::kBurstList},
+        {kIntervalLabel, StationLayout::kIntervalList},
+    };
+    for (const auto& [id, rect] : values) {
+        CaptionLabel* label = makeLabel(id, QString(), rect);
+        label->SetBackColour(MakeColourRef(12, 199, 199));
+        label->SetTextColour(MakeColourRef(233, 244, 33));
+        label->SetFill(CaptionLabel::kFillBackground);
+        label->SetLabelStyle(CaptionLabel::kStyleLeftFramed, id == kNameLabel ? ' ' : CaptionLabel::kIconShown);
+    }
+}
+
+controls::CaptionLabel* CameraStationWindow::Label(int id) const { return labels_.value(id); }
+QComboBox* CameraStationWindow::List(int id) const { return lists_.value(id); }
+controls::BitmapButton* CameraStationWindow::Button(int id) const { return bitmapButtons_.value(id); }
+
+void CameraStationWindow::RefreshDisplay() {
+    auto setText = [this](int id, const QString& text) {
+        if (CaptionLabel* l = labels_.value(id); l && l->Caption() != text) {
+            l->SetCaption(text);
+            l->update();
+        }
+    };
+    setText(kFormatLabel, model_->Format());
+    setText(kNameLabel, model_->PhotoName());
+    setText(kSelfTimerValueLabel, model_->SelfTimerSeconds());
+    setText(kBurstValueLabel, model_->BurstCount());
+    setText(kIntervalLabel, model_->IntervalText());
+    setText(kSelfTimerLabel, model_->Label1021Text());
+    const bool on = model_->ControlsEnabled();
+    for (int id : {kFormatList, kSelfTimerList, kBurstList, kIntervalList})
+        lists_.value(id)->setEnabled(on);
+    nameEdit_->setEnabled(on);
+    bitmapButtons_.value(kShootButton)->setEnabled(on);
+    bitmapButtons_.value(kGifButton)->setEnabled(on);
+    bitmapButtons_.value(kGifButton)->setVisible(model_->GifButtonVisible());
+    update();
+}
+
+void CameraStationWindow::SetStatusText(const QString& text) {
+    if (CaptionLabel* l = labels_.value(kStatusLabel)) {
+        l->SetCaption(text.isEmpty() ? StationModel::NoCount() : text);
+        l->update();
+    }
+}
+
+// --- Timer -------------------------------------------------------------------------
+
+void CameraStationWindow::Tick() {
+    switch (model_->Tick()) {
+    case StationModel::TickResult::kNothing:
+    case StationModel::TickResult::kSplashClosing:
+    case StationModel::TickResult::kSplashWaitOver:
+        return;
+    case StationModel::TickResult::kSelfTimerShot:
+        lists_.value(kSelfTimerList)->hide();
+        break;
+    case StationModel::TickResult::kBurstEnded:
+        lists_.value(kBurstList)->hide();
+        break;
+    case StationModel::TickResult::kCountdown:
+    case StationModel::TickResult::kBurstShot:
+        break;
+    }
+    RefreshDisplay();
+}
+
+// --- Camera around modal windows ----------------------------------------------------
+
+void CameraStationWindow::SuspendCamera(bool clickSound) {
+    timer_.stop();
+    if (clickSound)
+        ctx_.sound.Play(QStringLiteral(":/wave/145.wav"));
+    link_->Suspend();
+    preview_->hide();
+}
+
+void CameraStationWindow::ResumeCamera() {
+    timer_.start(kTimerPeriodMs);
+    preview_->show();
+    model_->ReconnectCamera([this] { StartSplash(); });
+    activateWindow();
+    RefreshDisplay();
+}
+
+void CameraStationWindow::MoveFrame(const QRect& rect) { preview_->setGeometry(rect); }
+
+void CameraStationWindow::OnCameraLost(const QString& reason) {
+    if (cameraLostShown_)
+        return;
+    cameraLostShown_ = true;
+    preview_->update();
+    ctx_.prompt.Message(QStringLiteral("摄像头已停止工作, 请检查摄像头连接后按\"摄像头设置\"重新打开。\n(%1)").arg(reason));
+}
+
+// --- Drawn buttons and their commands ------------------------------------------------
+
+void CameraStationWindow::RunDrawnCommand(int id) {
+    switch (id) {
+    case DrawnButtonTable::kVideo:
+        SuspendCamera();
+        if (ctx_.hooks.openAnimationWindow)
+            ctx_.hooks.openAnimationWindow(this, model_->LastMadeName(), model_->LastMadeKind(), false);
+        ResumeCamera();
+        break;
+    case DrawnButtonTable::kPicked:
+        SuspendCamera();
+        if (ctx_.hooks.openEditor)
+            ctx_.hooks.openEditor(this, model_->LastPhotoPath(), 100, 9);
+        ResumeCamera();
+        break;
+    case DrawnButtonTable::kSetFormat: {
+        if (ctx_.camera) {
+            const int result = ctx_.hooks.runFormatDialog ? ctx_.hooks.runFormatDialog(this, *ctx_.camera)
+                                                          : FormatDialog(*ctx_.camera, this).exec();
+            Q_UNUSED(result);
+        }
+        if (const auto rect = link_->FitPreviewFrame(StationLayout::kPreviewArea))
+            MoveFrame(*rect);
+        link_->Suspend();
+        preview_->hide();
+        preview_->show();
+        model_->ReconnectCamera([this] { StartSplash(); });
+        RefreshDisplay();
+        break;
+    }
+    case DrawnButtonTable::kSetSource:
+        if (ctx_.camera) {
+            if (ctx_.hooks.runSourceDialog)
+                ctx_.hooks.runSourceDialog(this, *ctx_.camera);
+            else
+                SourceDialog(*ctx_.camera, this).exec();
+        }
+        update();
+        break;
+    case DrawnButtonTable::kSetCompression:
+        if (ctx_.camera) {
+            if (ctx_.hooks.runCompressionDialog)
+                ctx_.hooks.runCompressionDialog(this, *ctx_.camera);
+            else
+                CompressionDialog::Run(*ctx_.camera, ctx_.prompt, this);
+        } else {
+            ctx_.prompt.Message(CompressionDialog::OnlyOneText(QString()));
+        }
+        update();
+        break;
+    case DrawnButtonTable::kRecord:
+        OpenLastMade();
+        break;
+    case DrawnButtonTable::kBackgroundMusic:
+        SuspendCamera(false);
+        if (ctx_.hooks.chooseBackgroundMusic)
+            ctx_.hooks.chooseBackgroundMusic(this);
+        ResumeCamera();
+        break;
+    case DrawnButtonTable::kGoWeb:
+        if (ctx_.hooks.openWebPage)
+            ctx_.hooks.openWebPage(MakerWebPage());
+        break;
+    default:
+        break;
+    }
+}
+
+void CameraStationWindow::OpenLastMade() {
+    SuspendCamera();
+    if (ctx_.hooks.openAnimationWindow)
+        ctx_.hooks.openAnimationWindow(this, model_->LastMadeName(), model_->LastMadeKind(), true);
+    ResumeCamera();
+}
+
+// --- Connection points of the GIF making ---------------------------------------------
+
+QStringList CameraStationWindow::BurstPhotos() const { return model_->BurstFinalPaths(); }
+QString CameraStationWindow::PhotoName() const { return model_->PhotoName(); }
+QString CameraStationWindow::PhotoFolder() const { return ctx_.sys.PhotoFolder(); }
+QString CameraStationWindow::IntervalText() const { return model_->IntervalText(); }
+int CameraStationWindow::ColourMode() const { return model_->ColourMode(); }
+
+void CameraStationWindow::SetGifControlsEnabled(bool on) {
+    model_->SetControlsEnabled(on);
+    RefreshDisplay();
+}
+
+void CameraStationWindow::SetLastMadeFile(const QString& name, int kind) { model_->SetLastMadeFile(name, kind); }
+
+void CameraStationWindow::OnGifButton() {
+    if (ctx_.hooks.makeBurstGif) {
+        ctx_.hooks.makeBurstGif(*this);
+        RefreshDisplay();
+    } else {
+        ctx_.prompt.Message(QStringLiteral("此版本没有安装 GIF 动画制作功能。"));
+    }
+}
+
+// --- Real controls ---------------------------------------------------------------
+
+void CameraStationWindow::OnShoot() {
+    model_->TakeSinglePhoto();
+    RefreshDisplay();
+}
+
+void CameraStationWindow::OnFormatChosen(int index) {
+    model_->SetFormat(lists_.value(kFormatList)->itemText(index));
+    lists_.value(kFormatList)->hide();
+    RefreshDisplay();
+}
+
+void CameraStationWindow::OnSelfTimerChosen(int index) {
+    model_->SetSelfTimerSeconds(lists_.value(kSelfTimerList)->itemText(index));
+    RefreshDisplay();
+    model_->StartSelfTimer();
+    RefreshDisplay();
+}
+
+void CameraStationWindow::OnBurstChosen(int index) {
+    model_->SetBurstCount(lists_.value(kBurstList)->itemText(index));
+    RefreshDisplay();
+    model_->StartBurst();
+    RefreshDisplay();
+}
+
+void CameraStationWindow::OnIntervalChosen(int index) {
+    QComboBox* list = lists_.value(kIntervalList);
+    model_->SelectIntervalOrMode(list->itemText(index));
+    // The list keeps showing the interval, whatever entry was picked.
+    list->setCurrentIndex(int(std::max<qsizetype>(0, StationModel::IntervalEntries().indexOf(model_->IntervalText()))));
+    list->hide();
+    RefreshDisplay();
+}
+
+void CameraStationWindow::OnFolderButton() {
+    timer_.stop();
+    link_->Suspend();
+    preview_->hide();
+    std::optional<QString> chosen;
+    if (ctx_.hooks.runFolderChooser) {
+        chosen = ctx_.hooks.runFolderChooser(this);
+    } else {
+        FolderChooserDialog dialog(QDir::homePath(),
+                                   JoinPath(ctx_.sys.InstallFolder(), SysInfo::DefaultPhotoFolderName()),
+                                   ctx_.prompt, this);
+        if (dialog.exec() == QDialog::Accepted)
+            chosen = dialog.SelectedFolder();
+    }
+    if (chosen && model_->ChangePhotoFolder(*chosen))
+        setWindowTitle(QStringLiteral("%1< %2 >").arg(ProductTitle(), ctx_.sys.PhotoFolder()));
+    timer_.start(kTimerPeriodMs);
+    preview_->show();
+    model_->ReconnectCamera([this] { StartSplash(); });
+    RefreshDisplay();
+}
+
+void CameraStationWindow::RunHelp() {
+    if (ctx_.hooks.runHelpWindow) {
+        ctx_.hooks.runHelpWindow(this);
+        return;
+    }
+    HelpWindow(ctx_.sys, ctx_.hooks.openWebPage, this).exec();
+}
+
+void CameraStationWindow::OnCameraButton() {
+    const int result = ctx_.hooks.runHelpWindow
+                           ? ctx_.hooks.runHelpWindow(this)
+                           : HelpWindow(ctx_.sys, ctx_.hooks.openWebPage, this).exec();
+    if (result == QDialog::Accepted) {
+        if (ctx_.sys.CameraOff(0) == 1)
+            link_->Suspend(); // the frame stays visible
+        else
+            model_->ReconnectCamera([this] { StartSplash(); });
+    }
+    preview_->update();
+    RefreshDisplay();
+}
+
+// --- Screen capture -------------------------------------------------------------------
+
+void CameraStationWindow::OnHotKey() {
+    if (ScreenCapture::IgnoresHotKey(clientArea_) || !ctx_.screen)
+        return;
+    QString error;
+    const auto path = ScreenCapture::TakeScreenshot(*ctx_.screen, *ctx_.encoders, ctx_.sys, model_->PhotoName(),
+                                                    model_->Format(), &error);
+    if (path)
+        model_->SetLastPhotoPath(*path);
+    showNormal();
+    raise();
+    activateWindow();
+    RefreshDisplay();
+    if (!path)
+        ctx_.prompt.Message(error);
+}
+
+// --- Mouse -------------------------------------------------------------------------
+
+ClickAreas::State CameraStationWindow::AreaState() const {
+    ClickAreas::State state;
+    state.hasLastPhoto = model_->LastPhotoPath().size() > 2;
+    state.shotsStored = model_->ShotsTaken();
+    state.cells = stripCells_;
+    state.burstBoxActive = model_->BurstBoxActive() && model_->ControlsEnabled();
+    return state;
+}
+
+void CameraStationWindow::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QDialog::mousePressEvent(event);
+        return;
+    }
+    const QPoint pos = event->position().toPoint();
+    const ClickAction action = ClickAreas::Hit(pos, AreaState());
+    if (action.kind != ClickAction::kNone) {
+        PerformClick(action);
+        return;
+    }
+    const int hit = buttons_.HitTest(pos);
+    if (hit >= 0)
+        RunDrawnCommand(buttons_.At(hit).id);
+    buttons_.Hover(pos);
+    update();
+}
+
+void CameraStationWindow::PerformClick(const ClickAction& action) {
+    switch (action.kind) {
+    case ClickAction::kStartSelfTimer:
+        if (model_->ControlsEnabled()) {
+            model_->StartSelfTimer();
+            RefreshDisplay();
+        }
+        break;
+    case ClickAction::kOpenLastPhoto:
+        if (ctx_.hooks.openEditor)
+            ctx_.hooks.openEditor(this, model_->LastPhotoPath(), 101, 0);
+        update();
+        break;
+    case ClickAction::kOpenBurstShot:
+        if (ctx_.hooks.openEditor && action.index < model_->BurstGrabPaths().size())
+            ctx_.hooks.openEditor(this, model_->BurstGrabPaths().at(action.index), 102, 0);
+        update();
+        break;
+    case ClickAction::kOpenEditor:
+        OpenValueEditor(action.control);
+        break;
+    case ClickAction::kStartBurst:
+        model_->StartBurst();
+        RefreshDisplay();
+        break;
+    case ClickAction::kNone:
+        break;
+    }
+}
+
+void CameraStationWindow::OpenValueEditor(int control) {
+    if (!model_->ControlsEnabled())
+        return; // the real controls are disabled while a shot is in progress
+    swallowRelease_ = true; // the release of this click belongs to the editor now
+    if (control == kNameEdit) {
+        nameEdit_->setText(model_->PhotoName());
+        nameEdit_->show();
+        nameEdit_->raise();
+        nameEdit_->setFocus();
+        nameEdit_->selectAll();
+        return;
+    }
+    if (QComboBox* list = lists_.value(control)) {
+        list->show();
+        list->raise();
+        list->showPopup();
+    }
+}
+
+void CameraStationWindow::CloseValueEditors() {
+    if (nameEdit_->isVisible()) {
+        nameEdit_->hide();
+        model_->SetPhotoName(nameEdit_->text());
+    }
+    for (int id : {kBurstList, kSelfTimerList, kFormatList, kIntervalList})
+        if (QComboBox* list = lists_.value(id); list && list->isVisible())
+            list->hide();
+    RefreshDisplay();
+}
+
+void CameraStationWindow::mouseReleaseEvent(QMouseEvent* event) {
+    if (swallowRelease_) {
+        swallowRelease_ = false;
+        return;
+    }
+    if (event->button() == Qt::LeftButton)
+        CloseValueEditors();
+    QDialog::mouseReleaseEvent(event);
+}
+
+void CameraStationWindow::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    if (ClickAreas::Hit(pos, AreaState()).kind == ClickAction::kNone) {
+        const int before = buttons_.HitTest(pos);
+        const bool wasNormal = before >= 0 && buttons_.At(before).state == DrawnButton::kNormal;
+        buttons_.Hover(pos);
+        if (wasNormal)
+            update(buttons_.At(before).rect);
+    }
+    UpdateHoverCursor(pos);
+    QDialog::mouseMoveEvent(event);
+}
+
+void CameraStationWindow::UpdateHoverCursor(QPoint pos) {
+    const int hit = buttons_.HitTest(pos);
+    const bool over = ClickAreas::Hit(pos, AreaState()).kind != ClickAction::kNone ||
+                      (hit >= 0 && buttons_.At(hit).state != DrawnButton::kNormal);
+    if (over && !hoverCursorSet_) {
+        setCursor(hoverCursor_);
+        hoverCursorSet_ = true;
+    } else if (!over && hoverCursorSet_) {
+        unsetCursor();
+        hoverCursorSet_ = false;
+    }
+}
+
+void CameraStationWindow::contextMenuEvent(QContextMenuEvent* event) {
+    // The window's system menu with the about entry (command 16) at its end.
+    QMenu menu(this);
+    menu.addAction(QStringLiteral("最小化(&N)"), this, &QWidget::showMinimized);
+    menu.addAction(QStringLiteral("关闭(&C)"), this, &QWidget::close);
+    menu.addSeparator();
+    menu.addAction(AboutText(), this, &CameraStationWindow::RunHelp);
+    menu.exec(event->globalPos());
+}
+
+// --- Window ------------------------------------------------------------------------
+
+void CameraStationWindow::resizeEvent(QResizeEvent* event) {
+    if (!isMinimized())
+        clientArea_ = width() * height();
+    QDialog::resizeEvent(event);
+}
+
+void CameraStationWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange)
+        clientArea_ = isMinimized() ? 0 : width() * height();
+    QDialog::changeEvent(event);
 }
 
 void CameraStationWindow::closeEvent(QCloseEvent* event) {
@@ -54,9 +715,147 @@ void CameraStationWindow::keyPressEvent(QKeyEvent* event) {
         reject();
         escaping_ = false;
         return;
+    case Qt::Key_F1:
+        RunHelp();
+        return;
     default:
         QDialog::keyPressEvent(event);
     }
+}
+
+// --- Painting ------------------------------------------------------------------------
+
+void CameraStationWindow::paintEvent(QPaintEvent*) {
+    if (painting_)
+        return;
+    painting_ = true;
+    QPainter painter(this);
+    if (!background_.isNull()) {
+        painter.fillRect(rect(), QColor(20, 52, 74));
+        painter.drawPixmap(0, 0, background_);
+    } else {
+        QLinearGradient g(0, 0, 0, height());
+        g.setColorAt(0, QColor(38, 84, 116));
+        g.setColorAt(1, QColor(14, 40, 60));
+        painter.fillRect(rect(), g);
+    }
+    const auto frame = controls::FromQColor(QColor(kFrameColour));
+    controls::DrawFrame3d(painter, StationLayout::kPreviewArea.adjusted(-2, -2, 2, 2), frame, frame);
+    PaintDrawnButtons(painter);
+    PaintStrip(painter);
+    PaintThumbnail(painter);
+    PaintCountdown(painter);
+    painting_ = false;
+}
+
+QPixmap CameraStationWindow::ButtonPicture(const QString& file) {
+    auto it = buttonPictures_.find(file);
+    if (it == buttonPictures_.end())
+        it = buttonPictures_.insert(file, QPixmap(JoinPath(ctx_.sys.SystemPictureFolder(), file)));
+    return it.value();
+}
+
+void CameraStationWindow::PaintDrawnButtons(QPainter& painter) {
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    for (const DrawnButton& b : buttons_.Buttons()) {
+        if (b.state == DrawnButton::kHidden)
+            continue;
+        const QPixmap picture = ButtonPicture(DrawnButtonTable::PictureName(b));
+        if (!picture.isNull()) {
+            painter.drawPixmap(b.rect.topLeft(), picture);
+            continue;
+        }
+        // Without its picture file: a plain face with the caption, so the button is usable.
+        const bool lit = b.state == DrawnButton::kLit;
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QColor(200, 220, 235));
+        painter.setBrush(lit ? QColor(240, 150, 60) : QColor(60, 110, 150));
+        painter.drawRoundedRect(QRectF(b.rect).adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
+        painter.setPen(Qt::white);
+        painter.drawText(b.rect, Qt::AlignCenter, FallbackCaption(b.name));
+    }
+    painter.restore();
+}
+
+QImage CameraStationWindow::Thumbnail(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return QImage();
+    CachedPicture& cached = thumbnails_[path];
+    if (cached.modified != info.lastModified() || cached.size != info.size()) {
+        QImageReader reader(path);
+        reader.setAutoTransform(true);
+        QImage image = reader.read();
+        // Kept small: the strip and the thumbnail frame are a few hundred pixels at most.
+        if (!image.isNull() && (image.width() > 480 || image.height() > 480))
+            image = image.scaled(480, 480, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        cached = {info.lastModified(), info.size(), image};
+    }
+    if (thumbnails_.size() > 64) {
+        const CachedPicture keep = cached;
+        thumbnails_.clear();
+        thumbnails_.insert(path, keep);
+        return keep.image;
+    }
+    return cached.image;
+}
+
+void CameraStationWindow::PaintStrip(QPainter& painter) {
+    const QRect strip = BurstStrip::Area(StationLayout::kStripGroup, StationLayout::kIntervalList.left());
+    const std::vector<QRect> cells = BurstStrip::Cells(strip);
+    const auto frame = controls::FromQColor(QColor(kFrameColour));
+    const int taken = model_->ShotsTaken();
+    const QStringList& grabs = model_->BurstGrabPaths();
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    for (int i = 0; i < int(cells.size()); ++i) {
+        const QRect& cell = cells[size_t(i)];
+        painter.fillRect(cell, QColor(kPanelColour));
+        controls::DrawFrame3d(painter, cell, frame, frame);
+        if (i < taken && i < grabs.size()) {
+            const QImage picture = Thumbnail(grabs.at(i));
+            if (!picture.isNull())
+                painter.drawImage(BurstStrip::FitThumbnail(cell, picture.size()), picture);
+        }
+    }
+    painter.restore();
+    stripCells_.assign(cells.begin(), cells.begin() + std::min<qsizetype>(taken, qsizetype(cells.size())));
+}
+
+void CameraStationWindow::PaintThumbnail(QPainter& painter) {
+    const QRect area = StationLayout::kThumbnailFrame;
+    const auto frame = controls::FromQColor(QColor(kFrameColour));
+    painter.fillRect(area, QColor(kPanelColour));
+    controls::DrawFrame3d(painter, area, frame, frame);
+    if (model_->LastPhotoPath().size() <= 2)
+        return;
+    const QImage picture = Thumbnail(model_->LastPhotoPath());
+    if (picture.isNull())
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(BurstStrip::FitThumbnail(area, picture.size()), picture);
+    painter.restore();
+}
+
+void CameraStationWindow::PaintCountdown(QPainter& painter) {
+    const QString text = model_->CountdownText();
+    if (text.isEmpty())
+        return;
+    const QRect area = StationLayout::CountdownArea();
+    painter.save();
+    painter.fillRect(area, QColor(kPanelColour));
+    QFont font = QApplication::font();
+    font.setPixelSize(std::max(8, area.height() / 2));
+    // A long counter ("12[15]") is narrowed to fit the area rather than cut off.
+    QFontMetrics metrics(font);
+    if (metrics.horizontalAdvance(text) > area.width())
+        font.setPixelSize(std::max(8, font.pixelSize() * area.width() / metrics.horizontalAdvance(text)));
+    painter.setFont(font);
+    painter.setPen(QColor(233, 233, 233));
+    painter.drawText(area, Qt::AlignCenter | Qt::TextSingleLine, text);
+    painter.restore();
 }
 
 } // namespace vx7::camera

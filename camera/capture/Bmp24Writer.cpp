@@ -1,0 +1,75 @@
+#include "Bmp24Writer.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <cstring>
+#include <limits>
+
+namespace vx7::camera {
+namespace {
+
+void Put16(char* p, quint16 v) {
+    p[0] = char(v & 0xFF);
+    p[1] = char(v >> 8);
+}
+void Put32(char* p, quint32 v) {
+    for (int i = 0; i < 4; ++i)
+        p[i] = char((v >> (8 * i)) & 0xFF);
+}
+
+} // namespace
+
+QByteArray Bmp24Writer::Encode(const QImage& image) {
+    if (image.isNull())
+        return {};
+    const int w = image.width(), h = image.height();
+    const qint64 size = FileSize(w, h);
+    if (size > std::numeric_limits<qint32>::max())
+        return {};
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    QByteArray out(int(size), '\0');
+    char* p = out.data();
+    p[0] = 'B';
+    p[1] = 'M';
+    Put32(p + 2, quint32(size));
+    Put32(p + 6, 0);
+    Put32(p + 10, kHeaderSize);
+    Put32(p + 14, 40);
+    Put32(p + 18, quint32(w));
+    Put32(p + 22, quint32(h));
+    Put16(p + 26, 1);
+    Put16(p + 28, 24);
+    // Compression, image size, resolutions and colour counts stay 0.
+    const qint64 rowBytes = RowBytes(w);
+    for (int y = 0; y < h; ++y) {
+        const QRgb* src = reinterpret_cast<const QRgb*>(rgb.constScanLine(h - 1 - y));
+        char* dst = p + kHeaderSize + rowBytes * y;
+        for (int x = 0; x < w; ++x) {
+            dst[3 * x] = char(qBlue(src[x]));
+            dst[3 * x + 1] = char(qGreen(src[x]));
+            dst[3 * x + 2] = char(qRed(src[x]));
+        }
+    }
+    return out;
+}
+
+bool Bmp24Writer::Write(const QImage& image, const QString& path, QString* error) {
+    const QByteArray bytes = Encode(image);
+    if (bytes.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("没有可保存的图像");
+        return false;
+    }
+    // Written to a temporary file first, so a full disk never leaves half a picture
+    // over a photo that was there before.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace vx7::camera
