@@ -26,15 +26,15 @@ inline constexpr int kStartPictureHeight = 400;
 enum class InstallerRegionAction { Install = 1, Uninstall = 2, WebPage1 = 3, WebPage2 = 4, Quit = 5 };
 
 struct InstallerRegion {
-  int number;  // 1 to 5, also the suffix of the highlight picture's name
-  InstallerRegionAction action;
-  int xFrom, xTo;  // exclusive bounds
-  int yFrom, yTo;  // exclusive bounds
-  int HighlightX() const { return xFrom; }
-  int HighlightY() const { return yFrom; }
-  int HighlightWidth() const { return xTo - xFrom + 1; }
-  int HighlightHeight() const { return yTo - yFrom + 1; }
-  bool Contains(int x, int y) const { return x > xFrom && x < xTo && y > yFrom && y < yTo; }
+    int number; // 1 to 5, also the suffix of the highlight picture's name
+    InstallerRegionAction action;
+    int xFrom, xTo; // exclusive bounds
+    int yFrom, yTo; // exclusive bounds
+    int HighlightX() const { return xFrom; }
+    int HighlightY() const { return yFrom; }
+    int HighlightWidth() const { return xTo - xFrom + 1; }
+    int HighlightHeight() const { return yTo - yFrom + 1; }
+    bool Contains(int x, int y) const { return x > xFrom && x < xTo && y > yFrom && y < yTo; }
 };
 
 inline constexpr std::array<InstallerRegion, 5> kInstallerRegions{{
@@ -47,7 +47,7 @@ inline constexpr std::array<InstallerRegion, 5> kInstallerRegions{{
 
 // "vx7EcameraInstPic_<n>.jpg" for region n.
 inline QString HighlightPictureName(int region) {
-  return QStringLiteral("vx7EcameraInstPic_%1.jpg").arg(region);
+    return QStringLiteral("vx7EcameraInstPic_%1.jpg").arg(region);
 }
 
-}  // namespace vx7::resources
+} // namespace vx7::resources
