@@ -98,14 +98,11 @@ void DrawingItemList::DrawFilledPolygon(QPainter& painter, const DrawingItem& it
     const int count = std::min(item.pointCount, kMaxFilledPoints);
     std::vector<PolygonSpan> spans;
     ScanPolygon(points_->data() + item.firstPoint, count, kMaxFilledEdges, -32768, 32768, spans);
-    const bool thin = PenWidth(item.width) <= 1;
-    for (const PolygonSpan& s : spans) {
-        // A one-pixel line stops short of its end point; wider pens overlap the next rows.
-        if (thin)
-            painter.drawLine(s.first, s.row, s.end - 1, s.row);
-        else
-            painter.drawLine(s.first, s.row, s.end, s.row);
-    }
+    // Each run is a line from its first column to its end column; a thin pen
+    // (flat cap) stops short of the end like the scan's half-open runs, wider
+    // pens overlap the neighbouring rows.
+    for (const PolygonSpan& s : spans)
+        painter.drawLine(s.first, s.row, s.end, s.row);
 }
 
 void DrawingItemList::DrawItems(CanvasSurface& canvas) const {
