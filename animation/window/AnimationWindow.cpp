@@ -398,7 +398,11 @@ void AnimationWindow::PlaceVideo() {
     video_->setGeometry(VideoLayout::DisplayRect(dialogDisplayRect_, size, fill_->isChecked()));
 }
 
-void AnimationWindow::SetFillArea(bool) {
+void AnimationWindow::SetFillArea(bool on) {
+    if (fill_->isChecked() != on) {
+        const QSignalBlocker block(fill_);
+        fill_->setChecked(on);
+    }
     if (player_ && player_->IsOpen())
         PlaceVideo();
 }
