@@ -200,6 +200,11 @@ CursorPicture Crosshair(bool closing) {
         p.setPen(QPen(QColor(0xE8, 0xB4, 0x00), 1.4));
         p.drawRect(square);
         PaintCrosshair(p, 15, 15, 14, 7);
+        // Centre point: the pixel the click lands on.
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.fillRect(QRect(14, 14, 3, 3), kHalo);
+        p.fillRect(QRect(15, 15, 1, 1), kCursorInk);
+        p.setRenderHint(QPainter::Antialiasing, true);
         PaintGlyphWithHalo(p, Glyph::Check, QRectF(20, 20, 12, 12), GlyphInk{kGreen, kGreen, 3.0}, kHalo,
                            2.6);
     } else {

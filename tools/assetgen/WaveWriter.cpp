@@ -44,7 +44,7 @@ QByteArray EncodeWave(const std::vector<float>& samples, int sampleRate) {
     out.append("data", 4);
     Put32(out, dataBytes);
     for (float s : samples) {
-        const float clipped = std::clamp(s, -1.0f, 1.0f);
+        const float clipped = std::isnan(s) ? 0.0f : std::clamp(s, -1.0f, 1.0f);
         Put16(out, static_cast<uint16_t>(static_cast<int16_t>(std::lround(clipped * 32767.0f))));
     }
     return out;
