@@ -72,9 +72,9 @@ void Clack(std::vector<float>& out, double start, double brightness, Noise& nois
         const double n = noise.Next();
         low += (n - low) * 0.25; // one-pole low-pass: the darker body of the noise
         const double high = n - low;
-        const double env = std::exp(-t / 0.008);
-        const double knock = std::exp(-t / 0.018) * std::sin(kTwoPi * 170.0 * t);
-        return env * (brightness * high + 0.5 * low) + 0.6 * knock;
+        const double env = std::exp(-t / 0.011);
+        const double knock = std::exp(-t / 0.014) * std::sin(kTwoPi * 190.0 * t);
+        return env * (1.4 * brightness * high + 0.5 * low) + 0.4 * knock;
     });
 }
 
