@@ -1,0 +1,147 @@
+#include "CopyJob.h"
+
+#include "DesktopEntryWriter.h"
+#include "InstallLog.h"
+#include "InstallNames.h"
+#include "InstallRecord.h"
+#include "ShortcutEntries.h"
+
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+
+namespace vx7::install {
+
+QStringList CopyJob::SourceFolders() {
+    return {QStringLiteral("vx7Ecamsys背景图片"),
+            QStringLiteral("vx7Ecamsys素材仓库"),
+            QStringLiteral("ephoto_syspic"),
+            QStringLiteral("秋冬新款女装/试衣及按钮图片"),
+            QStringLiteral("秋冬新款女装/音乐及语音"),
+            QStringLiteral("秋冬新款女装/展示及说明图片"),
+            QStringLiteral("饰品/试衣及按钮图片"),
+            QStringLiteral("饰品/音乐及语音"),
+            QStringLiteral("饰品/展示及说明图片"),
+            names::ProgramSubFolder()};
+}
+
+CopyJob::CopyJob(CopyPlan plan, CopyProgress& progress) : plan_(std::move(plan)), progress_(progress) {}
+
+CopyJob::~CopyJob() {
+    progress_.stopRequested = true;
+    if (thread_.joinable())
+        thread_.join();
+}
+
+void CopyJob::Start() {
+    if (thread_.joinable())
+        return;
+    progress_.SetState(CopyState::Copying);
+    thread_ = std::thread([this] { Run(); });
+}
+
+bool CopyJob::Wait(std::chrono::milliseconds limit) {
+    std::unique_lock lock(mutex_);
+    return finishedCv_.wait_for(lock, limit, [this] { return finished_; });
+}
+
+bool CopyJob::Finished() const {
+    std::lock_guard lock(mutex_);
+    return finished_;
+}
+
+void CopyJob::Run() {
+    progress_.SetState(CopyState::Copying);
+    const bool done = CopyFolders();
+    CopySupportFiles();
+    if (done && plan_.desktopShortcut)
+        MakeDesktopShortcut();
+    {
+        std::lock_guard lock(mutex_);
+        finished_ = true;
+    }
+    progress_.SetState(done ? CopyState::Done : CopyState::Stopped);
+    finishedCv_.notify_all();
+}
+
+bool CopyJob::CopyFolders() {
+    const QStringList folders = SourceFolders();
+    for (int f = 0; f < folders.size(); ++f) {
+        if (progress_.stopRequested)
+            return false;
+        const QString& rel = folders.at(f);
+        const QString source = plan_.sourceBase + u'/' + rel;
+        const QString destination = rel == names::ProgramSubFolder() ? plan_.target : plan_.target + u'/' + rel;
+        progress_.folderIndex = f + 1;
+
+        // Entries in the order the file system gives them, at most 460 per folder.
+        QStringList entries;
+        QDirIterator it(source, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+        while (entries.size() < kMaxEntriesPerFolder && it.hasNext()) {
+            it.next();
+            entries.append(it.fileName());
+        }
+        progress_.fileIndex = 0;
+        progress_.fileCount = static_cast<int>(entries.size());
+        progress_.rangePending = true;
+
+        for (int e = 0; e < entries.size(); ++e) {
+            if (progress_.stopRequested)
+                return false;
+            progress_.fileIndex = e + 1;
+            progress_.SetCurrentName(entries.at(e));
+            if (hook_)
+                hook_(f + 1, e + 1);
+            // A single failure is not reported: that file is simply missing afterwards.
+            if (CopyReplacing(source + u'/' + entries.at(e), destination + u'/' + entries.at(e)))
+                ++filesCopied_;
+        }
+    }
+    return true;
+}
+
+void CopyJob::CopySupportFiles() {
+    const QString uninstaller = plan_.informationFolder + u'/' + names::Uninstaller();
+    if (!CopyReplacing(plan_.sourceBase + u'/' + names::Uninstaller(), uninstaller))
+        qCWarning(lcInstall) << "uninstaller not copied to" << uninstaller;
+    const QString converter = plan_.systemDirectory + u'/' + names::ConverterInstalled();
+    if (!CopyReplacing(plan_.sourceBase + u'/' + names::ConverterOnMedium(), converter))
+        qCWarning(lcInstall) << "converter library not copied to" << converter;
+}
+
+void CopyJob::MakeDesktopShortcut() {
+    const QString path = ShortcutEntries::EntryPath(plan_.desktopFolder, plan_.shortcutCaption);
+    // A path the record cannot hold whole would later name some other file.
+    if (path.isEmpty() || !InstallRecord::Fits(path, InstallRecord::kDesktopSize)) {
+        desktopFailed_ = true;
+        return;
+    }
+    QString error;
+    if (!DesktopEntryWriter::Write(path, ShortcutEntries::Program(plan_.target, plan_.shortcutCaption), &error)) {
+        qCWarning(lcInstall) << error;
+        desktopFailed_ = true;
+        return;
+    }
+    desktopShortcut_ = path;
+}
+
+bool CopyJob::CopyReplacing(const QString& src, const QString& dst) {
+    const QFileInfo from(src);
+    if (!from.isFile())
+        return false;
+    const QFileInfo to(dst);
+    if (to.isSymLink() || to.exists()) {
+        if (to.isDir() && !to.isSymLink())
+            return false;
+        if (!QFile::remove(dst))
+            return false;
+    }
+    if (!QFile::copy(src, dst)) {
+        QFile::remove(dst); // nothing half-written stays behind
+        return false;
+    }
+    QFile::setPermissions(dst, QFile::permissions(dst) | QFile::ReadOwner | QFile::WriteOwner);
+    return true;
+}
+
+} // namespace vx7::install
