@@ -77,6 +77,7 @@ QCursor LoadHoverCursor() {
 CameraStationWindow::CameraStationWindow(StationContext ctx, QWidget* parent)
     : QDialog(parent), ctx_(std::move(ctx)), buttons_(StationLayout::AnchorCorner()) {
     setObjectName(QStringLiteral("CameraStationWindow"));
+    setMouseTracking(true); // hover over the drawn buttons
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     if (!ctx_.encoders) {
@@ -105,6 +106,8 @@ CameraStationWindow::CameraStationWindow(StationContext ctx, QWidget* parent)
 
 CameraStationWindow::~CameraStationWindow() {
     timer_.stop();
+    for (const QPointer<SplashWindow>& splash : std::as_const(splashes_))
+        delete splash.data();
     if (ctx_.hotKey)
         ctx_.hotKey->Unregister();
     if (ctx_.camera) {
@@ -114,9 +117,11 @@ CameraStationWindow::~CameraStationWindow() {
 }
 
 void CameraStationWindow::StartSplash() {
-    splash_ = new SplashWindow(ctx_.splashState, ctx_.clock);
-    splash_->setAttribute(Qt::WA_DeleteOnClose);
-    splash_->show();
+    auto* splash = new SplashWindow(ctx_.splashState, ctx_.clock);
+    splash->setAttribute(Qt::WA_DeleteOnClose);
+    splash->show();
+    splashes_.removeAll(nullptr);
+    splashes_.append(splash);
     // Let the splash paint before a slow camera start.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

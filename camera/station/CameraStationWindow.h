@@ -9,6 +9,8 @@
 #include <QDialog>
 #include <QHash>
 #include <QImage>
+#include <QList>
+#include <QPointer>
 #include <QTimer>
 
 #include <atomic>
@@ -199,7 +201,8 @@ private:
     std::unique_ptr<StationModel> model_;
     DrawnButtonTable buttons_;
     QTimer timer_;
-    SplashWindow* splash_ = nullptr;
+    // Splash windows this station started; closed with it, as they read its clock.
+    QList<QPointer<SplashWindow>> splashes_;
     PreviewFrame* preview_ = nullptr;
     QHash<int, controls::CaptionLabel*> labels_;
     QHash<int, QComboBox*> lists_;
