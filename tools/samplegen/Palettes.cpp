@@ -1,0 +1,7 @@
+#include "Palettes.h"
+
+namespace vx7::samplegen {
+
+std::vector<Palette> Palettes() { return {}; }
+
+} // namespace vx7::samplegen
