@@ -42,7 +42,8 @@ void DrawingItemList::BeginItem(char kind) {
     active_ = itemCount_++;
     if (kind == 'E')
         for (int i = 0; i < preview_.arrowCount; ++i)
-            AddItemPoint(preview_.arrow[static_cast<size_t>(i)].x(), preview_.arrow[static_cast<size_t>(i)].y());
+            AddItemPoint(preview_.arrow[static_cast<size_t>(i)].x(),
+                         preview_.arrow[static_cast<size_t>(i)].y());
 }
 
 void DrawingItemList::AddItemPoint(int x, int y) {
@@ -124,7 +125,8 @@ void DrawingItemList::DrawItems(CanvasSurface& canvas) const {
         case 'B': {
             const int left = std::min(p[0].x(), p[1].x()), right = std::max(p[0].x(), p[1].x());
             const int top = std::min(p[0].y(), p[1].y()), bottom = std::max(p[0].y(), p[1].y());
-            const QPoint outline[] = {{left, top}, {right, top}, {right, bottom}, {left, bottom}, {left, top}};
+            const QPoint outline[] = {
+                {left, top}, {right, top}, {right, bottom}, {left, bottom}, {left, top}};
             painter.drawPolyline(outline, 5);
             break;
         }
@@ -132,7 +134,8 @@ void DrawingItemList::DrawItems(CanvasSurface& canvas) const {
             const int left = std::min(p[0].x(), p[1].x()), right = std::max(p[0].x(), p[1].x());
             const int top = std::min(p[0].y(), p[1].y()), bottom = std::max(p[0].y(), p[1].y());
             // The outline stays inside the box, whose right and bottom are exclusive.
-            painter.drawEllipse(QRect(left, top, std::max(right - left - 1, 0), std::max(bottom - top - 1, 0)));
+            painter.drawEllipse(
+                QRect(left, top, std::max(right - left - 1, 0), std::max(bottom - top - 1, 0)));
             break;
         }
         case 'D':

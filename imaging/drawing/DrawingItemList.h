@@ -17,9 +17,9 @@ namespace vx7::imaging {
 // One vector annotation. Its points are consecutive in the list's shared
 // point array, because only the active item appends.
 struct DrawingItem {
-    char kind = 'A';   // 'A' polyline, 'B' rectangle, 'C' ellipse, 'D' polygon area, 'E' arrow
+    char kind = 'A'; // 'A' polyline, 'B' rectangle, 'C' ellipse, 'D' polygon area, 'E' arrow
     char spare = ' ';
-    char style = 'A';  // 'C' dashed pen, 'B' dotted pen, anything else solid
+    char style = 'A'; // 'C' dashed pen, 'B' dotted pen, anything else solid
     std::uint8_t width = 0;
     Colour colour;
     int firstPoint = -1;
@@ -31,7 +31,7 @@ struct DrawingItem {
 // drawn with an exclusive-or pen into the canvas surface so that drawing it
 // again erases it.
 class DrawingItemList {
-public:
+  public:
     static constexpr int kMaxItems = 1200;
     static constexpr int kMaxPoints = 12000;
     static constexpr int kMaxFilledPoints = 180;
@@ -88,7 +88,7 @@ public:
     // The pen of an item: width 0 or less drawn as 1, 127 as 126.
     static int PenWidth(std::uint8_t width);
 
-private:
+  private:
     struct Preview {
         char kind = 'L';
         QPoint start;

@@ -7,7 +7,9 @@ namespace vx7::imaging {
 
 namespace {
 
-int Trunc(double v) { return static_cast<int>(std::clamp(v, -2.0e9, 2.0e9)); }
+int Trunc(double v) {
+    return static_cast<int>(std::clamp(v, -2.0e9, 2.0e9));
+}
 
 } // namespace
 

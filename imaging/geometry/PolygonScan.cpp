@@ -50,7 +50,8 @@ void ScanPolygon(const QPoint* points, int count, int maxEdges, int rowFrom, int
     byLow.reserve(edges.size());
     for (const Edge& e : edges)
         byLow.push_back(&e);
-    std::stable_sort(byLow.begin(), byLow.end(), [](const Edge* a, const Edge* b) { return a->low < b->low; });
+    std::stable_sort(byLow.begin(), byLow.end(),
+                     [](const Edge* a, const Edge* b) { return a->low < b->low; });
 
     std::vector<const Edge*> active;
     size_t next = 0;
@@ -62,7 +63,8 @@ void ScanPolygon(const QPoint* points, int count, int maxEdges, int rowFrom, int
             added = true;
         }
         if (added)
-            std::sort(active.begin(), active.end(), [](const Edge* a, const Edge* b) { return a->index < b->index; });
+            std::sort(active.begin(), active.end(),
+                      [](const Edge* a, const Edge* b) { return a->index < b->index; });
         active.erase(std::remove_if(active.begin(), active.end(), [y](const Edge* e) { return e->high < y; }),
                      active.end());
 

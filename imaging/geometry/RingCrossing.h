@@ -17,12 +17,12 @@ namespace vx7::imaging {
 // seen from the centre, so a pixel tests only the few edges its line can
 // meet; the answer equals FindRingCrossing over all edges.
 class RingCrossing {
-public:
+  public:
     RingCrossing(std::vector<QPoint> polygon, QPoint centre);
 
     std::optional<QPoint> Find(int px, int py) const;
 
-private:
+  private:
     static constexpr int kBuckets = 1024;
 
     std::vector<QPoint> polygon_;

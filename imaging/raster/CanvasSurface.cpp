@@ -27,7 +27,9 @@ void CanvasSurface::SetPixel(int x, int y, Colour c) {
     reinterpret_cast<QRgb*>(image_.scanLine(y))[x] = c.ToQRgb();
 }
 
-void CanvasSurface::Fill(Colour c) { image_.fill(c.ToQRgb()); }
+void CanvasSurface::Fill(Colour c) {
+    image_.fill(c.ToQRgb());
+}
 
 void CanvasSurface::FillRect(int left, int top, int right, int bottom, Colour c) {
     const int l = std::max(left, 0), t = std::max(top, 0);
@@ -104,7 +106,8 @@ void CanvasSurface::XorRectangle(int left, int top, int right, int bottom, Colou
         std::swap(left, right);
     if (top > bottom)
         std::swap(top, bottom);
-    const QPoint corners[] = {{left, top}, {right - 1, top}, {right - 1, bottom - 1}, {left, bottom - 1}, {left, top}};
+    const QPoint corners[] = {
+        {left, top}, {right - 1, top}, {right - 1, bottom - 1}, {left, bottom - 1}, {left, top}};
     if (right - left <= 1 || bottom - top <= 1) {
         // A box one pixel thin collapses onto a line: draw each pixel once.
         std::set<std::pair<int, int>> seen;
@@ -154,7 +157,8 @@ void CanvasSurface::XorEllipse(int left, int top, int right, int bottom, Colour 
         XorPixel(p.x(), p.y(), c);
 }
 
-void CanvasSurface::Draw3dFrame(int left, int top, int right, int bottom, Colour topLeft, Colour bottomRight) {
+void CanvasSurface::Draw3dFrame(int left, int top, int right, int bottom, Colour topLeft,
+                                Colour bottomRight) {
     const int cx = right - left, cy = bottom - top;
     FillRect(left, top, left + cx - 1, top + 1, topLeft);
     FillRect(left, top, left + 1, top + cy - 1, topLeft);

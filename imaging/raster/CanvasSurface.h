@@ -19,7 +19,7 @@ namespace vx7::imaging {
 // bytes of an invalid colour, as a device context reports outside its clip),
 // writes outside it are dropped.
 class CanvasSurface {
-public:
+  public:
     CanvasSurface() = default;
     CanvasSurface(int width, int height, Colour fill = Colour(0));
     // Uses image (converted to 32-bit RGB) as the surface.
@@ -67,7 +67,7 @@ public:
     // Pixels of the outline of the ellipse inscribed in [left, right) x [top, bottom), each once.
     static std::vector<QPoint> EllipsePixels(int left, int top, int right, int bottom);
 
-private:
+  private:
     QImage image_;
 };
 

@@ -11,7 +11,7 @@ namespace vx7::imaging {
 // Every per-channel rule of the pixel tools works in this order; the value is
 // turned into a QRgb only where it meets the canvas surface.
 class Colour {
-public:
+  public:
     constexpr Colour() = default;
     constexpr explicit Colour(std::uint32_t ref) : value_(ref) {}
 
@@ -43,7 +43,7 @@ public:
 
     friend constexpr bool operator==(Colour a, Colour b) { return a.value_ == b.value_; }
 
-private:
+  private:
     static constexpr int Clamp(int v) { return std::clamp(v, 0, 255); }
 
     std::uint32_t value_ = 0;

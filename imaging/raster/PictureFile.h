@@ -10,12 +10,12 @@ namespace vx7::imaging {
 // picture being dragged is not decoded again at every repaint. A file that is
 // missing or does not decode gives a null picture (size 0 x 0).
 class PictureFile {
-public:
+  public:
     // The picture of path, decoded again when the path, modification time or size changed.
     const QImage& Load(const QString& path);
     void Forget();
 
-private:
+  private:
     QString path_;
     QDateTime modified_;
     qint64 size_ = -1;

@@ -15,7 +15,9 @@ namespace {
 
 // Window messages carry 16-bit coordinates; anything beyond is cut to that range
 // so that arithmetic on points cannot overflow.
-int ClampCoordinate(int v) { return std::clamp(v, -32768, 32767); }
+int ClampCoordinate(int v) {
+    return std::clamp(v, -32768, 32767);
+}
 
 } // namespace
 
@@ -132,8 +134,8 @@ void RasterDocument::DrawPlacedBackground(CanvasSurface& canvas, int commit) {
         backgroundY_ = 1;
         backgroundWidth_ = std::min(backgroundNaturalWidth_, kMaxLayerWidth);
         backgroundHeight_ = std::min(backgroundNaturalHeight_, kMaxLayerHeight);
-        canvas.ReadRect(backgroundX_, backgroundY_, backgroundWidth_, backgroundHeight_, px_->background.data(),
-                        backgroundWidth_);
+        canvas.ReadRect(backgroundX_, backgroundY_, backgroundWidth_, backgroundHeight_,
+                        px_->background.data(), backgroundWidth_);
         std::fill_n(px_->backgroundMask.begin(), backgroundWidth_ * backgroundHeight_, PixelMask::Kept);
         backgroundFlags_[1] = 'Y';
         placement_.angle = 0;
@@ -157,7 +159,8 @@ void RasterDocument::LoadBackground(CanvasSurface& canvas) {
     const QImage& picture = backgroundFile_.Load(backgroundPath_);
     backgroundNaturalWidth_ = picture.width();
     backgroundNaturalHeight_ = picture.height();
-    DrawPicture(canvas, picture, {backgroundX_, backgroundY_, backgroundNaturalWidth_, backgroundNaturalHeight_, 0});
+    DrawPicture(canvas, picture,
+                {backgroundX_, backgroundY_, backgroundNaturalWidth_, backgroundNaturalHeight_, 0});
     backgroundFlags_[1] = 'Y';
     backgroundWidth_ = std::min(backgroundNaturalWidth_, kMaxLayerWidth);
     backgroundHeight_ = std::min(backgroundNaturalHeight_, kMaxLayerHeight);
@@ -293,7 +296,8 @@ int RasterDocument::GetBackground(Colour& colour) const {
 }
 
 void RasterDocument::SetValidArea(QPoint a, QPoint b) {
-    validArea_ = {std::min(a.x(), b.x()), std::min(a.y(), b.y()), std::max(a.x(), b.x()), std::max(a.y(), b.y())};
+    validArea_ = {std::min(a.x(), b.x()), std::min(a.y(), b.y()), std::max(a.x(), b.x()),
+                  std::max(a.y(), b.y())};
 }
 
 void RasterDocument::SetSelection(int x1, int y1, int x2, int y2) {

@@ -50,7 +50,7 @@ struct Placement {
 // 640 x 480 used), row-major with a stride of the layer width, and every
 // per-pixel operation skips what lies outside the layer.
 class RasterDocument {
-public:
+  public:
     static constexpr int kPixelCapacity = 650000;
     static constexpr int kMaxLayerWidth = 640;
     static constexpr int kMaxLayerHeight = 480;
@@ -73,8 +73,8 @@ public:
     static constexpr int kRadiusDown = 11111, kRadiusUp = 22222;
     static constexpr int kScrollLeft = 101, kScrollRight = 102, kScrollUp = 201, kScrollDown = 202;
     static constexpr int kBrighten = 101, kDarken = 102, kSharpen = 103;
-    static constexpr int kAltHeld = 9;     // eraser restores, sticker selection deselects
-    static constexpr int kSingleDab = 99;  // a make-up click without a move
+    static constexpr int kAltHeld = 9;    // eraser restores, sticker selection deselects
+    static constexpr int kSingleDab = 99; // a make-up click without a move
     static constexpr int kSelectionClear = 100;
     static constexpr int kFillKeep = 9, kFillRing = 111;
 
@@ -226,7 +226,7 @@ public:
     void BuildEllipse(int cx, int cy, int rx, int ry);
     void SelectEllipse(int x1, int y1, int x2, int y2, int op);
 
-private:
+  private:
     // The fixed pixel arrays, allocated once with the document.
     struct Storage {
         std::array<Colour, kPixelCapacity> photo;

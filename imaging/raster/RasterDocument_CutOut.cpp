@@ -14,7 +14,9 @@ namespace vx7::imaging {
 
 namespace {
 
-QPoint ClampPoint(QPoint p) { return {std::clamp(p.x(), -32768, 32767), std::clamp(p.y(), -32768, 32767)}; }
+QPoint ClampPoint(QPoint p) {
+    return {std::clamp(p.x(), -32768, 32767), std::clamp(p.y(), -32768, 32767)};
+}
 
 } // namespace
 
@@ -33,7 +35,8 @@ QRect RasterDocument::DrawWorkPolygon(CanvasSurface& canvas) const {
 void RasterDocument::FillWorkPolygon(char action) {
     static const ToneArithmetic::Table spotlight = ToneArithmetic::MakeTable(ToneArithmetic::Spotlight);
     std::vector<PolygonSpan> spans;
-    ScanPolygon(polygon_.Points(), polygon_.Count(), WorkPolygon::kMaxEdges, photoY_, photoY_ + photoHeight_, spans);
+    ScanPolygon(polygon_.Points(), polygon_.Count(), WorkPolygon::kMaxEdges, photoY_, photoY_ + photoHeight_,
+                spans);
 
     std::optional<RingCrossing> ring;
     const bool ellipse = ellipseFill_ == 9;
@@ -44,8 +47,10 @@ void RasterDocument::FillWorkPolygon(char action) {
     Colour* photo = px_->photo.data();
     for (const PolygonSpan& span : spans) {
         const int row = span.row - photoY_;
-        const int from = static_cast<int>(std::max<long long>(0LL, static_cast<long long>(span.first) - photoX_));
-        const int to = static_cast<int>(std::min<long long>(photoWidth_, static_cast<long long>(span.end) - photoX_));
+        const int from =
+            static_cast<int>(std::max<long long>(0LL, static_cast<long long>(span.first) - photoX_));
+        const int to =
+            static_cast<int>(std::min<long long>(photoWidth_, static_cast<long long>(span.end) - photoX_));
         for (int col = from; col < to; ++col) {
             const size_t i = static_cast<size_t>(Index(col, row));
             if (ellipse) {

@@ -18,7 +18,9 @@ char RasterDocument::SetEdgeStyle(char style) {
         edgeStyle_ = style;
         break;
     case kEdgeCycle:
-        edgeStyle_ = edgeStyle_ == kEdgePlain ? kEdgeFeather : edgeStyle_ == kEdgeFeather ? kEdgeBright : kEdgePlain;
+        edgeStyle_ = edgeStyle_ == kEdgePlain     ? kEdgeFeather
+                     : edgeStyle_ == kEdgeFeather ? kEdgeBright
+                                                  : kEdgePlain;
         break;
     default:
         break;
@@ -26,7 +28,9 @@ char RasterDocument::SetEdgeStyle(char style) {
     return edgeStyle_;
 }
 
-void RasterDocument::BuildEllipse(int cx, int cy, int rx, int ry) { polygon_.Assign(EllipsePolygon(cx, cy, rx, ry)); }
+void RasterDocument::BuildEllipse(int cx, int cy, int rx, int ry) {
+    polygon_.Assign(EllipsePolygon(cx, cy, rx, ry));
+}
 
 void RasterDocument::SelectEllipse(int x1, int y1, int x2, int y2, int op) {
     x1 = std::clamp(x1, -32768, 32767);
@@ -59,7 +63,8 @@ void RasterDocument::SelectEllipse(int x1, int y1, int x2, int y2, int op) {
     fillValue_ = 0;
 }
 
-void RasterDocument::BlendRingPixel(int canvasX, int canvasY, int column, int row, const RingCrossing& crossing) {
+void RasterDocument::BlendRingPixel(int canvasX, int canvasY, int column, int row,
+                                    const RingCrossing& crossing) {
     int weight = 5;
     if (const auto hit = crossing.Find(canvasX, canvasY)) {
         auto distance = [this](double x, double y) {
@@ -73,14 +78,15 @@ void RasterDocument::BlendRingPixel(int canvasX, int canvasY, int column, int ro
     const Colour c = px_->photo[i];
     if (edgeStyle_ == kEdgeFeather) {
         const Colour g = BackgroundAt(column, row);
-        px_->photo[i] = Colour::FromRgb(
-            std::min(c.Red() * (10 - weight) / 10 + weight * g.Red() / 10, 255),
-            std::min(c.Green() * (10 - weight) / 10 + weight * g.Green() / 10, 255),
-            std::min(c.Blue() * (10 - weight) / 10 + weight * g.Blue() / 10, 255));
+        px_->photo[i] =
+            Colour::FromRgb(std::min(c.Red() * (10 - weight) / 10 + weight * g.Red() / 10, 255),
+                            std::min(c.Green() * (10 - weight) / 10 + weight * g.Green() / 10, 255),
+                            std::min(c.Blue() * (10 - weight) / 10 + weight * g.Blue() / 10, 255));
     } else {
         const int fade = weight * 60 / 10;
-        px_->photo[i] = Colour::FromRgb(std::max(edgeColour_.Red() - fade, 0), std::max(edgeColour_.Green() - fade, 0),
-                                        std::max(edgeColour_.Blue() - fade, 0));
+        px_->photo[i] =
+            Colour::FromRgb(std::max(edgeColour_.Red() - fade, 0), std::max(edgeColour_.Green() - fade, 0),
+                            std::max(edgeColour_.Blue() - fade, 0));
     }
 }
 

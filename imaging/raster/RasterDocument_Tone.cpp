@@ -12,7 +12,9 @@ namespace vx7::imaging {
 
 namespace {
 
-QPoint ClampPoint(QPoint p) { return {std::clamp(p.x(), -32768, 32767), std::clamp(p.y(), -32768, 32767)}; }
+QPoint ClampPoint(QPoint p) {
+    return {std::clamp(p.x(), -32768, 32767), std::clamp(p.y(), -32768, 32767)};
+}
 
 const ToneArithmetic::Table& Table(int op) {
     static const ToneArithmetic::Table brighten = ToneArithmetic::MakeTable(ToneArithmetic::BrightenWhole);

@@ -6,7 +6,9 @@ namespace vx7::imaging {
 
 namespace {
 
-int Scaled(int c, double factor) { return static_cast<int>(c * factor); }
+int Scaled(int c, double factor) {
+    return static_cast<int>(c * factor);
+}
 
 } // namespace
 
@@ -17,7 +19,9 @@ int ToneArithmetic::BrightenWhole(int c) {
     return std::clamp(n, 0, 255);
 }
 
-int ToneArithmetic::DarkenWhole(int c) { return std::clamp(Scaled(c, 0.9), 0, 255); }
+int ToneArithmetic::DarkenWhole(int c) {
+    return std::clamp(Scaled(c, 0.9), 0, 255);
+}
 
 int ToneArithmetic::BrightenLocal(int c) {
     int n = Scaled(c, 1.05);
@@ -33,9 +37,13 @@ int ToneArithmetic::DarkenLocal(int c) {
     return std::clamp(n, 0, 255);
 }
 
-int ToneArithmetic::Spotlight(int c) { return std::clamp(Scaled(c, 1.3), 0, 255); }
+int ToneArithmetic::Spotlight(int c) {
+    return std::clamp(Scaled(c, 1.3), 0, 255);
+}
 
-int ToneArithmetic::Dim(int c) { return std::clamp(Scaled(c, 0.6), 0, 255); }
+int ToneArithmetic::Dim(int c) {
+    return std::clamp(Scaled(c, 0.6), 0, 255);
+}
 
 int ToneArithmetic::Posterise(int c, int step) {
     step = std::max(step, 2);

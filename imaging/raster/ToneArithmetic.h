@@ -34,7 +34,8 @@ struct ToneArithmetic {
         return t;
     }
     static Colour Apply(const Table& t, Colour c) {
-        return Colour(t[static_cast<size_t>(c.Red())] | (std::uint32_t(t[static_cast<size_t>(c.Green())]) << 8) |
+        return Colour(t[static_cast<size_t>(c.Red())] |
+                      (std::uint32_t(t[static_cast<size_t>(c.Green())]) << 8) |
                       (std::uint32_t(t[static_cast<size_t>(c.Blue())]) << 16));
     }
 };

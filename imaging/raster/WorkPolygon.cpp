@@ -12,7 +12,8 @@ int WorkPolygon::AddPoint(int op, QPoint& point) {
     if (op == kClick) {
         if (count_ > 2) {
             const QPoint first = points_[0];
-            const bool inSquare = point.x() >= first.x() - kCloseReach && point.x() < first.x() + kCloseReach &&
+            const bool inSquare = point.x() >= first.x() - kCloseReach &&
+                                  point.x() < first.x() + kCloseReach &&
                                   point.y() >= first.y() - kCloseReach && point.y() < first.y() + kCloseReach;
             // The closing point needs room too; a polygon that is already full stays as it is.
             if (inSquare && count_ < kCapacity) {

@@ -11,7 +11,7 @@ namespace vx7::imaging {
 // sticker tools, in canvas coordinates. Clicked polygons hold at most 260
 // points; generated ellipses at most 862; the storage has room for 869.
 class WorkPolygon {
-public:
+  public:
     static constexpr int kCapacity = 869;
     static constexpr int kMaxClicked = 260;
     static constexpr int kMaxGenerated = 862;
@@ -43,7 +43,7 @@ public:
     QPoint At(int i) const { return points_[static_cast<size_t>(i)]; }
     std::vector<QPoint> ToVector() const { return {points_.begin(), points_.begin() + count_}; }
 
-private:
+  private:
     std::array<QPoint, kCapacity> points_{};
     int count_ = 0;
 };

@@ -21,7 +21,7 @@ using vx7::test::SolidPicture;
 namespace {
 
 class CutOutTest : public ::testing::Test {
-protected:
+  protected:
     // A 100 x 80 photo at (50, 60) on a 300 x 300 canvas.
     void SetUp() override {
         canvas = LoadPicture(*doc, folder, PatternPicture(100, 80), 300, 300);
@@ -166,7 +166,8 @@ TEST_F(CutOutTest, PolygonWithManyCrossingsOrOutsideTheLayerStaysInBounds) {
 namespace {
 
 // The growth exactly as described: full passes in row order, expanding 'a' pixels.
-void ReferenceWand(std::vector<char>& mask, const std::vector<Colour>& colours, int w, int h, int sx, int sy) {
+void ReferenceWand(std::vector<char>& mask, const std::vector<Colour>& colours, int w, int h, int sx,
+                   int sy) {
     auto at = [&](int x, int y) -> char& { return mask[size_t(x + y * w)]; };
     if (sx < 0 || sy < 0 || sx >= w || sy >= h || at(sx, sy) != 'A')
         return;
@@ -219,9 +220,10 @@ TEST_P(WandOracleTest, RegionEqualsThePassByPassGrowth) {
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
             const QRgb b = base[((x / 9) * 3 + (y / 7) * 5 + pick(rng) / 3) % 4];
-            picture.setPixel(x, y, qRgb(std::clamp(qRed(b) + noise(rng), 0, 255),
-                                        std::clamp(qGreen(b) + noise(rng), 0, 255),
-                                        std::clamp(qBlue(b) + noise(rng), 0, 255)));
+            picture.setPixel(x, y,
+                             qRgb(std::clamp(qRed(b) + noise(rng), 0, 255),
+                                  std::clamp(qGreen(b) + noise(rng), 0, 255),
+                                  std::clamp(qBlue(b) + noise(rng), 0, 255)));
         }
     CanvasSurface canvas = LoadPicture(*doc, folder, picture, 200, 200);
     std::vector<char> mask(size_t(w * h));
@@ -242,7 +244,8 @@ TEST_P(WandOracleTest, RegionEqualsThePassByPassGrowth) {
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x)
                 ASSERT_EQ(doc->MaskAt(x, y), mask[size_t(x + y * w)])
-                    << "click " << click << " at (" << sx << "," << sy << "), pixel (" << x << "," << y << ")";
+                    << "click " << click << " at (" << sx << "," << sy << "), pixel (" << x << "," << y
+                    << ")";
     }
 }
 

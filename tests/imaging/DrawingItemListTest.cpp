@@ -14,7 +14,7 @@ using namespace vx7::imaging;
 namespace {
 
 class DrawingItemListTest : public ::testing::Test {
-protected:
+  protected:
     std::unique_ptr<DrawingItemList> list = std::make_unique<DrawingItemList>();
 };
 
@@ -28,8 +28,9 @@ std::vector<QPoint> Outline(int x1, int y1, int x2, int y2) {
 // ---------------------------------------------------------------- arrows
 
 TEST(ArrowOutlineTest, LengthHundredAlongX) {
-    EXPECT_EQ(Outline(0, 0, 100, 0),
-              (std::vector<QPoint>{{0, -7}, {0, 7}, {70, 7}, {70, 15}, {100, 0}, {70, -15}, {70, -7}, {0, -7}}));
+    EXPECT_EQ(
+        Outline(0, 0, 100, 0),
+        (std::vector<QPoint>{{0, -7}, {0, 7}, {70, 7}, {70, 15}, {100, 0}, {70, -15}, {70, -7}, {0, -7}}));
 }
 
 TEST(ArrowOutlineTest, LengthTenHasAZeroWideShaft) {
@@ -196,6 +197,20 @@ TEST_F(DrawingItemListTest, ThinFilledArrowCoversExactlyTheScanSpans) {
     EXPECT_TRUE(vx7::test::ImagesNear(canvas.Image(), expected, 0, QStringLiteral("filled_arrow")));
 }
 
+TEST_F(DrawingItemListTest, FreehandDrawsOnlyTheLastSegmentOfTheActiveItem) {
+    CanvasSurface canvas(100, 100, Colour(0));
+    list->SetItemWidth(1);
+    list->DrawLastSegment(canvas); // no active item: nothing
+    list->BeginItem('A');
+    list->AddItemPoint(10, 10);
+    list->DrawLastSegment(canvas); // one point: nothing
+    list->AddItemPoint(50, 10);
+    list->AddItemPoint(50, 60);
+    list->DrawLastSegment(canvas);
+    EXPECT_EQ(canvas.PixelAt(50, 30).Value(), 0x000000FFu);
+    EXPECT_EQ(canvas.PixelAt(30, 10).Value(), 0u) << "earlier segments are not drawn again";
+}
+
 TEST_F(DrawingItemListTest, PolygonAreaShowsACrossWhileActiveAndFillsAfterwards) {
     CanvasSurface canvas(100, 100, Colour(0));
     list->SetItemWidth(1);
@@ -262,8 +277,9 @@ TEST_P(RubberBandTest, DrawingTheBandAgainErasesIt) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, RubberBandTest,
-                         ::testing::Values(BandCase{'R', 1}, BandCase{'C', 1}, BandCase{'L', 1}, BandCase{'A', 1},
-                                           BandCase{'c', 9}, BandCase{'r', 1}),
+                         ::testing::Values(BandCase{'R', 1}, BandCase{'C', 1}, BandCase{'L', 1},
+                                           BandCase{'A', 1}, BandCase{'c', 9}, BandCase{'r', 1}),
                          [](const auto& info) {
-                             return std::string(1, info.param.kind) + (info.param.kind == 'c' ? "circle" : "band");
+                             return std::string(1, info.param.kind) +
+                                    (info.param.kind == 'c' ? "circle" : "band");
                          });

@@ -31,8 +31,8 @@ inline ::testing::AssertionResult ImagesNear(const QImage& actualIn, const QImag
         const QString dir = ImageFailureFolder();
         actual.save(dir + QLatin1Char('/') + name + QStringLiteral("_actual.png"));
         expected.save(dir + QLatin1Char('/') + name + QStringLiteral("_expected.png"));
-        return ::testing::AssertionFailure() << why.toStdString() << " (pictures written to " << dir.toStdString()
-                                             << ")";
+        return ::testing::AssertionFailure()
+               << why.toStdString() << " (pictures written to " << dir.toStdString() << ")";
     };
     if (actual.size() != expected.size())
         return fail(QStringLiteral("size %1x%2 differs from %3x%4")
@@ -54,7 +54,7 @@ inline ::testing::AssertionResult ImagesNear(const QImage& actualIn, const QImag
                                 .arg(y)
                                 .arg(a & 0xFFFFFF, 6, 16, QLatin1Char('0'))
                                 .arg(e & 0xFFFFFF, 6, 16, QLatin1Char('0'));
-        }
+            }
         }
     }
     if (differing > 0)

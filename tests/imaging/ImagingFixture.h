@@ -27,7 +27,7 @@ inline QImage SolidPicture(int width, int height, QRgb colour) {
 
 // A temporary folder to write generated pictures into.
 class PictureFolder {
-public:
+  public:
     QString Write(const QImage& image, const QString& name = QStringLiteral("photo.png")) {
         const QString path = dir_.filePath(name);
         EXPECT_TRUE(image.save(path)) << path.toStdString();
@@ -35,13 +35,14 @@ public:
     }
     QString Path(const QString& name) const { return dir_.filePath(name); }
 
-private:
+  private:
     QTemporaryDir dir_;
 };
 
 // Loads picture into doc through a fresh canvas of the given size; returns the canvas.
-inline imaging::CanvasSurface LoadPicture(imaging::RasterDocument& doc, PictureFolder& folder, const QImage& picture,
-                                          int canvasWidth = 560, int canvasHeight = 482) {
+inline imaging::CanvasSurface LoadPicture(imaging::RasterDocument& doc, PictureFolder& folder,
+                                          const QImage& picture, int canvasWidth = 560,
+                                          int canvasHeight = 482) {
     imaging::CanvasSurface canvas(canvasWidth, canvasHeight, imaging::Colour(0x00404040u));
     doc.LoadPhotoCentred(canvas, folder.Write(picture));
     return canvas;

@@ -17,7 +17,7 @@ using vx7::test::SolidPicture;
 namespace {
 
 class RasterDocumentTest : public ::testing::Test {
-protected:
+  protected:
     std::unique_ptr<RasterDocument> doc = std::make_unique<RasterDocument>();
     PictureFolder folder;
 };
@@ -169,6 +169,19 @@ TEST_F(RasterDocumentTest, CommittedPlacementCapturesTheValidArea) {
     EXPECT_EQ(doc->PhotoColour(5, 5), Colour::FromRgb(10, 20, 30));
 }
 
+TEST_F(RasterDocumentTest, RotationTurnsAboutHalfTheSumOfLeftAndWidth) {
+    auto canvas = LoadPicture(*doc, folder, SolidPicture(100, 50, qRgb(0, 0, 250)), 300, 300);
+    doc->ResetPlacement();
+    doc->MovePlacement(100 - doc->CurrentPlacement().left, -doc->CurrentPlacement().top);
+    doc->RotatePlacement(RasterDocument::kRotateSet, 180);
+    canvas.Fill(Colour(0));
+    doc->DrawPlaced(canvas, 0);
+    // The pivot is ((100 + 100) / 2, (0 + 50) / 2) = (100, 25): a half turn moves the
+    // picture from columns 100..199 to 0..99.
+    EXPECT_EQ(canvas.PixelAt(50, 25), Colour::FromRgb(0, 0, 250));
+    EXPECT_EQ(canvas.PixelAt(150, 25), Colour(0));
+}
+
 TEST_F(RasterDocumentTest, ScalePlacementRefusesTooSmallSizes) {
     auto canvas = LoadPicture(*doc, folder, SolidPicture(150, 100, qRgb(0, 0, 0)), 300, 300);
     doc->ResetPlacement();
@@ -267,8 +280,10 @@ QImage ReferencePaint(const RasterDocument& doc, QImage canvas, bool sticker) {
             const Colour c = doc.PhotoColour(col, row);
             if (sticker) {
                 if (m == 'A')
-                    canvas.setPixel(x, y, Colour::FromRgb(int(c.Red() * 0.6), int(c.Green() * 0.6),
-                                                          int(c.Blue() * 0.6)).ToQRgb());
+                    canvas.setPixel(
+                        x, y,
+                        Colour::FromRgb(int(c.Red() * 0.6), int(c.Green() * 0.6), int(c.Blue() * 0.6))
+                            .ToQRgb());
                 else if (m == 'B')
                     canvas.setPixel(x, y, c.ToQRgb());
             } else if (m == 'A') {
@@ -310,9 +325,9 @@ TEST_P(PaintPhotoLayerTest, MatchesThePixelByPixelReference) {
     canvas.Fill(Colour::FromRgb(9, 9, 9));
     const QImage before = canvas.Image().copy();
     doc->PaintPhotoLayer(canvas);
-    EXPECT_TRUE(vx7::test::ImagesNear(canvas.Image(),
-                                      ReferencePaint(*doc, before, GetParam().toolMode == ToolMode::StickerSelection),
-                                      0, QString::fromLatin1(GetParam().name)));
+    EXPECT_TRUE(vx7::test::ImagesNear(
+        canvas.Image(), ReferencePaint(*doc, before, GetParam().toolMode == ToolMode::StickerSelection), 0,
+        QString::fromLatin1(GetParam().name)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, PaintPhotoLayerTest,
@@ -333,7 +348,8 @@ TEST_F(RasterDocumentTest, BackgroundLayerPaintsOnlyInBackgroundPictureMode) {
     doc->LoadBackground(canvas);
     canvas.Fill(Colour(0));
     doc->PaintBackgroundLayer(canvas);
-    EXPECT_EQ(canvas.PixelAt(doc->BackgroundPosition().x() + 2, doc->BackgroundPosition().y() + 2), Colour(0));
+    EXPECT_EQ(canvas.PixelAt(doc->BackgroundPosition().x() + 2, doc->BackgroundPosition().y() + 2),
+              Colour(0));
     doc->SetBackgroundMode(1);
     doc->PaintBackgroundLayer(canvas);
     EXPECT_EQ(canvas.PixelAt(doc->BackgroundPosition().x() + 2, doc->BackgroundPosition().y() + 2),

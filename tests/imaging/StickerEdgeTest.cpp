@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <climits>
+#include <cmath>
 #include <memory>
 #include <random>
 #include <set>
@@ -36,8 +36,9 @@ TEST_P(EllipsePolygonTest, StepCountFollowsTheArcLengthTable) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Radii, EllipsePolygonTest,
-                         ::testing::Values(EllipseCase{100, 40, 165}, EllipseCase{40, 100, 165}, EllipseCase{6, 6, 25},
-                                           EllipseCase{3, 1, 49}, EllipseCase{20, 10, 66}, EllipseCase{30, 15, 49}));
+                         ::testing::Values(EllipseCase{100, 40, 165}, EllipseCase{40, 100, 165},
+                                           EllipseCase{6, 6, 25}, EllipseCase{3, 1, 49},
+                                           EllipseCase{20, 10, 66}, EllipseCase{30, 15, 49}));
 
 TEST(EllipsePolygonLimitTest, HugeEllipseStopsAfter860PointsAndStillCloses) {
     const auto points = EllipsePolygon(0, 0, 1000, 900);
@@ -67,8 +68,10 @@ TEST(RingCrossingTest, BucketedSearchEqualsThePlainSearch) {
         }
         // Pixels on the axes and diagonals, where edges meet exactly at vertices.
         for (int d = -a - 20; d <= a + 20; ++d) {
-            ASSERT_EQ(finder.Find(centre.x() + d, centre.y()), FindRingCrossing(polygon, centre, centre.x() + d, centre.y()));
-            ASSERT_EQ(finder.Find(centre.x(), centre.y() + d), FindRingCrossing(polygon, centre, centre.x(), centre.y() + d));
+            ASSERT_EQ(finder.Find(centre.x() + d, centre.y()),
+                      FindRingCrossing(polygon, centre, centre.x() + d, centre.y()));
+            ASSERT_EQ(finder.Find(centre.x(), centre.y() + d),
+                      FindRingCrossing(polygon, centre, centre.x(), centre.y() + d));
             ASSERT_EQ(finder.Find(centre.x() + d, centre.y() + d),
                       FindRingCrossing(polygon, centre, centre.x() + d, centre.y() + d));
         }
@@ -89,7 +92,7 @@ TEST(RingCrossingTest, CentreAndTooShortPolygonsHaveNoCrossing) {
 namespace {
 
 class StickerEdgeTest : public ::testing::Test {
-protected:
+  protected:
     void Load(QRgb colour, int w = 300, int h = 240) {
         canvas = LoadPicture(*doc, folder, SolidPicture(w, h, colour), 400, 400);
         origin = doc->PhotoPosition();
@@ -144,7 +147,8 @@ TEST_F(StickerEdgeTest, PlainSelectionMarksTheEllipseAndEmptiesThePolygon) {
     EXPECT_EQ(doc->Polygon().Count(), 0);
     EXPECT_EQ(doc->PhotoColour(150, 120), Colour::FromRgb(90, 90, 90)) << "plain selection keeps colours";
     // Alt deselects: the same ellipse turns back to kept pixels.
-    doc->SelectEllipse(origin.x() + 100, origin.y() + 80, origin.x() + 200, origin.y() + 160, RasterDocument::kAltHeld);
+    doc->SelectEllipse(origin.x() + 100, origin.y() + 80, origin.x() + 200, origin.y() + 160,
+                       RasterDocument::kAltHeld);
     EXPECT_EQ(Count('B'), 0);
     EXPECT_EQ(doc->MaskAt(150, 120), 'A');
 }
@@ -214,7 +218,8 @@ TEST_F(StickerEdgeTest, BrightEdgeRunsFrom249To195) {
 TEST_F(StickerEdgeTest, DeselectingWithAltMakesNoRing) {
     Load(qRgb(40, 40, 40));
     doc->SetEdgeStyle('Y');
-    doc->SelectEllipse(origin.x() + 50, origin.y() + 50, origin.x() + 200, origin.y() + 150, RasterDocument::kAltHeld);
+    doc->SelectEllipse(origin.x() + 50, origin.y() + 50, origin.x() + 200, origin.y() + 150,
+                       RasterDocument::kAltHeld);
     EXPECT_EQ(Count('B'), 0);
     EXPECT_EQ(Count('x'), 0);
     EXPECT_EQ(doc->PhotoColour(40, 100), Colour::FromRgb(40, 40, 40));

@@ -32,20 +32,22 @@ TEST_P(ToneArithmeticTest, ChannelRuleGivesTheDocumentedValue) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, ToneArithmeticTest,
-    ::testing::Values(ToneCase{ToneArithmetic::BrightenWhole, 0, 2}, ToneCase{ToneArithmetic::BrightenWhole, 10, 11},
-                      ToneCase{ToneArithmetic::BrightenWhole, 9, 11}, ToneCase{ToneArithmetic::BrightenWhole, 240, 255},
-                      ToneCase{ToneArithmetic::BrightenWhole, 255, 255}, ToneCase{ToneArithmetic::DarkenWhole, 1, 0},
-                      ToneCase{ToneArithmetic::DarkenWhole, 255, 229}, ToneCase{ToneArithmetic::DarkenLocal, 1, 0},
-                      ToneCase{ToneArithmetic::DarkenLocal, 2, 1}, ToneCase{ToneArithmetic::DarkenLocal, 0, 0},
-                      ToneCase{ToneArithmetic::DarkenLocal, 100, 95}, ToneCase{ToneArithmetic::BrightenLocal, 0, 2},
-                      ToneCase{ToneArithmetic::BrightenLocal, 19, 21}, ToneCase{ToneArithmetic::BrightenLocal, 20, 21},
-                      ToneCase{ToneArithmetic::BrightenLocal, 250, 255}, ToneCase{ToneArithmetic::Spotlight, 200, 255},
-                      ToneCase{ToneArithmetic::Spotlight, 100, 130}, ToneCase{ToneArithmetic::Dim, 255, 153}));
+    ::testing::Values(
+        ToneCase{ToneArithmetic::BrightenWhole, 0, 2}, ToneCase{ToneArithmetic::BrightenWhole, 10, 11},
+        ToneCase{ToneArithmetic::BrightenWhole, 9, 11}, ToneCase{ToneArithmetic::BrightenWhole, 240, 255},
+        ToneCase{ToneArithmetic::BrightenWhole, 255, 255}, ToneCase{ToneArithmetic::DarkenWhole, 1, 0},
+        ToneCase{ToneArithmetic::DarkenWhole, 255, 229}, ToneCase{ToneArithmetic::DarkenLocal, 1, 0},
+        ToneCase{ToneArithmetic::DarkenLocal, 2, 1}, ToneCase{ToneArithmetic::DarkenLocal, 0, 0},
+        ToneCase{ToneArithmetic::DarkenLocal, 100, 95}, ToneCase{ToneArithmetic::BrightenLocal, 0, 2},
+        ToneCase{ToneArithmetic::BrightenLocal, 19, 21}, ToneCase{ToneArithmetic::BrightenLocal, 20, 21},
+        ToneCase{ToneArithmetic::BrightenLocal, 250, 255}, ToneCase{ToneArithmetic::Spotlight, 200, 255},
+        ToneCase{ToneArithmetic::Spotlight, 100, 130}, ToneCase{ToneArithmetic::Dim, 255, 153}));
 
 TEST(ToneArithmeticRangeTest, EveryRuleStaysInTheByteRange) {
     for (int c = 0; c < 256; ++c)
-        for (auto rule : {ToneArithmetic::BrightenWhole, ToneArithmetic::DarkenWhole, ToneArithmetic::BrightenLocal,
-                          ToneArithmetic::DarkenLocal, ToneArithmetic::Spotlight, ToneArithmetic::Dim}) {
+        for (auto rule :
+             {ToneArithmetic::BrightenWhole, ToneArithmetic::DarkenWhole, ToneArithmetic::BrightenLocal,
+              ToneArithmetic::DarkenLocal, ToneArithmetic::Spotlight, ToneArithmetic::Dim}) {
             EXPECT_GE(rule(c), 0);
             EXPECT_LE(rule(c), 255);
         }
@@ -58,7 +60,7 @@ TEST(ToneArithmeticRangeTest, EveryRuleStaysInTheByteRange) {
 namespace {
 
 class ToneTest : public ::testing::Test {
-protected:
+  protected:
     void Load(const QImage& picture) { canvas = LoadPicture(*doc, folder, picture, 300, 300); }
     QPoint At(int c, int r) const { return doc->PhotoPosition() + QPoint(c, r); }
 

@@ -41,7 +41,8 @@ TEST(WalkStrokeTest, EverySegmentStartsAndEndsAtItsPointsWithOneStepPerMajorPixe
     for (int dx = -40; dx <= 40; dx += 3) {
         for (int dy = -40; dy <= 40; dy += 7) {
             const auto p = Walk(100, 200, 100 + dx, 200 + dy);
-            ASSERT_EQ(static_cast<int>(p.size()), std::max(std::abs(dx), std::abs(dy)) + 1) << dx << "," << dy;
+            ASSERT_EQ(static_cast<int>(p.size()), std::max(std::abs(dx), std::abs(dy)) + 1)
+                << dx << "," << dy;
             EXPECT_EQ(p.front(), QPoint(100, 200));
             EXPECT_EQ(p.back(), QPoint(100 + dx, 200 + dy));
             for (size_t i = 1; i < p.size(); ++i) {
