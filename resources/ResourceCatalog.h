@@ -5,8 +5,9 @@
 // Resources live in the Qt resource system under names that keep their numbers:
 //   ":/bitmap/<n>.png", ":/icon/<n>.png", ":/cursor/<n>.png", ":/toolbar/<n>.png", ":/wave/<n>.wav".
 // A cursor PNG carries its hot spot in the text key "hotspot" as "x,y". The toolbar strip is
-// one row of kToolbarImageSize-square images on the mask colour kToolbarMaskColour; its text
-// key "commands" lists, comma-separated, the menu command each image belongs to, in order.
+// one row of kToolbarImageSize-square images with an alpha channel whose fully transparent
+// pixels carry the mask colour kToolbarMaskColour; its text key "commands" lists,
+// comma-separated, the menu command each image belongs to, in order.
 //
 // The sizes here are the contract between the generator (which draws at these sizes) and the
 // windows (which lay their bitmap buttons out to them); the tests check that they agree.

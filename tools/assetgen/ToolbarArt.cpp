@@ -21,10 +21,6 @@ struct MenuImage {
     QColor accent;
 };
 
-// The menu background these images are blended against at their edges; a typical light menu
-// face, so antialiased edges look right on it. Only fully transparent pixels get the mask colour.
-const QColor kMenuFace(0xF0, 0xF0, 0xF0);
-
 MenuImage ImageFor(int command) {
     const QColor ink = kDeep;
     switch (command) {
@@ -115,26 +111,19 @@ QImage MakeToolbarStrip() {
             commands << QString::number(m.command);
         }
     }
-    // Flatten onto the menu face, then give untouched pixels the exact mask colour. A drawn pixel
-    // that happens to equal the mask colour is nudged so it is never made transparent.
-    QImage strip(glyphs.size(), QImage::Format_RGB32);
+    // Keep the antialiased edges as partial alpha, so the images sit cleanly on any menu colour,
+    // and give every fully transparent pixel the mask colour, so readers that go by the mask
+    // colour alone find the same shape. A drawn pixel that happens to equal the mask colour is
+    // nudged so it is never masked out.
+    QImage strip = glyphs.convertToFormat(QImage::Format_ARGB32);
     const QRgb mask = resources::kToolbarMaskColour;
-    const QImage src = glyphs.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < src.height(); ++y) {
-        const auto* in = reinterpret_cast<const QRgb*>(src.constScanLine(y));
-        auto* out = reinterpret_cast<QRgb*>(strip.scanLine(y));
-        for (int x = 0; x < src.width(); ++x) {
-            const int a = qAlpha(in[x]);
-            if (a == 0) {
-                out[x] = mask;
-                continue;
-            }
-            const auto blend = [a](int fg, int bg) { return (fg * a + bg * (255 - a) + 127) / 255; };
-            QRgb c = qRgb(blend(qRed(in[x]), kMenuFace.red()), blend(qGreen(in[x]), kMenuFace.green()),
-                          blend(qBlue(in[x]), kMenuFace.blue()));
-            if ((c & 0x00FFFFFF) == (mask & 0x00FFFFFF))
-                c = qRgb(qRed(mask) + 1, qGreen(mask) + 1, qBlue(mask) + 1);
-            out[x] = c;
+    for (int y = 0; y < strip.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(strip.scanLine(y));
+        for (int x = 0; x < strip.width(); ++x) {
+            if (qAlpha(line[x]) == 0)
+                line[x] = mask & 0x00FFFFFF;
+            else if ((line[x] & 0x00FFFFFF) == (mask & 0x00FFFFFF))
+                line[x] = qRgba(qRed(mask) + 1, qGreen(mask) + 1, qBlue(mask) + 1, qAlpha(line[x]));
         }
     }
     strip.setText(QStringLiteral("commands"), commands.join(QLatin1Char(',')));
