@@ -194,10 +194,10 @@ CursorPicture Crosshair(bool closing) {
     if (closing) {
         // The closing square around the first point, in the colours the canvas frames it with.
         const QRectF square(15.5 - 5.5, 15.5 - 5.5, 11, 11);
-        p.setPen(QPen(kHalo, 3.0));
+        p.setPen(QPen(kHalo, 3.6));
         p.setBrush(Qt::NoBrush);
         p.drawRect(square);
-        p.setPen(QPen(QColor(0xE8, 0xB4, 0x00), 1.4));
+        p.setPen(QPen(QColor(0xE0, 0x9A, 0x00), 2.0));
         p.drawRect(square);
         PaintCrosshair(p, 15, 15, 14, 7);
         // Centre point: the pixel the click lands on.
