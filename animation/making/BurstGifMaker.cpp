@@ -4,11 +4,13 @@
 #include "GifPaths.h"
 #include "platform/Prompt.h"
 
+#include <utility>
+
 namespace vx7::animation {
 
 BurstGifMaker::BurstGifMaker(GifEngine& engine, const camera::EncoderRegistry& encoders, platform::Prompt& prompt,
-                             Hooks hooks, QObject* parent)
-    : QObject(parent), prompt_(prompt), hooks_(std::move(hooks)), runner_(engine, encoders) {
+                             QObject* parent)
+    : QObject(parent), prompt_(prompt), runner_(engine, encoders) {
     connect(&runner_, &GifBuildRunner::Progress, this, [this](int, int, const QString& text) {
         if (hooks_.showStatus)
             hooks_.showStatus(text);
@@ -21,11 +23,12 @@ QString BurstGifMaker::Question(const QString& photoName) {
 }
 
 bool BurstGifMaker::MakeBurstGif(const QStringList& burstPhotos, const QString& photoFolder,
-                                 const QString& photoName, const GifMakingSettings& settings) {
+                                 const QString& photoName, const GifMakingSettings& settings, Hooks hooks) {
     if (burstPhotos.size() < 2 || runner_.IsRunning())
         return false;
     if (!prompt_.Ask(Question(photoName), QStringLiteral("特别提示")))
         return false;
+    hooks_ = std::move(hooks);
     if (hooks_.setControlsEnabled)
         hooks_.setControlsEnabled(false);
 
@@ -51,8 +54,9 @@ void BurstGifMaker::OnFinished(const GifJobResult& result) {
         hooks_.refreshDisplay();
     emit Done(result);
     // Only a GIF that exists is worth opening at once.
-    if (built && hooks_.openLastMade)
-        hooks_.openLastMade();
+    const Hooks hooks = std::exchange(hooks_, Hooks{});
+    if (built && hooks.openLastMade)
+        hooks.openLastMade();
 }
 
 } // namespace vx7::animation

@@ -18,7 +18,7 @@ class GifMakingSettings;
 
 // The camera station's GIF button: turns the photos of the last burst into
 // "<photo folder>/<photo name>.gif" and then opens it in the animation window.
-// The station supplies what happens to its own controls through the hooks.
+// The station supplies, with each request, what happens to its own controls.
 class BurstGifMaker : public QObject {
     Q_OBJECT
 public:
@@ -32,13 +32,14 @@ public:
         std::function<void()> openLastMade;           // the animation window with automatic open
     };
 
-    BurstGifMaker(GifEngine& engine, const camera::EncoderRegistry& encoders, platform::Prompt& prompt, Hooks hooks,
+    BurstGifMaker(GifEngine& engine, const camera::EncoderRegistry& encoders, platform::Prompt& prompt,
                   QObject* parent = nullptr);
 
     // Starts the build after the question; false when nothing was started (fewer than
-    // two photos, No, or a build running). The rest happens when the build ends.
+    // two photos, No, or a build running). The hooks are kept until the build ends and
+    // are called from this object's thread.
     bool MakeBurstGif(const QStringList& burstPhotos, const QString& photoFolder, const QString& photoName,
-                      const GifMakingSettings& settings);
+                      const GifMakingSettings& settings, Hooks hooks);
 
     bool IsBuilding() const { return runner_.IsRunning(); }
     // Waits for a running build (used when the station closes).

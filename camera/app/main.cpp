@@ -3,6 +3,7 @@
 // camera or the first real camera; auto is the default. --screenshot FILE saves a
 // picture of the station a few seconds after start and ends the program (for the
 // documentation and visual checks).
+#include "animation/window/AnimationStationBridge.h"
 #include "camera/app/SplashState.h"
 #include "camera/capture/CameraChoice.h"
 #include "camera/capture/GstCaptureDevice.h"
@@ -51,6 +52,8 @@ int main(int argc, char** argv) {
     // `encoders` here, and context.hooks gets the animation window (openAnimationWindow),
     // the background-music chooser (chooseBackgroundMusic), the burst GIF maker
     // (makeBurstGif) and the image editor (openEditor).
+    vx7::animation::AnimationStationBridge animation(sys, prompt, encoders, *sound);
+    animation.Install(context.hooks);
 
     vx7::camera::CameraStationWindow station(context);
     prompt.SetParent(&station);

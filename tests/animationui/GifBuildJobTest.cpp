@@ -171,18 +171,18 @@ struct BurstFixture : GifBuildJobTest {
 } // namespace
 
 TEST_F(BurstFixture, BurstOfOnePhotoOffersNoGif) {
-    BurstGifMaker maker(engine, encoders, prompt, Hooks());
+    BurstGifMaker maker(engine, encoders, prompt);
     GifMakingSettings settings(GifMakingSettings::Place::Station);
-    EXPECT_FALSE(maker.MakeBurstGif(Pictures(1), home.Sub("2011拍照图片"), "我的照片1", settings));
+    EXPECT_FALSE(maker.MakeBurstGif(Pictures(1), home.Sub("2011拍照图片"), "我的照片1", settings, Hooks()));
     EXPECT_TRUE(prompt.shown.empty());
     EXPECT_TRUE(log.isEmpty());
 }
 
 TEST_F(BurstFixture, NoLeavesEverythingAsItWas) {
-    BurstGifMaker maker(engine, encoders, prompt, Hooks());
+    BurstGifMaker maker(engine, encoders, prompt);
     GifMakingSettings settings(GifMakingSettings::Place::Station);
     prompt.answers = {false};
-    EXPECT_FALSE(maker.MakeBurstGif(Pictures(3), home.Sub("2011拍照图片"), "我的照片1", settings));
+    EXPECT_FALSE(maker.MakeBurstGif(Pictures(3), home.Sub("2011拍照图片"), "我的照片1", settings, Hooks()));
     ASSERT_EQ(prompt.shown.size(), 1u);
     EXPECT_EQ(prompt.shown[0].text, QString("要建Gif动画吗?( 我的照片1 )请确认!"));
     EXPECT_EQ(prompt.shown[0].title, QString("特别提示"));
@@ -193,13 +193,13 @@ TEST_F(BurstFixture, NoLeavesEverythingAsItWas) {
 
 TEST_F(BurstFixture, YesReplacesAnExistingGifSilentlyAndOpensIt) {
     const QString out = home.WriteFile("2011拍照图片/我的照片1.gif", "old");
-    BurstGifMaker maker(engine, encoders, prompt, Hooks());
+    BurstGifMaker maker(engine, encoders, prompt);
     QSignalSpy done(&maker, &BurstGifMaker::Done);
     GifMakingSettings settings(GifMakingSettings::Place::Station);
     settings.SelectIntervalOrMode("普通高反差");
     settings.SelectIntervalOrMode("0.5");
     prompt.answers = {true};
-    ASSERT_TRUE(maker.MakeBurstGif(Pictures(3), home.Sub("2011拍照图片"), "我的照片1", settings));
+    ASSERT_TRUE(maker.MakeBurstGif(Pictures(3), home.Sub("2011拍照图片"), "我的照片1", settings, Hooks()));
     EXPECT_FALSE(controlsEnabled);
     EXPECT_TRUE(maker.IsBuilding());
     ASSERT_TRUE(done.wait(10000));
@@ -217,11 +217,11 @@ TEST_F(BurstFixture, YesReplacesAnExistingGifSilentlyAndOpensIt) {
 
 TEST_F(BurstFixture, FailedBuildIsReportedAndNotOpened) {
     engine.output = RecordingGifEngine::Output::Nothing;
-    BurstGifMaker maker(engine, encoders, prompt, Hooks());
+    BurstGifMaker maker(engine, encoders, prompt);
     QSignalSpy done(&maker, &BurstGifMaker::Done);
     GifMakingSettings settings(GifMakingSettings::Place::Station);
     prompt.answers = {true};
-    ASSERT_TRUE(maker.MakeBurstGif(Pictures(2), home.Sub("2011拍照图片"), "x", settings));
+    ASSERT_TRUE(maker.MakeBurstGif(Pictures(2), home.Sub("2011拍照图片"), "x", settings, Hooks()));
     ASSERT_TRUE(done.wait(10000));
     EXPECT_TRUE(controlsEnabled);
     EXPECT_EQ(opened, 0);

@@ -1,0 +1,81 @@
+#include "AnimationStationBridge.h"
+
+#include "AnimationWindow.h"
+#include "GstVideoPlayer.h"
+#include "animation/gif/GifAnimationBuilder.h"
+#include "animation/gif/GifImageEncoder.h"
+#include "animation/making/GifMakingSettings.h"
+#include "camera/folders/FolderChooserDialog.h"
+#include "camera/photo/ImageFiles.h"
+#include "camera/settings/PathParts.h"
+#include "camera/settings/SysInfo.h"
+#include "camera/station/CameraStationWindow.h"
+#include "camera/station/StationHooks.h"
+
+#include <QDir>
+#include <QPointer>
+
+namespace vx7::animation {
+
+AnimationStationBridge::AnimationStationBridge(camera::SysInfo& sys, platform::Prompt& prompt,
+                                               camera::EncoderRegistry& encoders, platform::SoundPlayer& sound,
+                                               FileChooser* files, VideoPlayerFactory players)
+    : sys_(sys), prompt_(prompt), encoders_(encoders), builder_(std::make_unique<GifAnimationBuilder>()),
+      engine_(sys, encoders, *builder_),
+      files_([this](QWidget* parent) -> std::optional<QString> {
+          camera::FolderChooserDialog dialog(
+              QDir::homePath(), camera::JoinPath(sys_.InstallFolder(), camera::SysInfo::DefaultPhotoFolderName()),
+              prompt_, parent);
+          if (dialog.exec() != QDialog::Accepted)
+              return std::nullopt;
+          return dialog.SelectedFolder();
+      }),
+      chooser_(files ? files : &files_), players_(players ? std::move(players) : VideoPlayerFactory(&MakeGstVideoPlayer)),
+      // The installation folder is the current directory when the program starts.
+      music_(QDir::currentPath(), sound, *chooser_), burst_(engine_, encoders, prompt) {
+    // The colour mode "普通高反差" re-encodes pictures with the GIF encoder.
+    if (encoders_.FindEncoder(QStringLiteral("image/gif")) < 0)
+        RegisterGifEncoder(encoders_);
+}
+
+AnimationStationBridge::~AnimationStationBridge() { burst_.CancelAndWait(); }
+
+void AnimationStationBridge::Install(camera::StationHooks& hooks) {
+    hooks.openAnimationWindow = [this](QWidget* parent, const QString& name, int kind, bool autoOpen) {
+        AnimationWindow window({sys_, prompt_, encoders_, engine_, *chooser_, players_}, LastMadeFile{name, kind},
+                               autoOpen, parent);
+        window.exec();
+    };
+    hooks.chooseBackgroundMusic = [this](QWidget* parent) { music_.ChooseMusic(parent); };
+    hooks.makeBurstGif = [this](camera::CameraStationWindow& station) {
+        GifMakingSettings settings(GifMakingSettings::Place::Station);
+        settings.SelectIntervalOrMode(station.IntervalText());
+        settings.SelectIntervalOrMode(GifMakingSettings::ModeText(station.ColourMode()));
+        // The build ends after this call returns; the station may be gone by then.
+        QPointer<camera::CameraStationWindow> guard(&station);
+        BurstGifMaker::Hooks h;
+        h.setControlsEnabled = [guard](bool on) {
+            if (guard)
+                guard->SetGifControlsEnabled(on);
+        };
+        h.showStatus = [guard](const QString& text) {
+            if (guard)
+                guard->SetStatusText(text);
+        };
+        h.recordLastMade = [guard](const LastMadeFile& made) {
+            if (guard)
+                guard->SetLastMadeFile(made.name, made.kind);
+        };
+        h.refreshDisplay = [guard] {
+            if (guard)
+                guard->RefreshDisplay();
+        };
+        h.openLastMade = [guard] {
+            if (guard)
+                guard->OpenLastMade();
+        };
+        burst_.MakeBurstGif(station.BurstPhotos(), station.PhotoFolder(), station.PhotoName(), settings, std::move(h));
+    };
+}
+
+} // namespace vx7::animation
