@@ -57,23 +57,27 @@ QString MaterialCatalogue::ResolvePictureFolder(const QString& stored, const QSt
     return Join(Join(installFolder_, category), PictureSubfolderName());
 }
 
-QStringList MaterialCatalogue::FillGroupCombo() const {
+QStringList MaterialCatalogue::FillGroupCombo() const { return GroupTitles(package_); }
+
+std::vector<int> MaterialCatalogue::FilterMaterials(int groupIndex) const { return Filter(package_, groupIndex); }
+
+QStringList MaterialCatalogue::GroupTitles(const MaterialPackage& package) {
     QStringList entries{AllGroupsEntry()};
-    for (const MaterialRecord& rec : package_.records)
+    for (const MaterialRecord& rec : package.records)
         if (rec.IsTitle())
             entries.append(rec.title);
     return entries;
 }
 
-std::vector<int> MaterialCatalogue::FilterMaterials(int groupIndex) const {
+std::vector<int> MaterialCatalogue::Filter(const MaterialPackage& package, int groupIndex) {
     std::vector<int> listed;
     if (groupIndex < 0 || groupIndex > 255 - 64)
         return listed;
     const char letter = static_cast<char>(64 + groupIndex);
-    for (int i = 0; i < ItemCount(); ++i) {
-        const MaterialRecord& rec = package_.records[static_cast<size_t>(i)];
+    for (size_t i = 0; i < package.records.size(); ++i) {
+        const MaterialRecord& rec = package.records[i];
         if (rec.IsListable() && (groupIndex == 0 || rec.group == letter))
-            listed.push_back(i);
+            listed.push_back(static_cast<int>(i));
     }
     return listed;
 }

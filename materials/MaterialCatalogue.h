@@ -46,6 +46,10 @@ public:
     // name are never listed. File order.
     std::vector<int> FilterMaterials(int groupIndex) const;
 
+    // The same two rules over any package (the command-line tool lists files directly).
+    static QStringList GroupTitles(const MaterialPackage& package);
+    static std::vector<int> Filter(const MaterialPackage& package, int groupIndex);
+
     // "<picture folder>/<picture name>.png"; empty for an index outside the records.
     QString MaterialPicturePath(int record) const;
 

@@ -8,6 +8,7 @@ namespace vx7::tools {
 // "build …") and returns the process exit status. Failures print one line to stderr.
 int RunGifCommand(const QStringList& args);
 int RunDm3Command(const QStringList& args);
+int RunG3dCommand(const QStringList& args);
 int RunInstallRecordCommand(const QStringList& args);
 
 } // namespace vx7::tools

@@ -12,6 +12,7 @@ namespace {
 void Usage() {
     std::fputs("usage: vx7tool gif build|frames|copy|crop|info …\n"
                "       vx7tool dm3 pack|list …\n"
+               "       vx7tool g3d pack|list …\n"
                "       vx7tool install-record show FILE\n",
                stderr);
 }
@@ -33,6 +34,8 @@ int main(int argc, char** argv) {
         return vx7::tools::RunGifCommand(args);
     if (family == QLatin1String("dm3"))
         return vx7::tools::RunDm3Command(args);
+    if (family == QLatin1String("g3d"))
+        return vx7::tools::RunG3dCommand(args);
     if (family == QLatin1String("install-record"))
         return vx7::tools::RunInstallRecordCommand(args);
     Usage();

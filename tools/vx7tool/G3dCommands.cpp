@@ -1,0 +1,118 @@
+// vx7tool g3d: authoring and listing of record lists.
+//   g3d pack DESCRIPTION OUT.g3d
+//   g3d list FILE.g3d [--group G] [--kind K]
+#include "Commands.h"
+
+#include "materials/RecordList.h"
+#include "materials/RecordListDescription.h"
+
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace vx7::tools {
+namespace {
+
+using materials::RecordList;
+using materials::RecordListFile;
+
+void Out(const QString& line) { std::printf("%s\n", line.toUtf8().constData()); }
+void Err(const QString& line) { std::fprintf(stderr, "vx7tool g3d: %s\n", line.toUtf8().constData()); }
+
+int Usage() {
+    std::fputs("usage: vx7tool g3d pack DESCRIPTION OUT.g3d\n"
+               "       vx7tool g3d list FILE.g3d [--group G] [--kind K]\n"
+               "       (G: group number, 0 = all; K: list kind, by default B for clothing icons,\n"
+               "        C for general icons and A otherwise, taken from the file name)\n",
+               stderr);
+    return 2;
+}
+
+char KindFromName(const QString& path) {
+    const QString name = QFileInfo(path).completeBaseName();
+    if (name == QFileInfo(RecordList::ListName('B')).fileName())
+        return 'B';
+    if (name == QFileInfo(RecordList::ListName('C')).fileName())
+        return 'C';
+    return 'A';
+}
+
+int Pack(const QStringList& args) {
+    if (args.size() != 2)
+        return Usage();
+    QString error;
+    const auto list = materials::RecordListDescription::ReadFile(args[0], &error);
+    if (!list) {
+        Err(QStringLiteral("%1: %2").arg(args[0], error));
+        return 1;
+    }
+    if (!list->WriteFile(args[1], &error)) {
+        Err(error);
+        return 1;
+    }
+    Out(QStringLiteral("packed %1 records, %2 strings into %3").arg(list->records.size()).arg(list->entries.size()).arg(args[1]));
+    return 0;
+}
+
+int List(const QStringList& args) {
+    if (args.isEmpty())
+        return Usage();
+    int group = 0;
+    char kind = KindFromName(args[0]);
+    for (qsizetype i = 1; i < args.size(); i += 2) {
+        if (i + 1 >= args.size())
+            return Usage();
+        if (args[i] == QLatin1String("--group")) {
+            bool ok = false;
+            group = args[i + 1].toInt(&ok);
+            if (!ok || group < 0)
+                return Usage();
+        } else if (args[i] == QLatin1String("--kind") && args[i + 1].size() == 1 && args[i + 1][0].unicode() < 128) {
+            kind = static_cast<char>(args[i + 1][0].unicode());
+        } else {
+            return Usage();
+        }
+    }
+    RecordList holder;
+    QString error;
+    if (!holder.LoadFile(args[0], kind, &error)) {
+        Err(QStringLiteral("%1: %2").arg(args[0], error));
+        return 1;
+    }
+    const RecordListFile& file = holder.File();
+    Out(QStringLiteral("list: %1 (kind %2)").arg(args[0]).arg(QLatin1Char(kind)));
+    Out(QStringLiteral("records: %1, strings: %2, text bytes: %3")
+            .arg(file.records.size())
+            .arg(file.entries.size())
+            .arg(file.data.size()));
+    const int listed = holder.BuildRecordIndex(group);
+    Out(QStringLiteral("groups: %1").arg(holder.GroupCount()));
+    for (int g = 1; g <= std::min(holder.GroupCount(), RecordList::kNamedGroups); ++g) {
+        const RecordList::Group info = holder.GroupAt(g);
+        Out(QStringLiteral("group %1: %2 (heading record %3, %4 listed)")
+                .arg(g)
+                .arg(info.name)
+                .arg(info.headingRecord)
+                .arg(info.itemCount));
+    }
+    Out(QStringLiteral("listed in group %1: %2").arg(group).arg(listed));
+    for (int j : holder.ListedRecords())
+        Out(QStringLiteral("%1\t%2").arg(j).arg(holder.RecordString(
+                RecordListFile::Field(file.records[static_cast<size_t>(j)], RecordListFile::kNameField))));
+    return 0;
+}
+
+} // namespace
+
+int RunG3dCommand(const QStringList& args) {
+    if (args.isEmpty())
+        return Usage();
+    const QString verb = args.front();
+    if (verb == QLatin1String("pack"))
+        return Pack(args.mid(1));
+    if (verb == QLatin1String("list"))
+        return List(args.mid(1));
+    return Usage();
+}
+
+} // namespace vx7::tools
