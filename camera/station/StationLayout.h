@@ -29,9 +29,9 @@ struct StationLayout {
     static constexpr QRect kBurstList{872, 144, 76, 22};       // 1019 / 1063
     static constexpr QRect kUnusedCombo{810, 172, 138, 22};    // 1020, hidden
 
-    static constexpr QRect kThumbnailFrame{810, 240, 138, 150}; // 1017
-    static constexpr QRect kSelfTimerLabel{810, 398, 138, 44};  // 1021
-    static constexpr QRect kStatusLabel{810, 448, 138, 44};     // 1022
+    static constexpr QRect kThumbnailFrame{810, 176, 138, 246}; // 1017
+    static constexpr QRect kSelfTimerLabel{810, 430, 138, 28};  // 1021
+    static constexpr QRect kStatusLabel{810, 464, 138, 28};     // 1022
 
     static constexpr QRect kCaptionInterval{672, 506, 126, 20}; // 1010
     static constexpr QRect kIntervalList{672, 528, 126, 24};    // 1011 / 1064
