@@ -1,6 +1,6 @@
 #include "GifImageEncoder.h"
 
-#include "GifLzwEncoder.h"
+#include "GifSingleImageWriter.h"
 #include "camera/photo/ImageFiles.h"
 
 #include <QPainter>
@@ -73,11 +73,6 @@ inline std::uint8_t Nearest(const FixedPalette& p, int r, int g, int b) {
     return greyDistance < cubeDistance ? grey : static_cast<std::uint8_t>(36 * lr + 6 * lg + lb);
 }
 
-void PutLe16(QByteArray& out, int value) {
-    out.append(static_cast<char>(value & 0xFF));
-    out.append(static_cast<char>((value >> 8) & 0xFF));
-}
-
 } // namespace
 
 const std::array<std::uint8_t, 768>& GifImageEncoder::Palette() { return Fixed().rgb; }
@@ -116,37 +111,11 @@ std::vector<std::uint8_t> GifImageEncoder::MapToPalette(const QImage& picture) {
     return out;
 }
 
-QByteArray GifImageEncoder::EncodeIndexed(const std::uint8_t* pixels, int width, int height,
-                                          const std::uint8_t* palette) {
-    if (width < 1 || height < 1 || width > kMaxSide || height > kMaxSide)
-        return QByteArray();
-    QByteArray out;
-    out.reserve(13 + 768 + 11 + width * height / 2 + 64);
-    out.append("GIF89a", 6);
-    PutLe16(out, width);
-    PutLe16(out, height);
-    out.append(char(0xF7)); // global table of 256 entries, 8-bit colour resolution
-    out.append(char(0));    // background index
-    out.append(char(0));    // aspect ratio
-    out.append(reinterpret_cast<const char*>(palette), 768);
-    out.append(char(0x2C));
-    PutLe16(out, 0);
-    PutLe16(out, 0);
-    PutLe16(out, width);
-    PutLe16(out, height);
-    out.append(char(0x00)); // no local table, not interlaced
-    out.append(char(8));
-    GifLzwEncoder encoder;
-    encoder.Encode(pixels, static_cast<size_t>(width) * static_cast<size_t>(height), 8, out);
-    out.append(char(0x3B));
-    return out;
-}
-
 QByteArray GifImageEncoder::Encode(const QImage& picture) {
     if (picture.isNull() || picture.width() > kMaxSide || picture.height() > kMaxSide)
         return QByteArray();
     const std::vector<std::uint8_t> indices = MapToPalette(picture);
-    return EncodeIndexed(indices.data(), picture.width(), picture.height(), Palette().data());
+    return GifSingleImageWriter::Write(indices.data(), picture.width(), picture.height(), Palette().data());
 }
 
 bool GifImageEncoder::Write(const QImage& picture, const QString& path) {

@@ -36,9 +36,6 @@ public:
     static QByteArray Encode(const QImage& picture);
     // Writes the picture to path; false when it cannot be encoded or written.
     static bool Write(const QImage& picture, const QString& path);
-    // Writes a single-image GIF of given palette indices and palette (768 bytes).
-    static QByteArray EncodeIndexed(const std::uint8_t* pixels, int width, int height,
-                                    const std::uint8_t* palette);
 };
 
 // Adds the GIF encoder to a registry under "image/gif".

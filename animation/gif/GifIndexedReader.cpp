@@ -78,7 +78,7 @@ bool GifIndexedReader::ReadLast(ByteSpan data, GifIndexedImage& out, QString* er
 bool GifIndexedReader::DecodeImage(ByteSpan data, const GifBlock& block, int screenWidth, int screenHeight) {
     const GifImageDescriptor d = GifBlockWalker::ReadImage(data, block);
     if (d.width < 1 || d.height < 1 || d.width > kMaxSide || d.height > kMaxSide ||
-        d.left + d.width > screenWidth || d.top + d.height > screenHeight)
+        qint64{d.width} * d.height > kMaxPixels || d.left + d.width > screenWidth || d.top + d.height > screenHeight)
         return false;
     const int codeSize = data[d.codeSizePosition];
     if (codeSize < 2 || codeSize > 8)

@@ -27,11 +27,15 @@ struct GifIndexedImage {
 // Decodes the images of a GIF held in memory into palette indices: each image's own
 // LZW minimum code size and its own local colour table size are used, interlaced
 // rows are put in display order. Images that are damaged (a truncated or invalid
-// code stream, a code size outside 2 to 8, a zero size, a side over 8192, or a
-// place outside the logical screen) are skipped. The caller's buffers are reused.
+// code stream, a code size outside 2 to 8, a zero size, a side over 16384 or more
+// than kMaxPixels pixels, or a place outside the logical screen) are skipped. The
+// reader's buffers are reused from image to image.
 class GifIndexedReader {
 public:
-    static constexpr int kMaxSide = 8192;
+    // Large enough for the converter's composite of an 8192 × 8192 frame (1.5 times
+    // as wide), small enough that no file makes the reader allocate without bound.
+    static constexpr int kMaxSide = 16384;
+    static constexpr qint64 kMaxPixels = qint64{12288} * 8192;
 
     // Calls sink for each image that decodes, in file order; the image is only valid
     // during the call. Returns the number of images decoded; -1 when the data is not a GIF.

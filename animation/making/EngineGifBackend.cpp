@@ -15,6 +15,7 @@ EngineGifBackend::EngineGifBackend(const camera::SysInfo& sys, const camera::Enc
     : sys_(sys), encoders_(encoders), builder_(builder) {}
 
 QString EngineGifBackend::ReduceByImageEncoder(const QString& source) {
+    std::lock_guard guard(lock_);
     const QString target =
         camera::JoinPath(sys_.WorkFolder(), camera::FileTitlePart(source) + QStringLiteral(".gif"));
     if (!camera::SaveImageAs(encoders_, QStringLiteral("GIF"), source, target, 100)) {
@@ -25,6 +26,7 @@ QString EngineGifBackend::ReduceByImageEncoder(const QString& source) {
 }
 
 bool EngineGifBackend::ConverterAvailable(QString& error) {
+    std::lock_guard guard(lock_);
     error = QStringLiteral("颜色转换模块尚未就绪");
     return false;
 }
@@ -32,12 +34,14 @@ bool EngineGifBackend::ConverterAvailable(QString& error) {
 QString EngineGifBackend::ReduceByConverter(const QString&) { return QString(); }
 
 void EngineGifBackend::BuildFromGifFiles(const QStringList& frames, const QString& output, int delay) {
+    std::lock_guard guard(lock_);
     const GifBuildResult result = builder_.BuildFromGifFiles(frames, output, delay);
     for (const QString& skipped : result.skipped)
         qCInfo(lcAnimation) << "frame left out:" << skipped;
 }
 
 void EngineGifBackend::BuildFromPaletteFrames(const QStringList& frames, const QString& output, int delay) {
+    std::lock_guard guard(lock_);
     const GifBuildResult result = builder_.BuildFromPaletteFrames(frames, output, delay);
     for (const QString& skipped : result.skipped)
         qCInfo(lcAnimation) << "frame left out:" << skipped;

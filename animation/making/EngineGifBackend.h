@@ -2,6 +2,8 @@
 
 #include "GifEngine.h"
 
+#include <mutex>
+
 namespace vx7::camera {
 class EncoderRegistry;
 class SysInfo;
@@ -13,6 +15,9 @@ class GifAnimationBuilder;
 
 // GIF making on the program's own GIF writer and colour reduction: the single
 // builder of the run, the encoders (with the GIF encoder) and the work folder.
+// The station's burst build and the animation window's build may overlap (the video
+// button stays usable during a burst build); every call holds one lock, so the
+// builder's buffers and the converter are never used by two builds at once.
 class EngineGifBackend final : public GifEngine {
 public:
     EngineGifBackend(const camera::SysInfo& sys, const camera::EncoderRegistry& encoders, GifAnimationBuilder& builder);
@@ -27,6 +32,7 @@ private:
     const camera::SysInfo& sys_;
     const camera::EncoderRegistry& encoders_;
     GifAnimationBuilder& builder_;
+    std::mutex lock_;
 };
 
 } // namespace vx7::animation

@@ -270,7 +270,6 @@ void AnimationWindow::SelectRow(int row) {
     if (mode_ == kMakeGif) {
         if (row >= 0 && row < pictures_.Count()) {
             shownPicture_ = row;
-            shownPictureImage_ = QImage();
         }
         update();
         return;
@@ -308,7 +307,6 @@ void AnimationWindow::SetMode(int mode) {
         StopGif();
         pictures_.Clear();
         shownPicture_ = -1;
-        shownPictureImage_ = QImage();
         controls_[kBuildGif]->setEnabled(false);
         list_->clearSelection();
         ShowRows();
@@ -494,7 +492,6 @@ void AnimationWindow::AddGifPicture() {
         const int index = pictures_.Count() - 1;
         ShowRows();
         shownPicture_ = index;
-        shownPictureImage_ = QImage();
         controls_[kBuildGif]->setEnabled(true);
         ShowMakingState();
     }
@@ -569,10 +566,12 @@ void AnimationWindow::paintEvent(QPaintEvent* event) {
         QPainter painter(this);
         painter.setPen(palette().color(QPalette::Dark));
         painter.drawRect(dialogDisplayRect_.adjusted(0, 0, -1, -1));
-        if (shownPicture_ >= 0 && shownPictureImage_.isNull()) {
-            QImageReader reader(pictures_.At(shownPicture_));
-            reader.setAutoTransform(false);
+        const QString path = pictures_.At(shownPicture_);
+        if (path != shownPicturePath_) {
+            // Read once per shown picture; a picture that cannot be read shows nothing.
+            QImageReader reader(path);
             shownPictureImage_ = reader.read();
+            shownPicturePath_ = path;
         }
         if (!shownPictureImage_.isNull()) {
             const QSize own = shownPictureImage_.size();

@@ -177,6 +177,7 @@ private:
     GifMakingSettings making_{GifMakingSettings::Place::Window};
     int shownPicture_ = -1;
     QImage shownPictureImage_;
+    QString shownPicturePath_;
     GifBuildRunner* runner_ = nullptr;
     bool shutDown_ = false;
 

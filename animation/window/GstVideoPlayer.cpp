@@ -182,6 +182,17 @@ public:
         SeekFrom(position);
     }
 
+    double Rate() override {
+        if (!pipeline_)
+            return rate_;
+        GstQuery* query = gst_query_new_segment(GST_FORMAT_TIME);
+        double rate = rate_;
+        if (gst_element_query(pipeline_.get(), query))
+            gst_query_parse_segment(query, &rate, nullptr, nullptr, nullptr);
+        gst_query_unref(query);
+        return rate;
+    }
+
     void SetSoundOn(bool on) override {
         if (pipeline_)
             g_object_set(pipeline_.get(), "mute", on ? FALSE : TRUE, nullptr);

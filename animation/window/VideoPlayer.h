@@ -48,6 +48,8 @@ public:
     virtual void Pause() = 0;
     // 1000 is normal speed; 1020 plays 2 % faster.
     virtual void SetSpeed(int speed) = 0;
+    // The rate the playback runs at, as the pipeline reports it (1.0 is normal).
+    virtual double Rate() = 0;
     virtual void SetSoundOn(bool on) = 0;
 
     // Current mode; also takes note of the end of the file and of playback errors.

@@ -1,0 +1,125 @@
+#include "ColourReduction.h"
+
+#include "ImageConverterLibrary.h"
+#include "ReferencePicture.h"
+#include "animation/AnimationLog.h"
+#include "animation/gif/GifIndexedReader.h"
+#include "animation/gif/PaletteFrameFile.h"
+#include "camera/photo/ImageFiles.h"
+#include "camera/settings/PathParts.h"
+#include "platform/Prompt.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstring>
+
+namespace vx7::animation {
+
+ColourReduction::ColourReduction(QString installFolder, const camera::EncoderRegistry& encoders,
+                                 ImageConverterLibrary& converter, platform::Prompt& prompt)
+    : installFolder_(std::move(installFolder)), encoders_(encoders), converter_(converter), prompt_(prompt) {}
+
+QString ColourReduction::WorkFolder() const { return camera::JoinPath(installFolder_, QStringLiteral("tmpBmpData")); }
+
+QString ColourReduction::ReferencePicturePath() const {
+    return camera::JoinPath(camera::JoinPath(installFolder_, QStringLiteral("ephoto_syspic")), ReferencePicture::FileName());
+}
+
+QString ColourReduction::TitleOf(const QString& source) {
+    // Relative paths are made absolute first, so that they too have a folder part.
+    return camera::FileTitlePart(QFileInfo(source).absoluteFilePath().left(256));
+}
+
+QString ColourReduction::ConverterMissingText() {
+    return QStringLiteral("找不到图像转换库Image66Conver123ter(或其ConvertImage入口),不能用\"高质流行色\"建立GIF动画!");
+}
+
+ReductionResult ColourReduction::ReduceByImageEncoder(const QStringList& sources) {
+    ReductionResult result;
+    QDir().mkpath(WorkFolder());
+    for (const QString& source : sources) {
+        const QString target = camera::JoinPath(WorkFolder(), TitleOf(source) + QStringLiteral(".gif"));
+        // A stale file from an earlier build must not stand in for a source that fails now.
+        QFile::remove(target);
+        if (!camera::SaveImageAs(encoders_, QStringLiteral("GIF"), source, target, 100))
+            qCDebug(lcAnimation) << "no GIF made of" << source;
+        result.frames << target;
+    }
+    return result;
+}
+
+QStringList ColourReduction::ReencodeAsBmp(const QStringList& pictures) {
+    QDir().mkpath(WorkFolder());
+    QStringList out;
+    for (const QString& picture : pictures) {
+        const QString target = camera::JoinPath(WorkFolder(), TitleOf(picture) + QStringLiteral(".bmp"));
+        if (QFileInfo(picture).absoluteFilePath() != QFileInfo(target).absoluteFilePath()) {
+            QFile::remove(target);
+            camera::SaveImageAs(encoders_, QStringLiteral("BMP"), picture, target, 100);
+        }
+        out << target;
+    }
+    return out;
+}
+
+ReductionResult ColourReduction::ReduceByConverter(const QStringList& sources) {
+    ReductionResult result;
+    QString why;
+    if (!converter_.Function(&why)) {
+        qCWarning(lcAnimation) << "converter unavailable:" << why;
+        prompt_.Message(ConverterMissingText());
+        result.stopped = true;
+        result.error = why.isEmpty() ? QStringLiteral("converter library not found") : why;
+        return result;
+    }
+    QDir().mkpath(WorkFolder());
+    const QString reference = ReferencePicturePath();
+    for (const QString& source : sources) {
+        const QString title = TitleOf(source);
+        const QString composite = camera::JoinPath(WorkFolder(), title + QStringLiteral("_Tmp.bmp"));
+        const QString target = camera::JoinPath(WorkFolder(), title + QStringLiteral(".gif"));
+        result.frames << target;
+        QFile::remove(target);
+        const int offset =
+            camera::ComposeSideBySide(encoders_, composite, source, reference, QStringLiteral("BMP"), 100);
+        if (offset < 0) {
+            qCDebug(lcAnimation) << "no composite made of" << source;
+            continue;
+        }
+        converter_.Convert(composite, target);
+        QString error;
+        if (!CropToPaletteFrame(target, offset, QString(), &error))
+            qCDebug(lcAnimation) << "no frame cropped from" << target << error;
+    }
+    return result;
+}
+
+bool ColourReduction::CropToPaletteFrame(const QString& path, int offset, const QString& output, QString* error) {
+    QByteArray bytes;
+    if (!GifIndexedReader::ReadFile(path, bytes, error))
+        return false;
+    GifIndexedImage image;
+    GifIndexedReader reader;
+    if (!reader.ReadLast(AsBytes(bytes), image, error))
+        return false;
+    const int keep = image.width - std::max(offset, 0);
+    if (keep < 1) {
+        if (error)
+            *error = QStringLiteral("offset %1 leaves no column of a %2 pixel wide image").arg(offset).arg(image.width);
+        return false;
+    }
+    PaletteFrameFile frame;
+    frame.width = keep;
+    frame.height = image.height;
+    frame.palette = image.palette;
+    frame.pixels.resize(frame.PixelCount());
+    const int skip = image.width - keep;
+    for (int y = 0; y < image.height; ++y)
+        std::memcpy(frame.pixels.data() + static_cast<size_t>(y) * keep,
+                    image.pixels.data() + static_cast<size_t>(y) * image.width + skip, static_cast<size_t>(keep));
+    return frame.Write(output.isEmpty() ? path : output, error);
+}
+
+} // namespace vx7::animation

@@ -1,0 +1,66 @@
+#include "ImageConverterLibrary.h"
+
+#include "animation/AnimationLog.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace vx7::animation {
+
+ImageConverterLibrary::ImageConverterLibrary(QStringList folders) : folders_(std::move(folders)) {}
+
+QStringList ImageConverterLibrary::DefaultFolders() {
+    QStringList folders;
+    if (QCoreApplication::instance())
+        folders << QCoreApplication::applicationDirPath();
+    QString system = qEnvironmentVariable("VX7_SYSTEM_DIR");
+    if (system.isEmpty())
+        system = qEnvironmentVariable("XDG_DATA_HOME");
+    if (system.isEmpty())
+        system = QDir::homePath() + QStringLiteral("/.local/share");
+    folders << system;
+    return folders;
+}
+
+ImageConverterLibrary::ConvertFunction ImageConverterLibrary::Function(QString* error) {
+    if (function_)
+        return function_;
+    QStringList candidates;
+    for (const QString& folder : folders_)
+        if (!folder.isEmpty())
+            candidates << QDir(folder).filePath(QString::fromLatin1(kBaseName));
+    candidates << QString::fromLatin1(kBaseName); // the platform's library search
+    QString reasons;
+    for (const QString& name : candidates) {
+        auto library = std::make_unique<QLibrary>(name);
+        if (!library->load()) {
+            reasons = library->errorString();
+            continue;
+        }
+        auto function = reinterpret_cast<ConvertFunction>(library->resolve(kExport));
+        if (!function) {
+            // A library of that name without the export: keep looking, but say so.
+            reasons = QStringLiteral("%1 has no export %2").arg(library->fileName(), QString::fromLatin1(kExport));
+            library->unload();
+            continue;
+        }
+        qCDebug(lcAnimation) << "converter loaded from" << library->fileName();
+        library_ = std::move(library);
+        function_ = function;
+        return function_;
+    }
+    if (error)
+        *error = reasons;
+    return nullptr;
+}
+
+bool ImageConverterLibrary::Convert(const QString& source, const QString& target, QString* error) {
+    const ConvertFunction convert = Function(error);
+    if (!convert)
+        return false;
+    convert(reinterpret_cast<const char16_t*>(source.utf16()), reinterpret_cast<const char16_t*>(target.utf16()), 0,
+            0, 0, 1, 50, 0);
+    return true;
+}
+
+} // namespace vx7::animation

@@ -1,0 +1,329 @@
+// GIF engine against its peers on the same frames:
+//   LzwEncode/<input>/ours|giflib          coding palettised frames (EGifPutLine)
+//   Quantise/<input>/ours|libimagequant|imagemagick   256 colours, no dithering; PSNR counter in dB
+//   GifDecode/<input>/ours|giflib          decoding every image of a GIF (DGifSlurp)
+// Inputs: photo-like, gradient and noise pictures at 640x480 and 1280x720, and a
+// 16-frame photo-like animation at both sizes. Pixels per second are items_per_second.
+#include "animation/gif/GifAnimationBuilder.h"
+#include "animation/gif/GifIndexedReader.h"
+#include "animation/gif/GifLzwEncoder.h"
+#include "converter/PaletteQuantiser.h"
+#include "tests/animation/GifTestFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+#include <gif_lib.h>
+#include <libimagequant.h>
+
+#include <cmath>
+#include <cstring>
+#include <map>
+#include <memory>
+#include <string>
+
+namespace {
+
+using vx7::converter::PaletteQuantiser;
+using vx7::converter::QuantisedPicture;
+
+QImage Gradient(int w, int h) {
+    QImage image(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < w; ++x)
+            line[x] = qRgb(x * 255 / (w - 1), y * 255 / (h - 1), 255 - (x + y) * 255 / (w + h - 2));
+    }
+    return image;
+}
+
+QImage Noise(int w, int h) {
+    QImage image(w, h, QImage::Format_RGB32);
+    std::uint32_t s = 12345;
+    for (int y = 0; y < h; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            s ^= s << 13;
+            s ^= s >> 17;
+            s ^= s << 5;
+            line[x] = 0xFF000000u | (s & 0xFFFFFF);
+        }
+    }
+    return image;
+}
+
+struct Input {
+    std::vector<QImage> frames; // one, or 16 for the animation
+};
+
+const Input& GetInput(const std::string& name, int w, int h) {
+    static std::map<std::string, Input> cache;
+    const std::string key = name + std::to_string(w) + "x" + std::to_string(h);
+    auto it = cache.find(key);
+    if (it != cache.end())
+        return it->second;
+    Input in;
+    if (name == "photo")
+        in.frames.push_back(vx7::test::PhotoLikePicture(w, h, 1));
+    else if (name == "gradient")
+        in.frames.push_back(Gradient(w, h));
+    else if (name == "noise")
+        in.frames.push_back(Noise(w, h));
+    else
+        for (unsigned i = 0; i < 16; ++i)
+            in.frames.push_back(vx7::test::PhotoLikePicture(w, h, 100 + i));
+    return cache.emplace(key, std::move(in)).first->second;
+}
+
+const std::uint32_t* Bits(const QImage& image) { return reinterpret_cast<const std::uint32_t*>(image.constBits()); }
+
+// The palettised frames every coder is given: our quantiser's output.
+const std::vector<QuantisedPicture>& Palettised(const std::string& name, int w, int h) {
+    static std::map<std::string, std::vector<QuantisedPicture>> cache;
+    const std::string key = name + std::to_string(w) + "x" + std::to_string(h);
+    auto it = cache.find(key);
+    if (it != cache.end())
+        return it->second;
+    std::vector<QuantisedPicture> out;
+    PaletteQuantiser q;
+    for (const QImage& f : GetInput(name, w, h).frames)
+        out.push_back(q.Quantise(Bits(f), f.width(), f.height(), f.width()));
+    return cache.emplace(key, std::move(out)).first->second;
+}
+
+std::int64_t PixelCount(const std::vector<QuantisedPicture>& frames) {
+    std::int64_t n = 0;
+    for (const auto& f : frames)
+        n += std::int64_t{f.width} * f.height;
+    return n;
+}
+
+int WriteToString(GifFileType* gif, const GifByteType* bytes, int length) {
+    static_cast<std::string*>(gif->UserData)->append(reinterpret_cast<const char*>(bytes), static_cast<size_t>(length));
+    return length;
+}
+
+// ---- LZW encoding -----------------------------------------------------------------
+
+void LzwOurs(benchmark::State& state, std::string name, int w, int h) {
+    const auto& frames = Palettised(name, w, h);
+    vx7::animation::GifLzwEncoder encoder;
+    QByteArray out;
+    for (auto _ : state) {
+        out.clear();
+        for (const auto& f : frames)
+            encoder.Encode(f.indices.data(), f.indices.size(), 8, out);
+        benchmark::DoNotOptimize(out.data());
+    }
+    state.SetItemsProcessed(state.iterations() * PixelCount(frames));
+    state.counters["bytes"] = static_cast<double>(out.size());
+}
+
+void LzwGiflib(benchmark::State& state, std::string name, int w, int h) {
+    const auto& frames = Palettised(name, w, h);
+    std::string out;
+    for (auto _ : state) {
+        out.clear();
+        int error = 0;
+        GifFileType* gif = EGifOpen(&out, WriteToString, &error);
+        EGifSetGifVersion(gif, true);
+        ColorMapObject* map = GifMakeMapObject(256, nullptr);
+        EGifPutScreenDesc(gif, w, h, 8, 0, nullptr);
+        for (const auto& f : frames) {
+            EGifPutImageDesc(gif, 0, 0, f.width, f.height, false, map);
+            EGifPutLine(gif, const_cast<GifPixelType*>(f.indices.data()), static_cast<int>(f.indices.size()));
+        }
+        GifFreeMapObject(map);
+        EGifCloseFile(gif, &error);
+        benchmark::DoNotOptimize(out.data());
+    }
+    state.SetItemsProcessed(state.iterations() * PixelCount(frames));
+    state.counters["bytes"] = static_cast<double>(out.size());
+}
+
+// ---- Quantising -------------------------------------------------------------------
+
+double PsnrOfRgb(const QImage& original, const std::uint8_t* rgb) {
+    double sum = 0;
+    for (int y = 0; y < original.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(original.constScanLine(y));
+        for (int x = 0; x < original.width(); ++x, rgb += 3) {
+            const int dr = qRed(line[x]) - rgb[0], dg = qGreen(line[x]) - rgb[1], db = qBlue(line[x]) - rgb[2];
+            sum += dr * dr + dg * dg + db * db;
+        }
+    }
+    const double mse = sum / (3.0 * original.width() * original.height());
+    return mse == 0 ? 99.0 : 10.0 * std::log10(255.0 * 255.0 / mse);
+}
+
+void QuantiseOurs(benchmark::State& state, std::string name, int w, int h) {
+    const QImage& picture = GetInput(name, w, h).frames.front();
+    PaletteQuantiser q;
+    QuantisedPicture result;
+    for (auto _ : state) {
+        result = q.Quantise(Bits(picture), w, h, w);
+        benchmark::DoNotOptimize(result.indices.data());
+    }
+    state.SetItemsProcessed(state.iterations() * w * h);
+    state.counters["PSNR"] = PaletteQuantiser::Psnr(Bits(picture), w, result);
+}
+
+void QuantiseLiq(benchmark::State& state, std::string name, int w, int h) {
+    const QImage picture = GetInput(name, w, h).frames.front().convertToFormat(QImage::Format_RGBA8888);
+    std::vector<std::uint8_t> indices(static_cast<size_t>(w) * h);
+    std::vector<std::uint8_t> rgb(indices.size() * 3);
+    for (auto _ : state) {
+        liq_attr* attr = liq_attr_create();
+        liq_set_speed(attr, 3);
+        liq_set_max_colors(attr, 256);
+        liq_image* image = liq_image_create_rgba(attr, picture.constBits(), w, h, 0);
+        liq_result* result = liq_quantize_image(attr, image);
+        liq_set_dithering_level(result, 0);
+        liq_write_remapped_image(result, image, indices.data(), indices.size());
+        const liq_palette* palette = liq_get_palette(result);
+        state.PauseTiming();
+        for (size_t i = 0; i < indices.size(); ++i) {
+            rgb[3 * i] = palette->entries[indices[i]].r;
+            rgb[3 * i + 1] = palette->entries[indices[i]].g;
+            rgb[3 * i + 2] = palette->entries[indices[i]].b;
+        }
+        state.ResumeTiming();
+        liq_result_destroy(result);
+        liq_image_destroy(image);
+        liq_attr_destroy(attr);
+    }
+    state.SetItemsProcessed(state.iterations() * w * h);
+    state.counters["PSNR"] = PsnrOfRgb(GetInput(name, w, h).frames.front(), rgb.data());
+}
+
+// ImageMagick as a separate process on PPM files (its time includes starting the
+// process and reading and writing the files).
+void QuantiseMagick(benchmark::State& state, std::string name, int w, int h) {
+    const QImage& picture = GetInput(name, w, h).frames.front();
+    const QString convert = QFile::exists("/usr/bin/convert") ? QStringLiteral("/usr/bin/convert")
+                                                               : QStandardPaths::findExecutable("convert");
+    QTemporaryDir dir;
+    const QString in = dir.filePath("in.ppm"), out = dir.filePath("out.ppm");
+    picture.convertToFormat(QImage::Format_RGB888).save(in, "PPM");
+    for (auto _ : state) {
+        QProcess p;
+        p.start(convert, {in, "-colors", "256", "+dither", out});
+        if (!p.waitForFinished(60000) || p.exitCode() != 0) {
+            state.SkipWithError("ImageMagick convert failed");
+            return;
+        }
+    }
+    const QImage back = QImage(out).convertToFormat(QImage::Format_RGB888);
+    if (back.size() != picture.size()) {
+        state.SkipWithError("ImageMagick output unreadable");
+        return;
+    }
+    std::vector<std::uint8_t> rgb(static_cast<size_t>(w) * h * 3);
+    for (int y = 0; y < h; ++y)
+        std::memcpy(rgb.data() + static_cast<size_t>(y) * w * 3, back.constScanLine(y), static_cast<size_t>(w) * 3);
+    state.SetItemsProcessed(state.iterations() * w * h);
+    state.counters["PSNR"] = PsnrOfRgb(picture, rgb.data());
+}
+
+// ---- Decoding ---------------------------------------------------------------------
+
+const QByteArray& EncodedGif(const std::string& name, int w, int h) {
+    static std::map<std::string, QByteArray> cache;
+    const std::string key = name + std::to_string(w) + "x" + std::to_string(h);
+    auto it = cache.find(key);
+    if (it != cache.end())
+        return it->second;
+    vx7::animation::GifAnimationBuilder builder;
+    QByteArray gif;
+    bool first = true;
+    for (const auto& f : Palettised(name, w, h)) {
+        if (first)
+            vx7::animation::GifAnimationBuilder::WriteGifHeader(gif, f.width, f.height, 8);
+        first = false;
+        builder.WriteCodedFrame(gif, f.indices.data(), f.palette.data(), f.width, f.height, 8, 10, -1);
+    }
+    vx7::animation::GifAnimationBuilder::WriteTrailer(gif);
+    return cache.emplace(key, gif).first->second;
+}
+
+void DecodeOurs(benchmark::State& state, std::string name, int w, int h) {
+    const QByteArray& gif = EncodedGif(name, w, h);
+    vx7::animation::GifIndexedReader reader;
+    std::int64_t pixels = 0;
+    for (auto _ : state) {
+        pixels = 0;
+        reader.ReadAll(vx7::animation::AsBytes(gif), [&](const vx7::animation::GifIndexedImage& image) {
+            pixels += std::int64_t{image.width} * image.height;
+            benchmark::DoNotOptimize(image.pixels.data());
+        });
+    }
+    state.SetItemsProcessed(state.iterations() * pixels);
+}
+
+struct ReadState {
+    const QByteArray* data;
+    qsizetype position;
+};
+
+int ReadFromArray(GifFileType* gif, GifByteType* bytes, int length) {
+    auto* s = static_cast<ReadState*>(gif->UserData);
+    const qsizetype n = std::min<qsizetype>(length, s->data->size() - s->position);
+    std::memcpy(bytes, s->data->constData() + s->position, static_cast<size_t>(n));
+    s->position += n;
+    return static_cast<int>(n);
+}
+
+void DecodeGiflib(benchmark::State& state, std::string name, int w, int h) {
+    const QByteArray& gif = EncodedGif(name, w, h);
+    std::int64_t pixels = 0;
+    for (auto _ : state) {
+        ReadState rs{&gif, 0};
+        int error = 0;
+        GifFileType* file = DGifOpen(&rs, ReadFromArray, &error);
+        DGifSlurp(file);
+        pixels = 0;
+        for (int i = 0; i < file->ImageCount; ++i)
+            pixels += std::int64_t{file->SavedImages[i].ImageDesc.Width} * file->SavedImages[i].ImageDesc.Height;
+        DGifCloseFile(file, &error);
+    }
+    state.SetItemsProcessed(state.iterations() * pixels);
+}
+
+// ---- Registration -----------------------------------------------------------------
+
+const int registered = [] {
+    const struct {
+        int w, h;
+    } sizes[] = {{640, 480}, {1280, 720}};
+    for (const auto& s : sizes) {
+        for (const std::string name : {"photo", "gradient", "noise", "anim16"}) {
+            const std::string input = name + "-" + std::to_string(s.w) + "x" + std::to_string(s.h);
+            benchmark::RegisterBenchmark(("LzwEncode/" + input + "/ours").c_str(), LzwOurs, name, s.w, s.h)
+                ->Unit(benchmark::kMillisecond);
+            benchmark::RegisterBenchmark(("LzwEncode/" + input + "/giflib").c_str(), LzwGiflib, name, s.w, s.h)
+                ->Unit(benchmark::kMillisecond);
+            benchmark::RegisterBenchmark(("GifDecode/" + input + "/ours").c_str(), DecodeOurs, name, s.w, s.h)
+                ->Unit(benchmark::kMillisecond);
+            benchmark::RegisterBenchmark(("GifDecode/" + input + "/giflib").c_str(), DecodeGiflib, name, s.w, s.h)
+                ->Unit(benchmark::kMillisecond);
+            if (name == "anim16")
+                continue;
+            benchmark::RegisterBenchmark(("Quantise/" + input + "/ours").c_str(), QuantiseOurs, name, s.w, s.h)
+                ->Unit(benchmark::kMillisecond);
+            benchmark::RegisterBenchmark(("Quantise/" + input + "/libimagequant").c_str(), QuantiseLiq, name, s.w, s.h)
+                ->Unit(benchmark::kMillisecond);
+            benchmark::RegisterBenchmark(("Quantise/" + input + "/imagemagick").c_str(), QuantiseMagick, name, s.w,
+                                         s.h)
+                ->Unit(benchmark::kMillisecond)
+                ->Iterations(3);
+        }
+    }
+    return 0;
+}();
+
+} // namespace

@@ -1,0 +1,72 @@
+// libImage66Conver123ter: the image converter the main program loads at run time.
+// Its one export reduces a picture file to at most 256 colours and writes it as a
+// single-image GIF of the picture's size.
+#include "animation/gif/GifSingleImageWriter.h"
+#include "converter/PaletteQuantiser.h"
+
+#include <QImage>
+#include <QImageReader>
+#include <QPainter>
+#include <QSaveFile>
+#include <QString>
+
+#include <algorithm>
+
+namespace {
+
+// Largest picture converted, in pixels: a 1.5-wide composite of an 8192 × 8192 frame.
+constexpr qint64 kMaxPixels = qint64{12288} * 8192;
+
+QImage LoadRgb(const QString& path) {
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    const QSize size = reader.size();
+    if (size.isValid() && qint64{size.width()} * size.height() > kMaxPixels)
+        return QImage();
+    const QImage image = reader.read();
+    if (image.isNull() || image.width() > 0xFFFF || image.height() > 0xFFFF)
+        return QImage();
+    if (!image.hasAlphaChannel())
+        return image.convertToFormat(QImage::Format_RGB32);
+    // Transparent parts are shown over white.
+    QImage flat(image.size(), QImage::Format_RGB32);
+    flat.fill(Qt::white);
+    QPainter painter(&flat);
+    painter.drawImage(0, 0, image);
+    return flat;
+}
+
+} // namespace
+
+// source, target: null-terminated UTF-16 paths. The six integers are the caller's
+// fixed request (0, 0, 0, 1, 50, 0): the fourth, when not zero, keeps flat colours
+// (such as a reference strip's) exactly; the fifth is a quality from 0 to 100 that
+// sets the refinement passes (50 gives 7); the others are reserved. Returns 1 when
+// the GIF was written, 0 otherwise; the target is left untouched on failure.
+// (On this platform there is one calling convention; the callee-clears rule of the
+// original interface has no counterpart.)
+extern "C" __attribute__((visibility("default"))) int ConvertImage(const char16_t* source, const char16_t* target,
+                                                                   int, int, int, int keepFlat, int quality, int) {
+    if (!source || !target)
+        return 0;
+    const QImage picture = LoadRgb(QString::fromUtf16(source));
+    if (picture.isNull())
+        return 0;
+    vx7::converter::PaletteQuantiser quantiser;
+    vx7::converter::PaletteQuantiser::Options options;
+    options.keepFlatColours = keepFlat != 0;
+    options.passes = 2 + std::clamp(quality, 0, 100) / 10;
+    const auto reduced = quantiser.Quantise(reinterpret_cast<const std::uint32_t*>(picture.constBits()),
+                                            picture.width(), picture.height(),
+                                            static_cast<int>(picture.bytesPerLine() / 4), options);
+    if (reduced.colours == 0)
+        return 0;
+    const QByteArray gif = vx7::animation::GifSingleImageWriter::Write(reduced.indices.data(), reduced.width,
+                                                                      reduced.height, reduced.palette.data());
+    if (gif.isEmpty())
+        return 0;
+    QSaveFile file(QString::fromUtf16(target));
+    if (!file.open(QIODevice::WriteOnly) || file.write(gif) != gif.size() || !file.commit())
+        return 0;
+    return 1;
+}

@@ -1,0 +1,599 @@
+#include "PaletteQuantiser.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <memory>
+
+namespace vx7::converter {
+namespace {
+
+constexpr int kCellBits = 5;
+constexpr int kLowBits = 8 - kCellBits;
+constexpr int kCells = 1 << (3 * kCellBits);
+constexpr std::uint32_t kLowMask = (1u << kLowBits) - 1;
+
+inline int CellOf(std::uint32_t c) {
+    const std::uint32_t r = (c >> 16) & 255, g = (c >> 8) & 255, b = c & 255;
+    return static_cast<int>(((r >> kLowBits) << (2 * kCellBits)) | ((g >> kLowBits) << kCellBits) | (b >> kLowBits));
+}
+
+// Open-addressing map from a 24-bit colour to a count; refuses new keys when full.
+class ColourCounts {
+public:
+    explicit ColourCounts(int slotsLog2)
+        : mask_((1u << slotsLog2) - 1), keys_(std::size_t{1} << slotsLog2, kEmpty), counts_(keys_.size(), 0) {}
+
+    // Adds n to colour's count; false when the colour is new and the map is full.
+    bool Add(std::uint32_t colour, std::uint32_t n) {
+        std::uint32_t slot = (colour * 0x9E3779B1u) >> 8 & mask_;
+        while (keys_[slot] != kEmpty) {
+            if (keys_[slot] == colour) {
+                counts_[slot] += n;
+                return true;
+            }
+            slot = (slot + 1) & mask_;
+        }
+        if (size_ * 4 >= keys_.size() * 3)
+            return false;
+        keys_[slot] = colour;
+        counts_[slot] = n;
+        ++size_;
+        return true;
+    }
+    int Find(std::uint32_t colour) const {
+        std::uint32_t slot = (colour * 0x9E3779B1u) >> 8 & mask_;
+        while (keys_[slot] != kEmpty) {
+            if (keys_[slot] == colour)
+                return static_cast<int>(slot);
+            slot = (slot + 1) & mask_;
+        }
+        return -1;
+    }
+    std::size_t Size() const { return size_; }
+    std::size_t Slots() const { return keys_.size(); }
+    std::uint32_t Key(std::size_t slot) const { return keys_[slot]; }
+    std::uint32_t Count(std::size_t slot) const { return counts_[slot]; }
+    bool Used(std::size_t slot) const { return keys_[slot] != kEmpty; }
+    void SetCount(std::size_t slot, std::uint32_t v) { counts_[slot] = v; }
+
+private:
+    static constexpr std::uint32_t kEmpty = 0xFFFFFFFFu;
+    std::uint32_t mask_;
+    std::vector<std::uint32_t> keys_;
+    std::vector<std::uint32_t> counts_;
+    std::size_t size_ = 0;
+};
+
+struct Point {
+    float r, g, b, w;
+};
+
+struct Centre {
+    float r, g, b;
+};
+
+// Entries sorted by r + g + b. |Δ(r + g + b)|² ≤ 3 × squared distance, so a scan
+// outward from a colour's own sum can stop once the sum difference alone is too big.
+class FloatFinder {
+public:
+    void Build(const std::vector<Centre>& centres) {
+        const int k = static_cast<int>(centres.size());
+        order_.resize(static_cast<std::size_t>(k));
+        for (int i = 0; i < k; ++i)
+            order_[static_cast<std::size_t>(i)] = i;
+        std::sort(order_.begin(), order_.end(), [&](int a, int b) {
+            const Centre& x = centres[static_cast<std::size_t>(a)];
+            const Centre& y = centres[static_cast<std::size_t>(b)];
+            return x.r + x.g + x.b < y.r + y.g + y.b;
+        });
+        r_.resize(order_.size());
+        g_.resize(order_.size());
+        b_.resize(order_.size());
+        s_.resize(order_.size());
+        for (std::size_t j = 0; j < order_.size(); ++j) {
+            const Centre& c = centres[static_cast<std::size_t>(order_[j])];
+            r_[j] = c.r;
+            g_[j] = c.g;
+            b_[j] = c.b;
+            s_[j] = c.r + c.g + c.b;
+        }
+        // Start position per whole sum: the first entry whose sum is not below it.
+        for (int sum = 0; sum <= 766; ++sum)
+            start_[sum] = static_cast<int>(std::lower_bound(s_.begin(), s_.end(), static_cast<float>(sum)) - s_.begin());
+    }
+
+    // Nearest entry (an index into the centres given to Build); guess is any entry,
+    // usually the previous answer, to start with a small bound.
+    int Nearest(float r, float g, float b, int guessSorted, float* distance, int* sortedOut) const {
+        const int k = static_cast<int>(s_.size());
+        int best = guessSorted;
+        float bestD = Dist(guessSorted, r, g, b);
+        const float s = r + g + b;
+        const int from = start_[std::clamp(static_cast<int>(s), 0, 766)];
+        for (int j = from; j < k; ++j) {
+            const float ds = s_[static_cast<std::size_t>(j)] - s;
+            if (ds > 0 && ds * ds > 3 * bestD)
+                break;
+            const float d = Dist(j, r, g, b);
+            if (d < bestD) {
+                bestD = d;
+                best = j;
+            }
+        }
+        for (int j = from - 1; j >= 0; --j) {
+            const float ds = s - s_[static_cast<std::size_t>(j)];
+            if (ds > 0 && ds * ds > 3 * bestD)
+                break;
+            const float d = Dist(j, r, g, b);
+            if (d < bestD) {
+                bestD = d;
+                best = j;
+            }
+        }
+        *distance = bestD;
+        *sortedOut = best;
+        return order_[static_cast<std::size_t>(best)];
+    }
+    const std::vector<int>& Order() const { return order_; }
+
+private:
+    float Dist(int j, float r, float g, float b) const {
+        const float dr = r_[static_cast<std::size_t>(j)] - r, dg = g_[static_cast<std::size_t>(j)] - g,
+                    db = b_[static_cast<std::size_t>(j)] - b;
+        return dr * dr + dg * dg + db * db;
+    }
+    std::vector<int> order_;
+    std::vector<float> r_, g_, b_, s_;
+    int start_[767];
+};
+
+// Maps colours to their exact nearest palette entry (squared RGB distance).
+// For a box of colours it keeps the entries that can be nearest to some colour of
+// the box: those whose smallest distance to the box does not exceed the smallest
+// largest-distance of any entry. Boxes of 16 × 16 × 16 colours take their candidates
+// from the whole palette, boxes of 8 and 4 from the box that holds them; each is
+// made the first time a colour falls into it. Most small boxes keep one candidate, which
+// then is the answer without any distance computed; otherwise the candidates are
+// tried in order of their distance from the box, stopping at the first one further
+// from the box than the best entry found is from the colour.
+class PaletteMapper {
+public:
+    explicit PaletteMapper(const QuantisedPicture& p) : wide_(1u << 12, 0), coarse_(1u << 15, 0), fine_(1u << 18, 0) {
+        k_ = p.colours;
+        for (int i = 0; i < k_; ++i) {
+            r_[i] = p.palette[static_cast<std::size_t>(3 * i)];
+            g_[i] = p.palette[static_cast<std::size_t>(3 * i + 1)];
+            b_[i] = p.palette[static_cast<std::size_t>(3 * i + 2)];
+            bySum_[i] = i;
+        }
+        std::sort(bySum_, bySum_ + k_, [&](int a, int b) { return Sum(a) < Sum(b); });
+        int j = 0;
+        for (int s = 0; s <= 766; ++s) {
+            while (j < k_ && Sum(bySum_[j]) < s)
+                ++j;
+            sumStart_[s] = j;
+        }
+        lists_.reserve(1 << 14);
+        lists_.push_back({0, 0}); // offset 0 means "not made yet"
+    }
+
+    std::uint8_t Nearest(std::uint32_t c) {
+        const int r = static_cast<int>((c >> 16) & 255), g = static_cast<int>((c >> 8) & 255), b = static_cast<int>(c & 255);
+        const std::uint32_t key = static_cast<std::uint32_t>(((r >> 2) << 12) | ((g >> 2) << 6) | (b >> 2));
+        std::uint32_t fine = fine_[key];
+        if (fine == 0) {
+            fine = MakeFine(r & ~3, g & ~3, b & ~3);
+            fine_[key] = fine;
+        }
+        if (fine & kSingle)
+            return static_cast<std::uint8_t>(fine & 0xFF);
+        const Candidate* e = lists_.data() + fine;
+        const Candidate* end = e + 1 + e->nearest;
+        ++e; // the first element holds the count
+        std::uint8_t best = e->index;
+        int bestD = Dist(best, r, g, b);
+        for (++e; e < end && e->nearest < bestD; ++e) {
+            const int d = Dist(e->index, r, g, b);
+            if (d < bestD) {
+                bestD = d;
+                best = e->index;
+            }
+        }
+        return best;
+    }
+
+private:
+    static constexpr std::uint32_t kSingle = 0x80000000u;
+    struct Candidate {
+        std::uint16_t nearest; // smallest squared distance from the box (count in a list's first element)
+        std::uint8_t index;
+        std::uint8_t spare = 0;
+    };
+
+    int Sum(int i) const { return r_[i] + g_[i] + b_[i]; }
+    int Dist(int i, int r, int g, int b) const {
+        const int dr = r_[i] - r, dg = g_[i] - g, db = b_[i] - b;
+        return dr * dr + dg * dg + db * db;
+    }
+    // Smallest and largest squared distance from entry i to the box [lo, lo + side).
+    void BoxDistances(int i, const int lo[3], int side, int& dmin, int& dmax) const {
+        const int e[3] = {r_[i], g_[i], b_[i]};
+        dmin = dmax = 0;
+        for (int c = 0; c < 3; ++c) {
+            const int hi = lo[c] + side - 1;
+            const int out = e[c] < lo[c] ? lo[c] - e[c] : (e[c] > hi ? e[c] - hi : 0);
+            dmin += out * out;
+            const int far = std::max(e[c] - lo[c], hi - e[c]);
+            dmax += far * far;
+        }
+    }
+
+    // Keeps the candidates of the given entries for a box; returns the list's offset
+    // in lists_, or kSingle | index when one entry is left.
+    template <typename Entries>
+    std::uint32_t Keep(const Entries& entries, int count, const int lo[3], int side) {
+        int near[256], index[256], bound = 1 << 30;
+        for (int n = 0; n < count; ++n) {
+            int dmin, dmax;
+            index[n] = entries(n);
+            BoxDistances(index[n], lo, side, dmin, dmax);
+            near[n] = dmin;
+            bound = std::min(bound, dmax);
+        }
+        // Keep those within the bound, in order of their distance from the box
+        // (insertion: lists are short).
+        int keptNear[256], keptIndex[256], kept = 0;
+        for (int n = 0; n < count; ++n) {
+            if (near[n] > bound)
+                continue;
+            int at = kept++;
+            while (at > 0 && keptNear[at - 1] > near[n]) {
+                keptNear[at] = keptNear[at - 1];
+                keptIndex[at] = keptIndex[at - 1];
+                --at;
+            }
+            keptNear[at] = near[n];
+            keptIndex[at] = index[n];
+        }
+        if (kept == 1)
+            return kSingle | static_cast<std::uint32_t>(keptIndex[0]);
+        const std::uint32_t offset = static_cast<std::uint32_t>(lists_.size());
+        lists_.push_back({static_cast<std::uint16_t>(kept), 0});
+        for (int n = 0; n < kept; ++n)
+            lists_.push_back({static_cast<std::uint16_t>(std::min(keptNear[n], 65535)),
+                              static_cast<std::uint8_t>(keptIndex[n])});
+        return offset;
+    }
+
+    // Boxes of 16: candidates from the whole palette, near the box in r + g + b.
+    std::uint32_t MakeWide(int r, int g, int b) {
+        // The entry nearest to the box's centre bounds the candidates: none can be
+        // nearer to any colour of the box than that entry's largest distance.
+        const int lo[3] = {r, g, b};
+        const int cr = 2 * r + 15, cg = 2 * g + 15, cb = 2 * b + 15; // doubled centre
+        const int sumLo = r + g + b, sumHi = sumLo + 45, centre = sumLo + 22;
+        int nearest = bySum_[std::min(sumStart_[centre], k_ - 1)];
+        auto centreDist = [&](int i) {
+            const int dr = 2 * r_[i] - cr, dg = 2 * g_[i] - cg, db = 2 * b_[i] - cb;
+            return dr * dr + dg * dg + db * db; // four times the squared distance
+        };
+        int best = centreDist(nearest);
+        const int from = sumStart_[centre];
+        for (int j = from; j < k_; ++j) {
+            const int ds = 2 * (Sum(bySum_[j]) - centre) - 1;
+            if (ds > 0 && ds * ds > 3 * best)
+                break;
+            const int d = centreDist(bySum_[j]);
+            if (d < best) {
+                best = d;
+                nearest = bySum_[j];
+            }
+        }
+        for (int j = from - 1; j >= 0; --j) {
+            const int ds = 2 * (centre - Sum(bySum_[j])) - 1;
+            if (ds > 0 && ds * ds > 3 * best)
+                break;
+            const int d = centreDist(bySum_[j]);
+            if (d < best) {
+                best = d;
+                nearest = bySum_[j];
+            }
+        }
+        int dmin, bound;
+        BoxDistances(nearest, lo, 16, dmin, bound);
+        // An entry's smallest distance to the box is at least a third of the square
+        // of how far its sum lies outside the box's sums.
+        const int reach = static_cast<int>(std::sqrt(3.0 * bound)) + 1;
+        const int first = sumStart_[std::max(0, sumLo - reach)];
+        const int last = sumStart_[std::min(766, sumHi + reach + 1)];
+        return Keep([&](int n) { return bySum_[first + n]; }, last - first, lo, 16);
+    }
+
+    // Boxes of side 8 and 4: candidates from the enclosing box's list.
+    std::uint32_t FromParent(std::uint32_t parent, int r, int g, int b, int side) {
+        if (parent & kSingle)
+            return parent;
+        const int lo[3] = {r, g, b};
+        const std::uint32_t at = parent + 1;
+        const int count = lists_[parent].nearest;
+        std::uint8_t entries[256];
+        for (int n = 0; n < count; ++n)
+            entries[n] = lists_[at + static_cast<std::uint32_t>(n)].index;
+        return Keep([&](int n) { return static_cast<int>(entries[n]); }, count, lo, side);
+    }
+
+    std::uint32_t MakeFine(int r, int g, int b) {
+        const std::uint32_t wideKey = static_cast<std::uint32_t>(((r >> 4) << 8) | ((g >> 4) << 4) | (b >> 4));
+        std::uint32_t wide = wide_[wideKey];
+        if (wide == 0) {
+            wide = MakeWide(r & ~15, g & ~15, b & ~15);
+            wide_[wideKey] = wide;
+        }
+        const std::uint32_t key = static_cast<std::uint32_t>(((r >> 3) << 10) | ((g >> 3) << 5) | (b >> 3));
+        std::uint32_t coarse = coarse_[key];
+        if (coarse == 0) {
+            coarse = FromParent(wide, r & ~7, g & ~7, b & ~7, 8);
+            coarse_[key] = coarse;
+        }
+        return FromParent(coarse, r, g, b, 4);
+    }
+
+    int k_ = 0;
+    int r_[256] = {}, g_[256] = {}, b_[256] = {};
+    int bySum_[256] = {};
+    int sumStart_[767] = {};
+    std::vector<std::uint32_t> wide_;
+    std::vector<std::uint32_t> coarse_;
+    std::vector<std::uint32_t> fine_;
+    std::vector<Candidate> lists_;
+};
+
+void MapPixels(const std::uint32_t* pixels, int width, int height, int stride, QuantisedPicture& out) {
+    PaletteMapper mapper(out);
+    out.indices.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    std::uint8_t* dst = out.indices.data();
+    for (int y = 0; y < height; ++y) {
+        const std::uint32_t* row = pixels + static_cast<std::ptrdiff_t>(y) * stride;
+        std::uint32_t last = ~row[0] & 0xFFFFFF;
+        std::uint8_t lastIndex = 0;
+        for (int x = 0; x < width; ++x) {
+            const std::uint32_t c = row[x] & 0xFFFFFF;
+            if (c != last) {
+                last = c;
+                lastIndex = mapper.Nearest(c);
+            }
+            *dst++ = lastIndex;
+        }
+    }
+}
+
+} // namespace
+
+QuantisedPicture PaletteQuantiser::Quantise(const std::uint32_t* pixels, int width, int height, int stride,
+                                            const Options& options) {
+    QuantisedPicture out;
+    if (!pixels || width < 1 || height < 1 || stride < width)
+        return out;
+    out.width = width;
+    out.height = height;
+    const int maxColours = std::clamp(options.maxColours, 2, 256);
+
+    // 1. Histogram, exact colours while there are few, and flat runs.
+    std::vector<std::uint32_t> cells(static_cast<std::size_t>(kCells) * 4, 0); // count, low-bit sums r, g, b
+    ColourCounts exact(10);
+    bool fewColours = true;
+    ColourCounts flat(12);
+    for (int y = 0; y < height; ++y) {
+        const std::uint32_t* row = pixels + static_cast<std::ptrdiff_t>(y) * stride;
+        int x = 0;
+        while (x < width) {
+            const std::uint32_t c = row[x] & 0xFFFFFF;
+            int run = 1;
+            while (x + run < width && (row[x + run] & 0xFFFFFF) == c)
+                ++run;
+            std::uint32_t* cell = &cells[static_cast<std::size_t>(CellOf(c)) * 4];
+            cell[0] += static_cast<std::uint32_t>(run);
+            cell[1] += static_cast<std::uint32_t>(run) * ((c >> 16) & kLowMask);
+            cell[2] += static_cast<std::uint32_t>(run) * ((c >> 8) & kLowMask);
+            cell[3] += static_cast<std::uint32_t>(run) * (c & kLowMask);
+            if (fewColours && (!exact.Add(c, 1) || exact.Size() > static_cast<std::size_t>(maxColours)))
+                fewColours = false;
+            if (options.keepFlatColours && run > 1)
+                flat.Add(c, static_cast<std::uint32_t>(run - 1));
+            x += run;
+        }
+    }
+
+    if (fewColours) {
+        // Every colour keeps its own entry.
+        int n = 0;
+        for (std::size_t s = 0; s < exact.Slots(); ++s) {
+            if (!exact.Used(s))
+                continue;
+            const std::uint32_t c = exact.Key(s);
+            out.palette[static_cast<std::size_t>(3 * n)] = static_cast<std::uint8_t>(c >> 16);
+            out.palette[static_cast<std::size_t>(3 * n + 1)] = static_cast<std::uint8_t>(c >> 8);
+            out.palette[static_cast<std::size_t>(3 * n + 2)] = static_cast<std::uint8_t>(c);
+            exact.SetCount(s, static_cast<std::uint32_t>(n));
+            ++n;
+        }
+        out.colours = n;
+        out.indices.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+        std::uint8_t* dst = out.indices.data();
+        for (int y = 0; y < height; ++y) {
+            const std::uint32_t* row = pixels + static_cast<std::ptrdiff_t>(y) * stride;
+            for (int x = 0; x < width; ++x)
+                *dst++ = static_cast<std::uint8_t>(exact.Count(static_cast<std::size_t>(exact.Find(row[x] & 0xFFFFFF))));
+        }
+        return out;
+    }
+
+    // Weighted points: the occupied cells at their means.
+    std::vector<Point> points;
+    points.reserve(8192);
+    for (int i = 0; i < kCells; ++i) {
+        const std::uint32_t* cell = &cells[static_cast<std::size_t>(i) * 4];
+        if (cell[0] == 0)
+            continue;
+        const float n = static_cast<float>(cell[0]);
+        constexpr int kMask = (1 << kCellBits) - 1;
+        points.push_back({static_cast<float>((i >> (2 * kCellBits)) << kLowBits) + static_cast<float>(cell[1]) / n,
+                          static_cast<float>(((i >> kCellBits) & kMask) << kLowBits) + static_cast<float>(cell[2]) / n,
+                          static_cast<float>((i & kMask) << kLowBits) + static_cast<float>(cell[3]) / n, n});
+    }
+
+    // 2. Flat colours, most frequent first.
+    std::vector<Centre> centres;
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> flats; // run pixels, colour
+    for (std::size_t s = 0; s < flat.Slots(); ++s)
+        if (flat.Used(s) && flat.Count(s) >= static_cast<std::uint32_t>(kFlatRunPixels))
+            flats.push_back({flat.Count(s), flat.Key(s)});
+    std::sort(flats.begin(), flats.end(), [](const auto& a, const auto& b) { return a > b; });
+    const int maxFlat = maxColours / 4;
+    for (const auto& [count, c] : flats) {
+        if (static_cast<int>(centres.size()) >= maxFlat)
+            break;
+        centres.push_back({static_cast<float>(c >> 16), static_cast<float>((c >> 8) & 255), static_cast<float>(c & 255)});
+    }
+    const int pinned = static_cast<int>(centres.size());
+
+    // 3. Popular cells, spread out.
+    const int wanted = maxColours;
+    if (static_cast<int>(points.size()) + pinned <= wanted) {
+        for (const Point& p : points)
+            centres.push_back({p.r, p.g, p.b});
+    } else {
+        // Each next entry is the cell with the largest count × squared distance to
+        // the entries taken so far: popular colours first, but a popular colour
+        // next to a taken one counts for little.
+        const std::size_t n = points.size();
+        std::vector<float> pr(n), pg(n), pb(n), pw(n), nearest(n, 1e30f);
+        for (std::size_t i = 0; i < n; ++i) {
+            pr[i] = points[i].r;
+            pg[i] = points[i].g;
+            pb[i] = points[i].b;
+            pw[i] = points[i].w;
+        }
+        std::vector<float> score(n);
+        auto take = [&](float r, float g, float b) {
+            // Two plain loops the compiler vectorises: distances, then the best score.
+            float* near = nearest.data();
+            float* sc = score.data();
+            const float* xr = pr.data();
+            const float* xg = pg.data();
+            const float* xb = pb.data();
+            const float* xw = pw.data();
+            float top = 0.f;
+            for (std::size_t i = 0; i < n; ++i) {
+                const float dr = xr[i] - r, dg = xg[i] - g, db = xb[i] - b;
+                const float d = std::min(near[i], dr * dr + dg * dg + db * db);
+                near[i] = d;
+                sc[i] = d * xw[i];
+                top = std::max(top, sc[i]);
+            }
+            for (std::size_t i = 0; i < n; ++i)
+                if (sc[i] == top)
+                    return i;
+            return std::size_t{0};
+        };
+        std::size_t next = 0;
+        if (centres.empty()) {
+            for (std::size_t i = 1; i < n; ++i)
+                if (pw[i] > pw[next])
+                    next = i;
+        } else {
+            for (const Centre& c : centres)
+                next = take(c.r, c.g, c.b);
+        }
+        while (static_cast<int>(centres.size()) < wanted) {
+            centres.push_back({pr[next], pg[next], pb[next]});
+            next = take(pr[next], pg[next], pb[next]);
+        }
+
+        // 4. Weighted k-means over the cells; flat colours stay where they are.
+        const int k = static_cast<int>(centres.size());
+        std::vector<int> assigned(points.size(), 0);
+        std::vector<float> error(points.size(), 0.f);
+        std::vector<double> sums(static_cast<std::size_t>(k) * 4);
+        FloatFinder finder;
+        for (int pass = 0; pass < options.passes; ++pass) {
+            finder.Build(centres);
+            std::vector<int> sortedOf(static_cast<std::size_t>(k));
+            for (int j = 0; j < k; ++j)
+                sortedOf[static_cast<std::size_t>(finder.Order()[static_cast<std::size_t>(j)])] = j;
+            std::fill(sums.begin(), sums.end(), 0.0);
+            for (std::size_t i = 0; i < points.size(); ++i) {
+                const Point& p = points[i];
+                float d;
+                int sorted;
+                const int c = finder.Nearest(p.r, p.g, p.b, sortedOf[static_cast<std::size_t>(assigned[i])], &d, &sorted);
+                assigned[i] = c;
+                error[i] = d * p.w;
+                double* s = &sums[static_cast<std::size_t>(c) * 4];
+                s[0] += p.w;
+                s[1] += static_cast<double>(p.w) * p.r;
+                s[2] += static_cast<double>(p.w) * p.g;
+                s[3] += static_cast<double>(p.w) * p.b;
+            }
+            std::vector<int> empty;
+            for (int c = pinned; c < k; ++c) {
+                const double* s = &sums[static_cast<std::size_t>(c) * 4];
+                if (s[0] > 0)
+                    centres[static_cast<std::size_t>(c)] = {static_cast<float>(s[1] / s[0]), static_cast<float>(s[2] / s[0]),
+                                                            static_cast<float>(s[3] / s[0])};
+                else
+                    empty.push_back(c);
+            }
+            if (!empty.empty()) {
+                // Restart idle entries at the cells that are served worst.
+                std::vector<int> worst(points.size());
+                for (std::size_t i = 0; i < worst.size(); ++i)
+                    worst[i] = static_cast<int>(i);
+                const std::size_t m = std::min(worst.size(), empty.size());
+                std::partial_sort(worst.begin(), worst.begin() + static_cast<std::ptrdiff_t>(m), worst.end(),
+                                  [&](int a, int b) { return error[static_cast<std::size_t>(a)] > error[static_cast<std::size_t>(b)]; });
+                for (std::size_t e = 0; e < m; ++e) {
+                    const Point& p = points[static_cast<std::size_t>(worst[e])];
+                    centres[static_cast<std::size_t>(empty[e])] = {p.r, p.g, p.b};
+                    error[static_cast<std::size_t>(worst[e])] = 0;
+                }
+            }
+        }
+    }
+
+    out.colours = static_cast<int>(centres.size());
+    for (int c = 0; c < out.colours; ++c) {
+        const Centre& e = centres[static_cast<std::size_t>(c)];
+        out.palette[static_cast<std::size_t>(3 * c)] = static_cast<std::uint8_t>(std::clamp(std::lround(e.r), 0L, 255L));
+        out.palette[static_cast<std::size_t>(3 * c + 1)] = static_cast<std::uint8_t>(std::clamp(std::lround(e.g), 0L, 255L));
+        out.palette[static_cast<std::size_t>(3 * c + 2)] = static_cast<std::uint8_t>(std::clamp(std::lround(e.b), 0L, 255L));
+    }
+    // 5. Exact nearest entry for every pixel.
+    MapPixels(pixels, width, height, stride, out);
+    return out;
+}
+
+double PaletteQuantiser::Psnr(const std::uint32_t* pixels, int stride, const QuantisedPicture& picture) {
+    double sum = 0;
+    const std::uint8_t* idx = picture.indices.data();
+    for (int y = 0; y < picture.height; ++y) {
+        const std::uint32_t* row = pixels + static_cast<std::ptrdiff_t>(y) * stride;
+        for (int x = 0; x < picture.width; ++x) {
+            const std::uint32_t c = row[x];
+            const std::size_t i = static_cast<std::size_t>(*idx++) * 3;
+            const int dr = static_cast<int>((c >> 16) & 255) - picture.palette[i];
+            const int dg = static_cast<int>((c >> 8) & 255) - picture.palette[i + 1];
+            const int db = static_cast<int>(c & 255) - picture.palette[i + 2];
+            sum += dr * dr + dg * dg + db * db;
+        }
+    }
+    const double mse = sum / (3.0 * picture.width * picture.height);
+    if (mse == 0)
+        return std::numeric_limits<double>::infinity();
+    return 10.0 * std::log10(255.0 * 255.0 / mse);
+}
+
+} // namespace vx7::converter

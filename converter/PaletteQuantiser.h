@@ -1,0 +1,58 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace vx7::converter {
+
+// A picture reduced to a palette: one index per pixel, rows top first.
+struct QuantisedPicture {
+    int width = 0;
+    int height = 0;
+    int colours = 0;                        // palette entries in use (1 to 256)
+    std::array<std::uint8_t, 768> palette{}; // red, green, blue; entries past colours are zero
+    std::vector<std::uint8_t> indices;
+};
+
+// Reduces a true-colour picture to at most 256 colours, without dithering.
+//
+//  1. A histogram of 32 × 32 × 32 cells keeps each cell's pixel count and mean.
+//     Pictures of at most maxColours distinct colours keep them exactly.
+//  2. Flat colours are kept exactly: a colour that repeats along rows in at least
+//     kFlatRunPixels pixels (as the colour swatches of a reference strip placed
+//     beside the picture do) takes a palette entry of its own that no later step
+//     moves, up to a quarter of the palette.
+//  3. The other entries are chosen by popularity weighed by novelty: each next one
+//     is the cell with the largest pixel count × squared distance to the entries
+//     already taken, so popular colours come first but a colour close to one
+//     already taken counts for little.
+//  4. A few weighted k-means passes over the cells move those entries to the means
+//     of the cells nearest to them; an entry left without cells restarts at the cell
+//     with the largest error.
+//  5. Every pixel gets its exact nearest entry (squared RGB distance), found among
+//     the few entries that can be nearest anywhere in its 4 × 4 × 4 box of colours.
+// Not thread-safe; one quantiser may be reused.
+class PaletteQuantiser {
+public:
+    static constexpr int kFlatRunPixels = 32;
+
+    struct Options {
+        int maxColours = 256; // 2 to 256
+        int passes = 7;       // k-means passes
+        bool keepFlatColours = true;
+    };
+
+    // pixels: 0xAARRGGBB words (alpha ignored), stride in words.
+    QuantisedPicture Quantise(const std::uint32_t* pixels, int width, int height, int stride,
+                              const Options& options);
+    QuantisedPicture Quantise(const std::uint32_t* pixels, int width, int height, int stride) {
+        return Quantise(pixels, width, height, stride, Options());
+    }
+
+    // Peak signal-to-noise ratio in dB of the palette picture against the original,
+    // over all three channels; +inf when they are equal.
+    static double Psnr(const std::uint32_t* pixels, int stride, const QuantisedPicture& picture);
+};
+
+} // namespace vx7::converter
