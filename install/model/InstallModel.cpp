@@ -251,7 +251,9 @@ void InstallModel::ShowProgress() {
     case CopyState::Idle:
     case CopyState::Copying:
         view_.folderBar = progress_.folderIndex;
-        view_.status = progress_.CurrentName();
+        // Until the first entry is published the status keeps " 正在安装...... ".
+        if (const QString name = progress_.CurrentName(); !name.isEmpty())
+            view_.status = name;
         if (progress_.rangePending.exchange(false))
             view_.fileBarMax = progress_.fileCount;
         view_.fileBar = progress_.fileIndex;

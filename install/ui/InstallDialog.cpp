@@ -41,7 +41,7 @@ InstallDialog::InstallDialog(InstallModel& model, QWidget* parent) : QDialog(par
     folderBar_->setRange(0, InstallModel::kFolderBarMax);
     folderBar_->setValue(0);
     fileBar_ = new QProgressBar(this);
-    fileBar_->setRange(0, 0);
+    fileBar_->setRange(0, 1);
     fileBar_->setValue(0);
     fileBar_->setTextVisible(false);
     status_ = new QLabel(this);
@@ -172,8 +172,10 @@ void InstallDialog::Refresh() {
     ratio_->setText(v.ratio);
     folderBar_->setRange(0, v.folderBarMax);
     folderBar_->setValue(v.folderBar);
-    fileBar_->setRange(0, v.fileBarMax);
-    fileBar_->setValue(v.fileBar);
+    // A range of 0-0 would turn the bar into a busy indicator; an empty folder shows an empty bar.
+    const int fileMax = v.fileBarMax > 0 ? v.fileBarMax : 1;
+    fileBar_->setRange(0, fileMax);
+    fileBar_->setValue(v.fileBarMax > 0 ? v.fileBar : (v.folderBar == v.folderBarMax ? fileMax : 0));
     status_->setText(v.status);
     start_->setEnabled(v.startEnabled);
     stop_->setEnabled(v.stopEnabled);

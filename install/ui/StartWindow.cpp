@@ -17,8 +17,8 @@ QString RegionCaption(int region) {
     switch (region) {
     case 1: return QStringLiteral("安装软件");
     case 2: return QStringLiteral("卸载软件");
-    case 3: return QStringLiteral("产品网页");
-    case 4: return QStringLiteral("使用说明");
+    case 3: return QStringLiteral("访问主页");
+    case 4: return QStringLiteral("在线说明");
     default: return QStringLiteral("退  出");
     }
 }
