@@ -7,7 +7,8 @@
 
 namespace vx7::animation {
 
-ImageConverterLibrary::ImageConverterLibrary(QStringList folders) : folders_(std::move(folders)) {}
+ImageConverterLibrary::ImageConverterLibrary(QStringList folders, bool platformSearch)
+    : folders_(std::move(folders)), platformSearch_(platformSearch) {}
 
 QStringList ImageConverterLibrary::DefaultFolders() {
     QStringList folders;
@@ -29,8 +30,9 @@ ImageConverterLibrary::ConvertFunction ImageConverterLibrary::Function(QString* 
     for (const QString& folder : folders_)
         if (!folder.isEmpty())
             candidates << QDir(folder).filePath(QString::fromLatin1(kBaseName));
-    candidates << QString::fromLatin1(kBaseName); // the platform's library search
-    QString reasons;
+    if (platformSearch_)
+        candidates << QString::fromLatin1(kBaseName);
+    QString reasons = QStringLiteral("%1 not found").arg(QString::fromLatin1(kBaseName));
     for (const QString& name : candidates) {
         auto library = std::make_unique<QLibrary>(name);
         if (!library->load()) {

@@ -18,8 +18,10 @@ public:
     static constexpr const char* kBaseName = "Image66Conver123ter";
     static constexpr const char* kExport = "ConvertImage";
 
-    // folders: where to look first, in order; then the platform's library search.
-    explicit ImageConverterLibrary(QStringList folders = DefaultFolders());
+    // folders: where to look first, in order; then, unless platformSearch is false,
+    // the platform's library search by name (which also finds a library of that name
+    // already loaded into the process).
+    explicit ImageConverterLibrary(QStringList folders = DefaultFolders(), bool platformSearch = true);
 
     // The folder of the running program and the system directory ($VX7_SYSTEM_DIR,
     // else $XDG_DATA_HOME, else ~/.local/share), where the installer puts the library.
@@ -37,6 +39,7 @@ public:
 
 private:
     QStringList folders_;
+    bool platformSearch_ = true;
     std::unique_ptr<QLibrary> library_;
     ConvertFunction function_ = nullptr;
 };

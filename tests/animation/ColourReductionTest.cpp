@@ -1,0 +1,293 @@
+// Colour reduction in both modes with its working files, the converter library's
+// loading, and cropping GIFs (also ones from other encoders) into palette frames.
+#include "animation/gif/GifAnimationBuilder.h"
+#include "animation/gif/GifImageEncoder.h"
+#include "animation/gif/PaletteFrameFile.h"
+#include "animation/reduction/ColourReduction.h"
+#include "animation/reduction/GifMaker.h"
+#include "animation/reduction/ImageConverterLibrary.h"
+#include "animation/reduction/ReferencePicture.h"
+#include "camera/photo/ImageFiles.h"
+
+#include "GifTestFiles.h"
+#include "support/ScriptedPrompt.h"
+#include "support/TempInstallFolder.h"
+
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+using namespace vx7::animation;
+
+namespace {
+
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+double MeanError(const QImage& picture, const PaletteFrameFile& frame) {
+    double sum = 0;
+    for (int y = 0; y < frame.height; ++y)
+        for (int x = 0; x < frame.width; ++x) {
+            const QRgb a = picture.pixel(x, y);
+            const size_t i = 3u * frame.pixels[static_cast<size_t>(y * frame.width + x)];
+            sum += std::abs(qRed(a) - frame.palette[i]) + std::abs(qGreen(a) - frame.palette[i + 1]) +
+                   std::abs(qBlue(a) - frame.palette[i + 2]);
+        }
+    return sum / (3.0 * frame.width * frame.height);
+}
+
+class ReductionTest : public testing::Test {
+protected:
+    ReductionTest() : converter({QStringLiteral(VX7_CONVERTER_DIR)}, false) {
+        RegisterGifEncoder(encoders);
+        ReferencePicture::Write(home.Sub(QStringLiteral("ephoto_syspic/ProjRefBkgModel.GIF")));
+    }
+    QString Picture(const QString& relative, int w, int h, unsigned seed = 1) {
+        const QString path = home.Sub(relative);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        EXPECT_TRUE(vx7::test::PhotoLikePicture(w, h, seed).save(path));
+        return path;
+    }
+    QString Work(const QString& name) const { return home.Sub(QStringLiteral("tmpBmpData/") + name); }
+
+    vx7::test::TempInstallFolder home;
+    vx7::camera::EncoderRegistry encoders;
+    ImageConverterLibrary converter;
+    vx7::test::ScriptedPrompt prompt;
+    ColourReduction reduction{home.Path(), encoders, converter, prompt};
+};
+
+} // namespace
+
+TEST(ReferencePictureTest, IsASingleImageGifOfFlatSwatches) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(ReferencePicture::Write(dir.filePath("ref.GIF")));
+    const auto decoded = vx7::test::DecodeWithGiflib(ReadAll(dir.filePath("ref.GIF")));
+    ASSERT_TRUE(decoded.ok);
+    ASSERT_EQ(decoded.images.size(), 1u);
+    EXPECT_EQ(decoded.screenWidth, ReferencePicture::kColumns * ReferencePicture::kSwatch);
+    std::set<QRgb> shown;
+    for (std::uint8_t i : decoded.images[0].indices)
+        shown.insert(decoded.images[0].palette[i]);
+    for (QRgb c : ReferencePicture::Colours())
+        EXPECT_TRUE(shown.count(c)) << std::hex << c;
+    EXPECT_TRUE(shown.count(qRgb(255, 255, 255)));
+    EXPECT_TRUE(shown.count(qRgb(0, 0, 0)));
+}
+
+TEST_F(ReductionTest, ConverterModeMakesCompositeAndCroppedFrameOfTheSourceSize) {
+    const QString source = Picture(QStringLiteral("2011拍照图片/我的照片10.png"), 640, 480);
+    const ReductionResult r = reduction.ReduceByConverter({source});
+    ASSERT_FALSE(r.stopped);
+    ASSERT_EQ(r.frames, QStringList{Work(QStringLiteral("我的照片10.gif"))});
+    EXPECT_TRUE(prompt.shown.empty());
+    EXPECT_EQ(QImage(Work(QStringLiteral("我的照片10_Tmp.bmp"))).size(), QSize(960, 480));
+    PaletteFrameFile frame;
+    ASSERT_TRUE(frame.Read(r.frames[0]));
+    EXPECT_EQ(frame.width, 640);
+    EXPECT_EQ(frame.height, 480);
+    EXPECT_LT(MeanError(QImage(source), frame), 3.0);
+    // The palette still holds every reference colour.
+    std::set<QRgb> palette;
+    for (int i = 0; i < 256; ++i)
+        palette.insert(qRgb(frame.palette[static_cast<size_t>(3 * i)], frame.palette[static_cast<size_t>(3 * i + 1)],
+                            frame.palette[static_cast<size_t>(3 * i + 2)]));
+    for (QRgb c : ReferencePicture::Colours())
+        EXPECT_TRUE(palette.count(c)) << std::hex << c;
+}
+
+TEST_F(ReductionTest, OddWidthGivesCompositeOfWidthPlusHalfAndAFrameOfTheOddWidth) {
+    const QString source = Picture(QStringLiteral("odd.bmp"), 641, 50);
+    const ReductionResult r = reduction.ReduceByConverter({source});
+    EXPECT_EQ(QImage(Work(QStringLiteral("odd_Tmp.bmp"))).width(), 961);
+    PaletteFrameFile frame;
+    ASSERT_TRUE(frame.Read(r.frames[0]));
+    EXPECT_EQ(frame.width, 641);
+    EXPECT_LT(MeanError(QImage(source), frame), 3.0);
+}
+
+TEST_F(ReductionTest, NarrowSourceCoversTheReferenceItIsDrawnOver) {
+    const QString source = Picture(QStringLiteral("narrow.png"), 40, 120);
+    const ReductionResult r = reduction.ReduceByConverter({source});
+    EXPECT_EQ(QImage(Work(QStringLiteral("narrow_Tmp.bmp"))).width(), 60);
+    PaletteFrameFile frame;
+    ASSERT_TRUE(frame.Read(r.frames[0]));
+    EXPECT_EQ(frame.width, 40);
+    EXPECT_LT(MeanError(QImage(source), frame), 3.0) << "the source, not the reference, shows in the frame";
+}
+
+TEST_F(ReductionTest, SourcesSharingATitleShareWorkingFilesAndTheLaterWins) {
+    const QString a = Picture(QStringLiteral("a/same.png"), 64, 48, 1);
+    const QString b = Picture(QStringLiteral("b/same.jpg"), 64, 48, 9);
+    const ReductionResult r = reduction.ReduceByConverter({a, b});
+    ASSERT_EQ(r.frames.size(), 2);
+    EXPECT_EQ(r.frames[0], r.frames[1]);
+    PaletteFrameFile frame;
+    ASSERT_TRUE(frame.Read(r.frames[0]));
+    EXPECT_LT(MeanError(QImage(b), frame), MeanError(QImage(a), frame));
+}
+
+TEST_F(ReductionTest, UnreadableSourceLeavesNoWorkingFileEvenWhenAStaleOneExisted) {
+    WriteAll(Work(QStringLiteral("broken.gif")), "stale frame from an earlier build");
+    WriteAll(home.Sub(QStringLiteral("broken.png")), "not a picture");
+    const ReductionResult byConverter = reduction.ReduceByConverter({home.Sub(QStringLiteral("broken.png"))});
+    EXPECT_FALSE(QFile::exists(byConverter.frames[0]));
+    WriteAll(Work(QStringLiteral("broken.gif")), "stale frame from an earlier build");
+    const ReductionResult byEncoder = reduction.ReduceByImageEncoder({home.Sub(QStringLiteral("broken.png"))});
+    EXPECT_FALSE(QFile::exists(byEncoder.frames[0]));
+}
+
+TEST_F(ReductionTest, ImageEncoderModeWritesSingleImageGifsNamedByTitle) {
+    const QString a = Picture(QStringLiteral("x0.bmp"), 80, 60, 1);
+    const QString b = Picture(QStringLiteral("x1.bmp"), 80, 60, 2);
+    const ReductionResult r = reduction.ReduceByImageEncoder({a, b});
+    ASSERT_EQ(r.frames, (QStringList{Work(QStringLiteral("x0.gif")), Work(QStringLiteral("x1.gif"))}));
+    const auto decoded = vx7::test::DecodeWithGiflib(ReadAll(r.frames[1]));
+    ASSERT_TRUE(decoded.ok);
+    ASSERT_EQ(decoded.images.size(), 1u);
+    EXPECT_EQ(decoded.images[0].width, 80);
+}
+
+TEST_F(ReductionTest, MissingConverterTellsTheUserAndStopsTheBuild) {
+    QTemporaryDir empty;
+    ImageConverterLibrary missing({empty.path()}, false);
+    ColourReduction withoutConverter(home.Path(), encoders, missing, prompt);
+    GifAnimationBuilder builder;
+    GifMaker maker(withoutConverter, builder);
+    const QString source = Picture(QStringLiteral("p.png"), 32, 32);
+    const QString output = home.Sub(QStringLiteral("2011拍照图片/anim.gif"));
+    const GifBuildResult r = maker.Make({source, source}, kModePopularColours, 100, output);
+    EXPECT_FALSE(r.Ok());
+    EXPECT_FALSE(QFile::exists(output));
+    EXPECT_FALSE(QFile::exists(Work(QStringLiteral("p_Tmp.bmp")))) << "nothing is reduced";
+    ASSERT_EQ(prompt.shown.size(), 1u);
+    EXPECT_EQ(prompt.shown[0].text, ColourReduction::ConverterMissingText());
+    EXPECT_FALSE(prompt.shown[0].question);
+}
+
+TEST_F(ReductionTest, LibraryWithoutTheExportCountsAsMissing) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QFile::copy(QStringLiteral(VX7_FOREIGN_LIBRARY), dir.filePath("libImage66Conver123ter.so")));
+    ImageConverterLibrary impostor({dir.path()}, false);
+    QString error;
+    EXPECT_EQ(impostor.Function(&error), nullptr);
+    EXPECT_TRUE(error.contains(QStringLiteral("ConvertImage"))) << error.toStdString();
+    ColourReduction withImpostor(home.Path(), encoders, impostor, prompt);
+    EXPECT_TRUE(withImpostor.ReduceByConverter({Picture(QStringLiteral("q.png"), 8, 8)}).stopped);
+    EXPECT_EQ(prompt.shown.size(), 1u);
+}
+
+TEST_F(ReductionTest, ConverterIsLoadedOnceAndKept) {
+    EXPECT_FALSE(converter.IsLoaded());
+    const auto first = converter.Function();
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(converter.IsLoaded());
+    EXPECT_EQ(converter.Function(), first);
+    EXPECT_TRUE(converter.LoadedFrom().contains(QStringLiteral("Image66Conver123ter")));
+}
+
+TEST_F(ReductionTest, TitleIsTheNameUpToItsFirstDot) {
+    EXPECT_EQ(ColourReduction::TitleOf(QStringLiteral("/a/b.c/photo.1.png")), QStringLiteral("photo"));
+    EXPECT_EQ(ColourReduction::TitleOf(QStringLiteral("/a/noext")), QStringLiteral("noext"));
+    EXPECT_EQ(ColourReduction::TitleOf(QStringLiteral("relative.png")), QStringLiteral("relative"));
+}
+
+TEST_F(ReductionTest, MakingInBothModesGivesAGifOfAllFrames) {
+    const QStringList pictures = {Picture(QStringLiteral("m0.png"), 120, 90, 1), Picture(QStringLiteral("m1.png"), 120, 90, 2),
+                                  Picture(QStringLiteral("m2.png"), 100, 70, 3)};
+    GifAnimationBuilder builder;
+    GifMaker maker(reduction, builder);
+    for (int mode : {kModePopularColours, kModeHighContrast}) {
+        for (bool bmpFirst : {false, true}) {
+            const QString output = home.Sub(QStringLiteral("out%1%2.gif").arg(mode).arg(bmpFirst));
+            const GifBuildResult r = maker.Make(pictures, mode, 150, output, bmpFirst);
+            ASSERT_TRUE(r.Ok()) << r.error.toStdString();
+            EXPECT_EQ(r.framesWritten, 3);
+            const auto decoded = vx7::test::DecodeWithGiflib(ReadAll(output));
+            ASSERT_TRUE(decoded.ok);
+            ASSERT_EQ(decoded.images.size(), 3u);
+            EXPECT_EQ(decoded.screenWidth, 120);
+            EXPECT_EQ(decoded.images[2].width, 100);
+            EXPECT_EQ(decoded.images[0].delay, 150);
+        }
+    }
+    EXPECT_TRUE(QFile::exists(Work(QStringLiteral("m0.bmp")))) << "pictures re-encoded as BMP first";
+}
+
+// Cropping GIFs of other encoders: the image's own code size and table size count.
+class CropTest : public testing::Test {
+protected:
+    QString Write(const QString& name, const QByteArray& gif) {
+        const QString path = dir.filePath(name);
+        WriteAll(path, gif);
+        return path;
+    }
+    QTemporaryDir dir;
+};
+
+TEST_F(CropTest, SmallCodeSizeAndLocalTableOfItsOwnSize) {
+    vx7::test::GiflibFrame f;
+    f.width = 30;
+    f.height = 20;
+    f.indices = vx7::test::NoiseIndices(600, 7, 16);
+    for (int i = 0; i < 16; ++i)
+        f.localPalette.push_back(qRgb(i * 16, 255 - i * 16, i));
+    // The screen's table has 2 entries: its size must not be used for the image.
+    const QString path = Write("small.gif", vx7::test::WriteGifWithGiflib(30, 20, {qRgb(1, 1, 1), qRgb(2, 2, 2)}, 0, {f}));
+    ASSERT_TRUE(ColourReduction::CropToPaletteFrame(path, 10));
+    PaletteFrameFile frame;
+    ASSERT_TRUE(frame.Read(path));
+    EXPECT_EQ(frame.width, 20);
+    EXPECT_EQ(frame.height, 20);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; ++x)
+            ASSERT_EQ(frame.pixels[static_cast<size_t>(y * 20 + x)], f.indices[static_cast<size_t>(y * 30 + x + 10)]);
+    EXPECT_EQ(frame.palette[3 * 5], 80);
+    EXPECT_EQ(frame.palette[3 * 5 + 1], 175);
+}
+
+TEST_F(CropTest, InterlacedRowsAndTheLastImageAreKept) {
+    vx7::test::GiflibFrame a, b;
+    a.width = b.width = 9;
+    a.height = b.height = 13;
+    a.indices = vx7::test::NoiseIndices(9 * 13, 1);
+    b.indices = vx7::test::NoiseIndices(9 * 13, 2);
+    b.interlaced = true;
+    b.delay = 10;
+    const QString path = Write("two.gif", vx7::test::WriteGifWithGiflib(9, 13, vx7::test::GreyPalette(), 0, {a, b}));
+    const QString out = dir.filePath("out.frm");
+    ASSERT_TRUE(ColourReduction::CropToPaletteFrame(path, 0, out));
+    PaletteFrameFile frame;
+    ASSERT_TRUE(frame.Read(out));
+    EXPECT_TRUE(std::equal(b.indices.begin(), b.indices.end(), frame.pixels.begin()));
+    EXPECT_TRUE(ReadAll(path).startsWith("GIF")) << "with an output path the source stays";
+}
+
+TEST_F(CropTest, FailuresLeaveTheFileAsItWas) {
+    vx7::test::GiflibFrame f;
+    f.width = 8;
+    f.height = 8;
+    f.indices = vx7::test::NoiseIndices(64, 3);
+    const QByteArray gif = vx7::test::WriteGifWithGiflib(8, 8, vx7::test::GreyPalette(), 0, {f});
+    const QString whole = Write("whole.gif", gif);
+    EXPECT_FALSE(ColourReduction::CropToPaletteFrame(whole, 8)) << "offset leaves no column";
+    EXPECT_EQ(ReadAll(whole), gif);
+    const QString cut = Write("cut.gif", gif.left(gif.size() - 6));
+    EXPECT_FALSE(ColourReduction::CropToPaletteFrame(cut, 0));
+    EXPECT_EQ(ReadAll(cut), gif.left(gif.size() - 6));
+    EXPECT_FALSE(ColourReduction::CropToPaletteFrame(dir.filePath("missing.gif"), 0));
+    const QString text = Write("text.gif", "plain text");
+    EXPECT_FALSE(ColourReduction::CropToPaletteFrame(text, 0));
+}
