@@ -39,7 +39,8 @@ InstallRecord InstallRecordWriter::InformationRecord(InstallRecord record) {
 }
 
 bool InstallRecordWriter::WriteProgramFile(const InstallRecord& record, const QString& path, QString* error) {
-    const auto& raw = ProgramRecord(record).RawBytes();
+    const InstallRecord stamped = ProgramRecord(record);
+    const auto& raw = stamped.RawBytes();
     return WriteWhole(path, QByteArray(raw.data(), static_cast<qsizetype>(raw.size())), error);
 }
 
