@@ -25,6 +25,14 @@ build-test: deps
 test: build-test
 	cd $(TESTBUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 600
 
+# libFuzzer targets (clang), each run for a bounded time; crash inputs land in build-fuzz.
+FUZZBUILD ?= build-fuzz
+fuzz: deps
+	cmake -S . -B $(FUZZBUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang \
+	  -DCMAKE_CXX_COMPILER=clang++ -DVX7_FUZZ=ON -DVX7_BUILD_BENCH=OFF
+	cmake --build $(FUZZBUILD) -j $(JOBS) --target fuzzers
+	cd $(FUZZBUILD) && ctest -L fuzz --output-on-failure
+
 bench: build
 	$(BUILD)/bin/vx7bench
 

@@ -35,10 +35,22 @@ bool RecordList::LoadFile(const QString& path, char kind, QString* error) {
             *error = why;
         return false;
     }
-    file_ = std::move(*file);
+    Adopt(std::move(*file), kind);
+    return true;
+}
+
+bool RecordList::LoadData(const QByteArray& bytes, char kind, QString* error) {
+    auto file = RecordListFile::Parse(bytes, error);
+    if (!file)
+        return false;
+    Adopt(std::move(*file), kind);
+    return true;
+}
+
+void RecordList::Adopt(RecordListFile file, char kind) {
+    file_ = std::move(file);
     kind_ = kind;
     BuildRecordIndex(0);
-    return true;
 }
 
 QByteArray RecordList::EntryBytes(int entry, qsizetype limit) const {

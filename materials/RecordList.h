@@ -41,6 +41,8 @@ public:
     bool LoadRecordList(char kind, QString* error = nullptr);
     // The same for an explicit file (the command-line tool lists any file).
     bool LoadFile(const QString& path, char kind, QString* error = nullptr);
+    // The same for the bytes of a list already in memory.
+    bool LoadData(const QByteArray& bytes, char kind, QString* error = nullptr);
 
     // The text of a string entry, at most 250 bytes of it: empty unless the entry
     // exists and its offset lies in the string data. A length running past the data
@@ -66,6 +68,7 @@ public:
 
 private:
     QByteArray EntryBytes(int entry, qsizetype limit) const;
+    void Adopt(RecordListFile file, char kind);
 
     QString baseFolder_;
     RecordListFile file_;
