@@ -1,0 +1,6 @@
+// One libFuzzer binary per target; VX7_FUZZ_TARGET names the function.
+#include "FuzzTargets.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    return vx7::fuzz::VX7_FUZZ_TARGET(data, size);
+}
