@@ -40,31 +40,42 @@ void ScanPolygon(const QPoint* points, int count, int maxEdges, int rowFrom, int
     }
 
     const int first = std::max(minY, rowFrom);
-    const int last = std::min(maxY, rowTo); // exclusive
+    int last = std::min(maxY, rowTo); // exclusive
     if (first >= last)
         return;
+    // The callers clip rows to a layer or a canvas; this bound only keeps the row tables finite.
+    if (static_cast<long long>(last) - first > kMaxScanRows)
+        last = first + kMaxScanRows;
 
     // Active edges are kept in edge order, because the crossing limit keeps the
-    // crossings of the first edges met.
-    std::vector<const Edge*> byLow;
-    byLow.reserve(edges.size());
+    // crossings of the first edges met. Edges are bucketed by the first scanned
+    // row on which they count (the row after their smaller y), in edge order.
+    const int rows = last - first;
+    std::vector<int> bucketStart(static_cast<size_t>(rows) + 1, 0);
+    auto firstRow = [first](const Edge& e) { return std::max(e.low + 1, first); };
     for (const Edge& e : edges)
-        byLow.push_back(&e);
-    std::stable_sort(byLow.begin(), byLow.end(),
-                     [](const Edge* a, const Edge* b) { return a->low < b->low; });
+        if (firstRow(e) < last && e.high >= first)
+            ++bucketStart[static_cast<size_t>(firstRow(e) - first) + 1];
+    for (int r = 0; r < rows; ++r)
+        bucketStart[static_cast<size_t>(r) + 1] += bucketStart[static_cast<size_t>(r)];
+    std::vector<const Edge*> byRow(static_cast<size_t>(bucketStart.back()));
+    {
+        std::vector<int> fill(bucketStart.begin(), bucketStart.end() - 1);
+        for (const Edge& e : edges)
+            if (firstRow(e) < last && e.high >= first)
+                byRow[static_cast<size_t>(fill[static_cast<size_t>(firstRow(e) - first)]++)] = &e;
+    }
 
     std::vector<const Edge*> active;
-    size_t next = 0;
     double crossings[kMaxScanCrossings];
     for (int y = first; y < last; ++y) {
-        bool added = false;
-        while (next < byLow.size() && byLow[next]->low < y) {
-            active.push_back(byLow[next++]);
-            added = true;
+        const size_t r = static_cast<size_t>(y - first);
+        const auto newFrom = byRow.begin() + bucketStart[r], newTo = byRow.begin() + bucketStart[r + 1];
+        if (newFrom != newTo) {
+            const auto middle = active.insert(active.end(), newFrom, newTo);
+            std::inplace_merge(active.begin(), middle, active.end(),
+                               [](const Edge* a, const Edge* b) { return a->index < b->index; });
         }
-        if (added)
-            std::sort(active.begin(), active.end(),
-                      [](const Edge* a, const Edge* b) { return a->index < b->index; });
         active.erase(std::remove_if(active.begin(), active.end(), [y](const Edge* e) { return e->high < y; }),
                      active.end());
 

@@ -15,6 +15,8 @@ struct PolygonSpan {
 
 // Most crossings collected on one scan row; further crossings of the row are dropped.
 inline constexpr int kMaxScanCrossings = 30;
+// Most rows scanned in one call.
+inline constexpr int kMaxScanRows = 1 << 20;
 
 // Scan-converts the open chain of points (edges between consecutive points, at
 // most maxEdges of them, no closing edge: a closed polygon repeats its first

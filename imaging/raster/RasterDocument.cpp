@@ -472,8 +472,7 @@ void RasterDocument::ResetStrokeMask(char value) {
 void RasterDocument::UndoWand() {
     char* mask = px_->mask.data();
     for (int i = 0, n = LayerSize(); i < n; ++i)
-        if (mask[i] == PixelMask::WandPending)
-            mask[i] = PixelMask::Kept;
+        mask[i] = mask[i] == PixelMask::WandPending ? PixelMask::Kept : mask[i];
 }
 
 void RasterDocument::CommitKeep() {
@@ -482,11 +481,9 @@ void RasterDocument::CommitKeep() {
     char* mask = px_->mask.data();
     const int n = LayerSize();
     for (int i = 0; i < n; ++i)
-        if (mask[i] == PixelMask::Kept)
-            mask[i] = PixelMask::Removed;
+        mask[i] = mask[i] == PixelMask::Kept ? PixelMask::Removed : mask[i];
     for (int i = 0; i < n; ++i)
-        if (mask[i] == PixelMask::Marked)
-            mask[i] = PixelMask::Kept;
+        mask[i] = mask[i] == PixelMask::Marked ? PixelMask::Kept : mask[i];
 }
 
 } // namespace vx7::imaging

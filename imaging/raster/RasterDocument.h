@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -233,7 +234,8 @@ class RasterDocument {
         std::array<char, kPixelCapacity> mask;
         std::array<Colour, kPixelCapacity> background;
         std::array<char, kPixelCapacity> backgroundMask;
-        std::array<char, kPixelCapacity> stroke; // ' ' untouched in this stroke, 'A' touched
+        std::array<char, kPixelCapacity> stroke;          // ' ' untouched in this stroke, 'A' touched
+        std::array<std::uint8_t, kPixelCapacity> scratch; // the wand's pixels that may still join
         std::array<Colour, kSamplePatchSize * kSamplePatchStride> sample;
     };
 

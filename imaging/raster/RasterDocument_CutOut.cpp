@@ -8,6 +8,8 @@
 #include "imaging/raster/WalkStroke.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <optional>
 
 namespace vx7::imaging {
@@ -16,6 +18,62 @@ namespace {
 
 QPoint ClampPoint(QPoint p) {
     return {std::clamp(p.x(), -32768, 32767), std::clamp(p.y(), -32768, 32767)};
+}
+
+// Commits pending wand pixels ('c' becomes 'x') and marks in open the pixels
+// that may join: kept, and each channel c with (c - low) as unsigned at most
+// span. Written without branches over restrict pointers so that it runs on vectors.
+void PrepareWand(char* __restrict mask, const Colour* __restrict photo, std::uint8_t* __restrict open, int n,
+                 const std::uint32_t (&low)[3], const std::uint32_t (&span)[3]) {
+    const std::uint32_t l0 = low[0], l1 = low[1], l2 = low[2];
+    const std::uint32_t s0 = span[0], s1 = span[1], s2 = span[2];
+    for (int i = 0; i < n; ++i) {
+        const char m = mask[i];
+        mask[i] = m == PixelMask::WandPending ? PixelMask::Removed : m;
+        const std::uint32_t v = photo[i].Value();
+        const std::uint32_t inside = (((v & 0xFFu) - l0) <= s0) & ((((v >> 8) & 0xFFu) - l1) <= s1) &
+                                     ((((v >> 16) & 0xFFu) - l2) <= s2) & std::uint32_t(m == PixelMask::Kept);
+        open[i] = static_cast<std::uint8_t>(inside);
+    }
+}
+
+// First index in [from, to) whose byte is non-zero, or to; eight bytes at a time.
+int FindOpen(const std::uint8_t* row, int from, int to) {
+    int x = from;
+    while (x < to && (x & 7) != 0 && !row[x])
+        ++x;
+    if (x < to && row[x])
+        return x;
+    while (x + 8 <= to) {
+        std::uint64_t word;
+        std::memcpy(&word, row + x, 8);
+        if (word != 0)
+            break;
+        x += 8;
+    }
+    while (x < to && !row[x])
+        ++x;
+    return x;
+}
+
+// First index in [from, to) whose byte is zero, or to.
+int FindClosed(const std::uint8_t* row, int from, int to) {
+    int x = from;
+    while (x < to && (x & 7) != 0 && row[x])
+        ++x;
+    if (x < to && !row[x])
+        return x;
+    while (x + 8 <= to) {
+        std::uint64_t word;
+        std::memcpy(&word, row + x, 8);
+        // Open bytes are exactly 1: all eight open means the word is 0x0101...01.
+        if (word != 0x0101010101010101ull)
+            break;
+        x += 8;
+    }
+    while (x < to && row[x])
+        ++x;
+    return x;
 }
 
 } // namespace
@@ -45,12 +103,26 @@ void RasterDocument::FillWorkPolygon(char action) {
 
     char* mask = px_->mask.data();
     Colour* photo = px_->photo.data();
+    // Codes written over whole runs: remove, keep, and the ellipse's plain fills.
+    char runCode = 0;
+    if (ellipse)
+        runCode = fillValue_ == kFillKeep ? PixelMask::Kept : fillValue_ == kFillRing ? 0 : PixelMask::Marked;
+    else if (action == kActionRemove)
+        runCode = PixelMask::Removed;
+    else if (action == kActionKeep)
+        runCode = PixelMask::Marked;
     for (const PolygonSpan& span : spans) {
         const int row = span.row - photoY_;
         const int from =
             static_cast<int>(std::max<long long>(0LL, static_cast<long long>(span.first) - photoX_));
         const int to =
             static_cast<int>(std::min<long long>(photoWidth_, static_cast<long long>(span.end) - photoX_));
+        if (from >= to)
+            continue;
+        if (runCode != 0) {
+            std::fill(mask + Index(from, row), mask + Index(to, row), runCode);
+            continue;
+        }
         for (int col = from; col < to; ++col) {
             const size_t i = static_cast<size_t>(Index(col, row));
             if (ellipse) {
@@ -100,63 +172,67 @@ void RasterDocument::WandAt(QPoint canvasPoint) {
         return;
     char* mask = px_->mask.data();
     const Colour* photo = px_->photo.data();
+    std::uint8_t* open = px_->scratch.data();
     const int width = photoWidth_, height = photoHeight_;
     const size_t seed = static_cast<size_t>(Index(seedX, seedY));
     if (mask[seed] != PixelMask::Kept)
         return;
 
-    // The previous click's selection is final now.
-    for (int i = 0, n = LayerSize(); i < n; ++i)
-        if (mask[i] == PixelMask::WandPending)
-            mask[i] = PixelMask::Removed;
-
     const Colour s = photo[seed];
     wandBounds_ = {s.Red() - 8, s.Red() + 8, s.Green() - 8, s.Green() + 8, s.Blue() - 8, s.Blue() + 8};
-    const unsigned lowRed = unsigned(wandBounds_[0]), lowGreen = unsigned(wandBounds_[2]),
-                   lowBlue = unsigned(wandBounds_[4]);
-    // A pixel joins when it is kept and each channel lies within seed - 8 ... seed + 8.
-    auto joins = [&](size_t i) {
-        if (mask[i] != PixelMask::Kept)
-            return false;
-        const std::uint32_t v = photo[i].Value();
-        return unsigned((v & 0xFFu) - lowRed) <= 16u && unsigned(((v >> 8) & 0xFFu) - lowGreen) <= 16u &&
-               unsigned(((v >> 16) & 0xFFu) - lowBlue) <= 16u;
-    };
+    // Channels lie in 0..255, so the bounds can be cut to that range: a channel
+    // joins when (c - low) as unsigned is at most the cut width.
+    std::uint32_t low[3], span[3];
+    for (int k = 0; k < 3; ++k) {
+        const int lo = std::max(wandBounds_[size_t(2 * k)], 0),
+                  hi = std::min(wandBounds_[size_t(2 * k + 1)], 255);
+        low[k] = std::uint32_t(lo);
+        span[k] = std::uint32_t(hi - lo);
+    }
 
-    // Grows the region by runs: every pixel 8-connected to the seed through
-    // joining pixels ends up pending, exactly the set the pass-by-pass growth
-    // reaches, since whether a pixel joins does not depend on the order.
-    std::vector<QPoint> stack;
+    // One pass commits the previous click's selection and notes which pixels could join.
+    PrepareWand(mask, photo, open, LayerSize(), low, span);
+
+    // Grows the region run by run: every pixel 8-connected to the seed through
+    // joining pixels ends up pending, exactly the set that the pass-by-pass
+    // growth reaches, since whether a pixel joins does not depend on the order.
+    struct Run {
+        int first, last, row;
+    };
+    std::vector<Run> stack;
     stack.reserve(1024);
-    mask[seed] = PixelMask::WandPending;
-    stack.emplace_back(seedX, seedY);
+    // Claims the pixels first..last of a row: pending, and no longer open.
+    auto claim = [&](size_t rowStart, int first, int last) {
+        std::memset(open + rowStart + size_t(first), 0, size_t(last - first + 1));
+        std::memset(mask + rowStart + size_t(first), PixelMask::WandPending, size_t(last - first + 1));
+    };
+    claim(seed - size_t(seedX), seedX, seedX);
+    stack.push_back({seedX, seedX, seedY});
     while (!stack.empty()) {
-        const QPoint at = stack.back();
+        const Run run = stack.back();
         stack.pop_back();
-        const int y = at.y();
-        const size_t rowStart = static_cast<size_t>(y) * static_cast<size_t>(width);
-        int left = at.x(), right = at.x();
-        while (left > 0 && joins(rowStart + size_t(left - 1)))
-            mask[rowStart + size_t(--left)] = PixelMask::WandPending;
-        while (right < width - 1 && joins(rowStart + size_t(right + 1)))
-            mask[rowStart + size_t(++right)] = PixelMask::WandPending;
+        const size_t rowStart = size_t(run.row) * size_t(width);
+        const std::uint8_t* row = open + rowStart;
+        int left = run.first;
+        while (left > 0 && row[left - 1])
+            --left;
+        const int right = FindClosed(row, run.last + 1, width) - 1;
+        if (left < run.first)
+            claim(rowStart, left, run.first - 1);
+        if (right > run.last)
+            claim(rowStart, run.last + 1, right);
         const int scanFrom = std::max(left - 1, 0), scanTo = std::min(right + 1, width - 1);
-        for (int ny : {y - 1, y + 1}) {
+        for (int ny : {run.row - 1, run.row + 1}) {
             if (ny < 0 || ny >= height)
                 continue;
-            const size_t nStart = static_cast<size_t>(ny) * static_cast<size_t>(width);
-            int x = scanFrom;
+            const size_t nStart = size_t(ny) * size_t(width);
+            const std::uint8_t* next = open + nStart;
+            int x = FindOpen(next, scanFrom, scanTo + 1);
             while (x <= scanTo) {
-                if (!joins(nStart + size_t(x))) {
-                    ++x;
-                    continue;
-                }
-                mask[nStart + size_t(x)] = PixelMask::WandPending;
-                stack.emplace_back(x, ny);
-                // The rest of this run is reached from the pushed pixel.
-                ++x;
-                while (x <= scanTo && joins(nStart + size_t(x)))
-                    ++x;
+                const int end = FindClosed(next, x, scanTo + 1);
+                claim(nStart, x, end - 1);
+                stack.push_back({x, end - 1, ny});
+                x = FindOpen(next, end, scanTo + 1);
             }
         }
     }
