@@ -50,6 +50,9 @@ void BurstGifMaker::OnFinished(const GifJobResult& result) {
         hooks_.setControlsEnabled(true);
     if (hooks_.showStatus)
         hooks_.showStatus(result.message);
+    // The only failure the user must act on: the colour mode needs the converter.
+    if (result.outcome == GifJobResult::Outcome::ConverterMissing)
+        prompt_.Message(result.message, QStringLiteral("特别提示"));
     if (hooks_.refreshDisplay)
         hooks_.refreshDisplay();
     emit Done(result);

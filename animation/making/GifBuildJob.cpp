@@ -47,7 +47,7 @@ GifJobResult GifBuildJob::Run(const GifBuildRequest& request, const Progress& pr
     if (request.mode == 0) {
         QString error;
         if (!engine_.ConverterAvailable(error)) {
-            result.outcome = GifJobResult::Outcome::Failed;
+            result.outcome = GifJobResult::Outcome::ConverterMissing;
             result.message = error.isEmpty() ? QStringLiteral("找不到颜色转换库, 无法建立GIF动画") : error;
             return result;
         }

@@ -26,7 +26,7 @@ struct GifBuildRequest {
 };
 
 struct GifJobResult {
-    enum class Outcome { Built, NoFrames, Failed, Cancelled };
+    enum class Outcome { Built, NoFrames, Failed, Cancelled, ConverterMissing };
     Outcome outcome = Outcome::Failed;
     QString output;
     int frames = 0;    // pictures handed to the writer

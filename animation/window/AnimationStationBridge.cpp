@@ -5,6 +5,7 @@
 #include "animation/gif/GifAnimationBuilder.h"
 #include "animation/gif/GifImageEncoder.h"
 #include "animation/making/GifMakingSettings.h"
+#include "animation/reduction/ImageConverterLibrary.h"
 #include "camera/folders/FolderChooserDialog.h"
 #include "camera/photo/ImageFiles.h"
 #include "camera/settings/PathParts.h"
@@ -21,7 +22,9 @@ AnimationStationBridge::AnimationStationBridge(camera::SysInfo& sys, platform::P
                                                camera::EncoderRegistry& encoders, platform::SoundPlayer& sound,
                                                FileChooser* files, VideoPlayerFactory players)
     : sys_(sys), prompt_(prompt), encoders_(encoders), builder_(std::make_unique<GifAnimationBuilder>()),
-      engine_(sys, encoders, *builder_),
+      converter_(std::make_unique<ImageConverterLibrary>()),
+      // The installation folder is the current directory when the program starts.
+      engine_(QDir::currentPath(), encoders, *builder_, *converter_),
       files_([this](QWidget* parent) -> std::optional<QString> {
           camera::FolderChooserDialog dialog(
               QDir::homePath(), camera::JoinPath(sys_.InstallFolder(), camera::SysInfo::DefaultPhotoFolderName()),
@@ -31,7 +34,6 @@ AnimationStationBridge::AnimationStationBridge(camera::SysInfo& sys, platform::P
           return dialog.SelectedFolder();
       }),
       chooser_(files ? files : &files_), players_(players ? std::move(players) : VideoPlayerFactory(&MakeGstVideoPlayer)),
-      // The installation folder is the current directory when the program starts.
       music_(QDir::currentPath(), sound, *chooser_), burst_(engine_, encoders, prompt) {
     // The colour mode "普通高反差" re-encodes pictures with the GIF encoder.
     if (encoders_.FindEncoder(QStringLiteral("image/gif")) < 0)

@@ -22,11 +22,12 @@ class SoundPlayer;
 namespace vx7::animation {
 
 class GifAnimationBuilder;
+class ImageConverterLibrary;
 
 // Connects the camera station's doors to the animation work: the animation window
 // ("butVideo" and `OpenLastMade`), the GIF button's burst GIF, and the background
-// music. Owns the run's GIF builder and what the windows share. Made once in main(),
-// before the station, and outlives it.
+// music. Owns the run's GIF builder, the converter library and what the windows
+// share. Made once in main(), before the station, and outlives it.
 class AnimationStationBridge {
 public:
     // files and players replace the real dialogs and video player (for tests).
@@ -47,6 +48,7 @@ private:
     platform::Prompt& prompt_;
     camera::EncoderRegistry& encoders_;
     std::unique_ptr<GifAnimationBuilder> builder_;
+    std::unique_ptr<ImageConverterLibrary> converter_;
     EngineGifBackend engine_;
     QtFileChooser files_;
     FileChooser* chooser_;

@@ -542,6 +542,8 @@ void AnimationWindow::OnBuildFinished(const GifJobResult& result) {
     SetBuilding(false);
     progress_->setValue(progress_->maximum());
     buildStatus_->setText(result.message);
+    if (result.outcome == GifJobResult::Outcome::ConverterMissing)
+        ctx_.prompt.Message(result.message, QStringLiteral("特别提示"));
     emit BuildFinished(result);
 }
 

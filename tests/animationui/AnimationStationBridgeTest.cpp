@@ -165,3 +165,31 @@ TEST_F(AnimationStationBridgeTest, BurstBecomesAGifThatPlaysAtOnce) {
     EXPECT_EQ(frames->frames.front().delay, 150);
     EXPECT_EQ(frames->screen, QSize(320, 240));
 }
+
+TEST_F(AnimationStationBridgeTest, PopularColoursBurstGoesThroughTheConverter) {
+    station->Model().SetSelfTimerSeconds("3");
+    QComboBox* burst = station->List(CameraStationWindow::kBurstList);
+    emit burst->activated(burst->findText("2"));
+    for (int i = 0; i < 8; ++i) {
+        clock.Advance(1);
+        station->Tick();
+    }
+    ASSERT_EQ(station->BurstPhotos().size(), 2);
+    bool seen = false;
+    WhenAnimationWindowOpens([](AnimationWindow&) {}, &seen);
+    prompt.answers = {true};
+    station->Button(CameraStationWindow::kGifButton)->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return seen; }, 30000)) << prompt.Texts().join("|").toStdString();
+    QFile made(sys.PhotoFolder() + "/我的照片1.gif");
+    ASSERT_TRUE(made.open(QIODevice::ReadOnly));
+    const auto frames = GifFrameSplitter::Load(made.readAll());
+    ASSERT_TRUE(frames.has_value());
+    ASSERT_EQ(frames->frames.size(), 2u);
+    // The camera's flat picture keeps its colour through the converter's palette.
+    const QColor c = frames->frames.front().picture.pixelColor(100, 100);
+    EXPECT_NEAR(c.red(), 10, 6);
+    EXPECT_NEAR(c.green(), 120, 6);
+    EXPECT_NEAR(c.blue(), 200, 6);
+    // The working files of the converter mode are in the work folder.
+    EXPECT_TRUE(QFile::exists(home.Sub("tmpBmpData/我的照片10_Tmp.bmp")));
+}

@@ -167,6 +167,7 @@ TEST_F(AnimationWindowTest, OpeningAnAviWhileAGifPlaysStopsTheThreadAndShowsTheV
     EXPECT_TRUE(Enabled(w, W::kPlay));
     EXPECT_TRUE(Enabled(w, W::kCloseFile));
     EXPECT_FALSE(Enabled(w, W::kStop));
+    EXPECT_DOUBLE_EQ(w.Player()->Rate(), 1.02); // speed 1020
     // A 320 x 240 video is centred in the 480 x 360 area at its own size.
     const QRect area = w.DialogDisplayRect();
     EXPECT_EQ(w.Control(W::kDisplay)->geometry(), QRect(area.x() + 80, area.y() + 60, 320, 240));
@@ -432,4 +433,47 @@ TEST_F(AnimationWindowTest, WindowRendersAPlayingVideo) {
     const QColor centre = shot.pixelColor(video.center());
     EXPECT_NE(centre, QColor(Qt::black)) << centre.name().toStdString();
     Grab(w, "animation-window-avi");
+}
+
+TEST_F(AnimationWindowTest, MakingModeDrawsTheChosenPictureAtTheAreaCorner) {
+    W w(Context());
+    w.SetMode(W::kMakeGif);
+    files.files = {vx7::test::WritePicture(home.Sub("pics/small.png"), 100, 50, Qt::blue),
+                   vx7::test::WritePicture(home.Sub("pics/large.png"), 960, 400, Qt::red)};
+    w.AddGifPicture();
+    const QRect area = w.DialogDisplayRect();
+    QImage shot = w.grab().toImage();
+    // Small: at its own size.
+    EXPECT_EQ(shot.pixelColor(area.topLeft() + QPoint(90, 40)), QColor(Qt::blue));
+    EXPECT_NE(shot.pixelColor(area.topLeft() + QPoint(110, 60)), QColor(Qt::blue));
+    w.AddGifPicture();
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    shot = w.grab().toImage();
+    // Large: scaled by min(480 / 960, 360 / 400) = 0.5 to 480 x 200, proportions kept.
+    EXPECT_EQ(shot.pixelColor(area.topLeft() + QPoint(470, 190)), QColor(Qt::red));
+    EXPECT_NE(shot.pixelColor(area.topLeft() + QPoint(470, 210)), QColor(Qt::red));
+    Grab(w, "animation-window-making");
+    // Selecting the first row shows the first picture again.
+    w.SelectRow(0);
+    shot = w.grab().toImage();
+    EXPECT_EQ(shot.pixelColor(area.topLeft() + QPoint(90, 40)), QColor(Qt::blue));
+    EXPECT_NE(shot.pixelColor(area.topLeft() + QPoint(470, 190)), QColor(Qt::red));
+}
+
+TEST_F(AnimationWindowTest, MissingConverterIsToldAndNothingIsWritten) {
+    engine.converterAvailable = false;
+    W w(Context());
+    w.SetMode(W::kMakeGif);
+    files.files = {vx7::test::WritePicture(home.Sub("pics/one.png"), 30, 20, Qt::blue)};
+    w.AddGifPicture();
+    static_cast<QLineEdit*>(w.Control(W::kName))->setText("anim");
+    QSignalSpy finished(&w, &W::BuildFinished);
+    w.BuildGif();
+    ASSERT_TRUE(finished.wait(10000));
+    ASSERT_EQ(prompt.shown.size(), 1u);
+    EXPECT_EQ(prompt.shown[0].text, QString("no converter"));
+    EXPECT_EQ(w.BuildStatusText(), QString("no converter"));
+    EXPECT_FALSE(QFile::exists(Photo("anim.gif")));
+    EXPECT_TRUE(Enabled(w, W::kBuildGif));
 }

@@ -80,7 +80,7 @@ TEST_F(GifBuildJobTest, MissingConverterStopsTheBuildAndKeepsTheOldFile) {
     const QString out = home.WriteFile("out.gif", "old");
     GifBuildJob job(engine, encoders);
     const GifJobResult result = job.Run({Pictures(2), 0, 100, out, {}});
-    EXPECT_EQ(result.outcome, GifJobResult::Outcome::Failed);
+    EXPECT_EQ(result.outcome, GifJobResult::Outcome::ConverterMissing);
     EXPECT_EQ(result.message, QString("no converter"));
     EXPECT_TRUE(engine.Calls().isEmpty());
     EXPECT_EQ(Read(out), QByteArray("old"));
@@ -227,4 +227,19 @@ TEST_F(BurstFixture, FailedBuildIsReportedAndNotOpened) {
     EXPECT_EQ(opened, 0);
     EXPECT_TRUE(lastMade.name.isEmpty());
     EXPECT_TRUE(log.contains("status:无法建立GIF文件: " + home.Sub("2011拍照图片/x.gif")));
+}
+
+TEST_F(BurstFixture, MissingConverterIsToldToTheUser) {
+    engine.converterAvailable = false;
+    BurstGifMaker maker(engine, encoders, prompt);
+    QSignalSpy done(&maker, &BurstGifMaker::Done);
+    GifMakingSettings settings(GifMakingSettings::Place::Station);
+    prompt.answers = {true};
+    ASSERT_TRUE(maker.MakeBurstGif(Pictures(2), home.Sub("2011拍照图片"), "x", settings, Hooks()));
+    ASSERT_TRUE(done.wait(10000));
+    ASSERT_EQ(prompt.shown.size(), 2u);
+    EXPECT_EQ(prompt.shown[1].text, QString("no converter"));
+    EXPECT_FALSE(prompt.shown[1].question);
+    EXPECT_EQ(opened, 0);
+    EXPECT_TRUE(controlsEnabled);
 }
