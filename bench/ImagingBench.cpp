@@ -1,6 +1,6 @@
 // Raster editing engine against OpenCV on the same 640 x 480 layers:
 //   Wand/ours|opencv          one magic-wand click growing over a large region
-//                             (cv::floodFill, fixed range 8, 8-connected; the regions are checked equal first)
+//                             (cv::floodFill, fixed range 8, 8-connected; regions checked equal first)
 //   PolygonFill/<shape>/ours|opencv   scan conversion of the work polygon into the mask
 //                             (cv::fillPoly on a mask of the same size)
 //   PaintPhotoLayer/ours|opencv      writing every kept pixel of the layer to the canvas
@@ -19,8 +19,8 @@
 #endif
 
 #include <cmath>
-#include <numbers>
 #include <memory>
+#include <numbers>
 #include <random>
 #include <vector>
 
@@ -104,8 +104,12 @@ void PolygonFillOurs(benchmark::State& state) {
         l.doc->FillWorkPolygon(RasterDocument::kActionRemove);
     state.SetItemsProcessed(state.iterations() * kWidth * kHeight);
 }
-BENCHMARK(PolygonFillOurs)->Name("PolygonFill/ours")->ArgName("ellipse0_star1")->Arg(0)->Arg(1)->Unit(
-    benchmark::kMicrosecond);
+BENCHMARK(PolygonFillOurs)
+    ->Name("PolygonFill/ours")
+    ->ArgName("ellipse0_star1")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMicrosecond);
 
 void PaintPhotoLayerOurs(benchmark::State& state) {
     Loaded l(BlobPicture());
@@ -153,8 +157,8 @@ void WandOpenCv(benchmark::State& state) {
         state.PauseTiming();
         mask.setTo(0);
         state.ResumeTiming();
-        cv::floodFill(image, mask, cv::Point(kSeed.x(), kSeed.y()), cv::Scalar(), nullptr, cv::Scalar(8, 8, 8),
-                      cv::Scalar(8, 8, 8), kFloodFlags);
+        cv::floodFill(image, mask, cv::Point(kSeed.x(), kSeed.y()), cv::Scalar(), nullptr,
+                      cv::Scalar(8, 8, 8), cv::Scalar(8, 8, 8), kFloodFlags);
     }
     state.SetItemsProcessed(state.iterations() * kWidth * kHeight);
 }
@@ -172,12 +176,17 @@ void PolygonFillOpenCv(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations() * kWidth * kHeight);
 }
-BENCHMARK(PolygonFillOpenCv)->Name("PolygonFill/opencv")->ArgName("ellipse0_star1")->Arg(0)->Arg(1)->Unit(
-    benchmark::kMicrosecond);
+BENCHMARK(PolygonFillOpenCv)
+    ->Name("PolygonFill/opencv")
+    ->ArgName("ellipse0_star1")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMicrosecond);
 
 void PaintPhotoLayerOpenCv(benchmark::State& state) {
     const QImage picture = BlobPicture();
-    cv::Mat layer(kHeight, kWidth, CV_8UC4, const_cast<uchar*>(picture.constBits()), size_t(picture.bytesPerLine()));
+    cv::Mat layer(kHeight, kWidth, CV_8UC4, const_cast<uchar*>(picture.constBits()),
+                  size_t(picture.bytesPerLine()));
     cv::Mat canvas = cv::Mat::zeros(kHeight, kWidth, CV_8UC4);
     cv::Mat kept(kHeight, kWidth, CV_8U, cv::Scalar(255));
     for (int r = 0; r < kHeight; r += 3)
