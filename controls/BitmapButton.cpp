@@ -18,7 +18,9 @@ void BitmapButton::SetBitmaps(const QString& normal, const QString& pressed) {
     update();
 }
 
-QSize BitmapButton::sizeHint() const { return normal_.isNull() ? QSize(100, 36) : normal_.size(); }
+QSize BitmapButton::sizeHint() const {
+    return normal_.isNull() ? QSize(100, 36) : normal_.size();
+}
 
 void BitmapButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);

@@ -9,7 +9,7 @@ namespace vx7::controls {
 // pictures it draws a plain framed face with its caption, so it stays usable.
 class BitmapButton : public QAbstractButton {
     Q_OBJECT
-public:
+  public:
     explicit BitmapButton(const QString& caption, QWidget* parent = nullptr);
 
     // Loads the pair (for example ":/bitmap/131.png", ":/bitmap/132.png").
@@ -18,10 +18,10 @@ public:
 
     QSize sizeHint() const override;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QPixmap normal_;
     QPixmap pressed_;
 };

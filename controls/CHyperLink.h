@@ -15,7 +15,7 @@ namespace vx7::controls {
 // target as tooltip, and a click (or the space bar) opens the target.
 class CHyperLink : public QLabel {
     Q_OBJECT
-public:
+  public:
     enum Style : unsigned char {
         kUnderline = 0x01,
         kUseHover = 0x02,
@@ -33,8 +33,8 @@ public:
     static constexpr ColourRef kHoverColour = 0x000000FF;   // RGB(255, 0, 0)
 
     // text and target stand in for each other when one of them is empty.
-    CHyperLink(const QString& text, const QString& target, platform::Prompt& prompt, QWidget* parent = nullptr,
-               unsigned char style = kDefaultStyle);
+    CHyperLink(const QString& text, const QString& target, platform::Prompt& prompt,
+               QWidget* parent = nullptr, unsigned char style = kDefaultStyle);
 
     void SetTarget(const QString& target);
     QString Target() const { return target_; }
@@ -52,13 +52,15 @@ public:
     // a beep and "Can't open link:\n\n" with the error's text. True on success.
     static bool OpenTarget(const QString& target, platform::Prompt& prompt,
                            const LinkOpener& opener = LinkOpener::Desktop());
-    static QString FailureText(int code) { return QStringLiteral("Can't open link:\n\n") + LinkErrorText(code); }
+    static QString FailureText(int code) {
+        return QStringLiteral("Can't open link:\n\n") + LinkErrorText(code);
+    }
 
     // The rectangle fitted to a text size: shrunk equally on both sides when centred,
     // kept at its right edge when right-aligned, otherwise kept at its left (and top) edge.
     static QRect FitRect(const QRect& rect, const QSize& text, Qt::Alignment alignment);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -67,7 +69,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void Open();
     void FitToText();
 

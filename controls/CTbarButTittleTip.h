@@ -13,7 +13,7 @@ namespace vx7::controls {
 // text and place until it hides.
 class CTbarButTittleTip : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int kTimerId = 15;
     static constexpr int kTickMs = 300;
     static constexpr int kTickLimit = 3;
@@ -41,10 +41,10 @@ public:
     // Whether a window of the program has the focus; replaceable for tests.
     void SetFocusCheck(std::function<bool()> check) { focusCheck_ = std::move(check); }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QWidget* owner_;
     QString text_;
     QTimer timer_;

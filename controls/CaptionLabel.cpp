@@ -20,7 +20,8 @@ QRect CaptionLabel::TextRect(const QRect& rect) const {
 }
 
 int CaptionLabel::TextAlignment() const {
-    return style_ == kStyleLeftFramed ? int(Qt::AlignLeft | Qt::AlignTop) : int(Qt::AlignHCenter | Qt::AlignTop);
+    return style_ == kStyleLeftFramed ? int(Qt::AlignLeft | Qt::AlignTop)
+                                      : int(Qt::AlignHCenter | Qt::AlignTop);
 }
 
 QRect CaptionLabel::IconRect(const QRect& rect) const {

@@ -11,7 +11,7 @@ namespace vx7::controls {
 // small icon (the drop arrow) depending on its style.
 class CaptionLabel : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr char kStyleLeftFramed = 'L';
     static constexpr char kStyleCentredFramed = 'c';
     static constexpr char kStylePlain = 'C';
@@ -47,10 +47,10 @@ public:
 
     void Render(QPainter& painter, const QRect& rect);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QString text_;
     char style_ = kStylePlain;
     char iconFlag_ = ' ';

@@ -12,7 +12,7 @@ namespace vx7::controls {
 // pressed. Commands still arrive through clicked().
 class GradientButton : public QPushButton {
     Q_OBJECT
-public:
+  public:
     // Layout 9: icon at the left with the text beside it. Any other value centres
     // the content and shows only the icon when there is one.
     static constexpr int kLayoutIconLeft = 9;
@@ -32,13 +32,30 @@ public:
     void SetButtonIcon(const QPixmap& icon);
     bool HasIcon() const { return hasIcon_; }
 
-    void SetLayout(int layout) { layout_ = layout; update(); }
+    void SetLayout(int layout) {
+        layout_ = layout;
+        update();
+    }
     int Layout() const { return layout_; }
 
-    void SetBorderColour(ColourRef c) { border_ = c; update(); }
-    void SetHoverColour(ColourRef c) { hover_ = c; update(); }
-    void SetGradientColours(ColourRef light, ColourRef tint) { light_ = light; tint_ = tint; update(); }
-    void SetFrameColours(ColourRef light, ColourRef dark) { frameLight_ = light; frameDark_ = dark; update(); }
+    void SetBorderColour(ColourRef c) {
+        border_ = c;
+        update();
+    }
+    void SetHoverColour(ColourRef c) {
+        hover_ = c;
+        update();
+    }
+    void SetGradientColours(ColourRef light, ColourRef tint) {
+        light_ = light;
+        tint_ = tint;
+        update();
+    }
+    void SetFrameColours(ColourRef light, ColourRef dark) {
+        frameLight_ = light;
+        frameDark_ = dark;
+        update();
+    }
     void SetTextColours(ColourRef normal, ColourRef hover, ColourRef pressed);
 
     bool IsHovering() const { return hovering_; }
@@ -51,12 +68,12 @@ public:
     // checked without a screen.
     void Render(QPainter& painter, const QRect& rect, bool pressed, bool hovering, bool enabled);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
-private:
+  private:
     void DrawContent(QPainter& painter, const QRect& rect, ColourRef textColour, bool enabled);
 
     ColourRef border_ = kDefaultBorder;

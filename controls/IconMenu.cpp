@@ -14,7 +14,7 @@ namespace {
 
 // The style that hands menu items to their IconMenu for measuring and drawing.
 class IconMenuStyle final : public QProxyStyle {
-public:
+  public:
     explicit IconMenuStyle(const IconMenu& owner) : owner_(owner) {}
 
     static IconMenu::Item ItemOf(const QStyleOptionMenuItem& option) {
@@ -49,7 +49,7 @@ public:
         return QProxyStyle::sizeFromContents(type, option, size, widget);
     }
 
-private:
+  private:
     const IconMenu& owner_;
 };
 
@@ -57,8 +57,9 @@ private:
 
 IconMenu::IconMenu(QObject* parent) : QObject(parent) {
     const QPalette p = QApplication::palette();
-    colours_ = {p.color(QPalette::WindowText), p.color(QPalette::HighlightedText), p.color(QPalette::Button),
-                p.color(QPalette::Window),     p.color(QPalette::Highlight),       p.color(QPalette::Light),
+    colours_ = {p.color(QPalette::WindowText), p.color(QPalette::HighlightedText),
+                p.color(QPalette::Button),     p.color(QPalette::Window),
+                p.color(QPalette::Highlight),  p.color(QPalette::Light),
                 p.color(QPalette::Dark),       p.color(QPalette::Disabled, QPalette::WindowText)};
     font_ = QApplication::font("QMenu");
     style_ = std::make_unique<IconMenuStyle>(*this);
@@ -82,8 +83,9 @@ bool IconMenu::LoadImages(const QString& stripPath, const std::vector<int>& comm
     for (int i = 0; i < count && i < int(commands.size()); ++i) {
         if (commands[size_t(i)] == 0)
             continue; // a gap in the toolbar
-        images_.insert(commands[size_t(i)], QPixmap::fromImage(strip.copy(i * kImageSide, 0, kImageSide,
-                                                                          std::min(kImageSide, strip.height()))));
+        images_.insert(commands[size_t(i)],
+                       QPixmap::fromImage(
+                           strip.copy(i * kImageSide, 0, kImageSide, std::min(kImageSide, strip.height()))));
     }
     return true;
 }
@@ -117,7 +119,8 @@ QSize IconMenu::MeasureItem(const Item& item) const {
     const int tab = item.text.indexOf(u'\t');
     int textW = metrics.horizontalAdvance(tab < 0 ? item.text : item.text.left(tab));
     if (tab >= 0)
-        textW += metrics.horizontalAdvance(QStringLiteral("    ")) + metrics.horizontalAdvance(item.text.mid(tab + 1));
+        textW += metrics.horizontalAdvance(QStringLiteral("    ")) +
+                 metrics.horizontalAdvance(item.text.mid(tab + 1));
     return QSize(textW + 17 + std::max(imageW, height), height);
 }
 
@@ -146,7 +149,8 @@ void IconMenu::DrawItem(QPainter& painter, const QRect& rect, const Item& item) 
         else
             painter.drawPixmap(at, QIcon(item.image).pixmap(item.image.size(), QIcon::Disabled));
         if (item.selected && item.enabled)
-            DrawFrame3d(painter, square, FromQColor(colours_.buttonHighlight), FromQColor(colours_.buttonShadow));
+            DrawFrame3d(painter, square, FromQColor(colours_.buttonHighlight),
+                        FromQColor(colours_.buttonShadow));
         else
             DrawFrame3d(painter, square, FromQColor(fill), FromQColor(fill));
     } else if (item.checked) {
@@ -156,7 +160,8 @@ void IconMenu::DrawItem(QPainter& painter, const QRect& rect, const Item& item) 
         painter.drawPolyline(QPolygonF({c + QPointF(-4, 0), c + QPointF(-1, 3), c + QPointF(4, -3)}));
         painter.setRenderHint(QPainter::Antialiasing, false);
     }
-    const QRect textRect(square.right() + 1 + 4, rect.top(), rect.right() - square.right() - 4, rect.height());
+    const QRect textRect(square.right() + 1 + 4, rect.top(), rect.right() - square.right() - 4,
+                         rect.height());
     const int tab = item.text.indexOf(u'\t');
     const QString label = tab < 0 ? item.text : item.text.left(tab);
     const QString accel = tab < 0 ? QString() : item.text.mid(tab + 1);

@@ -22,7 +22,7 @@ namespace vx7::controls {
 // one, and disabled items embossed in grey.
 class IconMenu : public QObject {
     Q_OBJECT
-public:
+  public:
     static constexpr int kImageSide = 20;
     static constexpr QRgb kMaskColour = 0xFFC0C0C0;
 
@@ -60,7 +60,7 @@ public:
     const Colours& SystemColours() const { return colours_; }
     const QFont& MenuFont() const { return font_; }
 
-private:
+  private:
     Colours colours_;
     QFont font_;
     QHash<int, QPixmap> images_;

@@ -51,7 +51,8 @@ QString ExecOf(const QString& desktopId) {
 
 int HtmlFallback(const QString& target) {
     QProcess query;
-    query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("text/html")});
+    query.start(QStringLiteral("xdg-mime"),
+                {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("text/html")});
     if (!query.waitForFinished(3000) || query.exitCode() != 0)
         return kNotRegistered;
     const QString desktopId = QString::fromUtf8(query.readAllStandardOutput()).trimmed();
@@ -75,8 +76,12 @@ int HtmlFallback(const QString& target) {
 
 } // namespace
 
-LinkOpener LinkOpener::Desktop() { return {DesktopOpen, HtmlFallback}; }
+LinkOpener LinkOpener::Desktop() {
+    return {DesktopOpen, HtmlFallback};
+}
 
-QString LinkErrorText(int code) { return platform::ShellOpenErrorText(code); }
+QString LinkErrorText(int code) {
+    return platform::ShellOpenErrorText(code);
+}
 
 } // namespace vx7::controls

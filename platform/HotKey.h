@@ -11,7 +11,7 @@ namespace vx7::platform {
 // user-interface thread whichever window has the focus.
 class HotKey : public QObject {
     Q_OBJECT
-public:
+  public:
     using QObject::QObject;
     ~HotKey() override = default;
 
@@ -26,21 +26,22 @@ public:
     // Why the hot key is not available (for the user); empty when it is.
     virtual QString UnavailableReason() const { return QString(); }
 
-signals:
+  signals:
     void Activated();
 };
 
 // No global hot keys: every registration fails.
 class NullHotKey final : public HotKey {
     Q_OBJECT
-public:
-    explicit NullHotKey(QString reason, QObject* parent = nullptr) : HotKey(parent), reason_(std::move(reason)) {}
+  public:
+    explicit NullHotKey(QString reason, QObject* parent = nullptr)
+        : HotKey(parent), reason_(std::move(reason)) {}
     bool Register(char) override { return false; }
     void Unregister() override {}
     bool Available() const override { return false; }
     QString UnavailableReason() const override { return reason_; }
 
-private:
+  private:
     QString reason_;
 };
 

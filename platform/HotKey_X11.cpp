@@ -2,13 +2,12 @@
 
 #include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
-#include <qguiapplication_platform.h>
 #include <QLoggingCategory>
+#include <qguiapplication_platform.h>
 
 #include <X11/Xlib.h>
 #include <X11/keysym.h>
 #include <xcb/xcb.h>
-
 
 Q_LOGGING_CATEGORY(lcHotKey, "vx7.platform.hotkey")
 
@@ -26,7 +25,7 @@ int CatchGrabError(Display*, XErrorEvent* e) {
 }
 
 class X11HotKey final : public HotKey, public QAbstractNativeEventFilter {
-public:
+  public:
     X11HotKey(Display* display, QObject* parent) : HotKey(parent), display_(display) {
         QCoreApplication::instance()->installNativeEventFilter(this);
     }
@@ -88,7 +87,7 @@ public:
         return true;
     }
 
-private:
+  private:
     Display* display_;
     KeyCode keycode_ = 0;
 };
@@ -103,12 +102,18 @@ unsigned long HotKeySymFor(char c) {
     if (c >= '0' && c <= '9')
         return XK_0 + (c - '0');
     switch (c) {
-    case ',': return XK_comma;
-    case '.': return XK_period;
-    case '/': return XK_slash;
-    case ';': return XK_semicolon;
-    case '\'': return XK_apostrophe;
-    default: return 0;
+    case ',':
+        return XK_comma;
+    case '.':
+        return XK_period;
+    case '/':
+        return XK_slash;
+    case ';':
+        return XK_semicolon;
+    case '\'':
+        return XK_apostrophe;
+    default:
+        return 0;
     }
 }
 

@@ -20,7 +20,7 @@ Display* X11Display() {
 }
 
 class DesktopScreenGrabber final : public ScreenGrabber {
-public:
+  public:
     QImage GrabArea(const QRect& area) override {
         QScreen* screen = QGuiApplication::primaryScreen();
         if (!screen)
@@ -64,6 +64,8 @@ public:
 
 } // namespace
 
-std::unique_ptr<ScreenGrabber> MakeScreenGrabber() { return std::make_unique<DesktopScreenGrabber>(); }
+std::unique_ptr<ScreenGrabber> MakeScreenGrabber() {
+    return std::make_unique<DesktopScreenGrabber>();
+}
 
 } // namespace vx7::platform

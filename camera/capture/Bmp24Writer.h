@@ -11,7 +11,7 @@ namespace vx7::camera {
 // run bottom-up; 1 plane, 24 bits, no compression, image size, resolutions and colour
 // counts all 0), then rows of blue, green, red bytes, each padded to a multiple of 4.
 class Bmp24Writer {
-public:
+  public:
     static constexpr int kHeaderSize = 54;
 
     // Bytes of one padded row for a picture width.

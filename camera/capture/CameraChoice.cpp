@@ -11,7 +11,8 @@ std::optional<CameraChoice> ParseCameraChoice(const QString& text) {
     return std::nullopt;
 }
 
-CameraChoice CameraChoiceFor(const QStringList& arguments, const QByteArray& environmentValue, QString* error) {
+CameraChoice CameraChoiceFor(const QStringList& arguments, const QByteArray& environmentValue,
+                             QString* error) {
     std::optional<QString> given;
     for (int i = 0; i < arguments.size(); ++i) {
         const QString& a = arguments.at(i);

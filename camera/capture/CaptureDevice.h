@@ -20,7 +20,9 @@ struct CaptureFormat {
     int fpsDenominator = 1;
 
     QSize Size() const { return QSize(width, height); }
-    double FramesPerSecond() const { return fpsDenominator > 0 ? double(fpsNumerator) / fpsDenominator : 0.0; }
+    double FramesPerSecond() const {
+        return fpsDenominator > 0 ? double(fpsNumerator) / fpsDenominator : 0.0;
+    }
     bool operator==(const CaptureFormat&) const = default;
 };
 
@@ -45,7 +47,7 @@ enum class ConnectResult {
 // is not connected answers with empty values and writes no file.
 class CaptureDevice : public QObject {
     Q_OBJECT
-public:
+  public:
     using QObject::QObject;
     ~CaptureDevice() override = default;
 
@@ -84,7 +86,7 @@ public:
     virtual QString Compression() const = 0;
     virtual bool SetCompression(const QString& compression) = 0;
 
-signals:
+  signals:
     // A new frame is available through CurrentFrame().
     void FrameReady();
     // The camera stopped delivering (unplugged, failed); the device is disconnected.

@@ -17,7 +17,7 @@ class CaptureDevice;
 // every detail). The choice takes effect at the next connection.
 class CompressionDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     CompressionDialog(CaptureDevice& device, QWidget* parent = nullptr);
 
     // Runs the dialog; with fewer than two compressions only says so through prompt.
@@ -28,7 +28,7 @@ public:
     QButtonGroup* Choices() const { return group_; }
     void accept() override;
 
-private:
+  private:
     CaptureDevice& device_;
     QButtonGroup* group_;
 };

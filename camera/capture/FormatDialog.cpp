@@ -21,10 +21,11 @@ FormatDialog::FormatDialog(CaptureDevice& device, QWidget* parent)
     list_->setObjectName(QStringLiteral("formats"));
     auto* layout = new QVBoxLayout(this);
     const CaptureFormat current = device.CurrentFormat();
-    layout->addWidget(new QLabel(QStringLiteral("摄像头: %1\n传输压缩: %2")
-                                     .arg(device.Name().isEmpty() ? QStringLiteral("(无)") : device.Name(),
-                                          current.compression.isEmpty() ? QStringLiteral("(无)") : current.compression),
-                                 this));
+    layout->addWidget(
+        new QLabel(QStringLiteral("摄像头: %1\n传输压缩: %2")
+                       .arg(device.Name().isEmpty() ? QStringLiteral("(无)") : device.Name(),
+                            current.compression.isEmpty() ? QStringLiteral("(无)") : current.compression),
+                   this));
     int row = 0;
     for (const CaptureFormat& f : device.Formats()) {
         if (f.compression != current.compression)
@@ -52,7 +53,8 @@ void FormatDialog::accept() {
     if (QListWidgetItem* item = list_->currentItem()) {
         const QVariantList v = item->data(Qt::UserRole).toList();
         if (v.size() == 4) {
-            CaptureFormat f{device_.CurrentFormat().compression, v[0].toInt(), v[1].toInt(), v[2].toInt(), v[3].toInt()};
+            CaptureFormat f{device_.CurrentFormat().compression, v[0].toInt(), v[1].toInt(), v[2].toInt(),
+                            v[3].toInt()};
             device_.SetFormat(f);
         }
     }

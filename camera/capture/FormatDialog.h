@@ -13,7 +13,7 @@ class CaptureDevice;
 // preview and reconnects.
 class FormatDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit FormatDialog(CaptureDevice& device, QWidget* parent = nullptr);
 
     QListWidget* List() const { return list_; }
@@ -21,7 +21,7 @@ public:
 
     static QString Describe(int width, int height, double fps);
 
-private:
+  private:
     CaptureDevice& device_;
     QListWidget* list_;
 };

@@ -216,9 +216,13 @@ GstCaptureDevice::GstCaptureDevice(CameraChoice choice, QObject* parent)
     qCDebug(lcCamera) << "camera" << d_->deviceName << d_->formats.size() << "formats";
 }
 
-GstCaptureDevice::~GstCaptureDevice() { Disconnect(); }
+GstCaptureDevice::~GstCaptureDevice() {
+    Disconnect();
+}
 
-QString GstCaptureDevice::Name() const { return d_->deviceName; }
+QString GstCaptureDevice::Name() const {
+    return d_->deviceName;
+}
 
 ConnectResult GstCaptureDevice::Connect() {
     Disconnect();
@@ -266,23 +270,23 @@ ConnectResult GstCaptureDevice::Connect() {
     }
     // The camera's side of the caps filter: for the test camera the raw picture that
     // jpegenc then compresses, so that both compressions travel the same path as a camera's.
-    const QString capsText =
-        (mjpg && !test)
-            ? QStringLiteral("image/jpeg,width=%1,height=%2,framerate=%3/%4")
-            : QStringLiteral("video/x-raw,format=%5,width=%1,height=%2,framerate=%3/%4");
-    CapsPtr filterCaps(gst_caps_from_string(capsText.arg(d_->format.width)
-                                                .arg(d_->format.height)
-                                                .arg(d_->format.fpsNumerator)
-                                                .arg(d_->format.fpsDenominator)
-                                                .arg(mjpg ? QStringLiteral("I420") : RawFormatOf(d_->format.compression))
-                                                .toUtf8()
-                                                .constData()));
+    const QString capsText = (mjpg && !test)
+                                 ? QStringLiteral("image/jpeg,width=%1,height=%2,framerate=%3/%4")
+                                 : QStringLiteral("video/x-raw,format=%5,width=%1,height=%2,framerate=%3/%4");
+    CapsPtr filterCaps(
+        gst_caps_from_string(capsText.arg(d_->format.width)
+                                 .arg(d_->format.height)
+                                 .arg(d_->format.fpsNumerator)
+                                 .arg(d_->format.fpsDenominator)
+                                 .arg(mjpg ? QStringLiteral("I420") : RawFormatOf(d_->format.compression))
+                                 .toUtf8()
+                                 .constData()));
     if (!filterCaps)
         return ConnectResult::kInitFailed;
     g_object_set(caps, "caps", filterCaps.get(), nullptr);
     CapsPtr sinkCaps(gst_caps_from_string("video/x-raw,format=BGRx"));
-    g_object_set(sink, "caps", sinkCaps.get(), "max-buffers", 1, "drop", TRUE, "sync", FALSE, "emit-signals", FALSE,
-                 nullptr);
+    g_object_set(sink, "caps", sinkCaps.get(), "max-buffers", 1, "drop", TRUE, "sync", FALSE, "emit-signals",
+                 FALSE, nullptr);
 
     for (size_t i = 0; i + 1 < chain.size(); ++i) {
         if (!gst_element_link(chain[i], chain[i + 1])) {
@@ -298,7 +302,8 @@ ConnectResult GstCaptureDevice::Connect() {
     }
     GstStateChangeReturn r = gst_element_set_state(pipeline.get(), GST_STATE_PLAYING);
     if (r != GST_STATE_CHANGE_FAILURE)
-        r = gst_element_get_state(pipeline.get(), nullptr, nullptr, GstClockTime(kStartTimeoutMs) * GST_MSECOND);
+        r = gst_element_get_state(pipeline.get(), nullptr, nullptr,
+                                  GstClockTime(kStartTimeoutMs) * GST_MSECOND);
     GstSample* first = nullptr;
     if (r == GST_STATE_CHANGE_SUCCESS || r == GST_STATE_CHANGE_NO_PREROLL)
         first = gst_app_sink_try_pull_sample(GST_APP_SINK(sink), GstClockTime(kStartTimeoutMs) * GST_MSECOND);
@@ -341,7 +346,9 @@ void GstCaptureDevice::Disconnect() {
     d_->frame = QImage();
 }
 
-bool GstCaptureDevice::IsConnected() const { return d_->pipeline != nullptr; }
+bool GstCaptureDevice::IsConnected() const {
+    return d_->pipeline != nullptr;
+}
 
 void GstCaptureDevice::SetPreview(bool on) {
     d_->preview = on && IsConnected();
@@ -351,11 +358,17 @@ void GstCaptureDevice::SetPreview(bool on) {
         d_->timer->stop();
 }
 
-bool GstCaptureDevice::PreviewOn() const { return d_->preview; }
+bool GstCaptureDevice::PreviewOn() const {
+    return d_->preview;
+}
 
-QSize GstCaptureDevice::ImageSize() const { return IsConnected() ? d_->imageSize : QSize(); }
+QSize GstCaptureDevice::ImageSize() const {
+    return IsConnected() ? d_->imageSize : QSize();
+}
 
-QImage GstCaptureDevice::CurrentFrame() const { return d_->frame; }
+QImage GstCaptureDevice::CurrentFrame() const {
+    return d_->frame;
+}
 
 void GstCaptureDevice::Poll() {
     if (!d_->pipeline)
@@ -415,9 +428,13 @@ void GstCaptureDevice::Poll() {
     emit FrameReady();
 }
 
-std::vector<CaptureFormat> GstCaptureDevice::Formats() const { return d_->formats; }
+std::vector<CaptureFormat> GstCaptureDevice::Formats() const {
+    return d_->formats;
+}
 
-CaptureFormat GstCaptureDevice::CurrentFormat() const { return d_->format; }
+CaptureFormat GstCaptureDevice::CurrentFormat() const {
+    return d_->format;
+}
 
 bool GstCaptureDevice::SetFormat(const CaptureFormat& format) {
     if (std::find(d_->formats.begin(), d_->formats.end(), format) == d_->formats.end())
@@ -465,7 +482,9 @@ QStringList GstCaptureDevice::Compressions() const {
     return out;
 }
 
-QString GstCaptureDevice::Compression() const { return d_->compression; }
+QString GstCaptureDevice::Compression() const {
+    return d_->compression;
+}
 
 bool GstCaptureDevice::SetCompression(const QString& compression) {
     if (!Compressions().contains(compression))

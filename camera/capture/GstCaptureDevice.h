@@ -15,7 +15,7 @@ namespace vx7::camera {
 // only the newest one. GStreamer handles never leave this class.
 class GstCaptureDevice final : public CaptureDevice {
     Q_OBJECT
-public:
+  public:
     static constexpr int kPreviewRateMs = 30;
     // How long a connection may take to deliver its first picture.
     static constexpr int kStartTimeoutMs = 5000;
@@ -47,7 +47,7 @@ public:
     // The formats of the built-in test camera.
     static std::vector<CaptureFormat> TestCameraFormats();
 
-private:
+  private:
     struct Impl;
     std::unique_ptr<Impl> d_;
 };

@@ -15,7 +15,7 @@ namespace vx7::camera {
 // puts the values back as they were when the dialog opened.
 class SourceDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit SourceDialog(CaptureDevice& device, QWidget* parent = nullptr);
 
     QSlider* Slider(const QString& controlName) const;
@@ -24,7 +24,7 @@ public:
     // The Chinese caption of a control name the cameras use.
     static QString CaptionOf(const QString& controlName);
 
-private:
+  private:
     CaptureDevice& device_;
     std::vector<CaptureControl> initial_;
     std::vector<QSlider*> sliders_;

@@ -24,7 +24,8 @@ QString FolderChoice::ChooseDefault() {
 bool FolderChoice::Create(QString* error) {
     const QString path = JoinPath(selected_, newName_);
     // One level only, and a name must not lead anywhere but into the selected folder.
-    const bool nameOk = !newName_.contains(u'/') && newName_ != QLatin1String(".") && newName_ != QLatin1String("..");
+    const bool nameOk =
+        !newName_.contains(u'/') && newName_ != QLatin1String(".") && newName_ != QLatin1String("..");
     if (!nameOk || !QDir().mkdir(path)) {
         if (error)
             *error = CreateFailedText(path);

@@ -9,7 +9,7 @@ namespace vx7::camera {
 // The folder chooser's decisions, without the tree: the selected folder (also the
 // window title), when "确认" may be pressed, "默认" and "创建".
 class FolderChoice {
-public:
+  public:
     FolderChoice(QString initialFolder, QString defaultFolder)
         : selected_(std::move(initialFolder)), default_(std::move(defaultFolder)) {}
 
@@ -32,9 +32,11 @@ public:
     // selection; on failure error holds "创建 < path > 目录失败!".
     bool Create(QString* error);
 
-    static QString CreateFailedText(const QString& path) { return QStringLiteral("创建 < %1 > 目录失败!").arg(path); }
+    static QString CreateFailedText(const QString& path) {
+        return QStringLiteral("创建 < %1 > 目录失败!").arg(path);
+    }
 
-private:
+  private:
     QString selected_;
     QString default_;
     QString newName_ = QStringLiteral("我的照片2011");

@@ -18,7 +18,9 @@ namespace {
 constexpr int kPathRole = Qt::UserRole;
 constexpr int kFilledRole = Qt::UserRole + 1;
 
-QDir::Filters FolderFilter() { return QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::NoSymLinks; }
+QDir::Filters FolderFilter() {
+    return QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::NoSymLinks;
+}
 
 bool HasSubFolders(const QString& path) {
     return !QDir(path).entryList(FolderFilter(), QDir::NoSort).isEmpty();
@@ -40,8 +42,8 @@ QStringList FolderChooserDialog::RootFolders() {
     return roots;
 }
 
-FolderChooserDialog::FolderChooserDialog(QString initialFolder, QString defaultFolder, platform::Prompt& prompt,
-                                         QWidget* parent)
+FolderChooserDialog::FolderChooserDialog(QString initialFolder, QString defaultFolder,
+                                         platform::Prompt& prompt, QWidget* parent)
     : QDialog(parent), choice_(std::move(initialFolder), std::move(defaultFolder)), prompt_(prompt),
       tree_(new QTreeWidget(this)) {
     setObjectName(QStringLiteral("FolderChooserDialog"));
@@ -86,9 +88,9 @@ FolderChooserDialog::FolderChooserDialog(QString initialFolder, QString defaultF
     connect(tree_, &QTreeWidget::currentItemChanged, this, &FolderChooserDialog::OnSelectionChanged);
 
     for (const QString& root : RootFolders()) {
-        QString label = root == QDir::homePath() ? QStringLiteral("主文件夹 (%1)").arg(root)
+        QString label = root == QDir::homePath()     ? QStringLiteral("主文件夹 (%1)").arg(root)
                         : root == QLatin1String("/") ? QStringLiteral("文件系统 (/)")
-                                                      : root;
+                                                     : root;
         AddItem(nullptr, root, label);
     }
     if (QTreeWidgetItem* first = tree_->topLevelItem(0)) {
@@ -99,7 +101,8 @@ FolderChooserDialog::FolderChooserDialog(QString initialFolder, QString defaultF
     resize(420, 460);
 }
 
-QTreeWidgetItem* FolderChooserDialog::AddItem(QTreeWidgetItem* parent, const QString& path, const QString& label) {
+QTreeWidgetItem* FolderChooserDialog::AddItem(QTreeWidgetItem* parent, const QString& path,
+                                              const QString& label) {
     static const QFileIconProvider icons;
     auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(tree_);
     item->setText(0, label);
@@ -125,7 +128,8 @@ void FolderChooserDialog::FillChildren(QTreeWidgetItem* item) {
 }
 
 QTreeWidgetItem* FolderChooserDialog::FindItem(const QString& path) const {
-    std::function<QTreeWidgetItem*(QTreeWidgetItem*)> search = [&](QTreeWidgetItem* item) -> QTreeWidgetItem* {
+    std::function<QTreeWidgetItem*(QTreeWidgetItem*)> search =
+        [&](QTreeWidgetItem* item) -> QTreeWidgetItem* {
         if (item->data(0, kPathRole).toString() == path)
             return item;
         for (int i = 0; i < item->childCount(); ++i)

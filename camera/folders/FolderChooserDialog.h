@@ -20,8 +20,15 @@ namespace vx7::camera {
 // "默认" (also Enter), "确认" once a real folder was chosen, and "创建".
 class FolderChooserDialog : public QDialog {
     Q_OBJECT
-public:
-    enum { IDD = 142, kTree = 1024, kDefaultButton = 1, kConfirmButton = 1025, kCreateButton = 1026, kNameEdit = 1027 };
+  public:
+    enum {
+        IDD = 142,
+        kTree = 1024,
+        kDefaultButton = 1,
+        kConfirmButton = 1025,
+        kCreateButton = 1026,
+        kNameEdit = 1027
+    };
 
     // initialFolder stands for the drive the selection starts on; defaultFolder is the
     // installation's default photo folder.
@@ -44,7 +51,7 @@ public:
     // The roots: home, "/", and the mounted volumes that hold user files.
     static QStringList RootFolders();
 
-private:
+  private:
     QTreeWidgetItem* AddItem(QTreeWidgetItem* parent, const QString& path, const QString& label);
     void OnSelectionChanged();
     void OnDefault();

@@ -12,7 +12,9 @@
 
 namespace vx7::camera {
 
-QString HelpWindow::ManualUrl() { return QStringLiteral("http://www.vantor.com.cn/vx7ECamera/help.htm"); }
+QString HelpWindow::ManualUrl() {
+    return QStringLiteral("http://www.vantor.com.cn/vx7ECamera/help.htm");
+}
 
 HelpWindow::HelpWindow(SysInfo& sys, OpenManual openManual, QWidget* parent)
     : QDialog(parent), sys_(sys), openManual_(std::move(openManual)) {

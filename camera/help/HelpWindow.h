@@ -16,7 +16,7 @@ class SysInfo;
 // through the camera switch; the manual button (and Enter) leaves it open.
 class HelpWindow : public QDialog {
     Q_OBJECT
-public:
+  public:
     enum { IDD = 100, kManualButton = 1, kCameraButton = 1097, kHotKeyCombo = 1098 };
 
     static QString Title() { return QStringLiteral("Vantor摄像头拍照(动画)Snapo操作说明"); }
@@ -35,7 +35,7 @@ public:
     // OK (the default button, Enter): opens the manual and stays open.
     void accept() override;
 
-private:
+  private:
     void ToggleCamera();
     void ChooseHotKey(int index);
 

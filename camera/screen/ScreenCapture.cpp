@@ -18,8 +18,9 @@ bool ScreenCapture::CaptureScreenToBmp(platform::ScreenGrabber& screen, const QS
     return Bmp24Writer::Write(image, path, error);
 }
 
-std::optional<QString> ScreenCapture::TakeScreenshot(platform::ScreenGrabber& screen, const EncoderRegistry& encoders,
-                                                     SysInfo& sys, const QString& photoName, const QString& format,
+std::optional<QString> ScreenCapture::TakeScreenshot(platform::ScreenGrabber& screen,
+                                                     const EncoderRegistry& encoders, SysInfo& sys,
+                                                     const QString& photoName, const QString& format,
                                                      QString* error) {
     const auto names = MakePhotoNames(-1, photoName, format, sys.PhotoFolder(), sys.WorkFolder(), error);
     if (!names)

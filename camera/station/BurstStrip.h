@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QRect>
-#include <QSize>
 #include <QRectF>
+#include <QSize>
 
 #include <vector>
 
@@ -10,7 +10,7 @@ namespace vx7::camera {
 
 // Geometry of the burst thumbnail strip and of the thumbnails in it.
 class BurstStrip {
-public:
+  public:
     // The strip: the group's rectangle with its top 3 pixels lower and its right edge
     // 3 pixels left of the interval list.
     static QRect Area(const QRect& group, int intervalListLeft);

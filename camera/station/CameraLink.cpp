@@ -13,7 +13,8 @@
 
 namespace vx7::camera {
 
-CameraLink::CameraLink(CaptureDevice* device, SysInfo& sys, platform::Prompt& prompt, platform::SoundPlayer& sound)
+CameraLink::CameraLink(CaptureDevice* device, SysInfo& sys, platform::Prompt& prompt,
+                       platform::SoundPlayer& sound)
     : device_(device), sys_(sys), prompt_(prompt), sound_(sound) {
     clipboard_ = [](const QImage& image) {
         if (QClipboard* clipboard = QGuiApplication::clipboard())

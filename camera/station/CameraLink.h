@@ -24,7 +24,7 @@ class SysInfo;
 // The device may be null (no camera backend at all); every step then behaves like a
 // camera that cannot be connected.
 class CameraLink {
-public:
+  public:
     static constexpr const char* kConnectFailedText = "与视频捕捉卡连接失败!";
     static constexpr const char* kInitFailedText = "视频捕捉卡初始化失败!";
 
@@ -55,7 +55,7 @@ public:
     // Where copied frames go; the system clipboard unless replaced.
     void SetClipboardSink(ClipboardSink sink) { clipboard_ = std::move(sink); }
 
-private:
+  private:
     CaptureDevice* device_;
     SysInfo& sys_;
     platform::Prompt& prompt_;

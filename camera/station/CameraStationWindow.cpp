@@ -18,8 +18,8 @@
 #include "camera/settings/PathParts.h"
 #include "camera/settings/SysInfo.h"
 #include "controls/BitmapButton.h"
-#include "controls/CaptionLabel.h"
 #include "controls/CHyperLink.h"
+#include "controls/CaptionLabel.h"
 #include "controls/Frame3d.h"
 #include "platform/Clock.h"
 #include "platform/HotKey.h"
@@ -78,8 +78,8 @@ CameraStationWindow::CameraStationWindow(StationContext ctx, QWidget* parent)
     : QDialog(parent), ctx_(std::move(ctx)), buttons_(StationLayout::AnchorCorner()) {
     setObjectName(QStringLiteral("CameraStationWindow"));
     setMouseTracking(true); // hover over the drawn buttons
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     if (!ctx_.encoders) {
         ownEncoders_ = std::make_unique<EncoderRegistry>();
         ctx_.encoders = ownEncoders_.get();
@@ -88,7 +88,9 @@ CameraStationWindow::CameraStationWindow(StationContext ctx, QWidget* parent)
     model_ = std::make_unique<StationModel>(ctx_.sys, ctx_.clock, ctx_.prompt, *link_, *ctx_.encoders,
                                             ctx_.splashState);
     if (!ctx_.hooks.openWebPage)
-        ctx_.hooks.openWebPage = [this](const QString& url) { controls::CHyperLink::OpenTarget(url, ctx_.prompt); };
+        ctx_.hooks.openWebPage = [this](const QString& url) {
+            controls::CHyperLink::OpenTarget(url, ctx_.prompt);
+        };
 
     // Construction: the splash, the start-up sound, the icon and the hover cursor.
     StartSplash();
@@ -129,7 +131,8 @@ void CameraStationWindow::StartSplash() {
 void CameraStationWindow::RegisterHotKey() {
     if (!ctx_.hotKey)
         return;
-    connect(ctx_.hotKey, &platform::HotKey::Activated, this, &CameraStationWindow::OnHotKey, Qt::UniqueConnection);
+    connect(ctx_.hotKey, &platform::HotKey::Activated, this, &CameraStationWindow::OnHotKey,
+            Qt::UniqueConnection);
     if (!ctx_.hotKey->Register(ctx_.sys.HotKeyChar(' ')))
         qCInfo(lcCamera) << "hot key not registered:" << ctx_.hotKey->UnavailableReason();
 }
@@ -170,7 +173,8 @@ void CameraStationWindow::BuildControls() {
     auto makeButton = [this](int id, const QString& caption, int normal, int pressed, const QRect& rect) {
         auto* b = new controls::BitmapButton(caption, this);
         b->setObjectName(QStringLiteral("button%1").arg(id));
-        b->SetBitmaps(QStringLiteral(":/bitmap/%1.png").arg(normal), QStringLiteral(":/bitmap/%1.png").arg(pressed));
+        b->SetBitmaps(QStringLiteral(":/bitmap/%1.png").arg(normal),
+                      QStringLiteral(":/bitmap/%1.png").arg(pressed));
         b->setGeometry(rect);
         bitmapButtons_.insert(id, b);
         return b;
@@ -198,13 +202,15 @@ void CameraStationWindow::BuildControls() {
         lists_.insert(id, combo);
         return combo;
     };
-    connect(makeList(kFormatList, StationModel::FormatEntries(), model_->Format(), StationLayout::kFormatList),
-            &QComboBox::activated, this, &CameraStationWindow::OnFormatChosen);
+    connect(
+        makeList(kFormatList, StationModel::FormatEntries(), model_->Format(), StationLayout::kFormatList),
+        &QComboBox::activated, this, &CameraStationWindow::OnFormatChosen);
     connect(makeList(kSelfTimerList, StationModel::SelfTimerEntries(), model_->SelfTimerSeconds(),
                      StationLayout::kSelfTimerList),
             &QComboBox::activated, this, &CameraStationWindow::OnSelfTimerChosen);
-    connect(makeList(kBurstList, StationModel::BurstEntries(), model_->BurstCount(), StationLayout::kBurstList),
-            &QComboBox::activated, this, &CameraStationWindow::OnBurstChosen);
+    connect(
+        makeList(kBurstList, StationModel::BurstEntries(), model_->BurstCount(), StationLayout::kBurstList),
+        &QComboBox::activated, this, &CameraStationWindow::OnBurstChosen);
     connect(makeList(kIntervalList, StationModel::IntervalEntries(), model_->IntervalText(),
                      StationLayout::kIntervalList),
             &QComboBox::activated, this, &CameraStationWindow::OnIntervalChosen);
@@ -214,14 +220,16 @@ void CameraStationWindow::BuildControls() {
     nameEdit_->setObjectName(QStringLiteral("edit1003"));
     nameEdit_->setGeometry(StationLayout::kNameEdit);
     nameEdit_->hide();
-    connect(nameEdit_, &QLineEdit::textChanged, this, [this](const QString& text) { model_->SetPhotoName(text); });
+    connect(nameEdit_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { model_->SetPhotoName(text); });
     connect(nameEdit_, &QLineEdit::returnPressed, this, &CameraStationWindow::CloseValueEditors);
 
     videoRadio_ = new QRadioButton(QStringLiteral("视频"), this);
     videoRadio_->setObjectName(QStringLiteral("radio1013"));
     videoRadio_->setGeometry(StationLayout::kVideoRadio);
     videoRadio_->hide();
-    connect(videoRadio_, &QRadioButton::clicked, this, [this] { model_->SetPageValue(videoRadio_->isChecked() ? 0 : 1); });
+    connect(videoRadio_, &QRadioButton::clicked, this,
+            [this] { model_->SetPageValue(videoRadio_->isChecked() ? 0 : 1); });
     anchor_ = new QPushButton(QStringLiteral("图片"), this);
     anchor_->setObjectName(QStringLiteral("button1014"));
     anchor_->setGeometry(StationLayout::kAnchor);
@@ -249,7 +257,8 @@ void CameraStationWindow::BuildControls() {
         label->SetBackColour(MakeColourRef(222, 223, 222));
         label->SetTextColour(MakeColourRef(233, 244, 255));
     }
-    CaptionLabel* timerLabel = makeLabel(kSelfTimerLabel, StationModel::NoCount(), StationLayout::kSelfTimerLabel);
+    CaptionLabel* timerLabel =
+        makeLabel(kSelfTimerLabel, StationModel::NoCount(), StationLayout::kSelfTimerLabel);
     timerLabel->SetBackColour(MakeColourRef(12, 33, 222));
     timerLabel->SetTextColour(MakeColourRef(233, 44, 55));
     timerLabel->SetFill(CaptionLabel::kFillBackground);
@@ -258,8 +267,10 @@ void CameraStationWindow::BuildControls() {
     status->SetTextColour(MakeColourRef(33, 244, 123));
     status->SetFill(CaptionLabel::kFillBackground);
     const std::pair<int, QRect> values[] = {
-        {kFormatLabel, StationLayout::kFormatList},         {kNameLabel, StationLayout::kNameEdit},
-        {kSelfTimerValueLabel, StationLayout::kSelfTimerList}, {kBurstValueLabel, StationLayout::kBurstList},
+        {kFormatLabel, StationLayout::kFormatList},
+        {kNameLabel, StationLayout::kNameEdit},
+        {kSelfTimerValueLabel, StationLayout::kSelfTimerList},
+        {kBurstValueLabel, StationLayout::kBurstList},
         {kIntervalLabel, StationLayout::kIntervalList},
     };
     for (const auto& [id, rect] : values) {
@@ -267,13 +278,20 @@ void CameraStationWindow::BuildControls() {
         label->SetBackColour(MakeColourRef(12, 199, 199));
         label->SetTextColour(MakeColourRef(233, 244, 33));
         label->SetFill(CaptionLabel::kFillBackground);
-        label->SetLabelStyle(CaptionLabel::kStyleLeftFramed, id == kNameLabel ? ' ' : CaptionLabel::kIconShown);
+        label->SetLabelStyle(CaptionLabel::kStyleLeftFramed,
+                             id == kNameLabel ? ' ' : CaptionLabel::kIconShown);
     }
 }
 
-controls::CaptionLabel* CameraStationWindow::Label(int id) const { return labels_.value(id); }
-QComboBox* CameraStationWindow::List(int id) const { return lists_.value(id); }
-controls::BitmapButton* CameraStationWindow::Button(int id) const { return bitmapButtons_.value(id); }
+controls::CaptionLabel* CameraStationWindow::Label(int id) const {
+    return labels_.value(id);
+}
+QComboBox* CameraStationWindow::List(int id) const {
+    return lists_.value(id);
+}
+controls::BitmapButton* CameraStationWindow::Button(int id) const {
+    return bitmapButtons_.value(id);
+}
 
 void CameraStationWindow::RefreshDisplay() {
     auto setText = [this](int id, const QString& text) {
@@ -344,14 +362,17 @@ void CameraStationWindow::ResumeCamera() {
     RefreshDisplay();
 }
 
-void CameraStationWindow::MoveFrame(const QRect& rect) { preview_->setGeometry(rect); }
+void CameraStationWindow::MoveFrame(const QRect& rect) {
+    preview_->setGeometry(rect);
+}
 
 void CameraStationWindow::OnCameraLost(const QString& reason) {
     if (cameraLostShown_)
         return;
     cameraLostShown_ = true;
     preview_->update();
-    ctx_.prompt.Message(QStringLiteral("摄像头已停止工作, 请检查摄像头连接后按\"摄像头设置\"重新打开。\n(%1)").arg(reason));
+    ctx_.prompt.Message(
+        QStringLiteral("摄像头已停止工作, 请检查摄像头连接后按\"摄像头设置\"重新打开。\n(%1)").arg(reason));
 }
 
 // --- Drawn buttons and their commands ------------------------------------------------
@@ -432,18 +453,30 @@ void CameraStationWindow::OpenLastMade() {
 
 // --- Connection points of the GIF making ---------------------------------------------
 
-QStringList CameraStationWindow::BurstPhotos() const { return model_->BurstFinalPaths(); }
-QString CameraStationWindow::PhotoName() const { return model_->PhotoName(); }
-QString CameraStationWindow::PhotoFolder() const { return ctx_.sys.PhotoFolder(); }
-QString CameraStationWindow::IntervalText() const { return model_->IntervalText(); }
-int CameraStationWindow::ColourMode() const { return model_->ColourMode(); }
+QStringList CameraStationWindow::BurstPhotos() const {
+    return model_->BurstFinalPaths();
+}
+QString CameraStationWindow::PhotoName() const {
+    return model_->PhotoName();
+}
+QString CameraStationWindow::PhotoFolder() const {
+    return ctx_.sys.PhotoFolder();
+}
+QString CameraStationWindow::IntervalText() const {
+    return model_->IntervalText();
+}
+int CameraStationWindow::ColourMode() const {
+    return model_->ColourMode();
+}
 
 void CameraStationWindow::SetGifControlsEnabled(bool on) {
     model_->SetControlsEnabled(on);
     RefreshDisplay();
 }
 
-void CameraStationWindow::SetLastMadeFile(const QString& name, int kind) { model_->SetLastMadeFile(name, kind); }
+void CameraStationWindow::SetLastMadeFile(const QString& name, int kind) {
+    model_->SetLastMadeFile(name, kind);
+}
 
 void CameraStationWindow::OnGifButton() {
     if (ctx_.hooks.makeBurstGif) {
@@ -485,7 +518,8 @@ void CameraStationWindow::OnIntervalChosen(int index) {
     QComboBox* list = lists_.value(kIntervalList);
     model_->SelectIntervalOrMode(list->itemText(index));
     // The list keeps showing the interval, whatever entry was picked.
-    list->setCurrentIndex(int(std::max<qsizetype>(0, StationModel::IntervalEntries().indexOf(model_->IntervalText()))));
+    list->setCurrentIndex(
+        int(std::max<qsizetype>(0, StationModel::IntervalEntries().indexOf(model_->IntervalText()))));
     list->hide();
     RefreshDisplay();
 }
@@ -521,9 +555,8 @@ void CameraStationWindow::RunHelp() {
 }
 
 void CameraStationWindow::OnCameraButton() {
-    const int result = ctx_.hooks.runHelpWindow
-                           ? ctx_.hooks.runHelpWindow(this)
-                           : HelpWindow(ctx_.sys, ctx_.hooks.openWebPage, this).exec();
+    const int result = ctx_.hooks.runHelpWindow ? ctx_.hooks.runHelpWindow(this)
+                                                : HelpWindow(ctx_.sys, ctx_.hooks.openWebPage, this).exec();
     if (result == QDialog::Accepted) {
         if (ctx_.sys.CameraOff(0) == 1)
             link_->Suspend(); // the frame stays visible
@@ -540,8 +573,8 @@ void CameraStationWindow::OnHotKey() {
     if (ScreenCapture::IgnoresHotKey(clientArea_) || !ctx_.screen)
         return;
     QString error;
-    const auto path = ScreenCapture::TakeScreenshot(*ctx_.screen, *ctx_.encoders, ctx_.sys, model_->PhotoName(),
-                                                    model_->Format(), &error);
+    const auto path = ScreenCapture::TakeScreenshot(*ctx_.screen, *ctx_.encoders, ctx_.sys,
+                                                    model_->PhotoName(), model_->Format(), &error);
     if (path)
         model_->SetLastPhotoPath(*path);
     showNormal();
@@ -613,7 +646,7 @@ void CameraStationWindow::PerformClick(const ClickAction& action) {
 
 void CameraStationWindow::OpenValueEditor(int control) {
     if (!model_->ControlsEnabled())
-        return; // the real controls are disabled while a shot is in progress
+        return;             // the real controls are disabled while a shot is in progress
     swallowRelease_ = true; // the release of this click belongs to the editor now
     if (control == kNameEdit) {
         nameEdit_->setText(model_->PhotoName());

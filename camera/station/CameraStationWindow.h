@@ -69,7 +69,7 @@ struct StationContext {
 // the splash to close. The close box purges the work folder; Esc closes without.
 class CameraStationWindow : public QDialog {
     Q_OBJECT
-public:
+  public:
     enum ControlId : int {
         IDD = 102,
         kPreview = 1000,
@@ -156,7 +156,7 @@ public:
     void SuspendCamera(bool clickSound = true);
     void ResumeCamera();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -167,7 +167,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-private:
+  private:
     void InitDialog();
     void BuildControls();
     void StartSplash();

@@ -24,7 +24,7 @@ struct ClickAction {
 
 // The areas that react to a click, tested in a fixed order; the last match wins.
 class ClickAreas {
-public:
+  public:
     struct State {
         bool hasLastPhoto = false;   // the last photo path has more than 2 characters
         int shotsStored = 0;         // burst shots stored

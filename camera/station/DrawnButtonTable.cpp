@@ -4,7 +4,9 @@ namespace vx7::camera {
 namespace {
 
 // (left, top, right, bottom) as offsets from the anchor corner; right and bottom exclusive.
-QRect Span(QPoint a, int l, int t, int r, int b) { return QRect(a.x() + l, a.y() + t, r - l, b - t); }
+QRect Span(QPoint a, int l, int t, int r, int b) {
+    return QRect(a.x() + l, a.y() + t, r - l, b - t);
+}
 
 } // namespace
 
@@ -14,10 +16,12 @@ DrawnButtonTable::DrawnButtonTable(QPoint a) {
         {DrawnButton::kLit, QStringLiteral("butPickd"), Span(a, 0, 34, 116, 62), kPicked},
         {DrawnButton::kNormal, QStringLiteral("Video_butSetfmt"), Span(a, 6, 74, 122, 103), kSetFormat},
         {DrawnButton::kNormal, QStringLiteral("Video_butSetSour"), Span(a, 6, 108, 122, 137), kSetSource},
-        {DrawnButton::kNormal, QStringLiteral("Video_butSetComp"), Span(a, 6, 142, 122, 171), kSetCompression},
+        {DrawnButton::kNormal, QStringLiteral("Video_butSetComp"), Span(a, 6, 142, 122, 171),
+         kSetCompression},
         {DrawnButton::kNormal, QStringLiteral("Video_butReco"), Span(a, -4, 299, 28, 331), kRecord},
         {DrawnButton::kHidden, QStringLiteral("Video_butRecoStop"), Span(a, 36, 299, 68, 331), kRecordStop},
-        {DrawnButton::kNormal, QStringLiteral("Video_butbkMusic"), Span(a, 76, 299, 119, 331), kBackgroundMusic},
+        {DrawnButton::kNormal, QStringLiteral("Video_butbkMusic"), Span(a, 76, 299, 119, 331),
+         kBackgroundMusic},
         {DrawnButton::kNormal, QStringLiteral("Video_butGoWeb"), Span(a, 2, 252, 118, 282), kGoWeb},
     }};
 }
@@ -46,7 +50,8 @@ int DrawnButtonTable::Hover(QPoint point) {
 }
 
 QString DrawnButtonTable::PictureName(const DrawnButton& button) {
-    return button.name + (button.state == DrawnButton::kLit ? QStringLiteral("_OK.png") : QStringLiteral("_NO.png"));
+    return button.name +
+           (button.state == DrawnButton::kLit ? QStringLiteral("_OK.png") : QStringLiteral("_NO.png"));
 }
 
 } // namespace vx7::camera

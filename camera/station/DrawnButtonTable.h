@@ -24,7 +24,7 @@ struct DrawnButton {
 // The station's nine drawn buttons, laid out from the top-left corner (X, Y) of the
 // anchor control. A lit button ('Y') stays lit; a hidden one ('x') is never drawn nor hit.
 class DrawnButtonTable {
-public:
+  public:
     enum Id : int {
         kVideo = 1001,
         kPicked = 1002,
@@ -54,7 +54,7 @@ public:
     // The picture shown for a button: "_OK" when lit, "_NO" otherwise.
     static QString PictureName(const DrawnButton& button);
 
-private:
+  private:
     std::array<DrawnButton, kCount> buttons_;
 };
 

@@ -20,7 +20,8 @@ void PreviewFrame::paintEvent(QPaintEvent*) {
         painter.fillRect(rect(), QColor(16, 24, 32));
         painter.setPen(QColor(120, 140, 160));
         painter.drawText(rect(), Qt::AlignCenter,
-                         device_ && device_->IsConnected() ? QStringLiteral("等待摄像头画面…") : QStringLiteral("摄像头未连接"));
+                         device_ && device_->IsConnected() ? QStringLiteral("等待摄像头画面…")
+                                                           : QStringLiteral("摄像头未连接"));
         return;
     }
     painter.fillRect(rect(), Qt::black);

@@ -10,16 +10,16 @@ class CaptureDevice;
 // (the frame is fitted to the camera image, so a larger image is cut to the frame).
 class PreviewFrame : public QWidget {
     Q_OBJECT
-public:
+  public:
     enum { kId = 1000 };
     PreviewFrame(CaptureDevice* device, QWidget* parent = nullptr);
 
     int FramesShown() const { return framesShown_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     CaptureDevice* device_;
     int framesShown_ = 0;
 };

@@ -19,15 +19,15 @@ struct StationLayout {
     static constexpr QRect kShootButton{672, 404, 126, 88}; // 1004
     static constexpr QRect kFolderButton{810, 12, 138, 40}; // 1007
 
-    static constexpr QRect kCaptionFormat{810, 60, 60, 22};    // 1005
-    static constexpr QRect kFormatList{872, 60, 76, 22};       // 1002 / 1060
-    static constexpr QRect kCaptionName{810, 88, 60, 22};      // 1006
-    static constexpr QRect kNameEdit{872, 88, 76, 22};         // 1003 / 1061
+    static constexpr QRect kCaptionFormat{810, 60, 60, 22};     // 1005
+    static constexpr QRect kFormatList{872, 60, 76, 22};        // 1002 / 1060
+    static constexpr QRect kCaptionName{810, 88, 60, 22};       // 1006
+    static constexpr QRect kNameEdit{872, 88, 76, 22};          // 1003 / 1061
     static constexpr QRect kCaptionSelfTimer{810, 116, 60, 22}; // 1008
-    static constexpr QRect kSelfTimerList{872, 116, 76, 22};   // 1009 / 1062
-    static constexpr QRect kCaptionBurst{810, 144, 60, 22};    // 1018
-    static constexpr QRect kBurstList{872, 144, 76, 22};       // 1019 / 1063
-    static constexpr QRect kUnusedCombo{810, 172, 138, 22};    // 1020, hidden
+    static constexpr QRect kSelfTimerList{872, 116, 76, 22};    // 1009 / 1062
+    static constexpr QRect kCaptionBurst{810, 144, 60, 22};     // 1018
+    static constexpr QRect kBurstList{872, 144, 76, 22};        // 1019 / 1063
+    static constexpr QRect kUnusedCombo{810, 172, 138, 22};     // 1020, hidden
 
     static constexpr QRect kThumbnailFrame{810, 176, 138, 246}; // 1017
     static constexpr QRect kSelfTimerLabel{810, 430, 138, 28};  // 1021
@@ -41,7 +41,9 @@ struct StationLayout {
 
     // The burst box: the burst list's rectangle cut to its leftmost 18 pixels.
     static constexpr int kArrowZone = 18;
-    static QRect BurstBox() { return QRect(kBurstList.left(), kBurstList.top(), kArrowZone, kBurstList.height()); }
+    static QRect BurstBox() {
+        return QRect(kBurstList.left(), kBurstList.top(), kArrowZone, kBurstList.height());
+    }
     // The countdown area: the thumbnail frame shrunk by 3 pixels on every side.
     static QRect CountdownArea() { return kThumbnailFrame.adjusted(3, 3, -3, -3); }
     static QPoint AnchorCorner() { return kAnchor.topLeft(); }

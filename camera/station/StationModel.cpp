@@ -47,15 +47,28 @@ const QStringList& StationModel::BurstEntries() {
 }
 
 const QStringList& StationModel::IntervalEntries() {
-    static const QStringList entries{"0.5", "1",   "1.5", "2",   "2.5", "3",
-                                     "3.5", "4",   "4.5", "5",   "5.5", "6",
-                                     "-------------------", QStringLiteral("高质流行色"), QStringLiteral("普通高反差")};
+    static const QStringList entries{"0.5",
+                                     "1",
+                                     "1.5",
+                                     "2",
+                                     "2.5",
+                                     "3",
+                                     "3.5",
+                                     "4",
+                                     "4.5",
+                                     "5",
+                                     "5.5",
+                                     "6",
+                                     "-------------------",
+                                     QStringLiteral("高质流行色"),
+                                     QStringLiteral("普通高反差")};
     return entries;
 }
 
-StationModel::StationModel(SysInfo& sys, const platform::Clock& clock, platform::Prompt& prompt, CameraLink& camera,
-                           const EncoderRegistry& encoders, std::atomic<int>& splashState)
-    : sys_(sys), clock_(clock), prompt_(prompt), camera_(camera), encoders_(encoders), splashState_(splashState) {}
+StationModel::StationModel(SysInfo& sys, const platform::Clock& clock, platform::Prompt& prompt,
+                           CameraLink& camera, const EncoderRegistry& encoders, std::atomic<int>& splashState)
+    : sys_(sys), clock_(clock), prompt_(prompt), camera_(camera), encoders_(encoders),
+      splashState_(splashState) {}
 
 bool StationModel::SelectIntervalOrMode(const QString& text) {
     // Byte length in the records' code page: a Chinese character takes two bytes.
@@ -104,11 +117,14 @@ bool StationModel::BurstBoxActive() const {
     return Atoi(burstCount_) > 1 && mode_ != kSelfTimer && mode_ != kBurst;
 }
 
-void StationModel::Report(const QString& text) { prompt_.Message(text); }
+void StationModel::Report(const QString& text) {
+    prompt_.Message(text);
+}
 
 bool StationModel::Shoot(int index, QString* grabPath, QString* finalPath, bool* isBmp) {
     QString error;
-    const auto names = MakePhotoNames(index, photoName_, format_, sys_.PhotoFolder(), sys_.WorkFolder(), &error);
+    const auto names =
+        MakePhotoNames(index, photoName_, format_, sys_.PhotoFolder(), sys_.WorkFolder(), &error);
     if (!names) {
         Report(error);
         return false;
@@ -150,7 +166,8 @@ void StationModel::TakeSelfTimerShot() {
 
 StationModel::TickResult StationModel::TakeBurstShot() {
     QString error;
-    const auto names = MakePhotoNames(shotIndex_, photoName_, format_, sys_.PhotoFolder(), sys_.WorkFolder(), &error);
+    const auto names =
+        MakePhotoNames(shotIndex_, photoName_, format_, sys_.PhotoFolder(), sys_.WorkFolder(), &error);
     if (!names) {
         // A name that cannot be used fails every shot the same way: end the burst now.
         Report(error);

@@ -22,7 +22,7 @@ class SysInfo;
 // back (label 1021, the countdown, which controls are enabled, the GIF button, the
 // burst lists and the last photo).
 class StationModel {
-public:
+  public:
     // Values of StationMode.
     enum Mode : int { kIdle = 0, kSelfTimer = 101, kBurst = 102, kSplashWait = 6606 };
 
@@ -41,10 +41,10 @@ public:
     static constexpr int kPhotoQuality = 100;
     static QString NoCount() { return QStringLiteral("---"); }
 
-    static const QStringList& FormatEntries();     // list 1002
-    static const QStringList& SelfTimerEntries();  // list 1009
-    static const QStringList& BurstEntries();      // list 1019
-    static const QStringList& IntervalEntries();   // list 1011
+    static const QStringList& FormatEntries();    // list 1002
+    static const QStringList& SelfTimerEntries(); // list 1009
+    static const QStringList& BurstEntries();     // list 1019
+    static const QStringList& IntervalEntries();  // list 1011
 
     StationModel(SysInfo& sys, const platform::Clock& clock, platform::Prompt& prompt, CameraLink& camera,
                  const EncoderRegistry& encoders, std::atomic<int>& splashState);
@@ -109,7 +109,7 @@ public:
     // Stores a new photo folder chosen by the user and clears the last made file.
     bool ChangePhotoFolder(const QString& folder);
 
-private:
+  private:
     bool Shoot(int index, QString* grabPath, QString* finalPath, bool* isBmp);
     void TakeSelfTimerShot();
     TickResult TakeBurstShot();

@@ -19,8 +19,12 @@ using namespace vx7::camera;
 
 namespace {
 
-quint32 U32(const QByteArray& b, int at) { return qFromLittleEndian<quint32>(b.constData() + at); }
-quint16 U16(const QByteArray& b, int at) { return qFromLittleEndian<quint16>(b.constData() + at); }
+quint32 U32(const QByteArray& b, int at) {
+    return qFromLittleEndian<quint32>(b.constData() + at);
+}
+quint16 U16(const QByteArray& b, int at) {
+    return qFromLittleEndian<quint16>(b.constData() + at);
+}
 
 class BmpRowTest : public ::testing::TestWithParam<std::pair<int, int>> {};
 
@@ -54,8 +58,9 @@ TEST_P(BmpRowTest, RowsArePaddedToFourBytesAndTheHeaderMatchesTheFile) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Widths, BmpRowTest,
-                         ::testing::Values(std::pair{1, 4}, std::pair{2, 8}, std::pair{3, 12}, std::pair{4, 12},
-                                           std::pair{5, 16}, std::pair{1366, 4100}, std::pair{1920, 5760}));
+                         ::testing::Values(std::pair{1, 4}, std::pair{2, 8}, std::pair{3, 12},
+                                           std::pair{4, 12}, std::pair{5, 16}, std::pair{1366, 4100},
+                                           std::pair{1920, 5760}));
 
 TEST(Bmp24WriterTest, NullPictureAndUnwritablePathWriteNothing) {
     vx7::test::TempInstallFolder home;

@@ -1,15 +1,15 @@
+#include "camera/station/CameraStationWindow.h"
 #include "FakeCaptureDevice.h"
 #include "camera/app/SplashState.h"
 #include "camera/capture/GstCaptureDevice.h"
 #include "camera/settings/SysInfo.h"
 #include "camera/station/BurstStrip.h"
 #include "camera/station/CameraLink.h"
-#include "camera/station/CameraStationWindow.h"
 #include "camera/station/PreviewFrame.h"
 #include "camera/station/StationLayout.h"
 #include "camera/station/StationModel.h"
-#include "controls/CaptionLabel.h"
 #include "controls/BitmapButton.h"
+#include "controls/CaptionLabel.h"
 #include "platform/Clock.h"
 #include "platform/HotKey.h"
 #include "platform/ScreenGrabber.h"
@@ -35,7 +35,7 @@ namespace {
 
 // A hot key that fires when told to.
 class ScriptedHotKey final : public vx7::platform::HotKey {
-public:
+  public:
     bool Register(char c) override {
         registered = c;
         return true;
@@ -100,12 +100,10 @@ struct StationWindowTest : ::testing::Test {
 
     QString Label(int id) const { return station->Label(id)->Caption(); }
 
-    void Click(QPoint p) {
-        QTest::mouseClick(station.get(), Qt::LeftButton, Qt::NoModifier, p);
-    }
+    void Click(QPoint p) { QTest::mouseClick(station.get(), Qt::LeftButton, Qt::NoModifier, p); }
     void Move(QPoint p) {
-        QMouseEvent move(QEvent::MouseMove, QPointF(p), QPointF(station->mapToGlobal(p)), Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, QPointF(p), QPointF(station->mapToGlobal(p)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(station.get(), &move);
     }
     QPoint ButtonCentre(int id) const {
@@ -278,7 +276,9 @@ TEST_F(StationWindowTest, CameraSwitchedOffStaysOffAcrossSuspendAndResume) {
 
 TEST_F(StationWindowTest, PhotoFolderChoiceRetitlesTheWindowAndReconnects) {
     StationContext ctx = Context();
-    ctx.hooks.runFolderChooser = [this](QWidget*) { return std::optional<QString>(home.Sub("vx7Ecamsys背景图片")); };
+    ctx.hooks.runFolderChooser = [this](QWidget*) {
+        return std::optional<QString>(home.Sub("vx7Ecamsys背景图片"));
+    };
     station = std::make_unique<CameraStationWindow>(ctx);
     station->show();
     station->SetLastMadeFile("x.gif", 1);
@@ -310,7 +310,8 @@ TEST_F(StationWindowTest, FormatDialogRefitsThePreviewAndReconnects) {
 TEST_F(StationWindowTest, ValueLabelsOpenTheirListsAndTheNameBox) {
     Start();
     const QRect format = StationLayout::kFormatList;
-    QTest::mousePress(station.get(), Qt::LeftButton, Qt::NoModifier, QPoint(format.right() - 3, format.center().y()));
+    QTest::mousePress(station.get(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(format.right() - 3, format.center().y()));
     EXPECT_TRUE(station->List(CameraStationWindow::kFormatList)->isVisible());
     QComboBox* list = station->List(CameraStationWindow::kFormatList);
     emit list->activated(list->findText("PNG"));

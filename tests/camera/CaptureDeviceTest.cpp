@@ -70,9 +70,9 @@ TEST(GstCaptureDeviceTest, PictureControlsAreReadAndSetLive) {
         names << c.name.toLower();
     EXPECT_TRUE(names.join(' ').contains("brightness"));
     EXPECT_TRUE(names.join(' ').contains("contrast"));
-    const CaptureControl brightness = *std::find_if(controls.begin(), controls.end(), [](const CaptureControl& c) {
-        return c.name.toLower().contains("brightness");
-    });
+    const CaptureControl brightness =
+        *std::find_if(controls.begin(), controls.end(),
+                      [](const CaptureControl& c) { return c.name.toLower().contains("brightness"); });
     ASSERT_TRUE(device.SetControl(brightness.name, brightness.maximum));
     for (const CaptureControl& c : device.Controls()) {
         if (c.name == brightness.name) {

@@ -8,7 +8,7 @@ namespace vx7::test {
 
 // A camera for tests: a fixed picture, a scripted connection result, and counters.
 class FakeCaptureDevice final : public camera::CaptureDevice {
-public:
+  public:
     FakeCaptureDevice() {
         frame = QImage(320, 240, QImage::Format_RGB32);
         frame.fill(QColor(10, 120, 200));

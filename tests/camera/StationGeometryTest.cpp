@@ -28,7 +28,8 @@ TEST_P(DrawnButtonLayoutTest, HangsFromTheAnchorCorner) {
     const DrawnButton& b = table.At(i);
     EXPECT_EQ(b.name, QString(c.name));
     EXPECT_EQ(b.state, c.state);
-    EXPECT_EQ(b.rect, QRect(QPoint(100 + c.left, 200 + c.top), QPoint(100 + c.right - 1, 200 + c.bottom - 1)));
+    EXPECT_EQ(b.rect,
+              QRect(QPoint(100 + c.left, 200 + c.top), QPoint(100 + c.right - 1, 200 + c.bottom - 1)));
 }
 
 INSTANTIATE_TEST_SUITE_P(AllNine, DrawnButtonLayoutTest,
@@ -119,12 +120,14 @@ TEST(ClickAreasTest, LabelsOpenTheirEditorsOnlyInTheArrowZone) {
     const ClickAreas::State state;
     const QRect format = StationLayout::kFormatList;
     EXPECT_EQ(ClickAreas::Hit(QPoint(format.right() - 2, format.center().y()), state).control, 1002);
-    EXPECT_EQ(ClickAreas::Hit(QPoint(format.left() + 2, format.center().y()), state).kind, ClickAction::kNone);
+    EXPECT_EQ(ClickAreas::Hit(QPoint(format.left() + 2, format.center().y()), state).kind,
+              ClickAction::kNone);
     const QRect name = StationLayout::kNameEdit;
     EXPECT_EQ(ClickAreas::Hit(QPoint(name.left() + 2, name.center().y()), state).control, 1003);
     const QRect interval = StationLayout::kIntervalList;
     EXPECT_EQ(ClickAreas::Hit(QPoint(interval.right(), interval.top()), state).control, 1011);
-    EXPECT_EQ(ClickAreas::Hit(StationLayout::kSelfTimerLabel.center(), state).kind, ClickAction::kStartSelfTimer);
+    EXPECT_EQ(ClickAreas::Hit(StationLayout::kSelfTimerLabel.center(), state).kind,
+              ClickAction::kStartSelfTimer);
 }
 
 TEST(ClickAreasTest, ThumbnailNeedsALastPhotoAndBurstBoxNeedsACount) {

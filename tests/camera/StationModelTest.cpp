@@ -1,9 +1,9 @@
+#include "camera/station/StationModel.h"
 #include "FakeCaptureDevice.h"
 #include "camera/app/SplashState.h"
 #include "camera/photo/ImageFiles.h"
 #include "camera/settings/SysInfo.h"
 #include "camera/station/CameraLink.h"
-#include "camera/station/StationModel.h"
 #include "platform/Clock.h"
 #include "platform/SoundPlayer.h"
 #include "support/ScriptedPrompt.h"
@@ -240,7 +240,8 @@ TEST_F(StationModelTest, EveryFailedConnectionShowsItsMessage) {
     model->ReconnectCamera({});
     camera.result = ConnectResult::kInitFailed;
     model->ReconnectCamera({});
-    EXPECT_EQ(prompt.Texts(), QStringList({"与视频捕捉卡连接失败!", "与视频捕捉卡连接失败!", "视频捕捉卡初始化失败!"}));
+    EXPECT_EQ(prompt.Texts(),
+              QStringList({"与视频捕捉卡连接失败!", "与视频捕捉卡连接失败!", "视频捕捉卡初始化失败!"}));
     EXPECT_EQ(model->Mode(), StationModel::kSplashWait);
 }
 

@@ -81,8 +81,8 @@ TEST(CHyperLinkTest, ColoursFollowHoverFocusAndVisits) {
     QCoreApplication::sendEvent(&link, &in);
     EXPECT_TRUE(link.IsOver());
     EXPECT_EQ(link.CurrentColour(), CHyperLink::kHoverColour);
-    QMouseEvent out(QEvent::MouseMove, QPointF(500, 3), QPointF(link.mapToGlobal(QPoint(500, 3))), Qt::NoButton,
-                    Qt::NoButton, Qt::NoModifier);
+    QMouseEvent out(QEvent::MouseMove, QPointF(500, 3), QPointF(link.mapToGlobal(QPoint(500, 3))),
+                    Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&link, &out);
     EXPECT_FALSE(link.IsOver());
     EXPECT_EQ(link.CurrentColour(), CHyperLink::kLinkColour);

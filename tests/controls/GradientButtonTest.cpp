@@ -86,7 +86,8 @@ TEST(GradientButtonTest, MouseMoveSetsHoverAndLeavingClearsIt) {
     GradientButton button(QStringLiteral("x"));
     button.resize(60, 20);
     button.show();
-    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
     QCoreApplication::sendEvent(&button, &move);
     EXPECT_TRUE(button.IsHovering());
     QEvent leave(QEvent::Leave);
