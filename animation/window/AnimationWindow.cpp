@@ -210,6 +210,7 @@ void AnimationWindow::BuildControls() {
     progress_->setRange(0, 1);
     progress_->setValue(0);
     progress_->setFormat(QStringLiteral("%v / %m"));
+    progress_->setTextVisible(false);
     buildStatus_ = new QLabel(this);
     buildStatus_->setGeometry(320, 480, 428, 22);
     ShowMakingState();
@@ -527,6 +528,7 @@ void AnimationWindow::BuildGif() {
     SetBuilding(true);
     progress_->setRange(0, static_cast<int>(request.pictures.size()));
     progress_->setValue(0);
+    progress_->setTextVisible(true);
     if (!runner_->Start(request))
         SetBuilding(false);
 }
