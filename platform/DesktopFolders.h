@@ -9,7 +9,7 @@ namespace vx7::platform {
 // holds shared files (the information folder and the converter library).
 // An empty path means "unavailable" (for example no desktop folder exists).
 class DesktopFolders {
-public:
+  public:
     DesktopFolders() = default;
     DesktopFolders(QString desktop, QString applications, QString system)
         : desktop_(std::move(desktop)), applications_(std::move(applications)), system_(std::move(system)) {}
@@ -25,7 +25,7 @@ public:
     QString Applications() const { return applications_; }
     QString SystemDirectory() const { return system_; }
 
-private:
+  private:
     QString desktop_;
     QString applications_;
     QString system_;

@@ -13,7 +13,7 @@ namespace vx7::platform {
 // an error code (2 file not found, 3 path not found, 5 access denied, 31 no program
 // associated, ...) for which ShellOpenErrorText gives the message.
 class ShellOpener {
-public:
+  public:
     virtual ~ShellOpener() = default;
     virtual int Open(const QString& target) = 0;
 };
@@ -25,7 +25,7 @@ inline constexpr int kShellNoAssociation = 31;
 
 // Reports "unavailable" (no associated program) and remembers what it was asked to open.
 class NullShellOpener final : public ShellOpener {
-public:
+  public:
     int Open(const QString& target) override {
         opened.append(target);
         return result;

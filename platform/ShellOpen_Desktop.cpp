@@ -90,7 +90,7 @@ QString ReadExecValue(const QString& desktopFile) {
 }
 
 class DesktopShellOpener final : public ShellOpener {
-public:
+  public:
     int Open(const QString& target) override {
         if (target.isEmpty())
             return kShellFileNotFound;
@@ -103,9 +103,10 @@ public:
 
         // Fallback: the program registered for HTML documents.
         QProcess query;
-        query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"),
-                                                QStringLiteral("text/html")});
-        if (!query.waitForFinished(5000) || query.exitStatus() != QProcess::NormalExit || query.exitCode() != 0)
+        query.start(QStringLiteral("xdg-mime"),
+                    {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("text/html")});
+        if (!query.waitForFinished(5000) || query.exitStatus() != QProcess::NormalExit ||
+            query.exitCode() != 0)
             return firstResult;
         const QString id = QString::fromUtf8(query.readAllStandardOutput()).trimmed();
         if (id.isEmpty())
@@ -116,32 +117,48 @@ public:
         const QStringList command = DesktopExecCommand(ReadExecValue(desktopFile), target);
         if (command.isEmpty())
             return firstResult;
-        return QProcess::startDetached(command.first(), command.mid(1)) ? kShellOpenSuccess : kShellFileNotFound;
+        return QProcess::startDetached(command.first(), command.mid(1)) ? kShellOpenSuccess
+                                                                        : kShellFileNotFound;
     }
 };
 
 } // namespace
 
-std::unique_ptr<ShellOpener> MakeShellOpener() { return std::make_unique<DesktopShellOpener>(); }
+std::unique_ptr<ShellOpener> MakeShellOpener() {
+    return std::make_unique<DesktopShellOpener>();
+}
 
 QString ShellOpenErrorText(int code) {
     switch (code) {
-    case 0: return QStringLiteral("The operating system is out\nof memory or resources.");
-    case 2: return QStringLiteral("The specified file was not found.");
-    case 3: return QStringLiteral("The specified path was not found.");
-    case 5: return QStringLiteral("The operating system denied\naccess to the specified file.");
-    case 8: return QStringLiteral("There was not enough memory to complete the operation.");
-    case 11: return QStringLiteral("The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image).");
-    case 26: return QStringLiteral("A sharing violation occurred. ");
-    case 27: return QStringLiteral("The filename association is\nincomplete or invalid.");
-    case 28: return QStringLiteral("The DDE transaction could not\nbe completed because the request timed out.");
-    case 29: return QStringLiteral("The DDE transaction failed.");
+    case 0:
+        return QStringLiteral("The operating system is out\nof memory or resources.");
+    case 2:
+        return QStringLiteral("The specified file was not found.");
+    case 3:
+        return QStringLiteral("The specified path was not found.");
+    case 5:
+        return QStringLiteral("The operating system denied\naccess to the specified file.");
+    case 8:
+        return QStringLiteral("There was not enough memory to complete the operation.");
+    case 11:
+        return QStringLiteral("The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image).");
+    case 26:
+        return QStringLiteral("A sharing violation occurred. ");
+    case 27:
+        return QStringLiteral("The filename association is\nincomplete or invalid.");
+    case 28:
+        return QStringLiteral("The DDE transaction could not\nbe completed because the request timed out.");
+    case 29:
+        return QStringLiteral("The DDE transaction failed.");
     case 30:
         return QStringLiteral("The DDE transaction could not\nbe completed because other DDE transactions\n"
                               "were being processed.");
-    case 31: return QStringLiteral("There is no application associated\nwith the given filename extension.");
-    case 32: return QStringLiteral("The specified dynamic-link library was not found.");
-    default: return QStringLiteral("Unknown Error (%1) occurred.").arg(code);
+    case 31:
+        return QStringLiteral("There is no application associated\nwith the given filename extension.");
+    case 32:
+        return QStringLiteral("The specified dynamic-link library was not found.");
+    default:
+        return QStringLiteral("Unknown Error (%1) occurred.").arg(code);
     }
 }
 

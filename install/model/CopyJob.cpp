@@ -13,16 +13,11 @@
 namespace vx7::install {
 
 QStringList CopyJob::SourceFolders() {
-    return {QStringLiteral("vx7Ecamsys背景图片"),
-            QStringLiteral("vx7Ecamsys素材仓库"),
-            QStringLiteral("ephoto_syspic"),
-            QStringLiteral("秋冬新款女装/试衣及按钮图片"),
-            QStringLiteral("秋冬新款女装/音乐及语音"),
-            QStringLiteral("秋冬新款女装/展示及说明图片"),
-            QStringLiteral("饰品/试衣及按钮图片"),
-            QStringLiteral("饰品/音乐及语音"),
-            QStringLiteral("饰品/展示及说明图片"),
-            names::ProgramSubFolder()};
+    return {QStringLiteral("vx7Ecamsys背景图片"),      QStringLiteral("vx7Ecamsys素材仓库"),
+            QStringLiteral("ephoto_syspic"),           QStringLiteral("秋冬新款女装/试衣及按钮图片"),
+            QStringLiteral("秋冬新款女装/音乐及语音"), QStringLiteral("秋冬新款女装/展示及说明图片"),
+            QStringLiteral("饰品/试衣及按钮图片"),     QStringLiteral("饰品/音乐及语音"),
+            QStringLiteral("饰品/展示及说明图片"),     names::ProgramSubFolder()};
 }
 
 CopyJob::CopyJob(CopyPlan plan, CopyProgress& progress) : plan_(std::move(plan)), progress_(progress) {}
@@ -71,7 +66,8 @@ bool CopyJob::CopyFolders() {
             return false;
         const QString& rel = folders.at(f);
         const QString source = plan_.sourceBase + u'/' + rel;
-        const QString destination = rel == names::ProgramSubFolder() ? plan_.target : plan_.target + u'/' + rel;
+        const QString destination =
+            rel == names::ProgramSubFolder() ? plan_.target : plan_.target + u'/' + rel;
         progress_.folderIndex = f + 1;
 
         // Entries in the order the file system gives them, at most 460 per folder.
@@ -117,7 +113,8 @@ void CopyJob::MakeDesktopShortcut() {
         return;
     }
     QString error;
-    if (!DesktopEntryWriter::Write(path, ShortcutEntries::Program(plan_.target, plan_.shortcutCaption), &error)) {
+    if (!DesktopEntryWriter::Write(path, ShortcutEntries::Program(plan_.target, plan_.shortcutCaption),
+                                   &error)) {
         qCWarning(lcInstall) << error;
         desktopFailed_ = true;
         return;

@@ -20,7 +20,7 @@ struct CopyPlan {
     QString informationFolder; // receives the uninstaller
     QString systemDirectory;   // receives the converter library
     bool desktopShortcut = false;
-    QString desktopFolder;     // empty when the desktop has none
+    QString desktopFolder; // empty when the desktop has none
     QString shortcutCaption;
 };
 
@@ -30,7 +30,7 @@ struct CopyPlan {
 // dialog. The state becomes Done or Stopped only after all of that, so whoever sees it
 // can rely on every result, the shortcut path included.
 class CopyJob {
-public:
+  public:
     static constexpr int kMaxEntriesPerFolder = 460;
 
     // The medium's folders in copy order, relative to the source base. The last one,
@@ -68,7 +68,7 @@ public:
     // never through a link) and gives the copy the owner's write permission.
     static bool CopyReplacing(const QString& src, const QString& dst);
 
-private:
+  private:
     bool CopyFolders();
     void CopySupportFiles();
     void MakeDesktopShortcut();

@@ -14,10 +14,10 @@ enum class CopyState : int { Idle = 0, Copying = 1, Stopped = 2, Done = 3 };
 // range flag. Each value is written by one side and polled by the other; the
 // current name is a string and so sits behind a small lock.
 class CopyProgress {
-public:
-    std::atomic<int> folderIndex{0};  // 1-based number of the folder being copied
-    std::atomic<int> fileIndex{0};    // 1-based number of the entry being copied
-    std::atomic<int> fileCount{0};    // entries of the current folder
+  public:
+    std::atomic<int> folderIndex{0};       // 1-based number of the folder being copied
+    std::atomic<int> fileIndex{0};         // 1-based number of the entry being copied
+    std::atomic<int> fileCount{0};         // entries of the current folder
     std::atomic<bool> rangePending{false}; // the file bar's range is still to be set
     std::atomic<bool> stopRequested{false};
     std::atomic<int> state{static_cast<int>(CopyState::Idle)};
@@ -34,7 +34,7 @@ public:
         return name_;
     }
 
-private:
+  private:
     mutable std::mutex mutex_;
     QString name_;
 };

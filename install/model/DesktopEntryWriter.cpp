@@ -70,7 +70,8 @@ bool DesktopEntryWriter::Write(const QString& path, const DesktopEntry& entry, Q
         QFile::remove(path);
     QSaveFile file(path);
     const QByteArray bytes = Text(entry).toUtf8();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size() ||
+        !file.commit()) {
         if (error)
             *error = QStringLiteral("%1: %2").arg(path, file.errorString());
         return false;
@@ -81,8 +82,8 @@ bool DesktopEntryWriter::Write(const QString& path, const DesktopEntry& entry, Q
 }
 
 bool DesktopEntryWriter::IsPlainFileName(const QString& name) {
-    return !name.isEmpty() && !name.contains(u'/') && !name.contains(QChar(u'\0')) && name != QLatin1String(".") &&
-           name != QLatin1String("..");
+    return !name.isEmpty() && !name.contains(u'/') && !name.contains(QChar(u'\0')) &&
+           name != QLatin1String(".") && name != QLatin1String("..");
 }
 
 } // namespace vx7::install

@@ -16,7 +16,7 @@ struct DesktopEntry {
 
 // Writes freedesktop desktop-entry files (the stand-in for shell links).
 class DesktopEntryWriter {
-public:
+  public:
     // The file's text: one [Desktop Entry] group, values escaped as the format requires.
     static QString Text(const DesktopEntry& entry);
 

@@ -9,7 +9,9 @@
 namespace vx7::install {
 namespace {
 
-QString CleanRoot(const QString& path) { return QDir::cleanPath(QDir(path).absolutePath()); }
+QString CleanRoot(const QString& path) {
+    return QDir::cleanPath(QDir(path).absolutePath());
+}
 
 void Put(QList<DriveTable::Drive>& drives, QChar letter, const QString& root) {
     letter = letter.toUpper();
@@ -30,7 +32,8 @@ QStringList VolumeRoots(const QString& home) {
         if (!v.isValid() || !v.isReady())
             continue;
         const QString root = v.rootPath();
-        const bool usual = root.startsWith(QLatin1String("/media/")) || root.startsWith(QLatin1String("/mnt/")) ||
+        const bool usual = root.startsWith(QLatin1String("/media/")) ||
+                           root.startsWith(QLatin1String("/mnt/")) ||
                            root.startsWith(QLatin1String("/run/media/"));
         if (!usual || root == home || !v.device().startsWith("/dev/"))
             continue;

@@ -14,7 +14,7 @@ namespace vx7::install {
 // VX7_DRIVES ("D=/path,E=/path", C may be given too) replaces the volume letters,
 // so tests can install into temporary trees.
 class DriveTable {
-public:
+  public:
     struct Drive {
         QChar letter; // upper case
         QString root; // absolute folder, no trailing "/" (except the file-system root)
@@ -38,7 +38,7 @@ public:
     // the drive is unknown or its volume cannot be read.
     std::optional<std::uint64_t> FreeBytes(QChar letter) const;
 
-private:
+  private:
     QList<Drive> drives_;
 };
 

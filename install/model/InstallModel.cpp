@@ -67,7 +67,9 @@ InstallModel::InstallModel(InstallEnvironment env) : env_(std::move(env)) {
     RecomputeSpace();
 }
 
-InstallModel::~InstallModel() { job_.reset(); }
+InstallModel::~InstallModel() {
+    job_.reset();
+}
 
 QList<std::pair<QString, QString>> InstallModel::DriveChoices() const {
     QList<std::pair<QString, QString>> out;
@@ -80,7 +82,9 @@ QList<std::pair<QString, QString>> InstallModel::DriveChoices() const {
     return out;
 }
 
-QString InstallModel::FreeKbText(std::uint64_t freeKb) { return QString::number(freeKb); }
+QString InstallModel::FreeKbText(std::uint64_t freeKb) {
+    return QString::number(freeKb);
+}
 
 QString InstallModel::RatioText(std::uint64_t freeKb) {
     // The needed space as a percentage of the free space; nothing to show when the
@@ -119,7 +123,9 @@ QString InstallModel::InformationFolder() const {
     return system.isEmpty() ? QString() : Join(system, names::InformationFolder());
 }
 
-bool InstallModel::Installing() const { return job_ && !finished_; }
+bool InstallModel::Installing() const {
+    return job_ && !finished_;
+}
 
 void InstallModel::Refuse(const QString& text, const QString& title) {
     env_.prompt.Message(text, title);
@@ -191,7 +197,8 @@ bool InstallModel::StartInstall() {
     // 5. An earlier installation is updated only when the user agrees.
     target_ = target;
     if (QFileInfo::exists(target_) || QFileInfo(target_).isSymLink()) {
-        if (!env_.prompt.Ask(QStringLiteral(" 该软件已在此目录安装过!\n\n   是否更新 ?"), QStringLiteral("特 别 提 示"))) {
+        if (!env_.prompt.Ask(QStringLiteral(" 该软件已在此目录安装过!\n\n   是否更新 ?"),
+                             QStringLiteral("特 别 提 示"))) {
             view_.closeRequested = true;
             return false;
         }
@@ -242,7 +249,9 @@ bool InstallModel::StartInstall() {
     return true;
 }
 
-bool InstallModel::WaitForCopy(std::chrono::milliseconds limit) { return !job_ || job_->Wait(limit); }
+bool InstallModel::WaitForCopy(std::chrono::milliseconds limit) {
+    return !job_ || job_->Wait(limit);
+}
 
 void InstallModel::ShowProgress() {
     if (!job_ || finished_)
@@ -313,8 +322,8 @@ void InstallModel::WriteInstallInformation() {
     QString error;
     if (!InstallRecordWriter::WriteProgramFile(record, Join(target_, names::ProgramRecordFile()), &error))
         qCWarning(lcInstall) << error;
-    if (!InstallRecordWriter::WriteInformationFile(record, Join(InformationFolder(), names::InformationRecordFile()),
-                                                   &error)) {
+    if (!InstallRecordWriter::WriteInformationFile(
+            record, Join(InformationFolder(), names::InformationRecordFile()), &error)) {
         // Without this file the uninstaller cannot find the installation: say so.
         qCWarning(lcInstall) << error;
         env_.prompt.Message(QStringLiteral("安装信息保存失败 ! 卸载时请直接删除软件目录。"), kTitle);

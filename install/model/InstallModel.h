@@ -63,7 +63,7 @@ struct InstallView {
 // "开始....", the copy thread, the one-second progress step, the shortcuts and the
 // install information. The dialog forwards its input here and shows View().
 class InstallModel {
-public:
+  public:
     // Control identifiers of the install dialog.
     enum Id {
         IDD = 130,
@@ -132,7 +132,7 @@ public:
     // than one byte.
     static bool FolderNameAcceptable(const QString& name);
 
-private:
+  private:
     void Refuse(const QString& text, const QString& title);
     bool MakeFolder(const QString& path, bool* created, int* error) const;
     bool PreviousRecordCreatedTop() const;

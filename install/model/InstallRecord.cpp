@@ -14,7 +14,8 @@ InstallRecord InstallRecord::FromBytes(std::span<const char> bytes) {
 }
 
 void InstallRecord::SetDate(const QDate& date) {
-    const QByteArray text = QString::asprintf("%4d.%2d.%2d", date.year(), date.month(), date.day()).toLatin1();
+    const QByteArray text =
+        QString::asprintf("%4d.%2d.%2d", date.year(), date.month(), date.day()).toLatin1();
     std::memset(bytes_.data() + kDateOffset, 0, kDateSize);
     std::memcpy(bytes_.data() + kDateOffset, text.constData(),
                 std::min<std::size_t>(static_cast<std::size_t>(text.size()), kDateSize - 1));

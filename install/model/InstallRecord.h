@@ -14,7 +14,7 @@ namespace vx7::install {
 // fixed fields. Bytes outside the fields are reserved and kept as zeros, except
 // byte 1, which tells whether the installer created the top folder itself.
 class InstallRecord {
-public:
+  public:
     static constexpr std::size_t kSize = 4380;
 
     static constexpr std::size_t kMarkerOffset = 0;
@@ -86,7 +86,7 @@ public:
     // The bytes of the information file: the record and its first 179 bytes again.
     QByteArray InformationFileBytes() const;
 
-private:
+  private:
     // Writes the whole text or, when it does not fit or has no GBK form, an empty
     // field (a cut path would name some other file). Returns false in that case.
     bool SetText(std::size_t offset, std::size_t size, const QString& text);

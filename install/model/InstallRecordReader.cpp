@@ -8,7 +8,8 @@
 
 namespace vx7::install {
 
-std::optional<InstallRecordFile> InstallRecordReader::Read(const QString& path, std::size_t limit, QString* error) {
+std::optional<InstallRecordFile> InstallRecordReader::Read(const QString& path, std::size_t limit,
+                                                           QString* error) {
     auto fail = [&](const QString& text) -> std::optional<InstallRecordFile> {
         if (error)
             *error = text;

@@ -16,11 +16,11 @@ struct InstallRecordFile {
 };
 
 class InstallRecordReader {
-public:
+  public:
     // Reads the first `limit` bytes (at most a whole record) of the file. Empty, with
     // an error text, when the file cannot be opened or read.
-    static std::optional<InstallRecordFile> Read(const QString& path, std::size_t limit = InstallRecord::kSize,
-                                                 QString* error = nullptr);
+    static std::optional<InstallRecordFile>
+    Read(const QString& path, std::size_t limit = InstallRecord::kSize, QString* error = nullptr);
 };
 
 } // namespace vx7::install

@@ -13,9 +13,12 @@ bool WriteWhole(const QString& path, const QByteArray& bytes, QString* error) {
     // A link standing at the path is replaced, never written through.
     if (QFileInfo(path).isSymLink())
         QFile::remove(path);
+    // Unbuffered, so a write the volume cannot take whole is seen here and the file is
+    // never committed cut short.
     QSaveFile file(path);
     // A regular file replaced here may have been read-only; the new one is normal.
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size() ||
+        !file.commit()) {
         if (error)
             *error = QStringLiteral("%1: %2").arg(path, file.errorString());
         return false;
@@ -44,7 +47,8 @@ bool InstallRecordWriter::WriteProgramFile(const InstallRecord& record, const QS
     return WriteWhole(path, QByteArray(raw.data(), static_cast<qsizetype>(raw.size())), error);
 }
 
-bool InstallRecordWriter::WriteInformationFile(const InstallRecord& record, const QString& path, QString* error) {
+bool InstallRecordWriter::WriteInformationFile(const InstallRecord& record, const QString& path,
+                                               QString* error) {
     return WriteWhole(path, InformationRecord(record).InformationFileBytes(), error);
 }
 

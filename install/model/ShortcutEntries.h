@@ -9,7 +9,7 @@ namespace vx7::install {
 // The launchers an installation makes: the program (desktop shortcut and menu entry)
 // and the uninstaller (menu entry).
 class ShortcutEntries {
-public:
+  public:
     // Starts the main program in the program folder.
     static DesktopEntry Program(const QString& programFolder, const QString& caption);
     // Starts the uninstaller in the information folder.

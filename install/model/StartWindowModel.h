@@ -11,7 +11,7 @@ namespace vx7::install {
 // screen, with five hot regions. Geometry and hover state live here; the window paints
 // and forwards the mouse.
 class StartWindowModel {
-public:
+  public:
     enum class Action { None = 0, Install = 1, Uninstall = 2, WebPage1 = 3, WebPage2 = 4, Quit = 5 };
 
     // The window covers the screen with 3 pixels to spare on every side.
@@ -43,7 +43,7 @@ public:
     static QString WebPage1File() { return QStringLiteral("vx7EcameraHome.htm"); }
     static QString WebPage2File() { return QStringLiteral("vx7EcameraHelp.htm"); }
 
-private:
+  private:
     QPoint origin_;
     int hovered_ = 0;
 };

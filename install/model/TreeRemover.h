@@ -9,12 +9,12 @@ namespace vx7::install {
 // Read-only files and folders inside the tree are removed too. A single entry that
 // cannot be removed is skipped and the rest goes on.
 class TreeRemover {
-public:
+  public:
     struct Result {
         int filesRemoved = 0;   // files and links
         int foldersRemoved = 0; // the folder itself included
         int failures = 0;
-        bool removed = false;   // the folder itself is gone
+        bool removed = false; // the folder itself is gone
     };
 
     // Removes folder and everything below it. A path that is not a real folder (a

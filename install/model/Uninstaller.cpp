@@ -40,8 +40,9 @@ Uninstaller::Uninstaller(platform::DesktopFolders folders, platform::Prompt& pro
     : folders_(std::move(folders)), prompt_(prompt) {}
 
 QString Uninstaller::InformationFolder() const {
-    return folders_.SystemDirectory().isEmpty() ? QString()
-                                                : folders_.SystemDirectory() + u'/' + names::InformationFolder();
+    return folders_.SystemDirectory().isEmpty()
+               ? QString()
+               : folders_.SystemDirectory() + u'/' + names::InformationFolder();
 }
 
 QString Uninstaller::InformationFile() const {
@@ -124,8 +125,8 @@ Uninstaller::Outcome Uninstaller::Uninstall() {
     // The menu group: only the installation's own group folder.
     const QString group = record->GroupFolder();
     if (record->FieldLength(InstallRecord::kGroupOffset, InstallRecord::kGroupSize) > kShortPath &&
-        record->FieldTerminated(InstallRecord::kGroupOffset, InstallRecord::kGroupSize) && CleanAbsolute(group) &&
-        QFileInfo(group).fileName() == names::MenuGroup())
+        record->FieldTerminated(InstallRecord::kGroupOffset, InstallRecord::kGroupSize) &&
+        CleanAbsolute(group) && QFileInfo(group).fileName() == names::MenuGroup())
         TreeRemover::RemoveTree(group);
     return Outcome::Removed;
 }

@@ -22,7 +22,7 @@ namespace vx7::install {
 // only when it is the installation's group folder. Links are never followed. An
 // information file that is missing, short or not an information record removes nothing.
 class Uninstaller {
-public:
+  public:
     enum class Outcome { InformationLost, AlreadyRemoved, Removed, Cancelled };
 
     // Dialog identifiers of the uninstall program.
@@ -51,7 +51,7 @@ public:
     // folder holding them).
     bool MayRemoveWholeTop(const InstallRecord& record) const;
 
-private:
+  private:
     std::optional<InstallRecord> ReadRecord(std::size_t limit, const QString& lostTitle);
     void RemoveInstalledTree(const InstallRecord& record);
     static bool TopFolderPresent(const QString& top);

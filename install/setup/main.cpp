@@ -17,7 +17,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("setup_vx7ECam"));
     const QStringList args = QApplication::arguments();
-    const QString startFolder = QDir(args.size() > 1 ? args.at(1) : QApplication::applicationDirPath()).absolutePath();
+    const QString startFolder =
+        QDir(args.size() > 1 ? args.at(1) : QApplication::applicationDirPath()).absolutePath();
 
     using namespace vx7;
     const install::DriveTable drives = install::DriveTable::FromEnvironment();

@@ -81,13 +81,13 @@ InstallDialog::InstallDialog(InstallModel& model, QWidget* parent) : QDialog(par
     layout->addWidget(status_);
     layout->addLayout(buttons);
 
-    controls_ = {{InstallModel::IDC_DRIVE, drive_},         {InstallModel::IDC_FOLDER, folder_},
-                 {InstallModel::IDC_NEEDED, needed_},       {InstallModel::IDC_FREE, free_},
-                 {InstallModel::IDC_RATIO, ratio_},         {InstallModel::IDC_DESKTOP, desktop_},
-                 {InstallModel::IDC_CAPTION, caption_},     {InstallModel::IDC_START_MENU, startMenu_},
-                 {InstallModel::IDC_LINK_NAME, linkName_},  {InstallModel::IDC_FOLDER_BAR, folderBar_},
-                 {InstallModel::IDC_FILE_BAR, fileBar_},    {InstallModel::IDC_STATUS, status_},
-                 {InstallModel::IDC_START, start_},         {InstallModel::IDC_STOP, stop_},
+    controls_ = {{InstallModel::IDC_DRIVE, drive_},        {InstallModel::IDC_FOLDER, folder_},
+                 {InstallModel::IDC_NEEDED, needed_},      {InstallModel::IDC_FREE, free_},
+                 {InstallModel::IDC_RATIO, ratio_},        {InstallModel::IDC_DESKTOP, desktop_},
+                 {InstallModel::IDC_CAPTION, caption_},    {InstallModel::IDC_START_MENU, startMenu_},
+                 {InstallModel::IDC_LINK_NAME, linkName_}, {InstallModel::IDC_FOLDER_BAR, folderBar_},
+                 {InstallModel::IDC_FILE_BAR, fileBar_},   {InstallModel::IDC_STATUS, status_},
+                 {InstallModel::IDC_START, start_},        {InstallModel::IDC_STOP, stop_},
                  {InstallModel::IDC_EXIT, exit_}};
     commands_ = {{InstallModel::IDC_START, &InstallDialog::OnStart},
                  {InstallModel::IDC_STOP, &InstallDialog::OnStop},
@@ -138,7 +138,9 @@ void InstallDialog::OnStart() {
     }
 }
 
-void InstallDialog::OnStop() { model_.RequestStop(); }
+void InstallDialog::OnStop() {
+    model_.RequestStop();
+}
 
 void InstallDialog::OnExit() {
     if (!model_.Installing())

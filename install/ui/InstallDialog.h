@@ -21,7 +21,7 @@ namespace vx7::install {
 // the one-second progress timer while the copy thread works.
 class InstallDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit InstallDialog(InstallModel& model, QWidget* parent = nullptr);
 
     // The control with a dialog identifier (for tests); null for unknown ones.
@@ -33,10 +33,10 @@ public:
 
     void reject() override;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void OnStart();
     void OnStop();
     void OnExit();

@@ -15,11 +15,16 @@ namespace {
 // Captions of the plain picture drawn when the medium has none.
 QString RegionCaption(int region) {
     switch (region) {
-    case 1: return QStringLiteral("安装软件");
-    case 2: return QStringLiteral("卸载软件");
-    case 3: return QStringLiteral("访问主页");
-    case 4: return QStringLiteral("在线说明");
-    default: return QStringLiteral("退  出");
+    case 1:
+        return QStringLiteral("安装软件");
+    case 2:
+        return QStringLiteral("卸载软件");
+    case 3:
+        return QStringLiteral("访问主页");
+    case 4:
+        return QStringLiteral("在线说明");
+    default:
+        return QStringLiteral("退  出");
     }
 }
 
@@ -83,7 +88,8 @@ void StartWindow::LoadPictures() {
         picture_ = PlainStartPicture();
     for (const auto& r : resources::kInstallerRegions) {
         QImage lit(folder_ + u'/' + resources::HighlightPictureName(r.number));
-        highlights_.at(static_cast<std::size_t>(r.number - 1)) = lit.isNull() ? PlainHighlight(picture_, r) : lit;
+        highlights_.at(static_cast<std::size_t>(r.number - 1)) =
+            lit.isNull() ? PlainHighlight(picture_, r) : lit;
     }
 }
 

@@ -12,9 +12,9 @@ namespace vx7::install {
 
 // What the start window's regions do; wired in main() so tests can put in their own.
 struct StartWindowActions {
-    std::function<void()> install;                  // region 1
-    std::function<void()> uninstall;                // region 2
-    std::function<void(const QString&)> openPage;   // regions 3 and 4, with the page's address
+    std::function<void()> install;                // region 1
+    std::function<void()> uninstall;              // region 2
+    std::function<void(const QString&)> openPage; // regions 3 and 4, with the page's address
 };
 
 // The installer's full-screen start window: the start picture centred, a region's
@@ -22,7 +22,7 @@ struct StartWindowActions {
 // acts on the region, a right click quits. Missing pictures are drawn plainly.
 class StartWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     // mediumProgramFolder holds the start picture and the highlighted pictures.
     StartWindow(const QString& mediumProgramFolder, StartWindowActions actions, QWidget* parent = nullptr);
 
@@ -34,14 +34,14 @@ public:
     const QImage& Picture() const { return picture_; }
     const QImage& Highlight(int region) const { return highlights_.at(static_cast<std::size_t>(region - 1)); }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
-private:
+  private:
     void LoadPictures();
     void UpdateCursor();
 

@@ -11,7 +11,7 @@ namespace vx7::install {
 // The uninstall program's only window: the question, "确定" removes, "取消" leaves.
 class UninstallDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit UninstallDialog(Uninstaller& uninstaller, QWidget* parent = nullptr);
 
     QPushButton* OkButton() const { return ok_; }
@@ -19,7 +19,7 @@ public:
     // The outcome of "确定"; empty while it was not pressed.
     std::optional<Uninstaller::Outcome> Outcome() const { return outcome_; }
 
-private:
+  private:
     void OnOk();
 
     Uninstaller& uninstaller_;

@@ -16,10 +16,12 @@ using vx7::test::InstallSandbox;
 
 TEST(DesktopEntryWriterTest, ProgramPathsSurviveTheExecQuotingRoundTrip) {
     // Whatever the path holds, the launcher must start exactly that program.
-    for (const QString& path : {QString("/home/u/plain/vx7Ecamera"), QString("/home/u/摄像头拍照(动画)Snapo2011/vx7Ecamera"),
-                                QString("/a b/$HOME/`x`/\"q\"/back\\slash/100%/vx7Ecamera")}) {
+    for (const QString& path :
+         {QString("/home/u/plain/vx7Ecamera"), QString("/home/u/摄像头拍照(动画)Snapo2011/vx7Ecamera"),
+          QString("/a b/$HOME/`x`/\"q\"/back\\slash/100%/vx7Ecamera")}) {
         const QString quoted = DesktopEntryWriter::QuoteExecArgument(path);
-        EXPECT_EQ(vx7::platform::DesktopExecCommand(quoted, "T"), (QStringList{path, "T"})) << quoted.toStdString();
+        EXPECT_EQ(vx7::platform::DesktopExecCommand(quoted, "T"), (QStringList{path, "T"}))
+            << quoted.toStdString();
     }
     EXPECT_EQ(DesktopEntryWriter::QuoteExecArgument("/usr/bin/plain"), QString("/usr/bin/plain"));
     EXPECT_EQ(DesktopEntryWriter::QuoteExecArgument("/x/50%"), QString("\"/x/50%%\""));

@@ -22,7 +22,8 @@ using vx7::test::InstallSandbox;
 TEST(EndToEndTest, InstallRunAndUninstallLeaveTheHomeAsItWas) {
     const QString mediumRoot = QStringLiteral(VX7_MEDIUM_ROOT);
     const QString medium = mediumRoot + "/摄像头拍照(动画)Snapo2011";
-    if (!QFileInfo(medium + "/vx7ECamProg/vx7Ecamera").isFile() || !QFileInfo(medium + "/UnInstVx7Ecam").isFile())
+    if (!QFileInfo(medium + "/vx7ECamProg/vx7Ecamera").isFile() ||
+        !QFileInfo(medium + "/UnInstVx7Ecam").isFile())
         GTEST_SKIP() << "the install medium is not laid out in " << mediumRoot.toStdString()
                      << " (build the 'medium' target)";
 
@@ -78,7 +79,8 @@ TEST(EndToEndTest, InstallRunAndUninstallLeaveTheHomeAsItWas) {
     ASSERT_TRUE(camera.waitForStarted(10000));
     const QString settings = target + "/vx7ECameraSysInfo.e3f";
     const bool madeSettings =
-        QTest::qWaitFor([&] { return QFileInfo::exists(settings) || camera.state() == QProcess::NotRunning; }, 60000) &&
+        QTest::qWaitFor([&] { return QFileInfo::exists(settings) || camera.state() == QProcess::NotRunning; },
+                        60000) &&
         QFileInfo::exists(settings);
     const bool stillRunning = camera.state() == QProcess::Running;
     camera.terminate();

@@ -22,8 +22,7 @@ using vx7::test::InstallSandbox;
 
 namespace {
 
-template <typename T>
-T* Get(const InstallDialog& d, int id) {
+template <typename T> T* Get(const InstallDialog& d, int id) {
     auto* w = qobject_cast<T*>(d.Control(id));
     EXPECT_NE(w, nullptr) << "control " << id;
     return w;

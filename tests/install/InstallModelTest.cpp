@@ -11,7 +11,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <unistd.h>
+
+#include <csignal>
 
 using vx7::install::InstallModel;
 using vx7::install::InstallRecordReader;
@@ -124,7 +127,8 @@ TEST_F(InstallModelTest, TopFolderThatCannotBeMadeIsReportedWithPathAndErrorNumb
     EXPECT_FALSE(model.StartInstall());
     ASSERT_EQ(box.prompt.shown.size(), 1u);
     const QString top = root + "/" + kDefaultFolder;
-    EXPECT_TRUE(box.prompt.shown[0].text.startsWith("创建<" + top + ",")) << box.prompt.shown[0].text.toStdString();
+    EXPECT_TRUE(box.prompt.shown[0].text.startsWith("创建<" + top + ","))
+        << box.prompt.shown[0].text.toStdString();
     EXPECT_TRUE(box.prompt.shown[0].text.endsWith(">目录错!"));
     EXPECT_FALSE(box.prompt.shown[0].text.contains(",0>"));
     EXPECT_EQ(box.prompt.shown[0].title, QString("摄像头拍照量"));
@@ -135,7 +139,8 @@ TEST_F(InstallModelTest, FileStandingWhereTheTopFolderGoesIsReported) {
     InstallSandbox::Write(box.Home() + "/" + kDefaultFolder, "a file");
     auto model = box.MakeModel();
     EXPECT_FALSE(model->StartInstall());
-    EXPECT_EQ(box.prompt.Texts(), QStringList{QString("创建<%1/%2,20>目录错!").arg(box.Home(), kDefaultFolder)});
+    EXPECT_EQ(box.prompt.Texts(),
+              QStringList{QString("创建<%1/%2,20>目录错!").arg(box.Home(), kDefaultFolder)});
     EXPECT_EQ(InstallSandbox::Read(box.Home() + "/" + kDefaultFolder), QByteArray("a file"));
 }
 
@@ -171,7 +176,8 @@ TEST_F(InstallModelTest, UpdateReplacesReadOnlyProgramAndKeepsTheTopFolderAsTheI
     ASSERT_TRUE(InstallSandbox::RunToEnd(*second));
     EXPECT_EQ(InstallSandbox::Read(program), QByteArray("#!/bin/sh\nexit 0\n"));
     EXPECT_TRUE(QFile::permissions(program) & QFile::WriteOwner);
-    EXPECT_TRUE(second->TopFolderCreated()) << "the folder existed this time, but the first installation made it";
+    EXPECT_TRUE(second->TopFolderCreated())
+        << "the folder existed this time, but the first installation made it";
     const auto record = InstallRecordReader::Read(box.InfoFolder() + "/VX7lothInfo.3fg");
     ASSERT_TRUE(record);
     EXPECT_TRUE(record->record.TopCreated()) << "made by the first installation, so still removable whole";
@@ -193,7 +199,8 @@ TEST_F(InstallModelTest, CopiesEveryFolderAndTheProgramFilesIntoTheTarget) {
     for (const char* empty : {"2011拍照图片", "tmpBmpData"})
         EXPECT_TRUE(QFileInfo(target + "/" + QString::fromUtf8(empty)).isDir());
     EXPECT_TRUE(QFileInfo(box.InfoFolder() + "/UnInstVx7Ecam").isExecutable());
-    EXPECT_EQ(InstallSandbox::Read(box.SystemDir() + "/libImage66Conver123ter.so"), QByteArray("converter library"));
+    EXPECT_EQ(InstallSandbox::Read(box.SystemDir() + "/libImage66Conver123ter.so"),
+              QByteArray("converter library"));
 }
 
 TEST_F(InstallModelTest, CopiesOfReadOnlyMediumFilesAreWritable) {
@@ -206,8 +213,8 @@ TEST_F(InstallModelTest, CopiesOfReadOnlyMediumFilesAreWritable) {
 
 TEST_F(InstallModelTest, FolderWith461EntriesCopiesOnly460) {
     for (int i = 2; i < 461; ++i)
-        InstallSandbox::Write(QString("%1/vx7Ecamsys素材仓库/m%2.dm3").arg(box.MediumFolder()).arg(i, 3, 10, QChar(u'0')),
-                              "m");
+        InstallSandbox::Write(
+            QString("%1/vx7Ecamsys素材仓库/m%2.dm3").arg(box.MediumFolder()).arg(i, 3, 10, QChar(u'0')), "m");
     ASSERT_EQ(CountFiles(box.MediumFolder() + "/vx7Ecamsys素材仓库"), 461);
     auto model = box.MakeModel();
     ASSERT_TRUE(InstallSandbox::RunToEnd(*model));
@@ -291,16 +298,43 @@ TEST_F(InstallModelTest, StopStillInstallsUninstallerAndLibraryButNoRecordAndNoS
 
     const QString target = Target(box.Home());
     EXPECT_EQ(CountFiles(target + "/vx7Ecamsys背景图片"), 2);
-    EXPECT_EQ(CountFiles(target + "/ephoto_syspic"), 1) << "the entry being copied finishes, the next one never starts";
+    EXPECT_EQ(CountFiles(target + "/ephoto_syspic"), 1)
+        << "the entry being copied finishes, the next one never starts";
     EXPECT_EQ(CountFiles(target + "/秋冬新款女装/试衣及按钮图片"), 0);
     EXPECT_FALSE(QFileInfo::exists(target + "/vx7Ecamera"));
     EXPECT_TRUE(QFileInfo(box.InfoFolder() + "/UnInstVx7Ecam").isFile());
     EXPECT_TRUE(QFileInfo(box.SystemDir() + "/libImage66Conver123ter.so").isFile());
     EXPECT_FALSE(QFileInfo::exists(target + "/vx7ECameraInstInfo.3re"));
-    EXPECT_FALSE(QFileInfo::exists(box.InfoFolder() + "/VX7lothInfo.3fg"));
+    EXPECT_FALSE(QFileInfo::exists(box.InfoFolder() + "/VX7lothInfo.3fg")) << "never a cut record";
+    EXPECT_FALSE(QFileInfo::exists(target + "/vx7ECameraInstInfo.3re"));
     EXPECT_TRUE(QDir(box.Desktop()).isEmpty());
     EXPECT_FALSE(QFileInfo::exists(box.Applications() + "/摄像头拍照(动画)Snapo"));
     EXPECT_TRUE(box.prompt.shown.empty());
+}
+
+TEST_F(InstallModelTest, FullVolumeLeavesWholeFilesOrNoneAndReportsTheUnwrittenRecord) {
+    // A file-size limit stands in for a full volume: every write past 1000 bytes fails.
+    InstallSandbox::Write(box.MediumFolder() + "/ephoto_syspic/big.png", QByteArray(3000, 'b'));
+    auto model = box.MakeModel();
+    rlimit old{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit tight = old;
+    tight.rlim_cur = 1000;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tight), 0);
+    const bool ran = InstallSandbox::RunToEnd(*model);
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    ASSERT_TRUE(ran);
+
+    const QString target = Target(box.Home());
+    EXPECT_FALSE(QFileInfo::exists(target + "/ephoto_syspic/big.png")) << "no cut copy stays behind";
+    EXPECT_TRUE(QFileInfo(target + "/ephoto_syspic/file0.png").isFile());
+    EXPECT_EQ(CountFiles(target + "/ephoto_syspic"), 2);
+    EXPECT_FALSE(QFileInfo::exists(box.InfoFolder() + "/VX7lothInfo.3fg")) << "never a cut record";
+    EXPECT_FALSE(QFileInfo::exists(target + "/vx7ECameraInstInfo.3re"));
+    EXPECT_TRUE(box.prompt.Texts().contains("安装信息保存失败 ! 卸载时请直接删除软件目录。"))
+        << box.prompt.Texts().join('|').toStdString();
 }
 
 // --- shortcuts and install information ------------------------------------------------
@@ -335,8 +369,10 @@ TEST_F(InstallModelTest, CompletedInstallWritesBothRecordsWithTheInstallationsPa
     EXPECT_TRUE(desktopText.contains("Path=" + target + "\n"));
     EXPECT_TRUE(desktopText.contains("Name=" + kCaption + "\n"));
     EXPECT_TRUE(QFileInfo(group + "/" + kCaption + ".desktop").isFile());
-    const QString uninstallText = QString::fromUtf8(InstallSandbox::Read(group + "/卸载 摄像头拍照Snapo.desktop"));
-    EXPECT_TRUE(uninstallText.contains("Exec=" + box.InfoFolder() + "/UnInstVx7Ecam\n")) << uninstallText.toStdString();
+    const QString uninstallText =
+        QString::fromUtf8(InstallSandbox::Read(group + "/卸载 摄像头拍照Snapo.desktop"));
+    EXPECT_TRUE(uninstallText.contains("Exec=" + box.InfoFolder() + "/UnInstVx7Ecam\n"))
+        << uninstallText.toStdString();
     EXPECT_TRUE(uninstallText.contains("Path=" + box.InfoFolder() + "\n"));
     EXPECT_TRUE(box.prompt.shown.empty());
 }

@@ -19,7 +19,9 @@ using vx7::test::InstallSandbox;
 
 namespace {
 
-QByteArray Gbk(const QString& s) { return *vx7::platform::ToGbk(s); }
+QByteArray Gbk(const QString& s) {
+    return *vx7::platform::ToGbk(s);
+}
 
 struct FieldCase {
     const char* name;
@@ -29,7 +31,9 @@ struct FieldCase {
     QString value;
 };
 
-std::ostream& operator<<(std::ostream& os, const FieldCase& c) { return os << c.name; }
+std::ostream& operator<<(std::ostream& os, const FieldCase& c) {
+    return os << c.name;
+}
 
 class RecordFieldTest : public ::testing::TestWithParam<FieldCase> {};
 
@@ -46,7 +50,8 @@ TEST_P(RecordFieldTest, TextLandsAtItsOffsetInGbkWithTerminatorAndNothingElseMov
     EXPECT_EQ(b[c.offset + static_cast<std::size_t>(expected.size())], '\0');
     for (std::size_t i = 0; i < InstallRecord::kSize; ++i) {
         const bool inField = i >= c.offset && i < c.offset + c.size;
-        const bool inSlashField = c.offset == InstallRecord::kProgramOffset && i >= InstallRecord::kProgramSlashOffset &&
+        const bool inSlashField = c.offset == InstallRecord::kProgramOffset &&
+                                  i >= InstallRecord::kProgramSlashOffset &&
                                   i < InstallRecord::kProgramSlashOffset + InstallRecord::kProgramSlashSize;
         if (!inField && !inSlashField) {
             ASSERT_EQ(b[i], '\0') << "byte " << i << " outside the field changed";
@@ -69,13 +74,15 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         FieldCase{"version", 198, 20, [](InstallRecord& r, const QString& v) { return r.SetVersion(v); },
                   "2011.07.28 V1.5"},
-        FieldCase{"program", 636, 512, [](InstallRecord& r, const QString& v) { return r.SetProgramFolder(v); },
+        FieldCase{"program", 636, 512,
+                  [](InstallRecord& r, const QString& v) { return r.SetProgramFolder(v); },
                   "/home/u/我的目录/摄像头拍照(动画)Snapo2011"},
         FieldCase{"top", 1148, 256, [](InstallRecord& r, const QString& v) { return r.SetTopFolder(v); },
                   "/home/u/Vantor摄像头拍照Snapo"},
         FieldCase{"group", 1404, 356, [](InstallRecord& r, const QString& v) { return r.SetGroupFolder(v); },
                   "/home/u/.local/share/applications/摄像头拍照(动画)Snapo"},
-        FieldCase{"desktop", 1760, 256, [](InstallRecord& r, const QString& v) { return r.SetDesktopShortcut(v); },
+        FieldCase{"desktop", 1760, 256,
+                  [](InstallRecord& r, const QString& v) { return r.SetDesktopShortcut(v); },
                   "/home/u/Desktop/Vantor摄像头拍照(动画)Snapo.desktop"}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -49,7 +49,8 @@ TEST(InstallRecordToolTest, ShowPrintsMarkerDateVersionAndThePaths) {
           QString("top created:     yes"),
           QString("menu group:      /h/.local/share/applications/摄像头拍照(动画)Snapo"),
           QString("desktop link:    /h/Desktop/Vantor.desktop")})
-        EXPECT_TRUE(out.contains(expected)) << "missing: " << expected.toStdString() << "\n" << out.toStdString();
+        EXPECT_TRUE(out.contains(expected)) << "missing: " << expected.toStdString() << "\n"
+                                            << out.toStdString();
 
     const auto [missingStatus, missingOut] = Show(box.Root() + "/missing.3fg");
     EXPECT_EQ(missingStatus, 1);

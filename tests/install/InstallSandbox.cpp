@@ -20,8 +20,9 @@ InstallSandbox::InstallSandbox() {
                                             {"VX7_SYSTEM_DIR", SystemDir()},
                                             {"VX7_DRIVES", "D=" + DriveD()}};
     for (const auto& [name, value] : env) {
-        savedEnv_[name] = qEnvironmentVariableIsSet(name.constData()) ? std::optional(qgetenv(name.constData()))
-                                                                      : std::nullopt;
+        savedEnv_[name] = qEnvironmentVariableIsSet(name.constData())
+                              ? std::optional(qgetenv(name.constData()))
+                              : std::nullopt;
         qputenv(name.constData(), value.toUtf8());
     }
 }
@@ -38,7 +39,8 @@ InstallSandbox::~InstallSandbox() {
     while (it.hasNext()) {
         const QString d = it.next();
         if (!QFileInfo(d).isSymLink())
-            QFile::setPermissions(d, QFile::permissions(d) | QFile::WriteOwner | QFile::ReadOwner | QFile::ExeOwner);
+            QFile::setPermissions(d, QFile::permissions(d) | QFile::WriteOwner | QFile::ReadOwner |
+                                         QFile::ExeOwner);
     }
 }
 
@@ -60,7 +62,8 @@ void InstallSandbox::MakeMedium(const QString& programFolder, int perFolder) {
         if (rel == "vx7ECamProg")
             continue;
         for (int i = 0; i < perFolder; ++i)
-            Write(QString("%1/%2/file%3.png").arg(programFolder, rel).arg(i), QByteArray("data ") + rel.toUtf8());
+            Write(QString("%1/%2/file%3.png").arg(programFolder, rel).arg(i),
+                  QByteArray("data ") + rel.toUtf8());
     }
     for (const char* sub : {"tmpBmpData", "2011拍照图片"})
         QDir().mkpath(programFolder + "/" + QString::fromUtf8(sub));
@@ -77,8 +80,8 @@ platform::DesktopFolders InstallSandbox::Folders() const {
 }
 
 install::InstallEnvironment InstallSandbox::Environment(const QString& startFolder) {
-    return install::InstallEnvironment{drives_, Folders(), startFolder.isEmpty() ? StartFolder() : startFolder,
-                                       prompt, clock};
+    return install::InstallEnvironment{drives_, Folders(),
+                                       startFolder.isEmpty() ? StartFolder() : startFolder, prompt, clock};
 }
 
 std::unique_ptr<install::InstallModel> InstallSandbox::MakeModel(const QString& startFolder) {

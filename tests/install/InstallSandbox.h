@@ -16,7 +16,9 @@
 #include <ostream>
 
 // Readable QString values in test failure messages.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
 
 namespace vx7::test {
 
@@ -25,7 +27,7 @@ namespace vx7::test {
 // holds an install medium. While it lives, HOME, XDG_DATA_HOME, XDG_CONFIG_HOME,
 // VX7_SYSTEM_DIR and VX7_DRIVES point into it, so nothing reaches the real home.
 class InstallSandbox {
-public:
+  public:
     InstallSandbox();
     ~InstallSandbox();
 
@@ -62,7 +64,7 @@ public:
     ScriptedPrompt prompt;
     platform::ManualClock clock{QDateTime(QDate(2026, 1, 5), QTime(9, 30, 0))};
 
-private:
+  private:
     QTemporaryDir dir_;
     install::DriveTable drives_;
     std::map<QByteArray, std::optional<QByteArray>> savedEnv_;

@@ -1,5 +1,5 @@
-#include "install/model/StartWindowModel.h"
 #include "install/ui/StartWindow.h"
+#include "install/model/StartWindowModel.h"
 
 #include "InstallSandbox.h"
 
@@ -22,7 +22,9 @@ struct RegionCase {
     int region;
     int xFrom, xTo, yFrom, yTo;
 };
-std::ostream& operator<<(std::ostream& os, const RegionCase& c) { return os << "region " << c.region; }
+std::ostream& operator<<(std::ostream& os, const RegionCase& c) {
+    return os << "region " << c.region;
+}
 
 class RegionTest : public ::testing::TestWithParam<RegionCase> {};
 
@@ -56,7 +58,8 @@ TEST_P(RegionTest, RegionExcludesItsBoundsAndHighlightsAtItsCorner) {
 
 INSTANTIATE_TEST_SUITE_P(Regions, RegionTest,
                          ::testing::Values(RegionCase{1, 53, 216, 134, 182}, RegionCase{2, 55, 220, 205, 255},
-                                           RegionCase{3, 285, 477, 131, 183}, RegionCase{4, 286, 476, 201, 250},
+                                           RegionCase{3, 285, 477, 131, 183},
+                                           RegionCase{4, 286, 476, 201, 250},
                                            RegionCase{5, 363, 483, 294, 344}));
 
 TEST(StartWindowModelTest, HoverChangesOnlyWhenTheRegionChanges) {
@@ -94,7 +97,8 @@ struct StartWindowTest : ::testing::Test {
     int installs = 0, uninstalls = 0;
     QStringList pages;
     StartWindowActions Actions() {
-        return {[this] { ++installs; }, [this] { ++uninstalls; }, [this](const QString& p) { pages.append(p); }};
+        return {[this] { ++installs; }, [this] { ++uninstalls; },
+                [this](const QString& p) { pages.append(p); }};
     }
     static QImage Solid(int w, int h, QColor c) {
         QImage img(w, h, QImage::Format_RGB32);

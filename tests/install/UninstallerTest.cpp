@@ -1,6 +1,6 @@
+#include "install/model/Uninstaller.h"
 #include "install/model/InstallRecord.h"
 #include "install/model/InstallRecordWriter.h"
-#include "install/model/Uninstaller.h"
 
 #include "InstallSandbox.h"
 

@@ -33,10 +33,11 @@ int Show(const QString& path) {
     }
     const install::InstallRecord& r = file->record;
     const qint64 size = QFileInfo(path).size();
-    Line("file size:", QString::number(size) +
-                           (file->bytesRead < install::InstallRecord::kSize
-                                ? QStringLiteral(" (short: the record has %1 bytes)").arg(install::InstallRecord::kSize)
-                                : QString()));
+    Line("file size:",
+         QString::number(size) +
+             (file->bytesRead < install::InstallRecord::kSize
+                  ? QStringLiteral(" (short: the record has %1 bytes)").arg(install::InstallRecord::kSize)
+                  : QString()));
     Line("marker:", MarkerText(r.Marker()));
     Line("date:", r.Date());
     Line("version:", r.Version());
