@@ -78,14 +78,14 @@ void FlapPocket(QPainter& p, QPointF centre, qreal w, qreal h, const QColor& col
 void CamelCoat(Layer& out) {
     const QColor camel(196, 148, 96);
     TopSpec s;
-    s.ease = 6;
+    s.ease = 9;
     s.waistHalf = 42;
-    s.hipHalf = 60;
+    s.hipHalf = 62;
     s.hemY = 372;
     s.hemHalf = 70;
     s.sleeveT = 1.02;
-    s.sleeveOut = 6;
-    s.sleeveIn = 4;
+    s.sleeveOut = 8;
+    s.sleeveIn = 5;
     s.cuffFlare = 1;
     s.neckHalf = 15;
     s.neckY = 99;
@@ -510,15 +510,15 @@ void Quilting(Layer& layer, qreal top, qreal bottom, qreal pitch, const QColor& 
 void PufferJacket(Layer& out) {
     const QColor red(198, 36, 46), fur(236, 232, 226);
     TopSpec s;
-    s.ease = 11;
-    s.waistHalf = 52;
-    s.hipHalf = 60;
+    s.ease = 14;
+    s.waistHalf = 55;
+    s.hipHalf = 62;
     s.hemY = 296;
-    s.hemHalf = 61;
+    s.hemHalf = 63;
     s.hemCurve = 2;
     s.sleeveT = 1.04;
-    s.sleeveOut = 9;
-    s.sleeveIn = 6;
+    s.sleeveOut = 12;
+    s.sleeveIn = 7;
     s.cuffFlare = 1;
     s.neckHalf = 13;
     s.neckY = 96;
@@ -597,14 +597,14 @@ void PufferJacket(Layer& out) {
 void NavyBlazer(Layer& out) {
     const QColor navy(40, 50, 84);
     TopSpec s;
-    s.ease = 4;
+    s.ease = 5;
     s.waistHalf = 38;
     s.hipHalf = 54;
     s.hemY = 268;
     s.hemHalf = 55;
     s.hemCurve = 1;
     s.sleeveT = 1.0;
-    s.sleeveOut = 4;
+    s.sleeveOut = 5;
     s.sleeveIn = 3;
     s.neckHalf = 14;
     s.neckDepth = 196;
@@ -686,15 +686,15 @@ void Plaid(Layer& layer, qreal pitch, const QColor& a, const QColor& b, qreal an
 void PlaidCoat(Layer& out) {
     const QColor grey(150, 146, 142);
     TopSpec s;
-    s.ease = 6;
+    s.ease = 8;
     s.shoulderDrop = 3;
     s.waistHalf = 50;
     s.hipHalf = 60;
     s.hemY = 352;
     s.hemHalf = 64;
     s.sleeveT = 1.0;
-    s.sleeveOut = 7;
-    s.sleeveIn = 4;
+    s.sleeveOut = 8;
+    s.sleeveIn = 5;
     s.cuffFlare = 2;
     s.neckHalf = 15;
     s.neckDepth = 170;
@@ -770,8 +770,8 @@ void HemRib(Layer& layer, const TopShape& t, qreal height) {
 void CableTurtleneck(Layer& out) {
     const QColor cream(238, 230, 212);
     TopSpec s;
-    s.ease = 7;
-    s.shoulderDrop = 6;
+    s.ease = 6;
+    s.shoulderDrop = 4;
     s.waistHalf = 50;
     s.hipHalf = 56;
     s.hemY = 272;
@@ -984,16 +984,16 @@ void Fuzz(Layer& layer, const QPainterPath& outline, const QColor& colour, quint
 void OversizedPinkSweater(Layer& out) {
     const QColor pink(238, 172, 184);
     TopSpec s;
-    s.ease = 11;
-    s.shoulderDrop = 12;
+    s.ease = 10;
+    s.shoulderDrop = 10;
     s.waistHalf = 58;
     s.hipHalf = 60;
     s.hemY = 270;
     s.hemHalf = 56;
     s.hemCurve = 2;
     s.sleeveT = 1.0;
-    s.sleeveOut = 10;
-    s.sleeveIn = 7;
+    s.sleeveOut = 9;
+    s.sleeveIn = 6;
     s.cuffFlare = -3;
     s.neckHalf = 17;
     s.neckDepth = 114;

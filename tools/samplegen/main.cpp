@@ -17,6 +17,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 
@@ -161,6 +162,42 @@ int main(int argc, char** argv) {
                 Err(QStringLiteral("%1: \"%2\" has no picture").arg(cat.description, name));
                 ok = false;
             }
+    }
+    if (!preview.isEmpty() && ok) {
+        // Whole outfits, layered as the editor layers them: the highest slot first, slot 0 on top.
+        std::map<QString, std::pair<Sprite, int>> placed;
+        for (const Category& cat : categories) {
+            const auto package = vx7::materials::PackageDescription::ReadFile(content.filePath(cat.description));
+            for (const Art& art : cat.art)
+                for (const MaterialRecord& rec : package->records)
+                    if (rec.pictureName == art.name)
+                        placed[art.name] = {RenderSprite(art), rec.layer};
+        }
+        const std::vector<std::pair<int, QStringList>> outfits{
+            {0, {"驼色双排扣大衣", "米白色麻花高领毛衣", "深蓝修身牛仔裤", "黑色羊毛贝雷帽", "珍珠耳坠", "驼色手提包"}},
+            {3, {"灰色格纹大衣", "海军条纹圆领毛衣", "黑色高腰阔腿裤", "格纹羊绒围巾", "金属圆框眼镜"}},
+            {4, {"红色连帽羽绒服", "粉色宽松马海毛衣", "红格纹百褶裙", "酒红色毛球针织帽", "红色流苏耳环"}},
+            {2, {"黑色短款皮夹克", "黑色收腰小礼服", "茶色猫眼墨镜", "金色大圈耳环", "黑色菱格链条包"}},
+            {6, {"藏青色西装外套", "燕麦色针织连衣裙", "金色爱心锁骨链", "驼色宽檐礼帽"}},
+            {7, {"酒红色V领开衫", "卡其色A字半身裙", "水晶长款吊坠", "黑框眼镜"}},
+        };
+        int n = 0;
+        for (const auto& [backdrop, names] : outfits) {
+            std::vector<std::pair<int, const Sprite*>> layers;
+            for (const QString& name : names)
+                if (placed.count(name))
+                    layers.push_back({placed[name].second, &placed[name].first});
+            std::stable_sort(layers.begin(), layers.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+            QImage canvas = CanvasWithPhoto(backdrops[size_t(backdrop) % backdrops.size()]);
+            {
+                QPainter p(&canvas);
+                p.drawImage(0, 0, person);
+                p.setRenderHint(QPainter::SmoothPixmapTransform);
+                for (const auto& [slot, sprite] : layers)
+                    p.drawImage(QRect(sprite->position, sprite->image.size() / kScale), sprite->image);
+            }
+            Save(canvas, QDir(preview).filePath(QStringLiteral("outfit-%1.png").arg(++n)));
+        }
     }
     return ok ? 0 : 1;
 }
