@@ -6,7 +6,6 @@
 namespace vx7::animation {
 namespace {
 
-constexpr int kMaxCodes = 4096;
 static_assert(std::endian::native == std::endian::little, "the packer stores words little-endian");
 
 // Packs codes least-significant bit first into a byte buffer sized in advance.
@@ -40,11 +39,9 @@ private:
     int bits_ = 0;
 };
 
-inline std::uint32_t Slot(std::uint32_t key, int hashBits) { return (key * 0x9E3779B1u) >> (32 - hashBits); }
-
 } // namespace
 
-GifLzwEncoder::GifLzwEncoder() : table_(new std::uint32_t[std::size_t{1} << kHashBits]) {}
+GifLzwEncoder::GifLzwEncoder() : direct_(new std::uint16_t[std::size_t{kMaxCodes} * 256]()), used_(kMaxCodes) {}
 GifLzwEncoder::~GifLzwEncoder() = default;
 
 void GifLzwEncoder::Encode(const std::uint8_t* pixels, std::size_t count, int minCodeSize, QByteArray& out) {
@@ -54,7 +51,6 @@ void GifLzwEncoder::Encode(const std::uint8_t* pixels, std::size_t count, int mi
     const std::uint32_t endCode = clearCode + 1;
     const std::uint32_t firstFree = clearCode + 2;
     const int startWidth = minCodeSize + 1;
-    constexpr std::uint32_t kMask = (1u << kHashBits) - 1;
 
     // At most one code per pixel, a clear code per table fill, the first clear code
     // and the end code, each at most 12 bits, plus the 4-byte tail of the packer.
@@ -62,11 +58,12 @@ void GifLzwEncoder::Encode(const std::uint8_t* pixels, std::size_t count, int mi
     packed_.resize(maxCodes * 12 / 8 + 16);
     BitPacker packer(packed_.data());
 
-    std::uint32_t* table = table_.get();
-    std::memset(table, 0, sizeof(std::uint32_t) << kHashBits);
-
-    // Entries hold key << 12 | code; key = prefix << 8 | byte fits 20 bits, and a
-    // code is never below firstFree, so 0 marks an empty slot.
+    // The dictionary: for every code and byte the code of their extension, 0 when
+    // there is none (no extension code is ever 0). used_ lists the filled cells so
+    // that emptying the table touches only those.
+    std::uint16_t* table = direct_.get();
+    std::uint32_t* used = used_.data();
+    std::size_t usedCount = 0;
     int width = startWidth;
     std::uint32_t g = clearCode + 1; // codes written since the last clear, offset as the decoder counts
     bool resetPending = false;
@@ -91,33 +88,30 @@ void GifLzwEncoder::Encode(const std::uint8_t* pixels, std::size_t count, int mi
     std::uint32_t w = pixels[0];
     for (std::size_t i = 1; i < count; ++i) {
         const std::uint32_t c = pixels[i];
-        const std::uint32_t key = (w << 8) | c;
-        std::uint32_t slot = Slot(key, kHashBits);
-        std::uint32_t entry;
-        bool found = false;
-        while ((entry = table[slot]) != 0) {
-            if ((entry >> 12) == key) {
-                found = true;
-                break;
-            }
-            slot = (slot + 1) & kMask;
-        }
-        if (found) {
-            w = entry & 0xFFF;
+        // Laid out byte-major: a run of one colour looks up neighbouring cells.
+        const std::uint32_t cell = (c << 12) | w;
+        const std::uint32_t code = table[cell];
+        if (code != 0) {
+            w = code;
             continue;
         }
         EmitCode(w);
         if (next < kMaxCodes) {
-            table[slot] = (key << 12) | next; // slot is the empty one the probe stopped at
+            table[cell] = static_cast<std::uint16_t>(next);
+            used[usedCount++] = cell;
             ++next;
         }
         if (next == kMaxCodes) {
-            std::memset(table, 0, sizeof(std::uint32_t) << kHashBits);
+            for (std::size_t k = 0; k < usedCount; ++k)
+                table[used[k]] = 0;
+            usedCount = 0;
             next = firstFree;
             resetPending = true;
         }
         w = c;
     }
+    for (std::size_t k = 0; k < usedCount; ++k)
+        table[used[k]] = 0;
     EmitCode(w);
     if (g >= (1u << width) && width < 12)
         ++width;

@@ -18,9 +18,11 @@ namespace vx7::animation {
 //    at width 12 before the next code, which is written at width b + 1;
 //  - the end code follows the last code; bits are packed least-significant first and
 //    the bytes are cut into sub-blocks of at most 255 bytes and a zero terminator.
-// The dictionary is an open-addressing hash of (prefix code, byte) pairs, so the
-// output equals that of any exact lookup. One encoder reuses its buffers across
-// frames; it is not thread-safe.
+// The dictionary is a direct table of 256 × 4096 16-bit codes (2 MiB),
+// one cell per (byte, prefix code) pair, laid out byte-major so that a run of one
+// colour looks up neighbouring cells; emptying it on a table reset clears only the
+// cells filled since. Output equals that of any exact lookup. One encoder reuses
+// its buffers across frames; it is not thread-safe.
 class GifLzwEncoder {
 public:
     GifLzwEncoder();
@@ -34,8 +36,9 @@ public:
     void Encode(const std::uint8_t* pixels, std::size_t count, int minCodeSize, QByteArray& out);
 
 private:
-    static constexpr int kHashBits = 14;
-    std::unique_ptr<std::uint32_t[]> table_;
+    static constexpr int kMaxCodes = 4096;
+    std::unique_ptr<std::uint16_t[]> direct_; // 256 × 4096 extension codes, 0 = none
+    std::vector<std::uint32_t> used_;         // cells filled since the last reset
     std::vector<std::uint8_t> packed_;
 };
 
