@@ -13,15 +13,15 @@ namespace vx7::materials {
 // picture area, which swatch a click hits, and where the brush sample is taken.
 // Swatches are laid out column by column, 6 columns on a 26-pixel pitch.
 class MakeupBox {
-public:
-    static constexpr int kCapacity = 60;          // palette files listed at most
+  public:
+    static constexpr int kCapacity = 60; // palette files listed at most
     static constexpr int kSwatchSize = 22;
     static constexpr int kPitch = 26;
     static constexpr int kColumns = 6;
     static constexpr int kGridWidth = 162;
     static constexpr int kFirstColumnInset = 4;
     static constexpr int kFirstRowInset = 8;
-    static constexpr unsigned kBackground = 0x00C8C8C8;  // colour references (byte 0 red)
+    static constexpr unsigned kBackground = 0x00C8C8C8; // colour references (byte 0 red)
     static constexpr unsigned kFrameTopLeft = 0x002C2C2C;
     static constexpr unsigned kFrameBottomRight = 0x00BCBCBC;
 
@@ -51,7 +51,7 @@ public:
     // Where OK takes the sample; nothing when no swatch has been chosen.
     std::optional<QPoint> AcceptSamplePoint() const;
 
-private:
+  private:
     QStringList palettes_;
     std::vector<QRect> swatches_;
     int chosen_ = -1;

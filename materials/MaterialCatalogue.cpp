@@ -57,9 +57,13 @@ QString MaterialCatalogue::ResolvePictureFolder(const QString& stored, const QSt
     return Join(Join(installFolder_, category), PictureSubfolderName());
 }
 
-QStringList MaterialCatalogue::FillGroupCombo() const { return GroupTitles(package_); }
+QStringList MaterialCatalogue::FillGroupCombo() const {
+    return GroupTitles(package_);
+}
 
-std::vector<int> MaterialCatalogue::FilterMaterials(int groupIndex) const { return Filter(package_, groupIndex); }
+std::vector<int> MaterialCatalogue::FilterMaterials(int groupIndex) const {
+    return Filter(package_, groupIndex);
+}
 
 QStringList MaterialCatalogue::GroupTitles(const MaterialPackage& package) {
     QStringList entries{AllGroupsEntry()};

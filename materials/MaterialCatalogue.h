@@ -13,7 +13,7 @@ namespace vx7::materials {
 // editor uses it. Created once in main() and handed to the editor. A failed load
 // leaves the previous catalogue exactly as it was.
 class MaterialCatalogue {
-public:
+  public:
     static QString StartCategory() { return QStringLiteral("秋冬新款女装"); }
     static QString LibraryFolderName() { return QStringLiteral("vx7Ecamsys素材仓库"); }
     static QString PictureSubfolderName() { return QStringLiteral("试衣及按钮图片"); }
@@ -61,7 +61,7 @@ public:
     const MaterialRecord* Record(int index) const;
     const MaterialPackage& Package() const { return package_; }
 
-private:
+  private:
     QString ResolvePictureFolder(const QString& stored, const QString& category) const;
 
     QString installFolder_;

@@ -13,7 +13,7 @@ namespace vx7::materials {
 // and against the bytes actually present before anything is read, so a truncated,
 // oversized or hostile file is refused as a whole with an error text.
 class MaterialPackageReader {
-public:
+  public:
     static std::optional<MaterialPackage> Parse(const QByteArray& bytes, QString* error = nullptr);
     static std::optional<MaterialPackage> ReadFile(const QString& path, QString* error = nullptr);
 };

@@ -38,7 +38,8 @@ bool PutText(char* base, qsizetype offset, qsizetype size, const QString& text, 
 std::optional<QByteArray> MaterialPackageWriter::Serialize(const MaterialPackage& package, QString* error) {
     const qsizetype n = static_cast<qsizetype>(package.records.size());
     if (n > P::kMaxRecords) {
-        Fail(error, QStringLiteral("%1 material records; a package holds at most %2").arg(n).arg(P::kMaxRecords));
+        Fail(error,
+             QStringLiteral("%1 material records; a package holds at most %2").arg(n).arg(P::kMaxRecords));
         return std::nullopt;
     }
     if (package.extraRecords.size() % P::kExtraRecordSize != 0 ||
@@ -57,8 +58,8 @@ std::optional<QByteArray> MaterialPackageWriter::Serialize(const MaterialPackage
 
     QByteArray out(P::kHeaderSize + P::kLayoutSize + n * P::kRecordSize, '\0');
     char* base = out.data();
-    if (!PutText(base, P::kFolderOffset, P::kFolderSize, package.pictureFolder, QStringLiteral("picture folder"),
-                 error))
+    if (!PutText(base, P::kFolderOffset, P::kFolderSize, package.pictureFolder,
+                 QStringLiteral("picture folder"), error))
         return std::nullopt;
     WriteInt32(base, P::kRecordCountOffset, static_cast<qint32>(n));
     char* layout = base + P::kHeaderSize;

@@ -13,14 +13,14 @@ struct MaterialRecord {
     // Any other type is a material; this is the one our authoring command writes.
     static constexpr char kMaterialType = 'M';
 
-    char group = 'A';       // 'A' for the first group, 'B' for the second, ...
+    char group = 'A'; // 'A' for the first group, 'B' for the second, ...
     char type = kMaterialType;
-    QString title;          // group title (title records)
-    QString pictureName;    // picture file name without ".png"
-    qint32 x = 0;           // default top-left, canvas coordinates
+    QString title;       // group title (title records)
+    QString pictureName; // picture file name without ".png"
+    qint32 x = 0;        // default top-left, canvas coordinates
     qint32 y = 0;
-    qint32 layer = 0;       // layer slot as stored; see EffectiveSlot
-    float scale = 1.0f;     // applied to the picture's natural size when placed
+    qint32 layer = 0;   // layer slot as stored; see EffectiveSlot
+    float scale = 1.0f; // applied to the picture's natural size when placed
 
     bool IsTitle() const { return type == kTitleType; }
     bool IsHidden() const { return type == kHiddenType; }

@@ -21,7 +21,9 @@ bool Fail(QString* error, int line, const QString& text) {
 }
 
 // The word after the keyword and the rest of the line.
-QString Rest(const QString& line, const QString& keyword) { return line.mid(keyword.size()).trimmed(); }
+QString Rest(const QString& line, const QString& keyword) {
+    return line.mid(keyword.size()).trimmed();
+}
 
 bool ParseMaterial(const QString& rest, int lineNo, MaterialRecord& rec, QString* error) {
     const QStringList words = rest.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
@@ -110,7 +112,8 @@ std::optional<MaterialPackage> PackageDescription::Parse(const QString& text, QS
             }
             MaterialRecord rec;
             rec.group = static_cast<char>('A' + groups - 1);
-            rec.type = keyword == QLatin1String("item") ? MaterialRecord::kMaterialType : MaterialRecord::kHiddenType;
+            rec.type = keyword == QLatin1String("item") ? MaterialRecord::kMaterialType
+                                                        : MaterialRecord::kHiddenType;
             if (!ParseMaterial(rest, lineNo, rec, error))
                 return std::nullopt;
             package.records.push_back(rec);

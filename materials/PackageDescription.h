@@ -24,7 +24,7 @@ namespace vx7::materials {
 //
 // Every error names its line.
 class PackageDescription {
-public:
+  public:
     static std::optional<MaterialPackage> Parse(const QString& text, QString* error = nullptr);
     static std::optional<MaterialPackage> ReadFile(const QString& path, QString* error = nullptr);
 };

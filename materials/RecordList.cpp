@@ -24,7 +24,9 @@ QString RecordList::ListPath(char kind) const {
     return baseFolder_ + QLatin1Char('/') + ListName(kind) + QStringLiteral(".g3d");
 }
 
-bool RecordList::LoadRecordList(char kind, QString* error) { return LoadFile(ListPath(kind), kind, error); }
+bool RecordList::LoadRecordList(char kind, QString* error) {
+    return LoadFile(ListPath(kind), kind, error);
+}
 
 bool RecordList::LoadFile(const QString& path, char kind, QString* error) {
     QString why;
@@ -64,7 +66,9 @@ QByteArray RecordList::EntryBytes(int entry, qsizetype limit) const {
     return file_.data.mid(e.offset, length);
 }
 
-QByteArray RecordList::RecordStringBytes(int entry) const { return EntryBytes(entry, kMaxStringBytes); }
+QByteArray RecordList::RecordStringBytes(int entry) const {
+    return EntryBytes(entry, kMaxStringBytes);
+}
 
 QString RecordList::RecordString(int entry) const {
     // One byte more than the limit tells whether the cut falls inside a double-byte character.

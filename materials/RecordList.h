@@ -14,9 +14,9 @@ namespace vx7::materials {
 // kind, and the index of records to show built by BuildRecordIndex. Created empty
 // at start-up; each successful load replaces its contents, a failed one changes nothing.
 class RecordList {
-public:
-    static constexpr int kMaxListed = 991;     // the walk stops once more than 990 are listed
-    static constexpr int kNamedGroups = 16;    // groups whose name, heading and count are kept
+  public:
+    static constexpr int kMaxListed = 991;  // the walk stops once more than 990 are listed
+    static constexpr int kNamedGroups = 16; // groups whose name, heading and count are kept
     static constexpr int kMaxStringBytes = 250;
 
     struct Group {
@@ -66,7 +66,7 @@ public:
     int RecordCount() const { return static_cast<int>(file_.records.size()); }
     const RecordListFile& File() const { return file_; }
 
-private:
+  private:
     QByteArray EntryBytes(int entry, qsizetype limit) const;
     void Adopt(RecordListFile file, char kind);
 

@@ -22,7 +22,8 @@ qint32 AddString(F& list, const QString& text) {
     const auto gbk = platform::ToGbk(text);
     if (!gbk)
         return -1;
-    list.entries.push_back(F::Entry{static_cast<qint32>(list.data.size()), static_cast<qint32>(gbk->size()), 0});
+    list.entries.push_back(
+        F::Entry{static_cast<qint32>(list.data.size()), static_cast<qint32>(gbk->size()), 0});
     list.data.append(*gbk);
     return static_cast<qint32>(list.entries.size() - 1);
 }
@@ -66,8 +67,9 @@ std::optional<RecordListFile> RecordListDescription::Parse(const QString& text, 
                 const int k = m.hasMatch() ? m.captured(1).toInt() : -1;
                 const qint32 v = m.hasMatch() ? m.captured(2).toInt(&ok) : 0;
                 if (!ok || k < 0 || k >= F::kFieldCount || k == F::kNameField) {
-                    Fail(error, lineNo, QStringLiteral("expected f<k>=<int> with k in 0..11 other than 1, found \"%1\"")
-                                            .arg(w));
+                    Fail(error, lineNo,
+                         QStringLiteral("expected f<k>=<int> with k in 0..11 other than 1, found \"%1\"")
+                             .arg(w));
                     return std::nullopt;
                 }
                 F::SetField(rec, k, v);

@@ -19,7 +19,7 @@ namespace vx7::materials {
 //
 // The name of every record is its second int32 field (the string entry index).
 class RecordListDescription {
-public:
+  public:
     static std::optional<RecordListFile> Parse(const QString& text, QString* error = nullptr);
     static std::optional<RecordListFile> ReadFile(const QString& path, QString* error = nullptr);
 };

@@ -68,7 +68,8 @@ std::optional<RecordListFile> RecordListFile::Parse(const QByteArray& bytes, QSt
     RecordListFile list;
     list.records.resize(static_cast<size_t>(r));
     for (qint32 j = 0; j < r; ++j)
-        std::copy_n(base + kHeaderSize + qsizetype(j) * kRecordSize, kRecordSize, list.records[size_t(j)].begin());
+        std::copy_n(base + kHeaderSize + qsizetype(j) * kRecordSize, kRecordSize,
+                    list.records[size_t(j)].begin());
     list.entries.resize(static_cast<size_t>(e));
     for (qint32 i = 0; i < e; ++i) {
         const char* p = base + entriesAt + qsizetype(i) * kEntrySize;
@@ -88,15 +89,17 @@ std::optional<RecordListFile> RecordListFile::ReadFile(const QString& path, QStr
 }
 
 std::optional<QByteArray> RecordListFile::Serialize(QString* error) const {
-    if (records.size() > size_t(kMaxRecords) || entries.size() > size_t(kMaxEntries) || data.size() > kMaxDataSize) {
-        Fail(error, QStringLiteral("record list beyond its limits: %1 records (at most %2), %3 strings (at most "
-                                   "%4), %5 bytes of text (at most %6)")
-                        .arg(records.size())
-                        .arg(kMaxRecords)
-                        .arg(entries.size())
-                        .arg(kMaxEntries)
-                        .arg(data.size())
-                        .arg(kMaxDataSize));
+    if (records.size() > size_t(kMaxRecords) || entries.size() > size_t(kMaxEntries) ||
+        data.size() > kMaxDataSize) {
+        Fail(error,
+             QStringLiteral("record list beyond its limits: %1 records (at most %2), %3 strings (at most "
+                            "%4), %5 bytes of text (at most %6)")
+                 .arg(records.size())
+                 .arg(kMaxRecords)
+                 .arg(entries.size())
+                 .arg(kMaxEntries)
+                 .arg(data.size())
+                 .arg(kMaxDataSize));
         return std::nullopt;
     }
     QByteArray out(kHeaderSize, '\0');

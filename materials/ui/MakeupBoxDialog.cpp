@@ -21,7 +21,9 @@ const QRect kArea(8, 8, 170, 162);
 const QRect kOkRect(12, 180, 76, 26);
 const QRect kCancelRect(98, 180, 76, 26);
 
-imaging::Colour Ref(unsigned value) { return imaging::Colour(value); }
+imaging::Colour Ref(unsigned value) {
+    return imaging::Colour(value);
+}
 
 } // namespace
 
@@ -44,9 +46,13 @@ MakeupBoxDialog::MakeupBoxDialog(std::function<QStringList()> listPalettes, imag
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void MakeupBoxDialog::PlaceAt(const QPoint& globalTopLeft) { move(globalTopLeft); }
+void MakeupBoxDialog::PlaceAt(const QPoint& globalTopLeft) {
+    move(globalTopLeft);
+}
 
-QRect MakeupBoxDialog::PictureArea() { return kArea; }
+QRect MakeupBoxDialog::PictureArea() {
+    return kArea;
+}
 
 QImage MakeupBoxDialog::PaintSurface() {
     imaging::CanvasSurface surface(kClientWidth, kClientHeight, Ref(MakeupBox::kBackground));

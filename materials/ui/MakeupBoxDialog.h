@@ -22,7 +22,7 @@ namespace vx7::materials {
 // brush's sample from the swatch as the dialog shows it, then closes.
 class MakeupBoxDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     static constexpr int kDialogId = 167;
     enum ControlId { kOk = 1, kCancel = 2, kPictureArea = 1070 };
     static constexpr int kOkIcon = 168;
@@ -47,16 +47,16 @@ public:
     controls::GradientButton* OkButton() const { return ok_; }
     controls::GradientButton* CancelButton() const { return cancel_; }
 
-public slots:
+  public slots:
     // OK: takes the sample when a swatch was chosen, then closes with OK.
     void TakeSampleAndClose();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
-private:
+  private:
     std::function<QStringList()> listPalettes_;
     imaging::RasterDocument& document_;
     MakeupBox box_;

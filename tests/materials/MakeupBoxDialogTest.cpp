@@ -1,6 +1,6 @@
+#include "materials/ui/MakeupBoxDialog.h"
 #include "controls/GradientButton.h"
 #include "imaging/raster/RasterDocument.h"
-#include "materials/ui/MakeupBoxDialog.h"
 #include "support/TempInstallFolder.h"
 
 #include <QImage>
@@ -25,7 +25,8 @@ struct MakeupBoxDialogTest : ::testing::Test {
         for (int n = 1; n <= count; ++n) {
             const QString path = home.Sub(QStringLiteral("ephoto_syspic/vx7ECam化装盒_COLOR%1.png").arg(n));
             if (n == broken) {
-                home.WriteFile(QStringLiteral("ephoto_syspic/vx7ECam化装盒_COLOR%1.png").arg(n), "not a picture");
+                home.WriteFile(QStringLiteral("ephoto_syspic/vx7ECam化装盒_COLOR%1.png").arg(n),
+                               "not a picture");
             } else {
                 QImage img(30, 30, QImage::Format_RGB32);
                 img.fill(ColourOf(n));
@@ -36,7 +37,9 @@ struct MakeupBoxDialogTest : ::testing::Test {
     }
 };
 
-QPoint Centre(const QRect& r) { return r.topLeft() + QPoint(r.width() / 2, r.height() / 2); }
+QPoint Centre(const QRect& r) {
+    return r.topLeft() + QPoint(r.width() / 2, r.height() / 2);
+}
 
 } // namespace
 

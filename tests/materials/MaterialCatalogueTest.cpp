@@ -1,5 +1,5 @@
-#include "camera/settings/SysInfo.h"
 #include "materials/MaterialCatalogue.h"
+#include "camera/settings/SysInfo.h"
 #include "materials/MaterialPackageWriter.h"
 #include "support/TempInstallFolder.h"
 
@@ -27,17 +27,17 @@ MaterialPackage ShopPackage(const QString& folder) {
     p.pictureFolder = folder;
     const char M = MaterialRecord::kMaterialType;
     p.records = {
-        Rec('A', 'T', {}, QStringLiteral("外套")), // 0
-        Rec('A', M, QStringLiteral("a1")),         // 1
-        Rec('A', M, QStringLiteral("a2")),         // 2
-        Rec('B', 'T', {}, QStringLiteral("毛衣")), // 3
-        Rec('B', M, QStringLiteral("b1")),         // 4
-        Rec('B', 'K', QStringLiteral("b-hidden")), // 5
-        Rec('B', M, QString()),                    // 6: no picture name
-        Rec('A', M, QStringLiteral("a3")),         // 7: out of file order for its group
-        Rec('B', 'X', QStringLiteral("b2")),       // 8: any other type is a material
+        Rec('A', 'T', {}, QStringLiteral("外套")),     // 0
+        Rec('A', M, QStringLiteral("a1")),             // 1
+        Rec('A', M, QStringLiteral("a2")),             // 2
+        Rec('B', 'T', {}, QStringLiteral("毛衣")),     // 3
+        Rec('B', M, QStringLiteral("b1")),             // 4
+        Rec('B', 'K', QStringLiteral("b-hidden")),     // 5
+        Rec('B', M, QString()),                        // 6: no picture name
+        Rec('A', M, QStringLiteral("a3")),             // 7: out of file order for its group
+        Rec('B', 'X', QStringLiteral("b2")),           // 8: any other type is a material
         Rec('C', 'T', {}, QStringLiteral("新品预告")), // 9: a title-only group
-        Rec('D', 'K', QStringLiteral("d-hidden")), // 10
+        Rec('D', 'K', QStringLiteral("d-hidden")),     // 10
     };
     return p;
 }
@@ -71,9 +71,8 @@ TEST_F(MaterialCatalogueTest, PackagePathIsInTheLibraryFolder) {
 TEST_F(MaterialCatalogueTest, GroupComboHasAllFirstThenTitlesInFileOrder) {
     WritePackage(QStringLiteral("shop"), ShopPackage({}));
     ASSERT_TRUE(catalogue.LoadPackage(QStringLiteral("shop")));
-    EXPECT_EQ(catalogue.FillGroupCombo(),
-              (QStringList{QStringLiteral("全部"), QStringLiteral("外套"), QStringLiteral("毛衣"),
-                           QStringLiteral("新品预告")}));
+    EXPECT_EQ(catalogue.FillGroupCombo(), (QStringList{QStringLiteral("全部"), QStringLiteral("外套"),
+                                                       QStringLiteral("毛衣"), QStringLiteral("新品预告")}));
 }
 
 TEST_F(MaterialCatalogueTest, FilteringByGroupIndex) {

@@ -1,5 +1,5 @@
-#include "materials/LittleEndian.h"
 #include "materials/MaterialPackageReader.h"
+#include "materials/LittleEndian.h"
 #include "materials/MaterialPackageWriter.h"
 #include "platform/Gbk.h"
 
@@ -41,13 +41,16 @@ QByteArray Bytes(const MaterialPackage& p) {
 MaterialPackage FullPackage() {
     MaterialPackage p;
     p.pictureFolder = QStringLiteral("秋冬新款女装/试衣及按钮图片");
-    p.records = {Title('A', QStringLiteral("外套")), Material('A', QStringLiteral("驼色大衣"), 150, -12, 130, 0.5f)};
+    p.records = {Title('A', QStringLiteral("外套")),
+                 Material('A', QStringLiteral("驼色大衣"), 150, -12, 130, 0.5f)};
     p.extraRecords = QByteArray(2 * P::kExtraRecordSize, '\x5A');
     p.trailing = QByteArray("notes");
     return p;
 }
 
-void PutInt(QByteArray& bytes, qsizetype offset, qint32 v) { WriteInt32(bytes.data(), offset, v); }
+void PutInt(QByteArray& bytes, qsizetype offset, qint32 v) {
+    WriteInt32(bytes.data(), offset, v);
+}
 
 constexpr qsizetype kRecords = P::kHeaderSize + P::kLayoutSize;
 
@@ -83,7 +86,9 @@ struct FieldCase {
     qint32 value;
 };
 
-void PrintTo(const FieldCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const FieldCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class MaterialPackageOffsetTest : public ::testing::TestWithParam<FieldCase> {};
 
@@ -97,19 +102,20 @@ TEST_P(MaterialPackageOffsetTest, FieldIsStoredAtItsOffset) {
     EXPECT_EQ(ReadInt32(bytes.constData(), c.offset), c.value) << c.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Layout, MaterialPackageOffsetTest,
-    ::testing::Values(FieldCase{"record count", 368, 2}, FieldCase{"extra count", 372 + 268, 2},
-                      FieldCase{"trailing size", 372 + 276, 5}, FieldCase{"x", kRecords + 544 + 516, 0x01020304},
-                      FieldCase{"y", kRecords + 544 + 520, 0x05060708},
-                      FieldCase{"layer", kRecords + 544 + 524, 0x0A0B0C0D}),
-    [](const auto& info) {
-        std::string s = info.param.name;
-        for (char& ch : s)
-            if (ch == ' ')
-                ch = '_';
-        return s;
-    });
+INSTANTIATE_TEST_SUITE_P(Layout, MaterialPackageOffsetTest,
+                         ::testing::Values(FieldCase{"record count", 368, 2},
+                                           FieldCase{"extra count", 372 + 268, 2},
+                                           FieldCase{"trailing size", 372 + 276, 5},
+                                           FieldCase{"x", kRecords + 544 + 516, 0x01020304},
+                                           FieldCase{"y", kRecords + 544 + 520, 0x05060708},
+                                           FieldCase{"layer", kRecords + 544 + 524, 0x0A0B0C0D}),
+                         [](const auto& info) {
+                             std::string s = info.param.name;
+                             for (char& ch : s)
+                                 if (ch == ' ')
+                                     ch = '_';
+                             return s;
+                         });
 
 TEST(MaterialPackageReaderTest, TextsAreGbkAtTheirOffsets) {
     const QByteArray bytes = Bytes(FullPackage());
@@ -142,8 +148,9 @@ TEST(MaterialPackageReaderTest, BytesAfterTheLastBlockAreIgnored) {
 // Every cut of a valid file short of its full length is refused, never read past.
 TEST(MaterialPackageReaderTest, EveryTruncationIsRefused) {
     const QByteArray bytes = Bytes(FullPackage());
-    for (qsizetype cut : {qsizetype(0), qsizetype(1), qsizetype(371), qsizetype(372), qsizetype(667), kRecords,
-                          kRecords + 543, kRecords + 1088, kRecords + 1088 + 347, bytes.size() - 1}) {
+    for (qsizetype cut :
+         {qsizetype(0), qsizetype(1), qsizetype(371), qsizetype(372), qsizetype(667), kRecords,
+          kRecords + 543, kRecords + 1088, kRecords + 1088 + 347, bytes.size() - 1}) {
         QString error;
         // A detached copy, so a read past the cut would reach memory outside the buffer.
         const QByteArray shortFile(bytes.constData(), cut);
@@ -159,7 +166,9 @@ struct CountCase {
     bool accepted;
 };
 
-void PrintTo(const CountCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const CountCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class MaterialPackageCountTest : public ::testing::TestWithParam<CountCase> {};
 

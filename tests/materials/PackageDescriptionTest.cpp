@@ -1,7 +1,7 @@
+#include "materials/PackageDescription.h"
 #include "materials/MaterialCatalogue.h"
 #include "materials/MaterialPackageReader.h"
 #include "materials/MaterialPackageWriter.h"
-#include "materials/PackageDescription.h"
 
 #include <gtest/gtest.h>
 
@@ -49,7 +49,9 @@ struct BadDescription {
     const char* expectedStart;
 };
 
-void PrintTo(const BadDescription& c, std::ostream* os) { *os << c.expectedStart; }
+void PrintTo(const BadDescription& c, std::ostream* os) {
+    *os << c.expectedStart;
+}
 
 class PackageDescriptionErrorTest : public ::testing::TestWithParam<BadDescription> {};
 
@@ -61,18 +63,19 @@ TEST_P(PackageDescriptionErrorTest, IsRefusedNamingTheLine) {
 
 INSTANTIATE_TEST_SUITE_P(
     Errors, PackageDescriptionErrorTest,
-    ::testing::Values(BadDescription{"group a\nitem x x=1 y=2 slot=3 scale=1\n", "no \"folder\""},
-                      BadDescription{"folder f\nitem x x=1 y=2 slot=3 scale=1\n", "line 2: \"item\" before"},
-                      BadDescription{"folder f\ngroup g\nitem x x=1 y=2 slot=3\n", "line 3: \"scale=\" is missing"},
-                      BadDescription{"folder f\ngroup g\nitem x x=1 y=2 slot=3 scale=0\n", "line 3: scale"},
-                      BadDescription{"folder f\ngroup g\nitem x x=1 y=2 slot=3 scale=nan\n", "line 3: scale"},
-                      BadDescription{"folder f\ngroup g\nitem x x=a y=2 slot=3 scale=1\n", "line 3: x"},
-                      BadDescription{"folder f\ngroup g\nitem x x=1 y=2 slot=3 scale=1 z=4\n", "line 3: unknown key"},
-                      BadDescription{"folder f\ngroup g\nitem x x=1 x=1 y=2 slot=3 scale=1\n", "line 3: \"x\" given"},
-                      BadDescription{"folder f\ngroup g\nitem x x=1 y=2 slot=3 scale=1 junk\n", "line 3: expected"},
-                      BadDescription{"folder f\ngroup\n", "line 2: a group needs"},
-                      BadDescription{"folder f\nfolder g\n", "line 2: the folder"},
-                      BadDescription{"folder f\nwhat\n", "line 2: unknown"}));
+    ::testing::Values(
+        BadDescription{"group a\nitem x x=1 y=2 slot=3 scale=1\n", "no \"folder\""},
+        BadDescription{"folder f\nitem x x=1 y=2 slot=3 scale=1\n", "line 2: \"item\" before"},
+        BadDescription{"folder f\ngroup g\nitem x x=1 y=2 slot=3\n", "line 3: \"scale=\" is missing"},
+        BadDescription{"folder f\ngroup g\nitem x x=1 y=2 slot=3 scale=0\n", "line 3: scale"},
+        BadDescription{"folder f\ngroup g\nitem x x=1 y=2 slot=3 scale=nan\n", "line 3: scale"},
+        BadDescription{"folder f\ngroup g\nitem x x=a y=2 slot=3 scale=1\n", "line 3: x"},
+        BadDescription{"folder f\ngroup g\nitem x x=1 y=2 slot=3 scale=1 z=4\n", "line 3: unknown key"},
+        BadDescription{"folder f\ngroup g\nitem x x=1 x=1 y=2 slot=3 scale=1\n", "line 3: \"x\" given"},
+        BadDescription{"folder f\ngroup g\nitem x x=1 y=2 slot=3 scale=1 junk\n", "line 3: expected"},
+        BadDescription{"folder f\ngroup\n", "line 2: a group needs"},
+        BadDescription{"folder f\nfolder g\n", "line 2: the folder"},
+        BadDescription{"folder f\nwhat\n", "line 2: unknown"}));
 
 TEST(PackageDescriptionTest, MoreThan166RecordsAreRefused) {
     QString text = QStringLiteral("folder f\ngroup g\n");

@@ -1,5 +1,5 @@
-#include "materials/LittleEndian.h"
 #include "materials/RecordList.h"
+#include "materials/LittleEndian.h"
 #include "materials/RecordListDescription.h"
 #include "platform/Gbk.h"
 #include "support/TempInstallFolder.h"
@@ -27,9 +27,18 @@ struct ListBuilder {
         return static_cast<int>(list.records.size() - 1);
     }
     // Names given in UTF-8 are stored in GBK, as in real lists.
-    ListBuilder& H(const char* name) { Add('H', Gbk(name)); return *this; }
-    ListBuilder& I(const char* name = "item") { Add('I', Gbk(name)); return *this; }
-    ListBuilder& RawItem(const QByteArray& bytes) { Add('I', bytes); return *this; }
+    ListBuilder& H(const char* name) {
+        Add('H', Gbk(name));
+        return *this;
+    }
+    ListBuilder& I(const char* name = "item") {
+        Add('I', Gbk(name));
+        return *this;
+    }
+    ListBuilder& RawItem(const QByteArray& bytes) {
+        Add('I', bytes);
+        return *this;
+    }
     static QByteArray Gbk(const char* utf8) { return *vx7::platform::ToGbk(QString::fromUtf8(utf8)); }
     QByteArray Bytes() const { return *list.Serialize(); }
 };
@@ -52,7 +61,9 @@ struct RecordListTest : ::testing::Test {
     }
 };
 
-void PutInt(QByteArray& bytes, qsizetype offset, qint32 v) { WriteInt32(bytes.data(), offset, v); }
+void PutInt(QByteArray& bytes, qsizetype offset, qint32 v) {
+    WriteInt32(bytes.data(), offset, v);
+}
 
 } // namespace
 
@@ -149,8 +160,8 @@ TEST_F(RecordListTest, StringsAreCutAt250BytesAndNeverReadPastTheData) {
     l.entries.push_back({size - 4, 100, 0}); // 1: length past the data
     l.entries.push_back({-1, 3, 0});         // 2: negative offset
     l.entries.push_back({size, 1, 0});       // 3: offset at the end
-    l.entries.push_back({0, -7, 0});                 // 4: negative length
-    l.entries.push_back({0, 0, 0});                  // 5: empty
+    l.entries.push_back({0, -7, 0});         // 4: negative length
+    l.entries.push_back({0, 0, 0});          // 5: empty
     Load('A', b);
     EXPECT_EQ(holder.RecordStringBytes(0), QByteArray(250, 'x'));
     EXPECT_EQ(holder.RecordString(0), QString(250, QLatin1Char('x')));
@@ -184,7 +195,9 @@ struct HostileCase {
     qint32 value;
 };
 
-void PrintTo(const HostileCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const HostileCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class RecordListHostileTest : public RecordListTest, public ::testing::WithParamInterface<HostileCase> {};
 
@@ -217,7 +230,8 @@ INSTANTIATE_TEST_SUITE_P(
                       HostileCase{"data_436169", 16, 436169}, HostileCase{"data_negative", 16, INT32_MIN},
                       HostileCase{"records_beyond_file", 8, 3}, HostileCase{"empty_file", -1, 0},
                       HostileCase{"header_cut", -1, 31}, HostileCase{"records_cut", -1, 32 + 119},
-                      HostileCase{"entries_cut", -1, 32 + 120 + 23}, HostileCase{"data_cut", -1, 32 + 120 + 24 + 3}),
+                      HostileCase{"entries_cut", -1, 32 + 120 + 23},
+                      HostileCase{"data_cut", -1, 32 + 120 + 24 + 3}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RecordListTest, CountsAtTheirLimitsAreAccepted) {

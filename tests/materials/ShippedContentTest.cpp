@@ -14,7 +14,9 @@ using namespace vx7::materials;
 // The descriptions the build turns into the shipped packages and record lists.
 namespace {
 
-QString Content(const char* name) { return QStringLiteral(VX7_CONTENT_DIR "/") + QLatin1String(name); }
+QString Content(const char* name) {
+    return QStringLiteral(VX7_CONTENT_DIR "/") + QLatin1String(name);
+}
 
 struct Shipped {
     const char* file;
@@ -22,7 +24,9 @@ struct Shipped {
     int minGroupsWithMaterials;
 };
 
-void PrintTo(const Shipped& s, std::ostream* os) { *os << s.file; }
+void PrintTo(const Shipped& s, std::ostream* os) {
+    *os << s.file;
+}
 
 class ShippedPackageTest : public ::testing::TestWithParam<Shipped> {};
 
@@ -58,7 +62,8 @@ TEST_P(ShippedPackageTest, HasEnoughMaterialsInEnoughGroupsAndSurvivesTheFileFor
 }
 
 INSTANTIATE_TEST_SUITE_P(Packages, ShippedPackageTest,
-                         ::testing::Values(Shipped{"autumn-winter-womenswear.txt", 16, 4}, Shipped{"accessories.txt", 12, 4}));
+                         ::testing::Values(Shipped{"autumn-winter-womenswear.txt", 16, 4},
+                                           Shipped{"accessories.txt", 12, 4}));
 
 TEST(ShippedContentTest, ClothingHasAHiddenRecordAndATitleOnlyGroup) {
     const auto package = PackageDescription::ReadFile(Content("autumn-winter-womenswear.txt"));
@@ -80,7 +85,8 @@ TEST(ShippedContentTest, RecordListsHaveNamedGroupsWithItems) {
         const char* file;
         char kind;
     };
-    for (const List& l : {List{"matching-pictures.txt", 'A'}, List{"clothing-icons.txt", 'B'}, List{"general-icons.txt", 'C'}}) {
+    for (const List& l : {List{"matching-pictures.txt", 'A'}, List{"clothing-icons.txt", 'B'},
+                          List{"general-icons.txt", 'C'}}) {
         QString error;
         const auto file = RecordListDescription::ReadFile(Content(l.file), &error);
         ASSERT_TRUE(file) << error.toStdString();

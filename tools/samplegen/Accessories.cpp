@@ -14,7 +14,9 @@ using namespace body;
 
 const QColor kGold(214, 172, 84);
 
-QPointF Lobe(int side) { return {cx + side * (earDx - 0.5), earLobeY}; }
+QPointF Lobe(int side) {
+    return {cx + side * (earDx - 0.5), earLobeY};
+}
 
 void Texture(Layer& layer, const QImage& tile, qreal opacity = 1.0) {
     layer.AtopDevice([&](QPainter& p) {
@@ -101,8 +103,8 @@ void Beret(Layer& out) {
 void PomPomBeanie(Layer& out) {
     const QColor wine(140, 36, 52);
     Layer hat;
-    const QPainterPath dome = ClosedCurve({QPointF(cx - 27, 40), QPointF(cx - 24, 18), QPointF(cx, 6), QPointF(cx + 24, 18),
-                                           QPointF(cx + 27, 40), QPointF(cx, 36)});
+    const QPainterPath dome = ClosedCurve({QPointF(cx - 27, 40), QPointF(cx - 24, 18), QPointF(cx, 6),
+                                           QPointF(cx + 24, 18), QPointF(cx + 27, 40), QPointF(cx, 36)});
     hat.Fill(dome, wine);
     hat.AtopDevice([&](QPainter& p) { p.fillRect(hat.Image().rect(), QBrush(KnitTile(Qt::white))); });
     ShadeAcross(hat, QPointF(cx - 28, 0), QPointF(cx + 28, 0), {{0, -70}, {0.35, 30}, {1, -70}});
@@ -191,10 +193,10 @@ void WideBrimHat(Layer& out) {
     front.quadTo(QPointF(cx + 40, 44), QPointF(cx, 44.5));
     front.quadTo(QPointF(cx - 40, 44), QPointF(cx - 54, 33));
     brimFront.Fill(brim.subtracted([&] {
-                       QPainterPath up;
-                       up.addRect(QRectF(cx - 60, 0, 120, 33));
-                       return up;
-                   }()),
+        QPainterPath up;
+        up.addRect(QRectF(cx - 60, 0, 120, 33));
+        return up;
+    }()),
                    felt);
     ShadeAcross(brimFront, QPointF(cx - 54, 0), QPointF(cx + 54, 0), {{0, -50}, {0.35, 20}, {1, -60}});
     Texture(brimFront, NoiseTile(64, 14, 205));
@@ -265,12 +267,15 @@ void RoundGoldGlasses(Layer& out) {
         lens.addEllipse(c, 8, 8);
         Lens(*p, lens, QColor(230, 220, 200), 30);
         MetalLine(*p, lens, kGold, 0.9);
-        MetalLine(*p, Curve({QPointF(c.x() + side * 8, c.y() - 2), QPointF(cx + side * (earDx - 1), earY - 5)}), kGold, 0.8);
+        MetalLine(*p,
+                  Curve({QPointF(c.x() + side * 8, c.y() - 2), QPointF(cx + side * (earDx - 1), earY - 5)}),
+                  kGold, 0.8);
         p->setPen(QPen(QColor(255, 255, 255, 120), 0.5));
         p->setBrush(QColor(255, 255, 255, 60));
         p->drawEllipse(QPointF(cx + side * 3.5, eyeY + 5), 1.1, 1.6); // nose pads
     }
-    MetalLine(*p, Curve({QPointF(cx - 3, eyeY - 1), QPointF(cx, eyeY - 3), QPointF(cx + 3, eyeY - 1)}), kGold, 0.9);
+    MetalLine(*p, Curve({QPointF(cx - 3, eyeY - 1), QPointF(cx, eyeY - 3), QPointF(cx + 3, eyeY - 1)}), kGold,
+              0.9);
     p.reset();
     g.DrawOnto(out);
 }
@@ -281,10 +286,10 @@ void CatEyeSunglasses(Layer& out) {
     const QColor shell(70, 40, 24);
     for (int side : {-1, 1}) {
         const qreal o = side;
-        const QPainterPath lens = ClosedCurve({QPointF(cx + o * 2.5, eyeY - 3), QPointF(cx + o * 10, eyeY - 6.5),
-                                               QPointF(cx + o * 20, eyeY - 8), QPointF(cx + o * 21, eyeY - 3),
-                                               QPointF(cx + o * 17, eyeY + 6), QPointF(cx + o * 9, eyeY + 7.5),
-                                               QPointF(cx + o * 3, eyeY + 3)});
+        const QPainterPath lens = ClosedCurve(
+            {QPointF(cx + o * 2.5, eyeY - 3), QPointF(cx + o * 10, eyeY - 6.5),
+             QPointF(cx + o * 20, eyeY - 8), QPointF(cx + o * 21, eyeY - 3), QPointF(cx + o * 17, eyeY + 6),
+             QPointF(cx + o * 9, eyeY + 7.5), QPointF(cx + o * 3, eyeY + 3)});
         QLinearGradient lg(0, eyeY - 8, 0, eyeY + 8);
         lg.setColorAt(0, QColor(30, 18, 14, 235));
         lg.setColorAt(1, QColor(110, 70, 50, 190));
@@ -422,8 +427,8 @@ void CrystalPendant(Layer& out) {
     // A faceted drop: a few triangles of light and shade.
     const QPointF top(cx, 158), tip(cx, 178);
     const QPointF l(cx - 6, 166), r(cx + 6, 166), m(cx, 164);
-    const QColor facets[] = {QColor(190, 220, 250, 230), QColor(120, 160, 220, 230), QColor(230, 245, 255, 240),
-                             QColor(80, 120, 190, 230)};
+    const QColor facets[] = {QColor(190, 220, 250, 230), QColor(120, 160, 220, 230),
+                             QColor(230, 245, 255, 240), QColor(80, 120, 190, 230)};
     p->setPen(QPen(QColor(255, 255, 255, 160), 0.35));
     p->setBrush(facets[0]);
     p->drawPolygon(QPolygonF({top, l, m}));
@@ -458,14 +463,15 @@ void PlaidScarf(Layer& out) {
     };
     // Two hanging ends, then the loop around the neck over them.
     Layer ends;
-    ends.Fill(ClosedCurve({QPointF(cx - 20, 112), QPointF(cx - 2, 112), QPointF(cx + 2, 170), QPointF(cx, 226), QPointF(cx - 22, 228),
-                           QPointF(cx - 20, 170)}),
+    ends.Fill(ClosedCurve({QPointF(cx - 20, 112), QPointF(cx - 2, 112), QPointF(cx + 2, 170),
+                           QPointF(cx, 226), QPointF(cx - 22, 228), QPointF(cx - 20, 170)}),
               camel);
-    ends.Fill(ClosedCurve({QPointF(cx + 4, 114), QPointF(cx + 22, 112), QPointF(cx + 26, 160), QPointF(cx + 30, 206),
-                           QPointF(cx + 10, 210), QPointF(cx + 6, 160)}),
+    ends.Fill(ClosedCurve({QPointF(cx + 4, 114), QPointF(cx + 22, 112), QPointF(cx + 26, 160),
+                           QPointF(cx + 30, 206), QPointF(cx + 10, 210), QPointF(cx + 6, 160)}),
               Darker(camel, 0.92));
     plaid(ends);
-    ShadeAcross(ends, QPointF(cx - 24, 0), QPointF(cx + 30, 0), {{0, -60}, {0.3, 15}, {0.45, -50}, {0.55, 0}, {1, -60}});
+    ShadeAcross(ends, QPointF(cx - 24, 0), QPointF(cx + 30, 0),
+                {{0, -60}, {0.3, 15}, {0.45, -50}, {0.55, 0}, {1, -60}});
     Fold(ends, Curve({QPointF(cx - 12, 120), QPointF(cx - 10, 170), QPointF(cx - 12, 222)}), 2.4, 60, 30);
     Fold(ends, Curve({QPointF(cx + 14, 120), QPointF(cx + 18, 160), QPointF(cx + 20, 206)}), 2.4, 60, 30);
     {
@@ -473,7 +479,8 @@ void PlaidScarf(Layer& out) {
         auto p = ends.Painter();
         for (qreal x = -21; x <= -1; x += 1.4) {
             p->setPen(QPen(Darker(camel, 0.85), 0.7, Qt::SolidLine, Qt::RoundCap));
-            p->drawLine(QPointF(cx + x, 226 + (x + 11) * 0.02), QPointF(cx + x + 0.3, 234 + std::fmod(std::abs(x) * 7, 3.0)));
+            p->drawLine(QPointF(cx + x, 226 + (x + 11) * 0.02),
+                        QPointF(cx + x + 0.3, 234 + std::fmod(std::abs(x) * 7, 3.0)));
         }
         for (qreal x = 10; x <= 30; x += 1.4) {
             p->setPen(QPen(Darker(camel, 0.78), 0.7, Qt::SolidLine, Qt::RoundCap));
@@ -482,15 +489,18 @@ void PlaidScarf(Layer& out) {
         }
     }
     Layer loop;
-    loop.Fill(ClosedCurve({QPointF(cx - 30, 100), QPointF(cx - 18, 88), QPointF(cx, 92), QPointF(cx + 18, 88), QPointF(cx + 30, 100),
-                           QPointF(cx + 26, 118), QPointF(cx, 126), QPointF(cx - 26, 118)}),
-              camel);
+    loop.Fill(
+        ClosedCurve({QPointF(cx - 30, 100), QPointF(cx - 18, 88), QPointF(cx, 92), QPointF(cx + 18, 88),
+                     QPointF(cx + 30, 100), QPointF(cx + 26, 118), QPointF(cx, 126), QPointF(cx - 26, 118)}),
+        camel);
     plaid(loop);
     ShadeAcross(loop, QPointF(0, 88), QPointF(0, 126), {{0, 10}, {0.5, 20}, {1, -60}});
     ShadeAcross(loop, QPointF(cx - 30, 0), QPointF(cx + 30, 0), {{0, -60}, {0.35, 15}, {1, -60}});
     for (int k = 0; k < 3; ++k)
-        Fold(loop, Curve({QPointF(cx - 24 + k * 3, 100 + k * 7), QPointF(cx, 106 + k * 7), QPointF(cx + 24 - k * 3, 100 + k * 7)}), 1.6, 60,
-             35, QPointF(0, -1.5));
+        Fold(loop,
+             Curve({QPointF(cx - 24 + k * 3, 100 + k * 7), QPointF(cx, 106 + k * 7),
+                    QPointF(cx + 24 - k * 3, 100 + k * 7)}),
+             1.6, 60, 35, QPointF(0, -1.5));
     loop.ShadowOnto(ends, QPointF(0, 2.5), 3, 130);
     ends.DrawOnto(out);
     loop.DrawOnto(out);
@@ -518,11 +528,13 @@ void ChainBag(Layer& out) {
         p->drawPath(strap.translated(-0.4, -0.4));
     }
     Layer body;
-    body.Fill([&] {
-        QPainterPath b;
-        b.addRoundedRect(QRectF(cx + 22, 226, 44, 30), 4, 4);
-        return b;
-    }(), leather);
+    body.Fill(
+        [&] {
+            QPainterPath b;
+            b.addRoundedRect(QRectF(cx + 22, 226, 44, 30), 4, 4);
+            return b;
+        }(),
+        leather);
     // Diamond quilting.
     body.Atop([&](QPainter& p) {
         for (qreal k = -60; k < 60; k += 8) {
@@ -562,7 +574,8 @@ void CamelTote(Layer& out) {
         for (qreal dx : {-12.0, 12.0}) {
             QPainterPath h;
             h.moveTo(hand.x() + dx, 300);
-            h.cubicTo(QPointF(hand.x() + dx * 0.8, 284), QPointF(hand.x() + dx * 0.2, hand.y() - 4), QPointF(hand.x(), hand.y() - 2));
+            h.cubicTo(QPointF(hand.x() + dx * 0.8, 284), QPointF(hand.x() + dx * 0.2, hand.y() - 4),
+                      QPointF(hand.x(), hand.y() - 2));
             p->setPen(QPen(Darker(tan, 0.6), 3.4, Qt::SolidLine, Qt::RoundCap));
             p->drawPath(h);
             p->setPen(QPen(tan, 2.4, Qt::SolidLine, Qt::RoundCap));
@@ -570,17 +583,21 @@ void CamelTote(Layer& out) {
         }
     }
     Layer bag;
-    const QPainterPath shape = Polygon({QPointF(hand.x() - 24, 298), QPointF(hand.x() + 24, 298), QPointF(hand.x() + 29, 340),
-                                        QPointF(hand.x() - 29, 340)});
+    const QPainterPath shape = Polygon({QPointF(hand.x() - 24, 298), QPointF(hand.x() + 24, 298),
+                                        QPointF(hand.x() + 29, 340), QPointF(hand.x() - 29, 340)});
     bag.Fill(shape, tan);
     Texture(bag, NoiseTile(64, 16, 231));
-    ShadeAcross(bag, QPointF(hand.x() - 29, 0), QPointF(hand.x() + 29, 0), {{0, -60}, {0.3, 25}, {0.6, 0}, {1, -70}});
+    ShadeAcross(bag, QPointF(hand.x() - 29, 0), QPointF(hand.x() + 29, 0),
+                {{0, -60}, {0.3, 25}, {0.6, 0}, {1, -70}});
     ShadeAcross(bag, QPointF(0, 298), QPointF(0, 340), {{0, 25}, {0.15, 0}, {1, -45}});
-    Fold(bag, Curve({QPointF(hand.x() - 10, 300), QPointF(hand.x() - 12, 320), QPointF(hand.x() - 10, 338)}), 2.2, 40, 30);
+    Fold(bag, Curve({QPointF(hand.x() - 10, 300), QPointF(hand.x() - 12, 320), QPointF(hand.x() - 10, 338)}),
+         2.2, 40, 30);
     {
         auto p = bag.Painter();
-        Stitches(*p, Curve({QPointF(hand.x() - 23, 301.5), QPointF(hand.x() + 23, 301.5)}), QColor(240, 226, 200), 0.5);
-        Stitches(*p, Curve({QPointF(hand.x() - 27.5, 336.5), QPointF(hand.x() + 27.5, 336.5)}), QColor(240, 226, 200), 0.5);
+        Stitches(*p, Curve({QPointF(hand.x() - 23, 301.5), QPointF(hand.x() + 23, 301.5)}),
+                 QColor(240, 226, 200), 0.5);
+        Stitches(*p, Curve({QPointF(hand.x() - 27.5, 336.5), QPointF(hand.x() + 27.5, 336.5)}),
+                 QColor(240, 226, 200), 0.5);
         for (qreal dx : {-12.0, 12.0})
             MetalStud(*p, QPointF(hand.x() + dx, 302.5), 1.6, kGold);
     }

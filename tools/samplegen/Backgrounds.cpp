@@ -32,8 +32,8 @@ QImage CloudNoise(int w, int h, quint32 seed, std::initializer_list<std::pair<in
                 grid.setPixel(x, y, qRgb(v, v, v));
             }
         // Bilinear scaling leaves a visible lattice; blurring afterwards makes the blotches round.
-        const QImage smooth =
-            Blurred(grid.scaled(gw * cell, gh * cell, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), cell / 2);
+        const QImage smooth = Blurred(
+            grid.scaled(gw * cell, gh * cell, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), cell / 2);
         QPainter p(&acc);
         p.setOpacity(weight);
         p.drawImage(0, 0, smooth);
@@ -89,7 +89,6 @@ QImage StudioBackdrop() {
     Grain(img, 6, 3);
     return img;
 }
-
 
 // Warm seamless paper lit softly from the left.
 QImage CreamBackdrop() {
@@ -180,8 +179,8 @@ QImage ShopInterior() {
     p.setPen(QPen(QColor(255, 230, 200, 60), 2));
     p.drawLine(QPointF(0, 331), QPointF(kPhotoWidth, 331));
     // Shelves with folded sweaters at the back.
-    const QColor folded[] = {QColor(230, 220, 200), QColor(70, 80, 110), QColor(190, 120, 120), QColor(140, 140, 140),
-                             QColor(200, 170, 120), QColor(110, 40, 50)};
+    const QColor folded[] = {QColor(230, 220, 200), QColor(70, 80, 110),   QColor(190, 120, 120),
+                             QColor(140, 140, 140), QColor(200, 170, 120), QColor(110, 40, 50)};
     for (int row = 0; row < 3; ++row) {
         const qreal y = 110 + row * 62;
         p.fillRect(QRectF(236, y + 40, 168, 6), QColor(150, 110, 76));
@@ -194,8 +193,9 @@ QImage ShopInterior() {
             }
     }
     // Clothes rails on both sides.
-    const QColor colours[] = {QColor(196, 148, 96), QColor(40, 50, 84), QColor(238, 232, 220), QColor(220, 150, 160),
-                              QColor(120, 120, 126), QColor(150, 40, 50), QColor(60, 90, 70), QColor(230, 210, 170)};
+    const QColor colours[] = {QColor(196, 148, 96),  QColor(40, 50, 84),    QColor(238, 232, 220),
+                              QColor(220, 150, 160), QColor(120, 120, 126), QColor(150, 40, 50),
+                              QColor(60, 90, 70),    QColor(230, 210, 170)};
     for (int side : {-1, 1}) {
         const qreal x0 = side < 0 ? 10 : 410, x1 = side < 0 ? 230 : 630;
         p.setPen(QPen(QColor(200, 200, 206), 4));
@@ -205,7 +205,8 @@ QImage ShopInterior() {
         int n = 0;
         for (qreal x = x0 + 4; x + 40 < x1; x += 22, ++n) {
             const qreal len = 120 + (n * 37 % 90);
-            Garment(p, QRectF(x, 126, 46, len), colours[(n + (side < 0 ? 0 : 3)) % 8], quint32(n * 7 + side + 20));
+            Garment(p, QRectF(x, 126, 46, len), colours[(n + (side < 0 ? 0 : 3)) % 8],
+                    quint32(n * 7 + side + 20));
         }
     }
     // A plant in the corner.
@@ -216,7 +217,8 @@ QImage ShopInterior() {
     for (int i = 0; i < 60; ++i) {
         const qreal a = -M_PI / 2 + (rng.generateDouble() - 0.5) * 2.2;
         const qreal len = 40 + rng.generateDouble() * 60;
-        p.setPen(QPen(QColor(40 + rng.bounded(40), 110 + rng.bounded(60), 50), 5 + rng.bounded(4), Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(QColor(40 + rng.bounded(40), 110 + rng.bounded(60), 50), 5 + rng.bounded(4),
+                      Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(585, 382), QPointF(585 + std::cos(a) * len, 382 + std::sin(a) * len));
     }
     p.end();
@@ -227,14 +229,15 @@ QImage ShopInterior() {
 }
 
 // Soft out-of-focus discs of light.
-void Bokeh(QImage& img, quint32 seed, int count, qreal minR, qreal maxR, const std::vector<QColor>& colours, QRectF area,
-           int minAlpha, int maxAlpha) {
+void Bokeh(QImage& img, quint32 seed, int count, qreal minR, qreal maxR, const std::vector<QColor>& colours,
+           QRectF area, int minAlpha, int maxAlpha) {
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setCompositionMode(QPainter::CompositionMode_Screen);
     QRandomGenerator rng(seed);
     for (int i = 0; i < count; ++i) {
-        const QPointF c(area.left() + rng.generateDouble() * area.width(), area.top() + rng.generateDouble() * area.height());
+        const QPointF c(area.left() + rng.generateDouble() * area.width(),
+                        area.top() + rng.generateDouble() * area.height());
         const qreal r = minR + rng.generateDouble() * (maxR - minR);
         QColor col = colours[rng.bounded(int(colours.size()))];
         col.setAlpha(minAlpha + int(rng.bounded(maxAlpha - minAlpha + 1)));
@@ -269,8 +272,8 @@ QImage AutumnPark() {
         p.setBrush(QColor(70, 52, 40));
         p.drawRect(QRectF(x, 150 + rng.generateDouble() * 40, 6 + rng.generateDouble() * 6, 160));
     }
-    const QColor leaves[] = {QColor(232, 170, 40), QColor(220, 120, 30), QColor(200, 80, 30), QColor(240, 200, 80),
-                             QColor(170, 140, 50), QColor(120, 130, 50)};
+    const QColor leaves[] = {QColor(232, 170, 40), QColor(220, 120, 30), QColor(200, 80, 30),
+                             QColor(240, 200, 80), QColor(170, 140, 50), QColor(120, 130, 50)};
     for (int i = 0; i < 900; ++i) {
         const qreal x = rng.generateDouble() * kPhotoWidth;
         const qreal y = 10 + std::pow(rng.generateDouble(), 0.8) * 250;
@@ -303,7 +306,8 @@ QImage AutumnPark() {
     }
     p.end();
     img = Blurred(img, 8);
-    Bokeh(img, 42, 40, 8, 22, {QColor(255, 230, 150), QColor(255, 250, 220)}, QRectF(0, 0, kPhotoWidth, 260), 30, 80);
+    Bokeh(img, 42, 40, 8, 22, {QColor(255, 230, 150), QColor(255, 250, 220)}, QRectF(0, 0, kPhotoWidth, 260),
+          30, 80);
     Vignette(img, 0.3);
     Grain(img, 5, 7);
     return img;
@@ -323,14 +327,17 @@ QImage CityNight() {
         QRandomGenerator rng(51);
         for (int i = 0; i < 10; ++i) {
             const qreal x = i * 70 - 20, h = 160 + rng.generateDouble() * 180;
-            p.fillRect(QRectF(x, kPhotoHeight - 120 - h, 60 + rng.generateDouble() * 30, h), QColor(24, 24, 44));
+            p.fillRect(QRectF(x, kPhotoHeight - 120 - h, 60 + rng.generateDouble() * 30, h),
+                       QColor(24, 24, 44));
             for (int w = 0; w < 30; ++w)
-                p.fillRect(QRectF(x + 6 + rng.bounded(50), kPhotoHeight - 120 - h + 10 + rng.bounded(int(h) - 20), 5, 7),
+                p.fillRect(QRectF(x + 6 + rng.bounded(50),
+                                  kPhotoHeight - 120 - h + 10 + rng.bounded(int(h) - 20), 5, 7),
                            QColor(255, 210, 120, 90 + rng.bounded(100)));
         }
     }
     img = Blurred(img, 10);
-    Bokeh(img, 52, 70, 10, 38, {QColor(255, 180, 80), QColor(255, 210, 120), QColor(255, 120, 80), QColor(200, 220, 255)},
+    Bokeh(img, 52, 70, 10, 38,
+          {QColor(255, 180, 80), QColor(255, 210, 120), QColor(255, 120, 80), QColor(200, 220, 255)},
           QRectF(-20, 60, kPhotoWidth + 40, 360), 40, 130);
     Bokeh(img, 53, 30, 4, 10, {QColor(255, 240, 200)}, QRectF(0, 100, kPhotoWidth, 300), 60, 160);
     Vignette(img, 0.5);
@@ -372,7 +379,8 @@ QImage SnowyWood() {
                 p.fillPath(cap, QColor(245, 248, 252, 180));
             }
         }
-        p.fillRect(QRectF(0, base, kPhotoWidth, kPhotoHeight - base), Mix(QColor(236, 240, 248), QColor(200, 210, 226), layer * 0.3));
+        p.fillRect(QRectF(0, base, kPhotoWidth, kPhotoHeight - base),
+                   Mix(QColor(236, 240, 248), QColor(200, 210, 226), layer * 0.3));
     }
     p.end();
     img = Blurred(img, 8);
@@ -433,7 +441,8 @@ QImage Seaside() {
     p.setPen(Qt::NoPen);
     for (int i = 0; i < 40; ++i) { // clouds
         p.setBrush(QColor(255, 255, 255, 70));
-        p.drawEllipse(QPointF(60 + (i % 8) * 80 + rng.generateDouble() * 30, 60 + (i / 8) * 14 + rng.generateDouble() * 20),
+        p.drawEllipse(QPointF(60 + (i % 8) * 80 + rng.generateDouble() * 30,
+                              60 + (i / 8) * 14 + rng.generateDouble() * 20),
                       30 + rng.generateDouble() * 30, 8 + rng.generateDouble() * 8);
     }
     QLinearGradient sea(0, 230, 0, 330);
@@ -477,14 +486,10 @@ QImage Seaside() {
 
 std::vector<Backdrop> Backdrops() {
     return {
-        {QStringLiteral("背景图001.jpg"), StudioBackdrop},
-        {QStringLiteral("背景图002.jpg"), CreamBackdrop},
-        {QStringLiteral("背景图003.jpg"), ShopInterior},
-        {QStringLiteral("背景图004.jpg"), AutumnPark},
-        {QStringLiteral("背景图005.jpg"), CityNight},
-        {QStringLiteral("背景图006.jpg"), SnowyWood},
-        {QStringLiteral("背景图007.jpg"), BrickLoft},
-        {QStringLiteral("背景图008.jpg"), Seaside},
+        {QStringLiteral("背景图001.jpg"), StudioBackdrop}, {QStringLiteral("背景图002.jpg"), CreamBackdrop},
+        {QStringLiteral("背景图003.jpg"), ShopInterior},   {QStringLiteral("背景图004.jpg"), AutumnPark},
+        {QStringLiteral("背景图005.jpg"), CityNight},      {QStringLiteral("背景图006.jpg"), SnowyWood},
+        {QStringLiteral("背景图007.jpg"), BrickLoft},      {QStringLiteral("背景图008.jpg"), Seaside},
     };
 }
 

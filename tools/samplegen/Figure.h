@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QImage>
 #include "Paint.h"
+#include <QImage>
 
 #include <QPointF>
 
@@ -33,9 +33,15 @@ constexpr qreal handEndY = 304;
 constexpr qreal upperArmHalf = 12, elbowHalf = 10, wristHalf = 7;
 
 // side = -1 for the left of the picture, +1 for the right.
-inline QPointF ShoulderJoint(int side) { return {cx + side * shoulderJointDx, shoulderJointY}; }
-inline QPointF Elbow(int side) { return {cx + side * elbowDx, elbowY}; }
-inline QPointF Wrist(int side) { return {cx + side * wristDx, wristY}; }
+inline QPointF ShoulderJoint(int side) {
+    return {cx + side * shoulderJointDx, shoulderJointY};
+}
+inline QPointF Elbow(int side) {
+    return {cx + side * elbowDx, elbowY};
+}
+inline QPointF Wrist(int side) {
+    return {cx + side * wristDx, wristY};
+}
 } // namespace body
 
 // Draws the person (photo coordinates are canvas coordinates here) on a canvas-sized

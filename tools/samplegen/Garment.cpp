@@ -28,7 +28,9 @@ void CurveThrough(QPainterPath& path, std::initializer_list<QPointF> points) {
 
 } // namespace
 
-QPointF ForearmDirection(int side) { return Unit(Wrist(side) - Elbow(side)); }
+QPointF ForearmDirection(int side) {
+    return Unit(Wrist(side) - Elbow(side));
+}
 
 QPointF Outward(QPointF d, int side) {
     QPointF n(d.y(), -d.x());
@@ -41,7 +43,8 @@ TopShape BuildTop(const TopSpec& s) {
     TopShape t;
     for (int side : {-1, 1}) {
         const int i = SideIndex(side);
-        t.shoulder[i] = QPointF(cx + side * (shoulderHalf + s.ease + s.shoulderDrop), shoulderY + 1 + s.shoulderDrop * 0.5);
+        t.shoulder[i] = QPointF(cx + side * (shoulderHalf + s.ease + s.shoulderDrop),
+                                shoulderY + 1 + s.shoulderDrop * 0.5);
         t.armpit[i] = QPointF(cx + side * (armpitHalf + s.ease), armpitY + 3 + s.shoulderDrop * 0.6);
         const QPointF upper = Unit(Elbow(side) - ShoulderJoint(side));
         const QPointF upperOut = Outward(upper, side);
@@ -66,12 +69,13 @@ TopShape BuildTop(const TopSpec& s) {
     const qreal hipAt = std::min(hipY, s.hemY - 4);
     CurveThrough(b, {t.armpit[0], QPointF(cx - s.waistHalf, waistY), QPointF(cx - s.hipHalf, hipAt), t.hemL});
     b.quadTo(QPointF(cx, s.hemY + 2 * s.hemCurve), t.hemR);
-    CurveThrough(b, {QPointF(cx + s.hipHalf, hipAt), QPointF(cx + s.waistHalf, waistY), t.armpit[1], t.shoulder[1]});
+    CurveThrough(
+        b, {QPointF(cx + s.hipHalf, hipAt), QPointF(cx + s.waistHalf, waistY), t.armpit[1], t.shoulder[1]});
     b.quadTo(QPointF((t.neckR.x() + t.shoulder[1].x()) / 2, shoulderY - 4), t.neckR);
-    b.cubicTo(QPointF(t.neckR.x() - 1, (s.neckY + s.neckDepth) / 2 + 4), QPointF(cx + s.neckHalf * 0.45, s.neckDepth),
-              t.neckFront);
-    b.cubicTo(QPointF(cx - s.neckHalf * 0.45, s.neckDepth), QPointF(t.neckL.x() + 1, (s.neckY + s.neckDepth) / 2 + 4),
-              t.neckL);
+    b.cubicTo(QPointF(t.neckR.x() - 1, (s.neckY + s.neckDepth) / 2 + 4),
+              QPointF(cx + s.neckHalf * 0.45, s.neckDepth), t.neckFront);
+    b.cubicTo(QPointF(cx - s.neckHalf * 0.45, s.neckDepth),
+              QPointF(t.neckL.x() + 1, (s.neckY + s.neckDepth) / 2 + 4), t.neckL);
     b.closeSubpath();
 
     for (int side : {-1, 1}) {
@@ -108,16 +112,22 @@ void PaintSleeve(Layer& layer, const TopShape& t, int side, const QColor& colour
     for (int k = 0; k < 3; ++k) {
         const QPointF a = e - n * 12 + d * (k * 7.0 - 8);
         const QPointF c = a + n * lengths[k] + d * (2.0 + k);
-        Fold(layer, Curve({a, (a + c) / 2 + d * 1.5, c}), 1.2 + 0.3 * k, foldStrength * 2 / 3, foldStrength / 3, -d * 1.4);
+        Fold(layer, Curve({a, (a + c) / 2 + d * 1.5, c}), 1.2 + 0.3 * k, foldStrength * 2 / 3,
+             foldStrength / 3, -d * 1.4);
     }
     // A long soft drape line down the forearm.
-    Fold(layer, Curve({e + n * 4 - d * 20, e + n * 2, e + n * 3 + d * 40}), 2.4, foldStrength / 2, foldStrength / 3,
-         -n * 1.8);
+    Fold(layer, Curve({e + n * 4 - d * 20, e + n * 2, e + n * 3 + d * 40}), 2.4, foldStrength / 2,
+         foldStrength / 3, -n * 1.8);
 }
 
 void ShadeBody(Layer& layer, qreal left, qreal right, qreal top, qreal bottom, int sideDark) {
     ShadeAcross(layer, QPointF(left, 0), QPointF(right, 0),
-                {{0, -sideDark}, {0.12, -sideDark / 3}, {0.35, 18}, {0.55, 6}, {0.85, -sideDark / 3}, {1, -sideDark}});
+                {{0, -sideDark},
+                 {0.12, -sideDark / 3},
+                 {0.35, 18},
+                 {0.55, 6},
+                 {0.85, -sideDark / 3},
+                 {1, -sideDark}});
     ShadeAcross(layer, QPointF(0, top), QPointF(0, bottom), {{0, 14}, {0.4, 0}, {1, -30}});
 }
 

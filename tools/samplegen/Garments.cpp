@@ -38,7 +38,8 @@ void Lapels(Layer& layer, const TopShape& t, const QColor& colour, qreal breakY,
         lapel.closeSubpath();
         Layer piece;
         piece.Fill(lapel, colour);
-        ShadeAcross(piece, QPointF(cx + side * 6, 0), QPointF(cx + side * width, 0), {{0, -45}, {0.35, 28}, {1, -5}});
+        ShadeAcross(piece, QPointF(cx + side * 6, 0), QPointF(cx + side * width, 0),
+                    {{0, -45}, {0.35, 28}, {1, -5}});
         ShadeAcross(piece, QPointF(0, 100), QPointF(0, breakY), {{0, 0}, {0.8, 0}, {1, -40}});
         piece.ShadowOnto(layer, QPointF(side * 1.5, 1.5), 3, 120);
         {
@@ -46,9 +47,11 @@ void Lapels(Layer& layer, const TopShape& t, const QColor& colour, qreal breakY,
             p->setBrush(Qt::NoBrush);
             p->setPen(QPen(Darker(colour, 0.55), 0.6));
             p->drawPath(lapel);
-            Stitches(*p, Curve({notch + QPointF(side * 1, 3), peak + QPointF(-side * 3, 4),
-                                QPointF(cx + side * (width * 0.8), breakY - 30), breakPt + QPointF(side * 3, -6)}),
-                     Darker(colour, 0.65), 0.5, 1.6, 1.2);
+            Stitches(
+                *p,
+                Curve({notch + QPointF(side * 1, 3), peak + QPointF(-side * 3, 4),
+                       QPointF(cx + side * (width * 0.8), breakY - 30), breakPt + QPointF(side * 3, -6)}),
+                Darker(colour, 0.65), 0.5, 1.6, 1.2);
         }
         piece.DrawOnto(layer);
     }
@@ -67,11 +70,14 @@ void FlapPocket(QPainter& p, QPointF centre, qreal w, qreal h, const QColor& col
     g.setColorAt(1, Darker(colour, 0.8));
     p.setBrush(g);
     p.drawRoundedRect(r, 1.5, 1.5);
-    Stitches(p, [&] {
-        QPainterPath s;
-        s.addRoundedRect(r.adjusted(1.3, 1.3, -1.3, -1.3), 1, 1);
-        return s;
-    }(), Darker(colour, 0.6));
+    Stitches(
+        p,
+        [&] {
+            QPainterPath s;
+            s.addRoundedRect(r.adjusted(1.3, 1.3, -1.3, -1.3), 1, 1);
+            return s;
+        }(),
+        Darker(colour, 0.6));
     p.restore();
 }
 
@@ -109,10 +115,14 @@ void CamelCoat(Layer& out) {
             p->drawPath(seam);
         }
         Fold(body, seam, 1.6, 35, 30, QPointF(side * 1.2, 0));
-        Fold(body, Curve({QPointF(cx + side * 20, 215), QPointF(cx + side * 24, 290), QPointF(cx + side * 30, 368)}),
-             2.8, 45, 35, QPointF(side * 2.2, 0));
-        Fold(body, Curve({QPointF(cx + side * 52, 220), QPointF(cx + side * 55, 300), QPointF(cx + side * 61, 368)}),
-             3.2, 50, 30, QPointF(-side * 2.4, 0));
+        Fold(
+            body,
+            Curve({QPointF(cx + side * 20, 215), QPointF(cx + side * 24, 290), QPointF(cx + side * 30, 368)}),
+            2.8, 45, 35, QPointF(side * 2.2, 0));
+        Fold(
+            body,
+            Curve({QPointF(cx + side * 52, 220), QPointF(cx + side * 55, 300), QPointF(cx + side * 61, 368)}),
+            3.2, 50, 30, QPointF(-side * 2.4, 0));
     }
     // The overlapping front edge of the double-breasted closure.
     {
@@ -136,12 +146,14 @@ void CamelCoat(Layer& out) {
     // A tie belt at the waist, knotted at the front.
     {
         Layer belt;
-        belt.Fill(Polygon({QPointF(cx - 46, 198), QPointF(cx + 46, 198), QPointF(cx + 45, 209), QPointF(cx - 45, 209)}), camel);
-        belt.Fill(ClosedCurve({QPointF(cx + 4, 204), QPointF(cx + 10, 210), QPointF(cx + 8, 250), QPointF(cx + 3, 252),
-                               QPointF(cx + 1, 212)}),
+        belt.Fill(Polygon({QPointF(cx - 46, 198), QPointF(cx + 46, 198), QPointF(cx + 45, 209),
+                           QPointF(cx - 45, 209)}),
                   camel);
-        belt.Fill(ClosedCurve({QPointF(cx + 10, 206), QPointF(cx + 16, 212), QPointF(cx + 21, 240), QPointF(cx + 16, 243),
-                               QPointF(cx + 9, 214)}),
+        belt.Fill(ClosedCurve({QPointF(cx + 4, 204), QPointF(cx + 10, 210), QPointF(cx + 8, 250),
+                               QPointF(cx + 3, 252), QPointF(cx + 1, 212)}),
+                  camel);
+        belt.Fill(ClosedCurve({QPointF(cx + 10, 206), QPointF(cx + 16, 212), QPointF(cx + 21, 240),
+                               QPointF(cx + 16, 243), QPointF(cx + 9, 214)}),
                   Darker(camel, 0.92));
         belt.Fill(QPainterPath([&] {
                       QPainterPath k;
@@ -192,7 +204,6 @@ void CamelCoat(Layer& out) {
     body.DrawOnto(out);
     sleeves.DrawOnto(out);
 }
-
 
 // ---------------------------------------------------------------------------------
 // Shared pieces
@@ -245,11 +256,12 @@ void Cable(Layer& layer, qreal x, qreal top, qreal bottom, qreal half) {
             for (int dir : {-1, 1}) {
                 QPainterPath twist;
                 twist.moveTo(x - dir * half, y);
-                twist.cubicTo(QPointF(x - dir * half, y + step * 0.5), QPointF(x + dir * half, y + step * 0.5),
-                              QPointF(x + dir * half, y + step));
+                twist.cubicTo(QPointF(x - dir * half, y + step * 0.5),
+                              QPointF(x + dir * half, y + step * 0.5), QPointF(x + dir * half, y + step));
                 p.setPen(QPen(QColor(0, 0, 0, dir < 0 ? 80 : 45), half * 0.9, Qt::SolidLine, Qt::FlatCap));
                 p.drawPath(twist);
-                p.setPen(QPen(QColor(255, 255, 255, dir < 0 ? 70 : 40), half * 0.35, Qt::SolidLine, Qt::FlatCap));
+                p.setPen(
+                    QPen(QColor(255, 255, 255, dir < 0 ? 70 : 40), half * 0.35, Qt::SolidLine, Qt::FlatCap));
                 p.drawPath(twist.translated(-half * 0.2, -half * 0.2));
             }
         }
@@ -265,24 +277,29 @@ struct TrouserSpec {
 QPainterPath TrouserOutline(const TrouserSpec& s) {
     QPainterPath p;
     p.moveTo(cx - s.waistHalf, s.waistY);
-    p.cubicTo(QPointF(cx - s.waistHalf - 8, s.waistY + 22), QPointF(cx - s.hipHalf, hipY - 18), QPointF(cx - s.hipHalf, hipY));
+    p.cubicTo(QPointF(cx - s.waistHalf - 8, s.waistY + 22), QPointF(cx - s.hipHalf, hipY - 18),
+              QPointF(cx - s.hipHalf, hipY));
     p.cubicTo(QPointF(cx - s.hipHalf, hipY + 40), QPointF(cx - s.kneeDx - s.kneeHalf - 1, kneeY - 50),
               QPointF(cx - s.kneeDx - s.kneeHalf, kneeY));
-    p.cubicTo(QPointF(cx - s.kneeDx - s.kneeHalf + 1, kneeY + 40), QPointF(cx - s.hemDx - s.hemHalf, s.hemY - 40),
-              QPointF(cx - s.hemDx - s.hemHalf, s.hemY));
+    p.cubicTo(QPointF(cx - s.kneeDx - s.kneeHalf + 1, kneeY + 40),
+              QPointF(cx - s.hemDx - s.hemHalf, s.hemY - 40), QPointF(cx - s.hemDx - s.hemHalf, s.hemY));
     p.lineTo(cx - s.hemDx + s.hemHalf, s.hemY + 1.5);
     p.cubicTo(QPointF(cx - s.hemDx + s.hemHalf, s.hemY - 40), QPointF(cx - s.kneeDx + s.kneeHalf, kneeY + 30),
               QPointF(cx - s.kneeDx + s.kneeHalf, kneeY));
-    p.cubicTo(QPointF(cx - s.kneeDx + s.kneeHalf, kneeY - 40), QPointF(cx - 3, s.crotchY + 20), QPointF(cx, s.crotchY));
+    p.cubicTo(QPointF(cx - s.kneeDx + s.kneeHalf, kneeY - 40), QPointF(cx - 3, s.crotchY + 20),
+              QPointF(cx, s.crotchY));
     p.cubicTo(QPointF(cx + 3, s.crotchY + 20), QPointF(cx + s.kneeDx - s.kneeHalf, kneeY - 40),
               QPointF(cx + s.kneeDx - s.kneeHalf, kneeY));
     p.cubicTo(QPointF(cx + s.kneeDx - s.kneeHalf, kneeY + 30), QPointF(cx + s.hemDx - s.hemHalf, s.hemY - 40),
               QPointF(cx + s.hemDx - s.hemHalf, s.hemY + 1.5));
     p.lineTo(cx + s.hemDx + s.hemHalf, s.hemY);
-    p.cubicTo(QPointF(cx + s.hemDx + s.hemHalf, s.hemY - 40), QPointF(cx + s.kneeDx + s.kneeHalf - 1, kneeY + 40),
+    p.cubicTo(QPointF(cx + s.hemDx + s.hemHalf, s.hemY - 40),
+              QPointF(cx + s.kneeDx + s.kneeHalf - 1, kneeY + 40),
               QPointF(cx + s.kneeDx + s.kneeHalf, kneeY));
-    p.cubicTo(QPointF(cx + s.kneeDx + s.kneeHalf + 1, kneeY - 50), QPointF(cx + s.hipHalf, hipY + 40), QPointF(cx + s.hipHalf, hipY));
-    p.cubicTo(QPointF(cx + s.hipHalf, hipY - 18), QPointF(cx + s.waistHalf + 8, s.waistY + 22), QPointF(cx + s.waistHalf, s.waistY));
+    p.cubicTo(QPointF(cx + s.kneeDx + s.kneeHalf + 1, kneeY - 50), QPointF(cx + s.hipHalf, hipY + 40),
+              QPointF(cx + s.hipHalf, hipY));
+    p.cubicTo(QPointF(cx + s.hipHalf, hipY - 18), QPointF(cx + s.waistHalf + 8, s.waistY + 22),
+              QPointF(cx + s.waistHalf, s.waistY));
     p.closeSubpath();
     return p;
 }
@@ -294,10 +311,12 @@ void ShadeLegs(Layer& layer, const TrouserSpec& s, int dark = 70) {
         const QPainterPath outer = Curve({QPointF(cx + side * (s.hipHalf - 2), hipY + 10),
                                           QPointF(cx + side * (s.kneeDx + s.kneeHalf - 1), kneeY),
                                           QPointF(cx + side * (s.hemDx + s.hemHalf - 1), s.hemY)});
-        const QPainterPath inner = Curve({QPointF(cx + side * 4, s.crotchY + 6), QPointF(cx + side * (s.kneeDx - s.kneeHalf + 2), kneeY),
+        const QPainterPath inner = Curve({QPointF(cx + side * 4, s.crotchY + 6),
+                                          QPointF(cx + side * (s.kneeDx - s.kneeHalf + 2), kneeY),
                                           QPointF(cx + side * (s.hemDx - s.hemHalf + 2), s.hemY)});
-        const QPainterPath front = Curve({QPointF(cx + side * (s.hipHalf * 0.45), hipY), QPointF(cx + side * (s.kneeDx - 2), kneeY),
-                                          QPointF(cx + side * (s.hemDx - 2), s.hemY)});
+        const QPainterPath front =
+            Curve({QPointF(cx + side * (s.hipHalf * 0.45), hipY), QPointF(cx + side * (s.kneeDx - 2), kneeY),
+                   QPointF(cx + side * (s.hemDx - 2), s.hemY)});
         Fold(layer, outer, 7, dark);
         Fold(layer, inner, 6, dark * 4 / 5);
         layer.Atop([&](QPainter& p) {
@@ -308,8 +327,9 @@ void ShadeLegs(Layer& layer, const TrouserSpec& s, int dark = 70) {
         });
     }
     // Hips and seat: darker towards the sides.
-    ShadeAcross(layer, QPointF(cx - s.hipHalf, 0), QPointF(cx + s.hipHalf, 0),
-                {{0, -dark * 2 / 3}, {0.2, -dark / 6}, {0.4, 10}, {0.6, 0}, {0.8, -dark / 6}, {1, -dark * 2 / 3}});
+    ShadeAcross(
+        layer, QPointF(cx - s.hipHalf, 0), QPointF(cx + s.hipHalf, 0),
+        {{0, -dark * 2 / 3}, {0.2, -dark / 6}, {0.4, 10}, {0.6, 0}, {0.8, -dark / 6}, {1, -dark * 2 / 3}});
     ShadeAcross(layer, QPointF(0, s.waistY), QPointF(0, s.hemY), {{0, 0}, {0.25, 8}, {0.6, 0}, {1, -20}});
 }
 
@@ -321,17 +341,22 @@ struct SkirtSpec {
 QPainterPath SkirtOutline(const SkirtSpec& s) {
     QPainterPath p;
     p.moveTo(cx - s.waistHalf, s.waistY);
-    p.cubicTo(QPointF(cx - s.waistHalf - 10, s.waistY + 25), QPointF(cx - s.hipHalf, hipY - 15), QPointF(cx - s.hipHalf - 1, hipY));
-    p.cubicTo(QPointF(cx - s.hipHalf - 8, hipY + 40), QPointF(cx - s.hemHalf + 6, s.hemY - 40), QPointF(cx - s.hemHalf, s.hemY));
+    p.cubicTo(QPointF(cx - s.waistHalf - 10, s.waistY + 25), QPointF(cx - s.hipHalf, hipY - 15),
+              QPointF(cx - s.hipHalf - 1, hipY));
+    p.cubicTo(QPointF(cx - s.hipHalf - 8, hipY + 40), QPointF(cx - s.hemHalf + 6, s.hemY - 40),
+              QPointF(cx - s.hemHalf, s.hemY));
     // A gently waving hem: the folds of the cloth end in it.
     for (int k = 0; k < s.waves; ++k) {
         const qreal x0 = cx - s.hemHalf + 2 * s.hemHalf * k / s.waves;
         const qreal x1 = cx - s.hemHalf + 2 * s.hemHalf * (k + 1) / s.waves;
         const qreal sag = 4 * std::sin(M_PI * (k + 0.5) / s.waves);
-        p.quadTo(QPointF((x0 + x1) / 2, s.hemY + sag + (k % 2 ? -s.hemWave : s.hemWave)), QPointF(x1, s.hemY + (k == s.waves - 1 ? 0 : sag * 0.8)));
+        p.quadTo(QPointF((x0 + x1) / 2, s.hemY + sag + (k % 2 ? -s.hemWave : s.hemWave)),
+                 QPointF(x1, s.hemY + (k == s.waves - 1 ? 0 : sag * 0.8)));
     }
-    p.cubicTo(QPointF(cx + s.hemHalf - 6, s.hemY - 40), QPointF(cx + s.hipHalf + 8, hipY + 40), QPointF(cx + s.hipHalf + 1, hipY));
-    p.cubicTo(QPointF(cx + s.hipHalf, hipY - 15), QPointF(cx + s.waistHalf + 10, s.waistY + 25), QPointF(cx + s.waistHalf, s.waistY));
+    p.cubicTo(QPointF(cx + s.hemHalf - 6, s.hemY - 40), QPointF(cx + s.hipHalf + 8, hipY + 40),
+              QPointF(cx + s.hipHalf + 1, hipY));
+    p.cubicTo(QPointF(cx + s.hipHalf, hipY - 15), QPointF(cx + s.waistHalf + 10, s.waistY + 25),
+              QPointF(cx + s.waistHalf, s.waistY));
     p.closeSubpath();
     return p;
 }
@@ -343,7 +368,9 @@ void SkirtFolds(Layer& layer, const SkirtSpec& s, qreal fromY, int count, int st
         const qreal top = cx + (t - 0.5) * 2 * s.hipHalf * 0.8;
         const qreal bottom = cx + (t - 0.5) * 2 * s.hemHalf * 0.95;
         const qreal width = 2.0 + 2.5 * std::abs(t - 0.5);
-        Fold(layer, Curve({QPointF(top, fromY), QPointF((top * 0.6 + bottom * 0.4), (fromY + s.hemY) / 2), QPointF(bottom, s.hemY + 2)}),
+        Fold(layer,
+             Curve({QPointF(top, fromY), QPointF((top * 0.6 + bottom * 0.4), (fromY + s.hemY) / 2),
+                    QPointF(bottom, s.hemY + 2)}),
              width, strength, strength * 2 / 3, QPointF(2.2, 0));
     }
 }
@@ -432,7 +459,10 @@ void BikerJacket(Layer& out) {
                              Curve({QPointF(cx + 28, 150), QPointF(cx + 32, 200)}),
                              Curve({QPointF(cx - 44, 140), QPointF(cx - 40, 180)})});
     for (int side : {-1, 1})
-        Fold(body, Curve({QPointF(cx + side * 38, 186), QPointF(cx + side * 30, 200), QPointF(cx + side * 36, 220)}), 2, 80, 30);
+        Fold(
+            body,
+            Curve({QPointF(cx + side * 38, 186), QPointF(cx + side * 30, 200), QPointF(cx + side * 36, 220)}),
+            2, 80, 30);
     Lapels(body, t, Mix(leather, Qt::white, 0.04), 152, 36);
     {
         auto p = body.Painter();
@@ -460,8 +490,8 @@ void BikerJacket(Layer& out) {
             MetalStud(*p, QPointF(cx + side * 40, 118), 1.8, metal); // epaulette snaps
             p->setPen(QPen(QColor(10, 10, 10), 0.7));
             p->setBrush(Mix(leather, Qt::white, 0.05));
-            p->drawPolygon(QPolygonF({QPointF(cx + side * 20, 107), QPointF(cx + side * 46, 113), QPointF(cx + side * 46, 119),
-                                      QPointF(cx + side * 22, 113)}));
+            p->drawPolygon(QPolygonF({QPointF(cx + side * 20, 107), QPointF(cx + side * 46, 113),
+                                      QPointF(cx + side * 46, 119), QPointF(cx + side * 22, 113)}));
             MetalStud(*p, QPointF(cx + side * 42, 116), 1.5, metal);
         }
     }
@@ -471,12 +501,15 @@ void BikerJacket(Layer& out) {
         PaintSleeve(sl, t, side, leather, 90);
         Texture(sl, NoiseTile(64, 10, 22));
         const int i = SideIndex(side);
-        LeatherHighlights(sl, {Curve({t.shoulder[i] + QPointF(-side * 4, 10), t.elbowOut[i] + QPointF(-side * 8, 0),
-                                      t.cuffOut[i] + QPointF(-side * 7, -10)})});
+        LeatherHighlights(
+            sl, {Curve({t.shoulder[i] + QPointF(-side * 4, 10), t.elbowOut[i] + QPointF(-side * 8, 0),
+                        t.cuffOut[i] + QPointF(-side * 7, -10)})});
         {
             auto p = sl.Painter();
             const QPointF d = ForearmDirection(side);
-            Zipper(*p, Curve({t.cuffIn[i] - d * 16 + (t.cuffOut[i] - t.cuffIn[i]) * 0.5, t.cuffIn[i] + (t.cuffOut[i] - t.cuffIn[i]) * 0.55}),
+            Zipper(*p,
+                   Curve({t.cuffIn[i] - d * 16 + (t.cuffOut[i] - t.cuffIn[i]) * 0.5,
+                          t.cuffIn[i] + (t.cuffOut[i] - t.cuffIn[i]) * 0.55}),
                    metal, 1.4);
         }
         sl.ShadowOnto(body, QPointF(-side * 1.5, 2), 5, 140);
@@ -527,9 +560,10 @@ void PufferJacket(Layer& out) {
 
     // The hood lies behind the neck and shoulders with its fur trim.
     Layer hood;
-    hood.Fill(ClosedCurve({QPointF(cx - 46, 116), QPointF(cx - 40, 92), QPointF(cx - 24, 80), QPointF(cx, 78), QPointF(cx + 24, 80),
-                           QPointF(cx + 40, 92), QPointF(cx + 46, 116), QPointF(cx, 106)}),
-              Darker(red, 0.75));
+    hood.Fill(
+        ClosedCurve({QPointF(cx - 46, 116), QPointF(cx - 40, 92), QPointF(cx - 24, 80), QPointF(cx, 78),
+                     QPointF(cx + 24, 80), QPointF(cx + 40, 92), QPointF(cx + 46, 116), QPointF(cx, 106)}),
+        Darker(red, 0.75));
     ShadeAcross(hood, QPointF(0, 78), QPointF(0, 116), {{0, 10}, {1, -60}});
     {
         auto p = hood.Painter();
@@ -556,8 +590,8 @@ void PufferJacket(Layer& out) {
         g.setColorAt(0, Lighter(red, 0.1));
         g.setColorAt(1, Darker(red, 0.7));
         p->setBrush(g);
-        p->drawPath(ClosedCurve({QPointF(cx - 19, 94), QPointF(cx, 98), QPointF(cx + 19, 94), QPointF(cx + 20, 112),
-                                 QPointF(cx, 116), QPointF(cx - 20, 112)}));
+        p->drawPath(ClosedCurve({QPointF(cx - 19, 94), QPointF(cx, 98), QPointF(cx + 19, 94),
+                                 QPointF(cx + 20, 112), QPointF(cx, 116), QPointF(cx - 20, 112)}));
         Zipper(*p, Curve({QPointF(cx, 98), QPointF(cx, 200), QPointF(cx, 298)}), QColor(60, 60, 64), 2.0);
         ZipPull(*p, QPointF(cx, 104), QColor(180, 180, 186));
         for (int side : {-1, 1}) {
@@ -616,7 +650,10 @@ void NavyBlazer(Layer& out) {
     ShadeBody(body, cx - 56, cx + 56, 100, 268, 70);
     Texture(body, NoiseTile(64, 8, 41));
     for (int side : {-1, 1}) {
-        Fold(body, Curve({QPointF(cx + side * 30, 150), QPointF(cx + side * 26, 200), QPointF(cx + side * 34, 262)}), 1.4, 40, 25);
+        Fold(
+            body,
+            Curve({QPointF(cx + side * 30, 150), QPointF(cx + side * 26, 200), QPointF(cx + side * 34, 262)}),
+            1.4, 40, 25);
         Fold(body, Curve({QPointF(cx + side * 8, 205), QPointF(cx + side * 18, 220)}), 1.4, 50, 20);
     }
     {
@@ -639,8 +676,8 @@ void NavyBlazer(Layer& out) {
         // Breast welt with a white pocket square.
         p->setPen(Qt::NoPen);
         p->setBrush(QColor(244, 244, 240));
-        p->drawPolygon(QPolygonF({QPointF(cx + 24, 158), QPointF(cx + 29, 152), QPointF(cx + 32, 157), QPointF(cx + 36, 151),
-                                  QPointF(cx + 40, 158)}));
+        p->drawPolygon(QPolygonF({QPointF(cx + 24, 158), QPointF(cx + 29, 152), QPointF(cx + 32, 157),
+                                  QPointF(cx + 36, 151), QPointF(cx + 40, 158)}));
         p->setPen(QPen(Darker(navy, 0.5), 0.8));
         p->setBrush(navy);
         p->drawRect(QRectF(cx + 22, 158, 20, 3.5));
@@ -656,7 +693,8 @@ void NavyBlazer(Layer& out) {
             auto p = sl.Painter();
             const QPointF d = ForearmDirection(side);
             for (int k = 0; k < 3; ++k)
-                Button(*p, t.cuffOut[i] * 0.75 + t.cuffIn[i] * 0.25 - d * (5 + k * 4.2), 1.6, QColor(30, 32, 40));
+                Button(*p, t.cuffOut[i] * 0.75 + t.cuffIn[i] * 0.25 - d * (5 + k * 4.2), 1.6,
+                       QColor(30, 32, 40));
         }
         sl.ShadowOnto(body, QPointF(-side * 1.5, 2), 5, 120);
         sl.DrawOnto(sleeves);
@@ -707,8 +745,14 @@ void PlaidCoat(Layer& out) {
     ShadeBody(body, cx - 66, cx + 66, 100, 352, 75);
     Texture(body, NoiseTile(64, 22, 51));
     for (int side : {-1, 1}) {
-        Fold(body, Curve({QPointF(cx + side * 24, 200), QPointF(cx + side * 30, 280), QPointF(cx + side * 36, 350)}), 3, 50, 30);
-        Fold(body, Curve({QPointF(cx + side * 52, 220), QPointF(cx + side * 56, 290), QPointF(cx + side * 60, 350)}), 3, 45, 25);
+        Fold(
+            body,
+            Curve({QPointF(cx + side * 24, 200), QPointF(cx + side * 30, 280), QPointF(cx + side * 36, 350)}),
+            3, 50, 30);
+        Fold(
+            body,
+            Curve({QPointF(cx + side * 52, 220), QPointF(cx + side * 56, 290), QPointF(cx + side * 60, 350)}),
+            3, 45, 25);
     }
     {
         auto p = body.Painter();
@@ -743,9 +787,10 @@ void PlaidCoat(Layer& out) {
 
 void TurtleneckCollar(Layer& layer, const QColor& colour) {
     Layer collar;
-    collar.Fill(ClosedCurve({QPointF(cx - 15, 80), QPointF(cx, 78), QPointF(cx + 15, 80), QPointF(cx + 19, 96),
-                             QPointF(cx + 20, 110), QPointF(cx, 114), QPointF(cx - 20, 110), QPointF(cx - 19, 96)}),
-                colour);
+    collar.Fill(
+        ClosedCurve({QPointF(cx - 15, 80), QPointF(cx, 78), QPointF(cx + 15, 80), QPointF(cx + 19, 96),
+                     QPointF(cx + 20, 110), QPointF(cx, 114), QPointF(cx - 20, 110), QPointF(cx - 19, 96)}),
+        colour);
     ShadeAcross(collar, QPointF(cx - 20, 0), QPointF(cx + 20, 0), {{0, -70}, {0.35, 25}, {1, -70}});
     Ribs(collar, cx - 22, cx + 22, 76, 116, 2.6);
     collar.Atop([&](QPainter& p) {
@@ -763,7 +808,8 @@ void TurtleneckCollar(Layer& layer, const QColor& colour) {
 }
 
 void HemRib(Layer& layer, const TopShape& t, qreal height) {
-    ShadeAcross(layer, QPointF(0, t.hemL.y() - height - 2), QPointF(0, t.hemL.y()), {{0, 0}, {0.1, -50}, {0.2, 10}, {1, -20}});
+    ShadeAcross(layer, QPointF(0, t.hemL.y() - height - 2), QPointF(0, t.hemL.y()),
+                {{0, 0}, {0.1, -50}, {0.2, 10}, {1, -20}});
     Ribs(layer, t.hemL.x() - 4, t.hemR.x() + 4, t.hemL.y() - height, t.hemL.y() + 6, 2.6);
 }
 
@@ -792,7 +838,10 @@ void CableTurtleneck(Layer& out) {
     ShadeBody(body, cx - 62, cx + 62, 100, 272, 75);
     HemRib(body, t, 12);
     for (int side : {-1, 1})
-        Fold(body, Curve({QPointF(cx + side * 40, 230), QPointF(cx + side * 36, 250), QPointF(cx + side * 42, 262)}), 2.4, 45, 25);
+        Fold(
+            body,
+            Curve({QPointF(cx + side * 40, 230), QPointF(cx + side * 36, 250), QPointF(cx + side * 42, 262)}),
+            2.4, 45, 25);
     TurtleneckCollar(body, cream);
     Layer sleeves;
     for (int side : {-1, 1}) {
@@ -800,9 +849,10 @@ void CableTurtleneck(Layer& out) {
         PaintSleeve(sl, t, side, cream, 60);
         KnitTexture(sl, 0.8);
         const int i = SideIndex(side);
-        const QPointF mid = (t.shoulder[i] + QPointF(t.shoulder[i].x(), t.shoulder[i].y()) ) / 2;
+        const QPointF mid = (t.shoulder[i] + QPointF(t.shoulder[i].x(), t.shoulder[i].y())) / 2;
         Q_UNUSED(mid);
-        Cable(sl, (t.elbowOut[i].x() + t.elbowIn[i].x()) / 2, t.shoulder[i].y() + 12, t.elbowIn[i].y() - 4, 3.5);
+        Cable(sl, (t.elbowOut[i].x() + t.elbowIn[i].x()) / 2, t.shoulder[i].y() + 12, t.elbowIn[i].y() - 4,
+              3.5);
         CuffRibs(sl, t, side, 12);
         sl.ShadowOnto(body, QPointF(-side * 1.5, 2), 5, 100);
         sl.DrawOnto(sleeves);
@@ -868,10 +918,14 @@ void VneckCardigan(Layer& out) {
         band.DrawOnto(body);
     }
     for (int side : {-1, 1}) {
-        Fold(body, Curve({QPointF(cx + side * 36, 200), QPointF(cx + side * 30, 230), QPointF(cx + side * 36, 258)}), 2.0, 45, 20);
+        Fold(
+            body,
+            Curve({QPointF(cx + side * 36, 200), QPointF(cx + side * 30, 230), QPointF(cx + side * 36, 258)}),
+            2.0, 45, 20);
         // Patch pockets.
         Layer pocket;
-        pocket.Fill(Polygon({QPointF(cx + side * 16, 222), QPointF(cx + side * 40, 222), QPointF(cx + side * 41, 250), QPointF(cx + side * 17, 250)}),
+        pocket.Fill(Polygon({QPointF(cx + side * 16, 222), QPointF(cx + side * 40, 222),
+                             QPointF(cx + side * 41, 250), QPointF(cx + side * 17, 250)}),
                     wine);
         KnitTexture(pocket, 0.9);
         Ribs(pocket, cx - 60, cx + 60, 222, 228, 2.4);
@@ -932,7 +986,10 @@ void StripedSweater(Layer& out) {
     ShadeBody(body, cx - 58, cx + 58, 100, 264, 65);
     HemRib(body, t, 8);
     for (int side : {-1, 1})
-        Fold(body, Curve({QPointF(cx + side * 40, 196), QPointF(cx + side * 34, 220), QPointF(cx + side * 40, 250)}), 2.0, 40, 20);
+        Fold(
+            body,
+            Curve({QPointF(cx + side * 40, 196), QPointF(cx + side * 34, 220), QPointF(cx + side * 40, 250)}),
+            2.0, 40, 20);
     {
         // Ribbed crew-neck band.
         Layer band;
@@ -969,7 +1026,8 @@ void Fuzz(Layer& layer, const QPainterPath& outline, const QColor& colour, quint
     auto p = layer.Painter();
     const QRectF box = outline.boundingRect();
     for (int i = 0; i < count; ++i) {
-        const QPointF at(box.left() + rng.generateDouble() * box.width(), box.top() + rng.generateDouble() * box.height());
+        const QPointF at(box.left() + rng.generateDouble() * box.width(),
+                         box.top() + rng.generateDouble() * box.height());
         if (!outline.contains(at))
             continue;
         const qreal a = rng.generateDouble() * 2 * M_PI;
@@ -1007,7 +1065,10 @@ void OversizedPinkSweater(Layer& out) {
     ShadeBody(body, cx - 66, cx + 66, 100, 270, 60);
     HemRib(body, t, 16);
     for (int side : {-1, 1}) {
-        Fold(body, Curve({QPointF(cx + side * 50, 150), QPointF(cx + side * 38, 190), QPointF(cx + side * 46, 240)}), 3, 40, 25);
+        Fold(
+            body,
+            Curve({QPointF(cx + side * 50, 150), QPointF(cx + side * 38, 190), QPointF(cx + side * 46, 240)}),
+            3, 40, 25);
         Fold(body, Curve({QPointF(cx + side * 20, 200), QPointF(cx + side * 14, 240)}), 2.5, 30, 20);
     }
     {
@@ -1069,18 +1130,22 @@ void LittleBlackDress(Layer& out) {
     bodice.quadTo(QPointF(cx + 38, 130), QPointF(cx + armpitHalf + 2, armpitY + 2));
     bodice.cubicTo(QPointF(cx + bustHalf + 1, 170), QPointF(cx + waistHalf + 2, 190), QPointF(cx + 34, 204));
     bodice.lineTo(cx - 34, 204);
-    bodice.cubicTo(QPointF(cx - waistHalf - 2, 190), QPointF(cx - bustHalf - 1, 170), QPointF(cx - armpitHalf - 2, armpitY + 2));
+    bodice.cubicTo(QPointF(cx - waistHalf - 2, 190), QPointF(cx - bustHalf - 1, 170),
+                   QPointF(cx - armpitHalf - 2, armpitY + 2));
     bodice.quadTo(QPointF(cx - 38, 130), QPointF(cx - 36, 106));
     bodice.closeSubpath();
     dress.Fill(bodice, black);
     ShadeBody(dress, cx - 46, cx + 46, 104, 204, 70);
     // Princess seams shaping the bodice.
     for (int side : {-1, 1})
-        Fold(dress, Curve({QPointF(cx + side * 22, 132), QPointF(cx + side * 18, 165), QPointF(cx + side * 16, 202)}), 1.2, 50, 40,
-             QPointF(-side * 1.2, 0));
+        Fold(
+            dress,
+            Curve({QPointF(cx + side * 22, 132), QPointF(cx + side * 18, 165), QPointF(cx + side * 16, 202)}),
+            1.2, 50, 40, QPointF(-side * 1.2, 0));
     Layer skirt;
     skirt.Fill(SkirtOutline(sk), black);
-    ShadeAcross(skirt, QPointF(cx - 82, 0), QPointF(cx + 82, 0), {{0, -80}, {0.2, -10}, {0.4, 25}, {0.6, 5}, {0.85, -20}, {1, -80}});
+    ShadeAcross(skirt, QPointF(cx - 82, 0), QPointF(cx + 82, 0),
+                {{0, -80}, {0.2, -10}, {0.4, 25}, {0.6, 5}, {0.85, -20}, {1, -80}});
     SkirtFolds(skirt, sk, 212, 8, 80);
     ShadeAcross(skirt, QPointF(0, 204), QPointF(0, 356), {{0, 15}, {1, -25}});
     skirt.DrawOnto(dress);
@@ -1095,7 +1160,8 @@ void LittleBlackDress(Layer& out) {
         p->setBrush(g);
         p->drawRect(QRectF(cx - 35, 199, 70, 7));
         for (int side : {-1, 1})
-            p->drawPath(ClosedCurve({QPointF(cx + 12, 202.5), QPointF(cx + 12 + side * 11, 195), QPointF(cx + 12 + side * 12, 210)}));
+            p->drawPath(ClosedCurve({QPointF(cx + 12, 202.5), QPointF(cx + 12 + side * 11, 195),
+                                     QPointF(cx + 12 + side * 12, 210)}));
         p->drawPath(ClosedCurve({QPointF(cx + 10, 203), QPointF(cx + 7, 222), QPointF(cx + 11, 221)}));
         p->drawPath(ClosedCurve({QPointF(cx + 14, 203), QPointF(cx + 19, 219), QPointF(cx + 16, 221)}));
         p->setBrush(QColor(70, 70, 80));
@@ -1138,7 +1204,8 @@ void FloralPrint(Layer& layer, quint32 seed, qreal spacing) {
                 p.drawEllipse(QPointF(4.2, 0), 2.4, 1.1);
                 p.drawEllipse(QPointF(-3.8, 1.2), 2.0, 1.0);
                 p.restore();
-                Flower(p, c, 3.0 + rng.generateDouble() * 1.2, petals[rng.bounded(3)], QColor(220, 170, 60), a);
+                Flower(p, c, 3.0 + rng.generateDouble() * 1.2, petals[rng.bounded(3)], QColor(220, 170, 60),
+                       a);
             }
     });
 }
@@ -1173,7 +1240,8 @@ void FloralDress(Layer& out) {
     dress.Fill(SkirtOutline(sk), navy);
     FloralPrint(dress, 71, 15);
     ShadeBody(dress, cx - 46, cx + 46, 100, 206, 70);
-    ShadeAcross(dress, QPointF(cx - 88, 0), QPointF(cx + 88, 0), {{0, -60}, {0.25, 0}, {0.45, 20}, {0.75, 0}, {1, -60}});
+    ShadeAcross(dress, QPointF(cx - 88, 0), QPointF(cx + 88, 0),
+                {{0, -60}, {0.25, 0}, {0.45, 20}, {0.75, 0}, {1, -60}});
     SkirtFolds(dress, sk, 214, 9, 75);
     {
         // Ruffle along the V neckline.
@@ -1240,7 +1308,8 @@ void VelvetWrapDress(Layer& out) {
     dress.Fill(SkirtOutline(sk), green);
     // Velvet: deep shadows and soft bright sheen where the cloth turns to the light.
     ShadeBody(dress, cx - 44, cx + 44, 100, 206, 95);
-    ShadeAcross(dress, QPointF(cx - 74, 0), QPointF(cx + 74, 0), {{0, -90}, {0.2, 0}, {0.35, 45}, {0.5, 5}, {0.7, 30}, {1, -90}});
+    ShadeAcross(dress, QPointF(cx - 74, 0), QPointF(cx + 74, 0),
+                {{0, -90}, {0.2, 0}, {0.35, 45}, {0.5, 5}, {0.7, 30}, {1, -90}});
     ShadeSpot(dress, QPointF(cx - 18, 160), 18, 45);
     ShadeSpot(dress, QPointF(cx + 20, 165), 14, 25);
     SkirtFolds(dress, sk, 212, 7, 95);
@@ -1303,7 +1372,9 @@ void KnitDress(Layer& out) {
     ShadeSpot(dress, QPointF(cx - 20, 280), 30, 18);
     HemRib(dress, t, 8);
     for (int side : {-1, 1}) {
-        Fold(dress, Curve({QPointF(cx + side * 6, 290), QPointF(cx + side * 12, 330), QPointF(cx + side * 16, 360)}), 2.4, 45, 25);
+        Fold(dress,
+             Curve({QPointF(cx + side * 6, 290), QPointF(cx + side * 12, 330), QPointF(cx + side * 16, 360)}),
+             2.4, 45, 25);
         Fold(dress, Curve({QPointF(cx + side * 30, 205), QPointF(cx + side * 38, 225)}), 1.6, 40, 20);
     }
     TurtleneckCollar(dress, oat);
@@ -1345,11 +1416,14 @@ void SkinnyJeans(Layer& out) {
         ShadeSpot(jeans, QPointF(cx + side * 26, 300), 22, 40);
         ShadeSpot(jeans, QPointF(cx + side * 20, 372), 14, 30);
         for (int k = 0; k < 4; ++k)
-            Fold(jeans, Curve({QPointF(cx + side * 6, 270 + k * 5), QPointF(cx + side * (18 + k * 2), 276 + k * 6)}), 0.9, 35, 60,
-                 QPointF(0, -1));
+            Fold(jeans,
+                 Curve({QPointF(cx + side * 6, 270 + k * 5), QPointF(cx + side * (18 + k * 2), 276 + k * 6)}),
+                 0.9, 35, 60, QPointF(0, -1));
         for (int k = 0; k < 3; ++k)
-            Fold(jeans, Curve({QPointF(cx + side * 8, 440 + k * 6), QPointF(cx + side * 17, 444 + k * 6), QPointF(cx + side * 26, 440 + k * 6)}), 1.2,
-                 60, 40, QPointF(0, -1.2));
+            Fold(jeans,
+                 Curve({QPointF(cx + side * 8, 440 + k * 6), QPointF(cx + side * 17, 444 + k * 6),
+                        QPointF(cx + side * 26, 440 + k * 6)}),
+                 1.2, 60, 40, QPointF(0, -1.2));
     }
     Waistband(jeans, 204, 37, 9, denim, true);
     {
@@ -1370,7 +1444,10 @@ void SkinnyJeans(Layer& out) {
             p->drawPath(pocket);
             Stitches(*p, pocket.translated(-side * 2, 1.5), thread, 0.55);
             MetalStud(*p, QPointF(cx + side * 23, 216), 1.2, QColor(200, 160, 80));
-            Stitches(*p, Curve({QPointF(cx + side * 46, 244), QPointF(cx + side * 38, 360), QPointF(cx + side * 27, 458)}), thread, 0.5);
+            Stitches(*p,
+                     Curve({QPointF(cx + side * 46, 244), QPointF(cx + side * 38, 360),
+                            QPointF(cx + side * 27, 458)}),
+                     thread, 0.5);
             Stitches(*p, Curve({QPointF(cx + side * 6, 456), QPointF(cx + side * 27, 455)}), thread, 0.55);
         }
         Stitches(*p, Curve({QPointF(cx + 28, 218), QPointF(cx + 36, 219)}), thread, 0.5);
@@ -1399,10 +1476,16 @@ void WideLegTrousers(Layer& out) {
     ShadeLegs(trousers, s, 60);
     for (int side : {-1, 1}) {
         // Pressed crease down the front of each leg, and the drape falling from the hip.
-        const QPainterPath crease = Curve({QPointF(cx + side * 24, 214), QPointF(cx + side * 26, 330), QPointF(cx + side * 30, 476)});
+        const QPainterPath crease =
+            Curve({QPointF(cx + side * 24, 214), QPointF(cx + side * 26, 330), QPointF(cx + side * 30, 476)});
         Fold(trousers, crease, 1.0, 60, 90, QPointF(side * -1.2, 0));
-        Fold(trousers, Curve({QPointF(cx + side * 46, 300), QPointF(cx + side * 48, 390), QPointF(cx + side * 54, 476)}), 3, 60, 25);
-        Fold(trousers, Curve({QPointF(cx + side * 10, 320), QPointF(cx + side * 10, 400), QPointF(cx + side * 8, 476)}), 3, 55, 20);
+        Fold(
+            trousers,
+            Curve({QPointF(cx + side * 46, 300), QPointF(cx + side * 48, 390), QPointF(cx + side * 54, 476)}),
+            3, 60, 25);
+        Fold(trousers,
+             Curve({QPointF(cx + side * 10, 320), QPointF(cx + side * 10, 400), QPointF(cx + side * 8, 476)}),
+             3, 55, 20);
     }
     Waistband(trousers, 196, 35, 11, black, true);
     {
@@ -1410,7 +1493,7 @@ void WideLegTrousers(Layer& out) {
         for (int side : {-1, 1}) {
             p->setPen(QPen(QColor(0, 0, 0, 140), 0.9));
             p->drawLine(QPointF(cx + side * 34, 212), QPointF(cx + side * 46, 240)); // slant pockets
-            p->drawLine(QPointF(cx + side * 24, 208), QPointF(cx + side * 24, 226));  // pleats
+            p->drawLine(QPointF(cx + side * 24, 208), QPointF(cx + side * 24, 226)); // pleats
         }
         p->drawLine(QPointF(cx - 1, 208), QPointF(cx - 1, 276));
         Button(*p, QPointF(cx - 1, 202), 2.6, QColor(20, 20, 24));
@@ -1435,7 +1518,8 @@ void KhakiSkirt(Layer& out) {
         p.setOpacity(0.5);
         p.fillRect(skirt.Image().rect(), QBrush(TwillTile()));
     });
-    ShadeAcross(skirt, QPointF(cx - 80, 0), QPointF(cx + 80, 0), {{0, -70}, {0.2, -10}, {0.4, 25}, {0.6, 5}, {0.85, -15}, {1, -70}});
+    ShadeAcross(skirt, QPointF(cx - 80, 0), QPointF(cx + 80, 0),
+                {{0, -70}, {0.2, -10}, {0.4, 25}, {0.6, 5}, {0.85, -15}, {1, -70}});
     ShadeAcross(skirt, QPointF(0, 202), QPointF(0, 402), {{0, 10}, {1, -25}});
     SkirtFolds(skirt, sk, 250, 6, 60);
     Waistband(skirt, 200, 36, 10, khaki, true);
@@ -1446,9 +1530,12 @@ void KhakiSkirt(Layer& out) {
         Stitches(*p, Curve({QPointF(cx + 8, 210), QPointF(cx + 10, 400)}), Darker(khaki, 0.6), 0.55);
         for (int k = 0; k < 7; ++k)
             Button(*p, QPointF(cx + 1.5 + k * 0.3, 222 + k * 26), 2.7, QColor(110, 80, 50));
-        Stitches(*p, Curve({QPointF(cx - 77, 396), QPointF(cx, 400), QPointF(cx + 77, 396)}), Darker(khaki, 0.6), 0.55);
+        Stitches(*p, Curve({QPointF(cx - 77, 396), QPointF(cx, 400), QPointF(cx + 77, 396)}),
+                 Darker(khaki, 0.6), 0.55);
         for (int side : {-1, 1})
-            Stitches(*p, Curve({QPointF(cx + side * 24, 212), QPointF(cx + side * 30, 232), QPointF(cx + side * 46, 236)}),
+            Stitches(*p,
+                     Curve({QPointF(cx + side * 24, 212), QPointF(cx + side * 30, 232),
+                            QPointF(cx + side * 46, 236)}),
                      Darker(khaki, 0.6), 0.55);
     }
     skirt.DrawOnto(out);
@@ -1499,7 +1586,8 @@ void PleatedTartanSkirt(Layer& out) {
             p.drawLine(top, bottom);
         });
     }
-    ShadeAcross(skirt, QPointF(cx - 76, 0), QPointF(cx + 76, 0), {{0, -80}, {0.15, -10}, {0.4, 15}, {0.85, -15}, {1, -80}});
+    ShadeAcross(skirt, QPointF(cx - 76, 0), QPointF(cx + 76, 0),
+                {{0, -80}, {0.15, -10}, {0.4, 15}, {0.85, -15}, {1, -80}});
     Waistband(skirt, 200, 36, 10, Darker(red, 0.7), false);
     {
         auto p = skirt.Painter();

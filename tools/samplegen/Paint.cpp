@@ -68,7 +68,8 @@ void ShadeAcross(Layer& layer, QPointF a, QPointF b, std::initializer_list<std::
     QLinearGradient g(a, b);
     for (const auto& [pos, tone] : stops)
         g.setColorAt(pos, Tone(tone));
-    layer.Atop([&](QPainter& p) { p.fillRect(QRectF(-50, -50, kCanvasWidth + 100, kCanvasHeight + 100), g); });
+    layer.Atop(
+        [&](QPainter& p) { p.fillRect(QRectF(-50, -50, kCanvasWidth + 100, kCanvasHeight + 100), g); });
 }
 
 void ShadeSpot(Layer& layer, QPointF centre, qreal radius, int tone) {
@@ -77,10 +78,13 @@ void ShadeSpot(Layer& layer, QPointF centre, qreal radius, int tone) {
     QColor end = Tone(tone);
     end.setAlpha(0);
     g.setColorAt(1, end);
-    layer.Atop([&](QPainter& p) { p.fillRect(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius), g); });
+    layer.Atop([&](QPainter& p) {
+        p.fillRect(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius), g);
+    });
 }
 
-void Fold(Layer& layer, const QPainterPath& curve, qreal width, int dark, int highlight, QPointF highlightOffset) {
+void Fold(Layer& layer, const QPainterPath& curve, qreal width, int dark, int highlight,
+          QPointF highlightOffset) {
     layer.Atop([&](QPainter& p) {
         p.setBrush(Qt::NoBrush);
         // Feathered: wide faint strokes under narrow stronger ones.
@@ -94,14 +98,16 @@ void Fold(Layer& layer, const QPainterPath& curve, qreal width, int dark, int hi
             p.translate(highlightOffset);
             for (int i = 3; i >= 1; --i) {
                 const qreal w = width * 0.5 * i / 3;
-                p.setPen(QPen(QColor(255, 255, 255, highlight / 3), w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+                p.setPen(QPen(QColor(255, 255, 255, highlight / 3), w, Qt::SolidLine, Qt::RoundCap,
+                              Qt::RoundJoin));
                 p.drawPath(curve);
             }
         }
     });
 }
 
-void Stitches(QPainter& p, const QPainterPath& path, const QColor& thread, qreal width, qreal dash, qreal gap) {
+void Stitches(QPainter& p, const QPainterPath& path, const QColor& thread, qreal width, qreal dash,
+              qreal gap) {
     QPen pen(thread, width, Qt::CustomDashLine, Qt::FlatCap);
     pen.setDashPattern({dash / width, gap / width});
     p.save();
@@ -300,18 +306,24 @@ QPainterPath CatmullRom(const std::vector<QPointF>& pts, bool closed) {
 
 } // namespace
 
-QPainterPath Curve(std::initializer_list<QPointF> points) { return CatmullRom(std::vector<QPointF>(points), false); }
+QPainterPath Curve(std::initializer_list<QPointF> points) {
+    return CatmullRom(std::vector<QPointF>(points), false);
+}
 QPainterPath ClosedCurve(std::initializer_list<QPointF> points) {
     return CatmullRom(std::vector<QPointF>(points), true);
 }
 
 QColor Mix(const QColor& a, const QColor& b, qreal t) {
-    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t), float(a.greenF() + (b.greenF() - a.greenF()) * t),
-                            float(a.blueF() + (b.blueF() - a.blueF()) * t),
-                            float(a.alphaF() + (b.alphaF() - a.alphaF()) * t));
+    return QColor::fromRgbF(
+        float(a.redF() + (b.redF() - a.redF()) * t), float(a.greenF() + (b.greenF() - a.greenF()) * t),
+        float(a.blueF() + (b.blueF() - a.blueF()) * t), float(a.alphaF() + (b.alphaF() - a.alphaF()) * t));
 }
 
-QColor Darker(const QColor& c, qreal f) { return Mix(QColor(0, 0, 0, c.alpha()), c, f); }
-QColor Lighter(const QColor& c, qreal f) { return Mix(c, QColor(255, 255, 255, c.alpha()), f); }
+QColor Darker(const QColor& c, qreal f) {
+    return Mix(QColor(0, 0, 0, c.alpha()), c, f);
+}
+QColor Lighter(const QColor& c, qreal f) {
+    return Mix(c, QColor(255, 255, 255, c.alpha()), f);
+}
 
 } // namespace vx7::samplegen

@@ -22,7 +22,7 @@ constexpr int kScale = 2;
 // coordinates. Parts of a garment are painted on their own layer so that shading and
 // textures applied "atop" stay inside the part's antialiased outline.
 class Layer {
-public:
+  public:
     Layer();
     QImage& Image() { return image_; }
     const QImage& Image() const { return image_; }
@@ -40,7 +40,7 @@ public:
     // Casts a soft shadow of this layer's shape onto dst (only where dst has paint).
     void ShadowOnto(Layer& dst, QPointF offset, int blurRadius, int alpha) const;
 
-private:
+  private:
     QImage image_;
 };
 
@@ -57,8 +57,8 @@ void ShadeSpot(Layer& layer, QPointF centre, qreal radius, int tone);
 void Fold(Layer& layer, const QPainterPath& curve, qreal width, int dark, int highlight = 0,
           QPointF highlightOffset = QPointF(1.2, 0));
 // Topstitching: short dashes along a path.
-void Stitches(QPainter& p, const QPainterPath& path, const QColor& thread, qreal width = 0.6, qreal dash = 2.2,
-              qreal gap = 1.6);
+void Stitches(QPainter& p, const QPainterPath& path, const QColor& thread, qreal width = 0.6,
+              qreal dash = 2.2, qreal gap = 1.6);
 // A sewn button with four holes.
 void Button(QPainter& p, QPointF centre, qreal radius, const QColor& colour);
 // A metal shank button or rivet.

@@ -41,7 +41,8 @@ QImage Render(const QColor& colour, Finish finish, quint32 seed) {
             const qreal bend = rng.generateDouble() * 6 - 3;
             QPainterPath strand;
             strand.moveTo(x, -2);
-            strand.cubicTo(QPointF(x + bend, kSize * 0.3), QPointF(x - bend, kSize * 0.7), QPointF(x + bend * 0.5, kSize + 2));
+            strand.cubicTo(QPointF(x + bend, kSize * 0.3), QPointF(x - bend, kSize * 0.7),
+                           QPointF(x + bend * 0.5, kSize + 2));
             const bool light = rng.bounded(3) == 0;
             QColor c = light ? Lighter(colour, 0.25) : Darker(colour, 0.75);
             c.setAlpha(light ? 110 : 140);

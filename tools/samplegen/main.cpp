@@ -30,12 +30,14 @@ using vx7::materials::MaterialRecord;
 constexpr double kStoredScale = 1.0 / kScale;
 
 struct Category {
-    QString name;            // folder name in the medium
-    QString description;     // description file in the content folder
+    QString name;        // folder name in the medium
+    QString description; // description file in the content folder
     std::vector<Art> art;
 };
 
-void Err(const QString& text) { std::fprintf(stderr, "vx7samplegen: %s\n", text.toUtf8().constData()); }
+void Err(const QString& text) {
+    std::fprintf(stderr, "vx7samplegen: %s\n", text.toUtf8().constData());
+}
 
 bool Save(const QImage& image, const QString& path, const char* format = "PNG", int quality = -1) {
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -108,7 +110,8 @@ int main(int argc, char** argv) {
     bool ok = true;
     for (const Category& cat : categories) {
         QString error;
-        const auto package = vx7::materials::PackageDescription::ReadFile(content.filePath(cat.description), &error);
+        const auto package =
+            vx7::materials::PackageDescription::ReadFile(content.filePath(cat.description), &error);
         if (!package) {
             Err(error);
             return 1;
@@ -167,14 +170,17 @@ int main(int argc, char** argv) {
         // Whole outfits, layered as the editor layers them: the highest slot first, slot 0 on top.
         std::map<QString, std::pair<Sprite, int>> placed;
         for (const Category& cat : categories) {
-            const auto package = vx7::materials::PackageDescription::ReadFile(content.filePath(cat.description));
+            const auto package =
+                vx7::materials::PackageDescription::ReadFile(content.filePath(cat.description));
             for (const Art& art : cat.art)
                 for (const MaterialRecord& rec : package->records)
                     if (rec.pictureName == art.name)
                         placed[art.name] = {RenderSprite(art), rec.layer};
         }
         const std::vector<std::pair<int, QStringList>> outfits{
-            {0, {"驼色双排扣大衣", "米白色麻花高领毛衣", "深蓝修身牛仔裤", "黑色羊毛贝雷帽", "珍珠耳坠", "驼色手提包"}},
+            {0,
+             {"驼色双排扣大衣", "米白色麻花高领毛衣", "深蓝修身牛仔裤", "黑色羊毛贝雷帽", "珍珠耳坠",
+              "驼色手提包"}},
             {3, {"灰色格纹大衣", "海军条纹圆领毛衣", "黑色高腰阔腿裤", "格纹羊绒围巾", "金属圆框眼镜"}},
             {4, {"红色连帽羽绒服", "粉色宽松马海毛衣", "红格纹百褶裙", "酒红色毛球针织帽", "红色流苏耳环"}},
             {2, {"黑色短款皮夹克", "黑色收腰小礼服", "茶色猫眼墨镜", "金色大圈耳环", "黑色菱格链条包"}},
@@ -187,7 +193,8 @@ int main(int argc, char** argv) {
             for (const QString& name : names)
                 if (placed.count(name))
                     layers.push_back({placed[name].second, &placed[name].first});
-            std::stable_sort(layers.begin(), layers.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+            std::stable_sort(layers.begin(), layers.end(),
+                             [](const auto& a, const auto& b) { return a.first > b.first; });
             QImage canvas = CanvasWithPhoto(backdrops[size_t(backdrop) % backdrops.size()]);
             {
                 QPainter p(&canvas);

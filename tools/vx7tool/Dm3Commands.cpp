@@ -21,13 +21,18 @@ using materials::MaterialCatalogue;
 using materials::MaterialPackage;
 using materials::MaterialRecord;
 
-void Out(const QString& line) { std::printf("%s\n", line.toUtf8().constData()); }
-void Err(const QString& line) { std::fprintf(stderr, "vx7tool dm3: %s\n", line.toUtf8().constData()); }
+void Out(const QString& line) {
+    std::printf("%s\n", line.toUtf8().constData());
+}
+void Err(const QString& line) {
+    std::fprintf(stderr, "vx7tool dm3: %s\n", line.toUtf8().constData());
+}
 
 int Usage() {
-    std::fputs("usage: vx7tool dm3 pack DESCRIPTION OUT.dm3 [--pictures DIR]\n"
-               "       vx7tool dm3 list FILE.dm3 [--group K]   (K: combo index, 0 = all, or a group letter)\n",
-               stderr);
+    std::fputs(
+        "usage: vx7tool dm3 pack DESCRIPTION OUT.dm3 [--pictures DIR]\n"
+        "       vx7tool dm3 list FILE.dm3 [--group K]   (K: combo index, 0 = all, or a group letter)\n",
+        stderr);
     return 2;
 }
 
@@ -62,7 +67,8 @@ int Pack(const QStringList& args) {
                 !QFileInfo::exists(pictures.filePath(rec.pictureName + QStringLiteral(".png"))))
                 missing.append(rec.pictureName);
         if (!missing.isEmpty()) {
-            Err(QStringLiteral("pictures missing in %1: %2").arg(args[3], missing.join(QStringLiteral(", "))));
+            Err(QStringLiteral("pictures missing in %1: %2")
+                    .arg(args[3], missing.join(QStringLiteral(", "))));
             return 1;
         }
     }

@@ -16,8 +16,12 @@ namespace {
 using materials::RecordList;
 using materials::RecordListFile;
 
-void Out(const QString& line) { std::printf("%s\n", line.toUtf8().constData()); }
-void Err(const QString& line) { std::fprintf(stderr, "vx7tool g3d: %s\n", line.toUtf8().constData()); }
+void Out(const QString& line) {
+    std::printf("%s\n", line.toUtf8().constData());
+}
+void Err(const QString& line) {
+    std::fprintf(stderr, "vx7tool g3d: %s\n", line.toUtf8().constData());
+}
 
 int Usage() {
     std::fputs("usage: vx7tool g3d pack DESCRIPTION OUT.g3d\n"
@@ -50,7 +54,10 @@ int Pack(const QStringList& args) {
         Err(error);
         return 1;
     }
-    Out(QStringLiteral("packed %1 records, %2 strings into %3").arg(list->records.size()).arg(list->entries.size()).arg(args[1]));
+    Out(QStringLiteral("packed %1 records, %2 strings into %3")
+            .arg(list->records.size())
+            .arg(list->entries.size())
+            .arg(args[1]));
     return 0;
 }
 
@@ -67,7 +74,8 @@ int List(const QStringList& args) {
             group = args[i + 1].toInt(&ok);
             if (!ok || group < 0)
                 return Usage();
-        } else if (args[i] == QLatin1String("--kind") && args[i + 1].size() == 1 && args[i + 1][0].unicode() < 128) {
+        } else if (args[i] == QLatin1String("--kind") && args[i + 1].size() == 1 &&
+                   args[i + 1][0].unicode() < 128) {
             kind = static_cast<char>(args[i + 1][0].unicode());
         } else {
             return Usage();
@@ -98,7 +106,7 @@ int List(const QStringList& args) {
     Out(QStringLiteral("listed in group %1: %2").arg(group).arg(listed));
     for (int j : holder.ListedRecords())
         Out(QStringLiteral("%1\t%2").arg(j).arg(holder.RecordString(
-                RecordListFile::Field(file.records[static_cast<size_t>(j)], RecordListFile::kNameField))));
+            RecordListFile::Field(file.records[static_cast<size_t>(j)], RecordListFile::kNameField))));
     return 0;
 }
 

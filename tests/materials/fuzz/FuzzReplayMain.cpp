@@ -23,7 +23,8 @@ void Run(const QByteArray& bytes) {
 }
 
 QByteArray Mutate(QByteArray bytes, QRandomGenerator& rng) {
-    static const qint32 kInteresting[] = {-1, 0, 1, 3, 165, 166, 167, 424, 425, 426, 599, 600, 601, 3599, 3600, 3601,
+    static const qint32 kInteresting[] = {-1,    0,     1,     3,      165,    166,    167,        424,
+                                          425,   426,   599,   600,    601,    3599,   3600,       3601,
                                           76639, 76640, 76641, 436167, 436168, 436169, 0x7FFFFFFF, INT32_MIN};
     const int steps = 1 + int(rng.bounded(4));
     for (int s = 0; s < steps; ++s) {
