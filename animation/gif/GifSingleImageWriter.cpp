@@ -31,7 +31,8 @@ QByteArray GifSingleImageWriter::Write(const std::uint8_t* pixels, int width, in
     PutLe16(out, height);
     out.append(char(0x00)); // no local table, not interlaced
     out.append(char(8));
-    GifLzwEncoder encoder;
+    // One coder per thread, kept: its dictionary table is worth reusing.
+    thread_local GifLzwEncoder encoder;
     encoder.Encode(pixels, static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 8, out);
     out.append(char(0x3B));
     return out;
