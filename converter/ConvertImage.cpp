@@ -41,7 +41,7 @@ QImage LoadRgb(const QString& path) {
 // source, target: null-terminated UTF-16 paths. The six integers are the caller's
 // fixed request (0, 0, 0, 1, 50, 0): the fourth, when not zero, keeps flat colours
 // (such as a reference strip's) exactly; the fifth is a quality from 0 to 100 that
-// sets the refinement passes (50 gives 7); the others are reserved. Returns 1 when
+// sets the refinement passes (50 gives 4); the others are reserved. Returns 1 when
 // the GIF was written, 0 otherwise; the target is left untouched on failure.
 // (On this platform there is one calling convention; the callee-clears rule of the
 // original interface has no counterpart.)
@@ -55,7 +55,7 @@ extern "C" __attribute__((visibility("default"))) int ConvertImage(const char16_
     vx7::converter::PaletteQuantiser quantiser;
     vx7::converter::PaletteQuantiser::Options options;
     options.keepFlatColours = keepFlat != 0;
-    options.passes = 2 + std::clamp(quality, 0, 100) / 10;
+    options.passes = 2 + std::clamp(quality, 0, 100) / 25;
     const auto reduced = quantiser.Quantise(reinterpret_cast<const std::uint32_t*>(picture.constBits()),
                                             picture.width(), picture.height(),
                                             static_cast<int>(picture.bytesPerLine() / 4), options);

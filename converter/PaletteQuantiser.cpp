@@ -1,6 +1,7 @@
 #include "PaletteQuantiser.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -207,6 +208,7 @@ public:
 
 private:
     static constexpr std::uint32_t kSingle = 0x80000000u;
+    static constexpr int kShortList = 4;
     struct Candidate {
         std::uint16_t nearest; // smallest squared distance from the box (count in a list's first element)
         std::uint8_t index;
@@ -338,6 +340,10 @@ private:
             coarse = FromParent(wide, r & ~7, g & ~7, b & ~7, 8);
             coarse_[key] = coarse;
         }
+        // A short list is searched as it is: a list of its own for the small box
+        // would cost more to make than it saves the few colours that fall into it.
+        if (!(coarse & kSingle) && lists_[coarse].nearest <= kShortList)
+            return coarse;
         return FromParent(coarse, r, g, b, 4);
     }
 
@@ -477,23 +483,26 @@ QuantisedPicture PaletteQuantiser::Quantise(const std::uint32_t* pixels, int wid
             pb[i] = points[i].b;
             pw[i] = points[i].w;
         }
-        std::vector<float> score(n);
+        // Scores are non-negative floats, whose bit patterns order as unsigned
+        // integers do: the best score is an integer maximum, which vectorises.
+        std::vector<std::uint32_t> score(n);
         auto take = [&](float r, float g, float b) {
-            // Two plain loops the compiler vectorises: distances, then the best score.
             float* near = nearest.data();
-            float* sc = score.data();
+            std::uint32_t* sc = score.data();
             const float* xr = pr.data();
             const float* xg = pg.data();
             const float* xb = pb.data();
             const float* xw = pw.data();
-            float top = 0.f;
             for (std::size_t i = 0; i < n; ++i) {
                 const float dr = xr[i] - r, dg = xg[i] - g, db = xb[i] - b;
-                const float d = std::min(near[i], dr * dr + dg * dg + db * db);
-                near[i] = d;
-                sc[i] = d * xw[i];
-                top = std::max(top, sc[i]);
+                const float d = dr * dr + dg * dg + db * db;
+                const float m = d < near[i] ? d : near[i];
+                near[i] = m;
+                sc[i] = std::bit_cast<std::uint32_t>(m * xw[i]);
             }
+            std::uint32_t top = 0;
+            for (std::size_t i = 0; i < n; ++i)
+                top = sc[i] > top ? sc[i] : top;
             for (std::size_t i = 0; i < n; ++i)
                 if (sc[i] == top)
                     return i;
