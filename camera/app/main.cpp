@@ -17,6 +17,7 @@
 #include "platform/SoundPlayer.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QTimer>
 
 #include <atomic>
@@ -25,6 +26,10 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vx7ECamera"));
+    // The windows ask for "宋体"; on Linux the CJK font that stands in for it is
+    // WenQuanYi Zen Hei, which is also the message font.
+    QFont::insertSubstitution(QStringLiteral("宋体"), QStringLiteral("WenQuanYi Zen Hei"));
+    QApplication::setFont(QFont(QStringLiteral("WenQuanYi Zen Hei"), 9));
 
     QString choiceError;
     const auto choice =
