@@ -1,5 +1,7 @@
 #include "SoundPlayer.h"
 
+#include "GstSupport.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -24,25 +26,6 @@ struct Playback {
     guint watch = 0;
 };
 
-void EnsureGst() {
-    static std::once_flag once;
-    std::call_once(once, [] { gst_init(nullptr, nullptr); });
-}
-
-// True when an automatic audio sink can be opened on this machine.
-bool AudioOutputAvailable() {
-    static const bool available = [] {
-        GstElement* sink = gst_element_factory_make("autoaudiosink", nullptr);
-        if (!sink)
-            return false;
-        const GstStateChangeReturn r = gst_element_set_state(sink, GST_STATE_READY);
-        gst_element_set_state(sink, GST_STATE_NULL);
-        gst_object_unref(sink);
-        return r != GST_STATE_CHANGE_FAILURE;
-    }();
-    return available;
-}
-
 class GstSoundPlayer final : public SoundPlayer {
 public:
     GstSoundPlayer() { EnsureGst(); }
@@ -61,7 +44,7 @@ public:
             return;
         const QByteArray uri = QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()).toEncoded();
         g_object_set(bin, "uri", uri.constData(), nullptr);
-        GstElement* sink = gst_element_factory_make(AudioOutputAvailable() ? "autoaudiosink" : "fakesink", nullptr);
+        GstElement* sink = gst_element_factory_make(AudioSinkName(), nullptr);
         if (sink) {
             if (!AudioOutputAvailable())
                 g_object_set(sink, "sync", TRUE, nullptr);

@@ -1,6 +1,7 @@
 #include "GstVideoPlayer.h"
 
 #include "animation/AnimationLog.h"
+#include "platform/GstSupport.h"
 
 #include <QFileInfo>
 #include <QUrl>
@@ -23,27 +24,9 @@ struct GstUnref {
 };
 using ElementPtr = std::unique_ptr<GstElement, GstUnref>;
 
-void EnsureGst() {
-    static std::once_flag once;
-    std::call_once(once, [] { gst_init(nullptr, nullptr); });
-}
-
-bool AudioOutputAvailable() {
-    static const bool available = [] {
-        GstElement* sink = gst_element_factory_make("autoaudiosink", nullptr);
-        if (!sink)
-            return false;
-        const GstStateChangeReturn r = gst_element_set_state(sink, GST_STATE_READY);
-        gst_element_set_state(sink, GST_STATE_NULL);
-        gst_object_unref(sink);
-        return r != GST_STATE_CHANGE_FAILURE;
-    }();
-    return available;
-}
-
 class GstVideoPlayer final : public VideoPlayer {
 public:
-    GstVideoPlayer() { EnsureGst(); }
+    GstVideoPlayer() { platform::EnsureGst(); }
     ~GstVideoPlayer() override { Close(); }
 
     bool Open(const QString& path, QString* error) override {
@@ -70,8 +53,8 @@ public:
 
         const QByteArray uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toEncoded();
         g_object_set(bin.get(), "uri", uri.constData(), "video-sink", sink, nullptr);
-        if (GstElement* audio = gst_element_factory_make(AudioOutputAvailable() ? "autoaudiosink" : "fakesink", nullptr)) {
-            if (!AudioOutputAvailable())
+        if (GstElement* audio = gst_element_factory_make(platform::AudioSinkName(), nullptr)) {
+            if (!platform::AudioOutputAvailable())
                 g_object_set(audio, "sync", TRUE, nullptr);
             g_object_set(bin.get(), "audio-sink", audio, nullptr);
         }

@@ -1,6 +1,7 @@
 #include "GstCaptureDevice.h"
 
 #include "camera/CameraLog.h"
+#include "platform/GstSupport.h"
 
 #include <QPainter>
 #include <QTime>
@@ -17,11 +18,6 @@
 
 namespace vx7::camera {
 namespace {
-
-void EnsureGst() {
-    static std::once_flag once;
-    std::call_once(once, [] { gst_init(nullptr, nullptr); });
-}
 
 struct ObjectUnref {
     void operator()(gpointer p) const {
@@ -185,7 +181,7 @@ std::vector<CaptureFormat> GstCaptureDevice::TestCameraFormats() {
 
 GstCaptureDevice::GstCaptureDevice(CameraChoice choice, QObject* parent)
     : CaptureDevice(parent), d_(std::make_unique<Impl>()) {
-    EnsureGst();
+    platform::EnsureGst();
     d_->choice = choice;
     d_->timer = new QTimer(this);
     d_->timer->setInterval(kPreviewRateMs);

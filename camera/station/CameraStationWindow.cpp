@@ -252,8 +252,8 @@ void CameraStationWindow::BuildControls() {
         {kCaptionBurst, {QStringLiteral("连拍:"), StationLayout::kCaptionBurst}},
         {kCaptionInterval, {QStringLiteral("gif 间隔"), StationLayout::kCaptionInterval}},
     };
-    for (const auto& [id, spec] : captions) {
-        CaptionLabel* label = makeLabel(id, spec.first, spec.second);
+    for (const auto& [id, caption] : captions) {
+        CaptionLabel* label = makeLabel(id, caption.first, caption.second);
         label->SetBackColour(MakeColourRef(222, 223, 222));
         label->SetTextColour(MakeColourRef(233, 244, 255));
     }

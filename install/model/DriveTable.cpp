@@ -51,10 +51,10 @@ DriveTable::DriveTable(QList<Drive> drives) {
         Put(drives_, d.letter, CleanRoot(d.root));
 }
 
-DriveTable DriveTable::FromSpec(const QString& spec, const QString& homeFolder) {
+DriveTable DriveTable::FromList(const QString& list, const QString& homeFolder) {
     QList<Drive> drives;
     Put(drives, u'C', CleanRoot(homeFolder));
-    for (const QString& raw : spec.split(u',', Qt::SkipEmptyParts)) {
+    for (const QString& raw : list.split(u',', Qt::SkipEmptyParts)) {
         const QString entry = raw.trimmed();
         const int eq = entry.indexOf(u'=');
         if (eq != 1)
@@ -70,9 +70,9 @@ DriveTable DriveTable::FromSpec(const QString& spec, const QString& homeFolder) 
 
 DriveTable DriveTable::FromEnvironment() {
     const QString home = QDir::homePath();
-    const QString spec = qEnvironmentVariable("VX7_DRIVES");
-    if (!spec.isEmpty())
-        return FromSpec(spec, home);
+    const QString list = qEnvironmentVariable("VX7_DRIVES");
+    if (!list.isEmpty())
+        return FromList(list, home);
     QList<Drive> drives{{u'C', CleanRoot(home)}};
     char16_t letter = u'D';
     for (const QString& root : VolumeRoots(home)) {

@@ -26,7 +26,7 @@ class DriveTable {
     // The table of the running user, read from the environment and the mounted volumes.
     static DriveTable FromEnvironment();
     // Parses a VX7_DRIVES value over homeFolder as C:. Malformed entries are skipped.
-    static DriveTable FromSpec(const QString& spec, const QString& homeFolder);
+    static DriveTable FromList(const QString& list, const QString& homeFolder);
 
     const QList<Drive>& Drives() const { return drives_; }
     // The folder of a letter (either case); empty when the letter is not in the table.

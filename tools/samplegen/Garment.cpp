@@ -39,7 +39,7 @@ QPointF Outward(QPointF d, int side) {
     return n;
 }
 
-TopShape BuildTop(const TopSpec& s) {
+TopShape BuildTop(const TopParams& s) {
     TopShape t;
     for (int side : {-1, 1}) {
         const int i = SideIndex(side);

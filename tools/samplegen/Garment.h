@@ -11,7 +11,7 @@
 namespace vx7::samplegen {
 
 // The cut of a top (coat, jacket, sweater, dress bodice) over the standard person.
-struct TopSpec {
+struct TopParams {
     qreal ease = 4;         // room around the body at chest and shoulders
     qreal shoulderDrop = 0; // dropped shoulder: the seam sits this far beyond the shoulder tip
     qreal waistHalf = 40;   // half width at the waist
@@ -36,7 +36,7 @@ struct TopShape {
     std::array<QPointF, 2> shoulder, armpit, elbowOut, elbowIn, cuffOut, cuffIn;
 };
 
-TopShape BuildTop(const TopSpec& spec);
+TopShape BuildTop(const TopParams& params);
 
 // A sleeve's direction at the cuff (unit vector down the forearm) and its outward normal.
 QPointF ForearmDirection(int side);

@@ -83,7 +83,7 @@ void FlapPocket(QPainter& p, QPointF centre, qreal w, qreal h, const QColor& col
 
 void CamelCoat(Layer& out) {
     const QColor camel(196, 148, 96);
-    TopSpec s;
+    TopParams s;
     s.ease = 9;
     s.waistHalf = 42;
     s.hipHalf = 62;
@@ -435,7 +435,7 @@ void ZipPull(QPainter& p, QPointF at, const QColor& metal) {
 
 void BikerJacket(Layer& out) {
     const QColor leather(40, 37, 40), metal(200, 200, 205);
-    TopSpec s;
+    TopParams s;
     s.ease = 4;
     s.waistHalf = 38;
     s.hipHalf = 44;
@@ -542,7 +542,7 @@ void Quilting(Layer& layer, qreal top, qreal bottom, qreal pitch, const QColor& 
 
 void PufferJacket(Layer& out) {
     const QColor red(198, 36, 46), fur(236, 232, 226);
-    TopSpec s;
+    TopParams s;
     s.ease = 14;
     s.waistHalf = 55;
     s.hipHalf = 62;
@@ -630,7 +630,7 @@ void PufferJacket(Layer& out) {
 
 void NavyBlazer(Layer& out) {
     const QColor navy(40, 50, 84);
-    TopSpec s;
+    TopParams s;
     s.ease = 5;
     s.waistHalf = 38;
     s.hipHalf = 54;
@@ -723,7 +723,7 @@ void Plaid(Layer& layer, qreal pitch, const QColor& a, const QColor& b, qreal an
 
 void PlaidCoat(Layer& out) {
     const QColor grey(150, 146, 142);
-    TopSpec s;
+    TopParams s;
     s.ease = 8;
     s.shoulderDrop = 3;
     s.waistHalf = 50;
@@ -815,7 +815,7 @@ void HemRib(Layer& layer, const TopShape& t, qreal height) {
 
 void CableTurtleneck(Layer& out) {
     const QColor cream(238, 230, 212);
-    TopSpec s;
+    TopParams s;
     s.ease = 6;
     s.shoulderDrop = 4;
     s.waistHalf = 50;
@@ -863,7 +863,7 @@ void CableTurtleneck(Layer& out) {
 
 void VneckCardigan(Layer& out) {
     const QColor wine(128, 30, 50);
-    TopSpec s;
+    TopParams s;
     s.ease = 5;
     s.waistHalf = 42;
     s.hipHalf = 52;
@@ -963,7 +963,7 @@ void Stripes(Layer& layer, qreal top, qreal bottom, qreal pitch, qreal width, co
 
 void StripedSweater(Layer& out) {
     const QColor base(236, 234, 228), stripe(36, 46, 84);
-    TopSpec s;
+    TopParams s;
     s.ease = 5;
     s.shoulderDrop = 3;
     s.waistHalf = 46;
@@ -1041,7 +1041,7 @@ void Fuzz(Layer& layer, const QPainterPath& outline, const QColor& colour, quint
 
 void OversizedPinkSweater(Layer& out) {
     const QColor pink(238, 172, 184);
-    TopSpec s;
+    TopParams s;
     s.ease = 10;
     s.shoulderDrop = 10;
     s.waistHalf = 58;
@@ -1212,7 +1212,7 @@ void FloralPrint(Layer& layer, quint32 seed, qreal spacing) {
 
 void FloralDress(Layer& out) {
     const QColor navy(34, 44, 86);
-    TopSpec s;
+    TopParams s;
     s.ease = 4;
     s.waistHalf = 36;
     s.hipHalf = 40;
@@ -1281,7 +1281,7 @@ void FloralDress(Layer& out) {
 
 void VelvetWrapDress(Layer& out) {
     const QColor green(24, 84, 62);
-    TopSpec s;
+    TopParams s;
     s.ease = 3;
     s.waistHalf = 35;
     s.hipHalf = 40;
@@ -1348,7 +1348,7 @@ void VelvetWrapDress(Layer& out) {
 
 void KnitDress(Layer& out) {
     const QColor oat(214, 196, 168);
-    TopSpec s;
+    TopParams s;
     s.ease = 3;
     s.waistHalf = 38;
     s.hipHalf = 52;
