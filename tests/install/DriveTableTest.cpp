@@ -8,7 +8,7 @@ using vx7::install::DriveTable;
 using vx7::test::InstallSandbox;
 
 TEST(DriveTableTest, HomeIsCAndTheSpecAddsLettersInEitherCase) {
-    const DriveTable t = DriveTable::FromSpec("d=/mnt/disk1/, E=/media/usb ,bad,Q=relative,=x,", "/home/u/");
+    const DriveTable t = DriveTable::FromList("d=/mnt/disk1/, E=/media/usb ,bad,Q=relative,=x,", "/home/u/");
     EXPECT_EQ(t.RootOf(u'C'), std::optional<QString>("/home/u"));
     EXPECT_EQ(t.RootOf(u'd'), std::optional<QString>("/mnt/disk1"));
     EXPECT_EQ(t.RootOf(u'E'), std::optional<QString>("/media/usb"));
@@ -19,7 +19,7 @@ TEST(DriveTableTest, HomeIsCAndTheSpecAddsLettersInEitherCase) {
 }
 
 TEST(DriveTableTest, SpecMayPutCElsewhere) {
-    const DriveTable t = DriveTable::FromSpec("C=/srv/c", "/home/u");
+    const DriveTable t = DriveTable::FromList("C=/srv/c", "/home/u");
     EXPECT_EQ(t.RootOf(u'C'), std::optional<QString>("/srv/c"));
     EXPECT_EQ(t.Drives().size(), 1);
 }
