@@ -7,7 +7,7 @@
 using vx7::install::DriveTable;
 using vx7::test::InstallSandbox;
 
-TEST(DriveTableTest, HomeIsCAndTheSpecAddsLettersInEitherCase) {
+TEST(DriveTableTest, HomeIsCAndTheListAddsLettersInEitherCase) {
     const DriveTable t = DriveTable::FromList("d=/mnt/disk1/, E=/media/usb ,bad,Q=relative,=x,", "/home/u/");
     EXPECT_EQ(t.RootOf(u'C'), std::optional<QString>("/home/u"));
     EXPECT_EQ(t.RootOf(u'd'), std::optional<QString>("/mnt/disk1"));
@@ -18,7 +18,7 @@ TEST(DriveTableTest, HomeIsCAndTheSpecAddsLettersInEitherCase) {
     EXPECT_FALSE(t.LetterOf("/mnt"));
 }
 
-TEST(DriveTableTest, SpecMayPutCElsewhere) {
+TEST(DriveTableTest, ListMayPutCElsewhere) {
     const DriveTable t = DriveTable::FromList("C=/srv/c", "/home/u");
     EXPECT_EQ(t.RootOf(u'C'), std::optional<QString>("/srv/c"));
     EXPECT_EQ(t.Drives().size(), 1);
