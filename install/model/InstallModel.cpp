@@ -41,6 +41,9 @@ const QStringList& DataFolders() {
         QStringLiteral("饰品/试衣及按钮图片"),
         QStringLiteral("饰品/音乐及语音"),
         QStringLiteral("饰品/展示及说明图片"),
+        QStringLiteral("搭配图片"),
+        QStringLiteral("服饰图标"),
+        QStringLiteral("通用图标"),
     };
     return folders;
 }

@@ -185,6 +185,14 @@ TEST_F(InstallModelTest, UpdateReplacesReadOnlyProgramAndKeepsTheTopFolderAsTheI
 
 // --- copying ----------------------------------------------------------------------------
 
+TEST(CopyJobFoldersTest, RecordListsAreInstalledAndTheProgramFolderComesLast) {
+    const QStringList folders = vx7::install::CopyJob::SourceFolders();
+    for (const char* list : {"搭配图片", "服饰图标", "通用图标"})
+        EXPECT_TRUE(folders.contains(QString::fromUtf8(list))) << list;
+    EXPECT_EQ(folders.back(), QString("vx7ECamProg"));
+    EXPECT_LE(folders.size(), 23) << "the folder bar's range";
+}
+
 TEST_F(InstallModelTest, CopiesEveryFolderAndTheProgramFilesIntoTheTarget) {
     auto model = box.MakeModel();
     ASSERT_TRUE(InstallSandbox::RunToEnd(*model));
