@@ -244,12 +244,16 @@ ConnectResult GstCaptureDevice::Connect() {
     GstElement* balance = gst_element_factory_make("videobalance", "balance");
     GstElement* convert = gst_element_factory_make("videoconvert", nullptr);
     GstElement* sink = gst_element_factory_make("appsink", "sink");
-    std::vector<GstElement*> chain{source, caps};
+    std::vector<GstElement*> chain;
+    chain.reserve(7);
+    chain.push_back(source);
+    chain.push_back(caps);
     if (test && mjpg)
         chain.push_back(encode);
     if (mjpg)
         chain.push_back(decode);
-    chain.insert(chain.end(), {balance, convert, sink});
+    for (GstElement* e : {balance, convert, sink})
+        chain.push_back(e);
     if (std::any_of(chain.begin(), chain.end(), [](GstElement* e) { return e == nullptr; })) {
         for (GstElement* e : chain)
             if (e)
