@@ -1,9 +1,9 @@
 #include "MaterialPackageWriter.h"
 
 #include "LittleEndian.h"
+#include "SaveBytes.h"
 #include "platform/Gbk.h"
 
-#include <QSaveFile>
 
 #include <span>
 
@@ -88,12 +88,7 @@ bool MaterialPackageWriter::WriteFile(const MaterialPackage& package, const QStr
     const auto bytes = Serialize(package, error);
     if (!bytes)
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return Fail(error, QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
-    if (file.write(*bytes) != bytes->size() || !file.commit())
-        return Fail(error, QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
-    return true;
+    return SaveBytes(path, *bytes, error);
 }
 
 } // namespace vx7::materials

@@ -1,9 +1,9 @@
 #include "RecordListFile.h"
 
 #include "LittleEndian.h"
+#include "SaveBytes.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -123,12 +123,7 @@ bool RecordListFile::WriteFile(const QString& path, QString* error) const {
     const auto bytes = Serialize(error);
     if (!bytes)
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return Fail(error, QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
-    if (file.write(*bytes) != bytes->size() || !file.commit())
-        return Fail(error, QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
-    return true;
+    return SaveBytes(path, *bytes, error);
 }
 
 } // namespace vx7::materials
