@@ -26,6 +26,7 @@
 #include "platform/Prompt.h"
 #include "platform/ScreenGrabber.h"
 #include "platform/SoundPlayer.h"
+#include "resources/ResourceLoader.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -62,16 +63,6 @@ QString FallbackCaption(const QString& name) {
     return captions.value(name, name);
 }
 
-QCursor LoadHoverCursor() {
-    QImage image(QStringLiteral(":/cursor/137.png"));
-    if (image.isNull())
-        return QCursor(Qt::PointingHandCursor);
-    const QStringList hot = image.text(QStringLiteral("hotspot")).split(u',');
-    const int x = hot.size() == 2 ? hot[0].toInt() : 0;
-    const int y = hot.size() == 2 ? hot[1].toInt() : 0;
-    return QCursor(QPixmap::fromImage(image), x, y);
-}
-
 } // namespace
 
 CameraStationWindow::CameraStationWindow(StationContext ctx, QWidget* parent)
@@ -96,7 +87,7 @@ CameraStationWindow::CameraStationWindow(StationContext ctx, QWidget* parent)
     StartSplash();
     ctx_.sound.Play(QStringLiteral(":/wave/151.wav"));
     setWindowIcon(QIcon(QStringLiteral(":/icon/128.png")));
-    hoverCursor_ = LoadHoverCursor();
+    hoverCursor_ = resources::LoadCursor(137, Qt::PointingHandCursor);
 
     // Window creation reads the installation folder and loads the settings once, and
     // registers the screen-capture hot key…
