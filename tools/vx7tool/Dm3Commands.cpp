@@ -2,6 +2,7 @@
 //   dm3 pack DESCRIPTION OUT.dm3 [--pictures DIR]
 //   dm3 list FILE.dm3 [--group K]
 #include "Commands.h"
+#include "CommandOutput.h"
 
 #include "materials/MaterialCatalogue.h"
 #include "materials/MaterialPackageReader.h"
@@ -21,12 +22,7 @@ using materials::MaterialCatalogue;
 using materials::MaterialPackage;
 using materials::MaterialRecord;
 
-void Out(const QString& line) {
-    std::printf("%s\n", line.toUtf8().constData());
-}
-void Err(const QString& line) {
-    std::fprintf(stderr, "vx7tool dm3: %s\n", line.toUtf8().constData());
-}
+void Err(const QString& line) { tools::Err("dm3", line); }
 
 int Usage() {
     std::fputs(
@@ -133,14 +129,7 @@ int List(const QStringList& args) {
 } // namespace
 
 int RunDm3Command(const QStringList& args) {
-    if (args.isEmpty())
-        return Usage();
-    const QString verb = args.front();
-    if (verb == QLatin1String("pack"))
-        return Pack(args.mid(1));
-    if (verb == QLatin1String("list"))
-        return List(args.mid(1));
-    return Usage();
+    return DispatchVerb(args, Usage, {{"pack", Pack}, {"list", List}});
 }
 
 } // namespace vx7::tools

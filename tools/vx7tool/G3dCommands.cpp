@@ -2,6 +2,7 @@
 //   g3d pack DESCRIPTION OUT.g3d
 //   g3d list FILE.g3d [--group G] [--kind K]
 #include "Commands.h"
+#include "CommandOutput.h"
 
 #include "materials/RecordList.h"
 #include "materials/RecordListDescription.h"
@@ -16,12 +17,7 @@ namespace {
 using materials::RecordList;
 using materials::RecordListFile;
 
-void Out(const QString& line) {
-    std::printf("%s\n", line.toUtf8().constData());
-}
-void Err(const QString& line) {
-    std::fprintf(stderr, "vx7tool g3d: %s\n", line.toUtf8().constData());
-}
+void Err(const QString& line) { tools::Err("g3d", line); }
 
 int Usage() {
     std::fputs("usage: vx7tool g3d pack DESCRIPTION OUT.g3d\n"
@@ -113,14 +109,7 @@ int List(const QStringList& args) {
 } // namespace
 
 int RunG3dCommand(const QStringList& args) {
-    if (args.isEmpty())
-        return Usage();
-    const QString verb = args.front();
-    if (verb == QLatin1String("pack"))
-        return Pack(args.mid(1));
-    if (verb == QLatin1String("list"))
-        return List(args.mid(1));
-    return Usage();
+    return DispatchVerb(args, Usage, {{"pack", Pack}, {"list", List}});
 }
 
 } // namespace vx7::tools
