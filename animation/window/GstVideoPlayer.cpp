@@ -68,7 +68,9 @@ public:
                 ? change
                 : gst_element_get_state(pipeline_.get(), &state, nullptr, kOpenTimeout);
         if (settled != GST_STATE_CHANGE_SUCCESS && settled != GST_STATE_CHANGE_NO_PREROLL) {
-            SetError(error, BusError().isEmpty() ? QStringLiteral("cannot play") : BusError());
+            // BusError takes the message off the bus, so it is read once.
+            const QString busError = BusError();
+            SetError(error, busError.isEmpty() ? QStringLiteral("cannot play") : busError);
             Close();
             return false;
         }
@@ -258,6 +260,7 @@ private:
         gst_object_unref(bus);
     }
 
+    // Takes the first error message off the bus and returns its text (empty when none).
     QString BusError() {
         if (!pipeline_)
             return QString();
