@@ -7,20 +7,20 @@
 // 16-frame photo-like animation at both sizes. Pixels per second are items_per_second.
 #include "animation/gif/GifAnimationBuilder.h"
 #include "animation/gif/GifImageEncoder.h"
+#include "animation/gif/GifIndexedReader.h"
+#include "animation/gif/GifLzwEncoder.h"
 #include "animation/reduction/ColourReduction.h"
 #include "animation/reduction/GifMaker.h"
 #include "animation/reduction/ImageConverterLibrary.h"
 #include "animation/reduction/ReferencePicture.h"
 #include "camera/photo/ImageFiles.h"
-#include "platform/Prompt.h"
-#include "animation/gif/GifIndexedReader.h"
-#include "animation/gif/GifLzwEncoder.h"
 #include "converter/PaletteQuantiser.h"
+#include "platform/Prompt.h"
 #include "tests/animation/GifTestFiles.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
@@ -111,7 +111,9 @@ const Input& GetInput(const std::string& name, int w, int h) {
     return cache.emplace(key, std::move(in)).first->second;
 }
 
-const std::uint32_t* Bits(const QImage& image) { return reinterpret_cast<const std::uint32_t*>(image.constBits()); }
+const std::uint32_t* Bits(const QImage& image) {
+    return reinterpret_cast<const std::uint32_t*>(image.constBits());
+}
 
 // The palettised frames every coder is given: our quantiser's output.
 const std::vector<QuantisedPicture>& Palettised(const std::string& name, int w, int h) {
@@ -135,7 +137,8 @@ std::int64_t PixelCount(const std::vector<QuantisedPicture>& frames) {
 }
 
 int WriteToString(GifFileType* gif, const GifByteType* bytes, int length) {
-    static_cast<std::string*>(gif->UserData)->append(reinterpret_cast<const char*>(bytes), static_cast<size_t>(length));
+    static_cast<std::string*>(gif->UserData)
+        ->append(reinterpret_cast<const char*>(bytes), static_cast<size_t>(length));
     return length;
 }
 
@@ -184,7 +187,8 @@ double PsnrOfRgb(const QImage& original, const std::uint8_t* rgb) {
     for (int y = 0; y < original.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(original.constScanLine(y));
         for (int x = 0; x < original.width(); ++x, rgb += 3) {
-            const int dr = qRed(line[x]) - rgb[0], dg = qGreen(line[x]) - rgb[1], db = qBlue(line[x]) - rgb[2];
+            const int dr = qRed(line[x]) - rgb[0], dg = qGreen(line[x]) - rgb[1],
+                      db = qBlue(line[x]) - rgb[2];
             sum += dr * dr + dg * dg + db * db;
         }
     }
@@ -237,7 +241,7 @@ void QuantiseLiq(benchmark::State& state, std::string name, int w, int h) {
 void QuantiseMagick(benchmark::State& state, std::string name, int w, int h) {
     const QImage& picture = GetInput(name, w, h).frames.front();
     const QString convert = QFile::exists("/usr/bin/convert") ? QStringLiteral("/usr/bin/convert")
-                                                               : QStandardPaths::findExecutable("convert");
+                                                              : QStandardPaths::findExecutable("convert");
     QTemporaryDir dir;
     const QString in = dir.filePath("in.ppm"), out = dir.filePath("out.ppm");
     picture.convertToFormat(QImage::Format_RGB888).save(in, "PPM");
@@ -256,7 +260,8 @@ void QuantiseMagick(benchmark::State& state, std::string name, int w, int h) {
     }
     std::vector<std::uint8_t> rgb(static_cast<size_t>(w) * h * 3);
     for (int y = 0; y < h; ++y)
-        std::memcpy(rgb.data() + static_cast<size_t>(y) * w * 3, back.constScanLine(y), static_cast<size_t>(w) * 3);
+        std::memcpy(rgb.data() + static_cast<size_t>(y) * w * 3, back.constScanLine(y),
+                    static_cast<size_t>(w) * 3);
     state.SetItemsProcessed(state.iterations() * w * h);
     state.counters["PSNR"] = PsnrOfRgb(picture, rgb.data());
 }
@@ -319,7 +324,8 @@ void DecodeGiflib(benchmark::State& state, std::string name, int w, int h) {
         DGifSlurp(file);
         pixels = 0;
         for (int i = 0; i < file->ImageCount; ++i)
-            pixels += std::int64_t{file->SavedImages[i].ImageDesc.Width} * file->SavedImages[i].ImageDesc.Height;
+            pixels +=
+                std::int64_t{file->SavedImages[i].ImageDesc.Width} * file->SavedImages[i].ImageDesc.Height;
         DGifCloseFile(file, &error);
     }
     state.SetItemsProcessed(state.iterations() * pixels);
@@ -328,7 +334,7 @@ void DecodeGiflib(benchmark::State& state, std::string name, int w, int h) {
 // ---- The whole making path ---------------------------------------------------------
 
 class SilentPrompt final : public vx7::platform::Prompt {
-public:
+  public:
     void Message(const QString&, const QString&) override {}
     bool Ask(const QString&, const QString&) override { return false; }
 };
@@ -366,40 +372,42 @@ void MakeGif(benchmark::State& state, int mode, int w, int h) {
 // ---- Registration -----------------------------------------------------------------
 
 const int registered = [] {
-    const struct {
-        int w, h;
-    } sizes[] = {{640, 480}, {1280, 720}};
+    const struct { int w, h; } sizes[] = {{640, 480}, {1280, 720}};
     for (const auto& s : sizes) {
         for (const std::string name : {"photo", "gradient", "noise", "anim16"}) {
             const std::string input = name + "-" + std::to_string(s.w) + "x" + std::to_string(s.h);
             benchmark::RegisterBenchmark(("LzwEncode/" + input + "/ours").c_str(), LzwOurs, name, s.w, s.h)
                 ->Unit(benchmark::kMillisecond);
-            benchmark::RegisterBenchmark(("LzwEncode/" + input + "/giflib").c_str(), LzwGiflib, name, s.w, s.h)
+            benchmark::RegisterBenchmark(("LzwEncode/" + input + "/giflib").c_str(), LzwGiflib, name, s.w,
+                                         s.h)
                 ->Unit(benchmark::kMillisecond);
             benchmark::RegisterBenchmark(("GifDecode/" + input + "/ours").c_str(), DecodeOurs, name, s.w, s.h)
                 ->Unit(benchmark::kMillisecond);
-            benchmark::RegisterBenchmark(("GifDecode/" + input + "/giflib").c_str(), DecodeGiflib, name, s.w, s.h)
+            benchmark::RegisterBenchmark(("GifDecode/" + input + "/giflib").c_str(), DecodeGiflib, name, s.w,
+                                         s.h)
                 ->Unit(benchmark::kMillisecond);
             if (name == "anim16")
                 continue;
             // Wall-clock time: libimagequant works on several threads and ImageMagick
             // in a process of its own.
-            benchmark::RegisterBenchmark(("Quantise/" + input + "/ours").c_str(), QuantiseOurs, name, s.w, s.h)
-                ->Unit(benchmark::kMillisecond)
-                ->UseRealTime();
-            benchmark::RegisterBenchmark(("Quantise/" + input + "/libimagequant").c_str(), QuantiseLiq, name, s.w, s.h)
-                ->Unit(benchmark::kMillisecond)
-                ->UseRealTime();
-            benchmark::RegisterBenchmark(("Quantise/" + input + "/imagemagick").c_str(), QuantiseMagick, name, s.w,
+            benchmark::RegisterBenchmark(("Quantise/" + input + "/ours").c_str(), QuantiseOurs, name, s.w,
                                          s.h)
+                ->Unit(benchmark::kMillisecond)
+                ->UseRealTime();
+            benchmark::RegisterBenchmark(("Quantise/" + input + "/libimagequant").c_str(), QuantiseLiq, name,
+                                         s.w, s.h)
+                ->Unit(benchmark::kMillisecond)
+                ->UseRealTime();
+            benchmark::RegisterBenchmark(("Quantise/" + input + "/imagemagick").c_str(), QuantiseMagick, name,
+                                         s.w, s.h)
                 ->Unit(benchmark::kMillisecond)
                 ->Iterations(3)
                 ->UseRealTime();
         }
     }
     for (int mode : {0, 1})
-        benchmark::RegisterBenchmark(("MakeGif/anim16-1280x720/mode" + std::to_string(mode)).c_str(), MakeGif, mode,
-                                     1280, 720)
+        benchmark::RegisterBenchmark(("MakeGif/anim16-1280x720/mode" + std::to_string(mode)).c_str(), MakeGif,
+                                     mode, 1280, 720)
             ->Unit(benchmark::kMillisecond)
             ->Iterations(2)
             ->UseRealTime();

@@ -45,8 +45,8 @@ QImage LoadRgb(const QString& path) {
 // the GIF was written, 0 otherwise; the target is left untouched on failure.
 // (On this platform there is one calling convention; the callee-clears rule of the
 // original interface has no counterpart.)
-extern "C" __attribute__((visibility("default"))) int ConvertImage(const char16_t* source, const char16_t* target,
-                                                                   int, int, int, int keepFlat, int quality, int) {
+extern "C" __attribute__((visibility("default"))) int
+ConvertImage(const char16_t* source, const char16_t* target, int, int, int, int keepFlat, int quality, int) {
     if (!source || !target)
         return 0;
     const QImage picture = LoadRgb(QString::fromUtf16(source));
@@ -56,13 +56,13 @@ extern "C" __attribute__((visibility("default"))) int ConvertImage(const char16_
     vx7::converter::PaletteQuantiser::Options options;
     options.keepFlatColours = keepFlat != 0;
     options.passes = 2 + std::clamp(quality, 0, 100) / 25;
-    const auto reduced = quantiser.Quantise(reinterpret_cast<const std::uint32_t*>(picture.constBits()),
-                                            picture.width(), picture.height(),
-                                            static_cast<int>(picture.bytesPerLine() / 4), options);
+    const auto reduced =
+        quantiser.Quantise(reinterpret_cast<const std::uint32_t*>(picture.constBits()), picture.width(),
+                           picture.height(), static_cast<int>(picture.bytesPerLine() / 4), options);
     if (reduced.colours == 0)
         return 0;
-    const QByteArray gif = vx7::animation::GifSingleImageWriter::Write(reduced.indices.data(), reduced.width,
-                                                                      reduced.height, reduced.palette.data());
+    const QByteArray gif = vx7::animation::GifSingleImageWriter::Write(
+        reduced.indices.data(), reduced.width, reduced.height, reduced.palette.data());
     if (gif.isEmpty())
         return 0;
     QSaveFile file(QString::fromUtf16(target));

@@ -18,14 +18,16 @@ constexpr std::uint32_t kLowMask = (1u << kLowBits) - 1;
 
 inline int CellOf(std::uint32_t c) {
     const std::uint32_t r = (c >> 16) & 255, g = (c >> 8) & 255, b = c & 255;
-    return static_cast<int>(((r >> kLowBits) << (2 * kCellBits)) | ((g >> kLowBits) << kCellBits) | (b >> kLowBits));
+    return static_cast<int>(((r >> kLowBits) << (2 * kCellBits)) | ((g >> kLowBits) << kCellBits) |
+                            (b >> kLowBits));
 }
 
 // Open-addressing map from a 24-bit colour to a count; refuses new keys when full.
 class ColourCounts {
-public:
+  public:
     explicit ColourCounts(int slotsLog2)
-        : mask_((1u << slotsLog2) - 1), keys_(std::size_t{1} << slotsLog2, kEmpty), counts_(keys_.size(), 0) {}
+        : mask_((1u << slotsLog2) - 1), keys_(std::size_t{1} << slotsLog2, kEmpty), counts_(keys_.size(), 0) {
+    }
 
     // Adds n to colour's count; false when the colour is new and the map is full.
     bool Add(std::uint32_t colour, std::uint32_t n) {
@@ -60,7 +62,7 @@ public:
     bool Used(std::size_t slot) const { return keys_[slot] != kEmpty; }
     void SetCount(std::size_t slot, std::uint32_t v) { counts_[slot] = v; }
 
-private:
+  private:
     static constexpr std::uint32_t kEmpty = 0xFFFFFFFFu;
     std::uint32_t mask_;
     std::vector<std::uint32_t> keys_;
@@ -79,7 +81,7 @@ struct Centre {
 // Entries sorted by r + g + b. |Δ(r + g + b)|² ≤ 3 × squared distance, so a scan
 // outward from a colour's own sum can stop once the sum difference alone is too big.
 class FloatFinder {
-public:
+  public:
     void Build(const std::vector<Centre>& centres) {
         const int k = static_cast<int>(centres.size());
         order_.resize(static_cast<std::size_t>(k));
@@ -103,7 +105,8 @@ public:
         }
         // Start position per whole sum: the first entry whose sum is not below it.
         for (int sum = 0; sum <= 766; ++sum)
-            start_[sum] = static_cast<int>(std::lower_bound(s_.begin(), s_.end(), static_cast<float>(sum)) - s_.begin());
+            start_[sum] = static_cast<int>(std::lower_bound(s_.begin(), s_.end(), static_cast<float>(sum)) -
+                                           s_.begin());
     }
 
     // Nearest entry (an index into the centres given to Build); guess is any entry,
@@ -140,7 +143,7 @@ public:
     }
     const std::vector<int>& Order() const { return order_; }
 
-private:
+  private:
     float Dist(int j, float r, float g, float b) const {
         const float dr = r_[static_cast<std::size_t>(j)] - r, dg = g_[static_cast<std::size_t>(j)] - g,
                     db = b_[static_cast<std::size_t>(j)] - b;
@@ -161,8 +164,9 @@ private:
 // tried in order of their distance from the box, stopping at the first one further
 // from the box than the best entry found is from the colour.
 class PaletteMapper {
-public:
-    explicit PaletteMapper(const QuantisedPicture& p) : wide_(1u << 12, 0), coarse_(1u << 15, 0), fine_(1u << 18, 0) {
+  public:
+    explicit PaletteMapper(const QuantisedPicture& p)
+        : wide_(1u << 12, 0), coarse_(1u << 15, 0), fine_(1u << 18, 0) {
         k_ = p.colours;
         for (int i = 0; i < k_; ++i) {
             r_[i] = p.palette[static_cast<std::size_t>(3 * i)];
@@ -182,7 +186,8 @@ public:
     }
 
     std::uint8_t Nearest(std::uint32_t c) {
-        const int r = static_cast<int>((c >> 16) & 255), g = static_cast<int>((c >> 8) & 255), b = static_cast<int>(c & 255);
+        const int r = static_cast<int>((c >> 16) & 255), g = static_cast<int>((c >> 8) & 255),
+                  b = static_cast<int>(c & 255);
         const std::uint32_t key = static_cast<std::uint32_t>(((r >> 2) << 12) | ((g >> 2) << 6) | (b >> 2));
         std::uint32_t fine = fine_[key];
         if (fine == 0) {
@@ -206,7 +211,7 @@ public:
         return best;
     }
 
-private:
+  private:
     static constexpr std::uint32_t kSingle = 0x80000000u;
     static constexpr int kShortList = 4;
     struct Candidate {
@@ -328,7 +333,8 @@ private:
     }
 
     std::uint32_t MakeFine(int r, int g, int b) {
-        const std::uint32_t wideKey = static_cast<std::uint32_t>(((r >> 4) << 8) | ((g >> 4) << 4) | (b >> 4));
+        const std::uint32_t wideKey =
+            static_cast<std::uint32_t>(((r >> 4) << 8) | ((g >> 4) << 4) | (b >> 4));
         std::uint32_t wide = wide_[wideKey];
         if (wide == 0) {
             wide = MakeWide(r & ~15, g & ~15, b & ~15);
@@ -432,7 +438,8 @@ QuantisedPicture PaletteQuantiser::Quantise(const std::uint32_t* pixels, int wid
         for (int y = 0; y < height; ++y) {
             const std::uint32_t* row = pixels + static_cast<std::ptrdiff_t>(y) * stride;
             for (int x = 0; x < width; ++x)
-                *dst++ = static_cast<std::uint8_t>(exact.Count(static_cast<std::size_t>(exact.Find(row[x] & 0xFFFFFF))));
+                *dst++ = static_cast<std::uint8_t>(
+                    exact.Count(static_cast<std::size_t>(exact.Find(row[x] & 0xFFFFFF))));
         }
         return out;
     }
@@ -446,9 +453,10 @@ QuantisedPicture PaletteQuantiser::Quantise(const std::uint32_t* pixels, int wid
             continue;
         const float n = static_cast<float>(cell[0]);
         constexpr int kMask = (1 << kCellBits) - 1;
-        points.push_back({static_cast<float>((i >> (2 * kCellBits)) << kLowBits) + static_cast<float>(cell[1]) / n,
-                          static_cast<float>(((i >> kCellBits) & kMask) << kLowBits) + static_cast<float>(cell[2]) / n,
-                          static_cast<float>((i & kMask) << kLowBits) + static_cast<float>(cell[3]) / n, n});
+        points.push_back(
+            {static_cast<float>((i >> (2 * kCellBits)) << kLowBits) + static_cast<float>(cell[1]) / n,
+             static_cast<float>(((i >> kCellBits) & kMask) << kLowBits) + static_cast<float>(cell[2]) / n,
+             static_cast<float>((i & kMask) << kLowBits) + static_cast<float>(cell[3]) / n, n});
     }
 
     // 2. Flat colours, most frequent first.
@@ -462,7 +470,8 @@ QuantisedPicture PaletteQuantiser::Quantise(const std::uint32_t* pixels, int wid
     for (const auto& [count, c] : flats) {
         if (static_cast<int>(centres.size()) >= maxFlat)
             break;
-        centres.push_back({static_cast<float>(c >> 16), static_cast<float>((c >> 8) & 255), static_cast<float>(c & 255)});
+        centres.push_back(
+            {static_cast<float>(c >> 16), static_cast<float>((c >> 8) & 255), static_cast<float>(c & 255)});
     }
     const int pinned = static_cast<int>(centres.size());
 
@@ -538,7 +547,8 @@ QuantisedPicture PaletteQuantiser::Quantise(const std::uint32_t* pixels, int wid
                 const Point& p = points[i];
                 float d;
                 int sorted;
-                const int c = finder.Nearest(p.r, p.g, p.b, sortedOf[static_cast<std::size_t>(assigned[i])], &d, &sorted);
+                const int c = finder.Nearest(p.r, p.g, p.b, sortedOf[static_cast<std::size_t>(assigned[i])],
+                                             &d, &sorted);
                 assigned[i] = c;
                 error[i] = d * p.w;
                 double* s = &sums[static_cast<std::size_t>(c) * 4];
@@ -551,7 +561,8 @@ QuantisedPicture PaletteQuantiser::Quantise(const std::uint32_t* pixels, int wid
             for (int c = pinned; c < k; ++c) {
                 const double* s = &sums[static_cast<std::size_t>(c) * 4];
                 if (s[0] > 0)
-                    centres[static_cast<std::size_t>(c)] = {static_cast<float>(s[1] / s[0]), static_cast<float>(s[2] / s[0]),
+                    centres[static_cast<std::size_t>(c)] = {static_cast<float>(s[1] / s[0]),
+                                                            static_cast<float>(s[2] / s[0]),
                                                             static_cast<float>(s[3] / s[0])};
                 else
                     empty.push_back(c);
@@ -563,7 +574,10 @@ QuantisedPicture PaletteQuantiser::Quantise(const std::uint32_t* pixels, int wid
                     worst[i] = static_cast<int>(i);
                 const std::size_t m = std::min(worst.size(), empty.size());
                 std::partial_sort(worst.begin(), worst.begin() + static_cast<std::ptrdiff_t>(m), worst.end(),
-                                  [&](int a, int b) { return error[static_cast<std::size_t>(a)] > error[static_cast<std::size_t>(b)]; });
+                                  [&](int a, int b) {
+                                      return error[static_cast<std::size_t>(a)] >
+                                             error[static_cast<std::size_t>(b)];
+                                  });
                 for (std::size_t e = 0; e < m; ++e) {
                     const Point& p = points[static_cast<std::size_t>(worst[e])];
                     centres[static_cast<std::size_t>(empty[e])] = {p.r, p.g, p.b};
@@ -576,9 +590,12 @@ QuantisedPicture PaletteQuantiser::Quantise(const std::uint32_t* pixels, int wid
     out.colours = static_cast<int>(centres.size());
     for (int c = 0; c < out.colours; ++c) {
         const Centre& e = centres[static_cast<std::size_t>(c)];
-        out.palette[static_cast<std::size_t>(3 * c)] = static_cast<std::uint8_t>(std::clamp(std::lround(e.r), 0L, 255L));
-        out.palette[static_cast<std::size_t>(3 * c + 1)] = static_cast<std::uint8_t>(std::clamp(std::lround(e.g), 0L, 255L));
-        out.palette[static_cast<std::size_t>(3 * c + 2)] = static_cast<std::uint8_t>(std::clamp(std::lround(e.b), 0L, 255L));
+        out.palette[static_cast<std::size_t>(3 * c)] =
+            static_cast<std::uint8_t>(std::clamp(std::lround(e.r), 0L, 255L));
+        out.palette[static_cast<std::size_t>(3 * c + 1)] =
+            static_cast<std::uint8_t>(std::clamp(std::lround(e.g), 0L, 255L));
+        out.palette[static_cast<std::size_t>(3 * c + 2)] =
+            static_cast<std::uint8_t>(std::clamp(std::lround(e.b), 0L, 255L));
     }
     // 5. Exact nearest entry for every pixel.
     MapPixels(pixels, width, height, stride, out);

@@ -10,7 +10,7 @@ namespace vx7::converter {
 struct QuantisedPicture {
     int width = 0;
     int height = 0;
-    int colours = 0;                        // palette entries in use (1 to 256)
+    int colours = 0;                         // palette entries in use (1 to 256)
     std::array<std::uint8_t, 768> palette{}; // red, green, blue; entries past colours are zero
     std::vector<std::uint8_t> indices;
 };
@@ -34,7 +34,7 @@ struct QuantisedPicture {
 //     the few entries that can be nearest anywhere in its 4 × 4 × 4 box of colours.
 // Not thread-safe; one quantiser may be reused.
 class PaletteQuantiser {
-public:
+  public:
     static constexpr int kFlatRunPixels = 32;
 
     struct Options {

@@ -4,7 +4,6 @@
 #include "SaveBytes.h"
 #include "platform/Gbk.h"
 
-
 #include <span>
 
 namespace vx7::materials {

@@ -97,6 +97,8 @@ bool WriteGbkField(std::span<char> field, const QString& text, std::size_t maxCh
     return true;
 }
 
-QString ReadGbkField(std::span<const char> field) { return FromGbk(field); }
+QString ReadGbkField(std::span<const char> field) {
+    return FromGbk(field);
+}
 
 } // namespace vx7::platform

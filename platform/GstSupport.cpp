@@ -25,6 +25,8 @@ bool AudioOutputAvailable() {
     return available;
 }
 
-const char* AudioSinkName() { return AudioOutputAvailable() ? "autoaudiosink" : "fakesink"; }
+const char* AudioSinkName() {
+    return AudioOutputAvailable() ? "autoaudiosink" : "fakesink";
+}
 
 } // namespace vx7::platform

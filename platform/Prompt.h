@@ -7,7 +7,7 @@ namespace vx7::platform {
 // Message boxes and Yes/No questions. Windows take a Prompt& so tests can
 // answer questions and read what would have been shown.
 class Prompt {
-public:
+  public:
     virtual ~Prompt() = default;
 
     // An information or error message with an OK button.

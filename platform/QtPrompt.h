@@ -8,13 +8,13 @@ namespace vx7::platform {
 
 // The real prompt: modal QMessageBox over the given parent.
 class QtPrompt final : public Prompt {
-public:
+  public:
     explicit QtPrompt(QWidget* parent = nullptr) : parent_(parent) {}
     void SetParent(QWidget* parent) { parent_ = parent; }
     void Message(const QString& text, const QString& title = QString()) override;
     bool Ask(const QString& text, const QString& title = QStringLiteral("特别提示")) override;
 
-private:
+  private:
     QWidget* parent_;
 };
 

@@ -9,7 +9,7 @@ namespace vx7::platform {
 // Plays sound files without blocking. Each call starts its own playback, so
 // several sounds may overlap. Failures (missing file, no audio device) are silent.
 class SoundPlayer {
-public:
+  public:
     virtual ~SoundPlayer() = default;
 
     // Plays a WAV (or any other decodable) file once from the start. A path
@@ -22,13 +22,16 @@ public:
 
 // Plays nothing; used where no audio is wanted (tests, headless tools).
 class NullSoundPlayer final : public SoundPlayer {
-public:
-    void Play(const QString& path) override { last_ = path; ++count_; }
+  public:
+    void Play(const QString& path) override {
+        last_ = path;
+        ++count_;
+    }
     int ActiveCount() const override { return 0; }
     QString LastPath() const { return last_; }
     int PlayCount() const { return count_; }
 
-private:
+  private:
     QString last_;
     int count_ = 0;
 };

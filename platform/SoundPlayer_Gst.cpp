@@ -6,8 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSet>
 #include <QLoggingCategory>
+#include <QSet>
 #include <QUrl>
 
 #include <gst/gst.h>
@@ -27,7 +27,7 @@ struct Playback {
 };
 
 class GstSoundPlayer final : public SoundPlayer {
-public:
+  public:
     GstSoundPlayer() { EnsureGst(); }
     ~GstSoundPlayer() override {
         for (Playback* p : std::as_const(active_))
@@ -67,7 +67,7 @@ public:
 
     int ActiveCount() const override { return static_cast<int>(active_.size()); }
 
-private:
+  private:
     struct Context {
         GstSoundPlayer* self;
         Playback* playback;
@@ -113,7 +113,8 @@ private:
             return QString();
         QString name = path.mid(2);
         name.replace(QLatin1Char('/'), QLatin1Char('_'));
-        const QString target = QDir::temp().filePath(QStringLiteral("vx7-%1-%2").arg(static_cast<qint64>(::getpid())).arg(name));
+        const QString target =
+            QDir::temp().filePath(QStringLiteral("vx7-%1-%2").arg(static_cast<qint64>(::getpid())).arg(name));
         QFile out(target);
         if (!out.open(QIODevice::WriteOnly) || out.write(res.readAll()) < 0)
             return QString();
@@ -128,6 +129,8 @@ private:
 
 } // namespace
 
-std::unique_ptr<SoundPlayer> MakeSoundPlayer() { return std::make_unique<GstSoundPlayer>(); }
+std::unique_ptr<SoundPlayer> MakeSoundPlayer() {
+    return std::make_unique<GstSoundPlayer>();
+}
 
 } // namespace vx7::platform

@@ -72,8 +72,9 @@ GifBuildResult RunBuild(const QStringList& paths, const QString& output, QByteAr
     }
     if (result.framesWritten == 0) {
         file.cancelWriting();
-        result.error = paths.isEmpty() ? QStringLiteral("no frame files given")
-                                       : QStringLiteral("none of the %1 frame files is usable").arg(paths.size());
+        result.error = paths.isEmpty()
+                           ? QStringLiteral("no frame files given")
+                           : QStringLiteral("none of the %1 frame files is usable").arg(paths.size());
         return result;
     }
     QByteArray trailer;
@@ -95,13 +96,14 @@ void GifAnimationBuilder::WriteGifHeader(QByteArray& out, int width, int height,
     out.append(static_cast<char>(((bits + 15) * 16) % 256)); // 0x70 for 8 bits: no global table
     out.append(char(0x00));                                  // background colour index
     out.append(char(0x00));                                  // pixel aspect ratio
-    static const char kLoop[19] = {0x21, char(0xFF), 0x0B, 'N', 'E', 'T', 'S', 'C', 'A', 'P',
+    static const char kLoop[19] = {0x21, char(0xFF), 0x0B, 'N', 'E',  'T',  'S',  'C',  'A', 'P',
                                    'E',  '2',        '.',  '0', 0x03, 0x01, 0x00, 0x00, 0x00};
     out.append(kLoop, sizeof kLoop);
 }
 
-void GifAnimationBuilder::WriteCodedFrame(QByteArray& out, const std::uint8_t* pixels, const std::uint8_t* palette,
-                                          int width, int height, int bits, int delay, int transparentIndex) {
+void GifAnimationBuilder::WriteCodedFrame(QByteArray& out, const std::uint8_t* pixels,
+                                          const std::uint8_t* palette, int width, int height, int bits,
+                                          int delay, int transparentIndex) {
     WriteFrameHead(out, width, height, bits, delay, transparentIndex, false);
     out.append(reinterpret_cast<const char*>(palette), 3 << bits);
     out.append(static_cast<char>(bits));
@@ -109,8 +111,8 @@ void GifAnimationBuilder::WriteCodedFrame(QByteArray& out, const std::uint8_t* p
 }
 
 void GifAnimationBuilder::CopyGifFrame(QByteArray& out, const std::uint8_t* data, std::size_t dataLength,
-                                       const std::uint8_t* palette, int width, int height, int bits, int delay,
-                                       int transparentIndex, bool interlaced) {
+                                       const std::uint8_t* palette, int width, int height, int bits,
+                                       int delay, int transparentIndex, bool interlaced) {
     WriteFrameHead(out, width, height, bits, delay, transparentIndex, interlaced);
     out.append(reinterpret_cast<const char*>(palette), 3 << bits);
     out.append(static_cast<char>(bits));
@@ -157,7 +159,11 @@ bool GifAnimationBuilder::ReadSourceGif(const QString& path, SourceFrame& frame,
     const int screenWidth = ReadLe16(data, 6), screenHeight = ReadLe16(data, 8);
     if (d.width < 1 || d.height < 1 || d.width > kMaxSide || d.height > kMaxSide ||
         d.left + d.width > screenWidth || d.top + d.height > screenHeight) {
-        why = QStringLiteral("image size %1 x %2 at %3,%4 unusable").arg(d.width).arg(d.height).arg(d.left).arg(d.top);
+        why = QStringLiteral("image size %1 x %2 at %3,%4 unusable")
+                  .arg(d.width)
+                  .arg(d.height)
+                  .arg(d.left)
+                  .arg(d.top);
         return false;
     }
     if (data[d.codeSizePosition] != kBits) {
@@ -169,9 +175,11 @@ bool GifAnimationBuilder::ReadSourceGif(const QString& path, SourceFrame& frame,
     frame.palette.fill(0);
     const std::uint8_t packed = data[10];
     if (d.localTableEntries > 0) {
-        std::memcpy(frame.palette.data(), data.data() + d.tablePosition, 3u * static_cast<std::size_t>(d.localTableEntries));
+        std::memcpy(frame.palette.data(), data.data() + d.tablePosition,
+                    3u * static_cast<std::size_t>(d.localTableEntries));
     } else if (packed & 0x80) {
-        std::memcpy(frame.palette.data(), data.data() + GifBlockWalker::kHeaderSize, 3u * (2u << (packed & 7)));
+        std::memcpy(frame.palette.data(), data.data() + GifBlockWalker::kHeaderSize,
+                    3u * (2u << (packed & 7)));
     } else {
         why = QStringLiteral("no colour table");
         return false;
@@ -186,8 +194,8 @@ bool GifAnimationBuilder::ReadSourceGif(const QString& path, SourceFrame& frame,
     const std::size_t count = static_cast<std::size_t>(d.width) * static_cast<std::size_t>(d.height);
     check_.resize(count);
     std::size_t written = 0;
-    if (GifLzwDecoder::Decode(ByteSpan(joined.data(), joined.size()), kBits, check_.data(), count, &written) !=
-        GifLzwDecoder::Status::Complete) {
+    if (GifLzwDecoder::Decode(ByteSpan(joined.data(), joined.size()), kBits, check_.data(), count,
+                              &written) != GifLzwDecoder::Status::Complete) {
         why = QStringLiteral("damaged image data");
         return false;
     }
@@ -199,31 +207,35 @@ bool GifAnimationBuilder::ReadSourceGif(const QString& path, SourceFrame& frame,
     return true;
 }
 
-GifBuildResult GifAnimationBuilder::BuildFromGifFiles(const QStringList& paths, const QString& output, int delay) {
-    return RunBuild(paths, output, chunk_, [&](const QString& path, QByteArray& chunk, int& w, int& h, QString& why) {
-        SourceFrame source;
-        if (!ReadSourceGif(path, source, why))
-            return false;
-        w = source.width;
-        h = source.height;
-        CopyGifFrame(chunk, reinterpret_cast<const std::uint8_t*>(fileImage_.constData()) + source.dataPosition,
-                     source.dataLength, source.palette.data(), source.width, source.height, kBits, delay, -1,
-                     source.interlaced);
-        return true;
-    });
+GifBuildResult GifAnimationBuilder::BuildFromGifFiles(const QStringList& paths, const QString& output,
+                                                      int delay) {
+    return RunBuild(
+        paths, output, chunk_, [&](const QString& path, QByteArray& chunk, int& w, int& h, QString& why) {
+            SourceFrame source;
+            if (!ReadSourceGif(path, source, why))
+                return false;
+            w = source.width;
+            h = source.height;
+            CopyGifFrame(chunk,
+                         reinterpret_cast<const std::uint8_t*>(fileImage_.constData()) + source.dataPosition,
+                         source.dataLength, source.palette.data(), source.width, source.height, kBits, delay,
+                         -1, source.interlaced);
+            return true;
+        });
 }
 
 GifBuildResult GifAnimationBuilder::BuildFromPaletteFrames(const QStringList& paths, const QString& output,
                                                            int delay) {
-    return RunBuild(paths, output, chunk_, [&](const QString& path, QByteArray& chunk, int& w, int& h, QString& why) {
-        if (!frame_.Read(path, &why))
-            return false;
-        w = frame_.width;
-        h = frame_.height;
-        WriteCodedFrame(chunk, frame_.pixels.data(), frame_.palette.data(), frame_.width, frame_.height, kBits,
-                        delay, -1);
-        return true;
-    });
+    return RunBuild(paths, output, chunk_,
+                    [&](const QString& path, QByteArray& chunk, int& w, int& h, QString& why) {
+                        if (!frame_.Read(path, &why))
+                            return false;
+                        w = frame_.width;
+                        h = frame_.height;
+                        WriteCodedFrame(chunk, frame_.pixels.data(), frame_.palette.data(), frame_.width,
+                                        frame_.height, kBits, delay, -1);
+                        return true;
+                    });
 }
 
 } // namespace vx7::animation

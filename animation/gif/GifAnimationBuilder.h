@@ -35,7 +35,7 @@ struct GifBuildResult {
 // written under a temporary name and renamed when complete.
 // One builder lives for the program's run and reuses its buffers; not thread-safe.
 class GifAnimationBuilder {
-public:
+  public:
     static constexpr int kBits = 8;
     static constexpr qint64 kMaxSourceBytes = qint64{64} * 1024 * 1024;
     static constexpr int kMaxSide = 8192;
@@ -61,7 +61,7 @@ public:
     // seconds × 100, kept within 16 bits.
     static int DelayFromSeconds(double seconds);
 
-private:
+  private:
     // The parts of a source GIF that CopyGifFrame needs; false when it is unusable.
     struct SourceFrame {
         int width = 0, height = 0;

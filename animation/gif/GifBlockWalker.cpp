@@ -58,11 +58,21 @@ std::optional<GifBlock> GifBlockWalker::Next() {
     std::optional<std::size_t> length;
     if (introducer == 0x21 && p + 1 < n) {
         switch (data_[p + 1]) {
-        case 0xFF: block.kind = GifBlockKind::ApplicationExtension; break;
-        case 0xFE: block.kind = GifBlockKind::CommentExtension; break;
-        case 0xF9: block.kind = GifBlockKind::GraphicControl; break;
-        case 0x01: block.kind = GifBlockKind::PlainText; break;
-        default: block.kind = GifBlockKind::OtherExtension; break;
+        case 0xFF:
+            block.kind = GifBlockKind::ApplicationExtension;
+            break;
+        case 0xFE:
+            block.kind = GifBlockKind::CommentExtension;
+            break;
+        case 0xF9:
+            block.kind = GifBlockKind::GraphicControl;
+            break;
+        case 0x01:
+            block.kind = GifBlockKind::PlainText;
+            break;
+        default:
+            block.kind = GifBlockKind::OtherExtension;
+            break;
         }
         // Every extension is its label followed by sub-blocks: the fixed parts of the
         // application (11 bytes), plain text (12) and graphic control (4) extensions
@@ -112,7 +122,8 @@ GifImageDescriptor GifBlockWalker::ReadImage(ByteSpan data, const GifBlock& imag
     return d;
 }
 
-std::optional<GifGraphicControl> GifBlockWalker::ReadGraphicControl(ByteSpan data, const GifBlock& extension) {
+std::optional<GifGraphicControl> GifBlockWalker::ReadGraphicControl(ByteSpan data,
+                                                                    const GifBlock& extension) {
     const std::size_t p = extension.position;
     // 0x21 0xF9, size byte, packed, delay (2), transparent index: 7 bytes at least.
     if (extension.length < 7 || data[p + 2] < 4)

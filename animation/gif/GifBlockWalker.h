@@ -12,7 +12,8 @@ namespace vx7::animation {
 using ByteSpan = std::span<const std::uint8_t>;
 
 inline ByteSpan AsBytes(const QByteArray& bytes) {
-    return ByteSpan(reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size()));
+    return ByteSpan(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                    static_cast<std::size_t>(bytes.size()));
 }
 
 enum class GifBlockKind {
@@ -37,11 +38,11 @@ struct GifImageDescriptor {
     int left = 0, top = 0, width = 0, height = 0;
     std::uint8_t packed = 0;
     bool interlaced = false;
-    int localTableEntries = 0;      // 0 when the image has no local colour table
-    std::size_t tablePosition = 0;  // first byte of the local colour table, when present
+    int localTableEntries = 0;        // 0 when the image has no local colour table
+    std::size_t tablePosition = 0;    // first byte of the local colour table, when present
     std::size_t codeSizePosition = 0; // the LZW minimum code size byte
-    std::size_t dataPosition = 0;   // first data sub-block
-    std::size_t dataLength = 0;     // sub-blocks including the zero terminator
+    std::size_t dataPosition = 0;     // first data sub-block
+    std::size_t dataLength = 0;       // sub-blocks including the zero terminator
 };
 
 // The fields of a graphic control extension.
@@ -59,7 +60,7 @@ struct GifGraphicControl {
 // Next() then returns nullopt and Failed() tells a damaged stream from a trailer.
 // The walker never trusts a length it has not checked against the data size.
 class GifBlockWalker {
-public:
+  public:
     static constexpr std::size_t kHeaderSize = 13; // signature and logical screen descriptor
 
     explicit GifBlockWalker(ByteSpan data);
@@ -85,7 +86,7 @@ public:
     // nullopt when the extension's first sub-block holds fewer than 4 bytes.
     static std::optional<GifGraphicControl> ReadGraphicControl(ByteSpan data, const GifBlock& extension);
 
-private:
+  private:
     ByteSpan data_;
     std::optional<std::size_t> start_;
     std::size_t cursor_ = 0;

@@ -86,6 +86,8 @@ QImage GifComposer::RenderFrame(int index) {
     return canvas_;
 }
 
-int GifComposer::WaitMilliseconds(int delay) { return delay > 4 ? delay * 10 : 100; }
+int GifComposer::WaitMilliseconds(int delay) {
+    return delay > 4 ? delay * 10 : 100;
+}
 
 } // namespace vx7::animation

@@ -25,7 +25,7 @@ namespace vx7::animation {
 //
 // Not thread-safe: the owner serialises calls and reads of Canvas().
 class GifComposer {
-public:
+  public:
     GifComposer(QSize screen, QColor background, std::vector<GifFrameRecord> frames);
 
     // Replaces the background colour and starts again from the first frame.
@@ -57,7 +57,7 @@ public:
     // without a graphic control extension) 100 ms.
     static int WaitMilliseconds(int delay);
 
-private:
+  private:
     QImage canvas_;
     QImage saved_;
     QRect savedRect_;

@@ -65,8 +65,8 @@ std::optional<GifSplit> GifFrameSplitter::Split(ByteSpan data) {
     for (const FoundImage& found : images) {
         const GifImageDescriptor d = GifBlockWalker::ReadImage(data, found.image);
         if (!FitsScreen(d, split.screenWidth, split.screenHeight)) {
-            qCDebug(lcAnimation) << "frame skipped: image" << d.width << "x" << d.height << "at" << d.left << d.top
-                                 << "does not fit the screen";
+            qCDebug(lcAnimation) << "frame skipped: image" << d.width << "x" << d.height << "at" << d.left
+                                 << d.top << "does not fit the screen";
             continue;
         }
         GifFrameSlice slice;

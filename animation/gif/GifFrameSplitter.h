@@ -18,7 +18,7 @@ namespace vx7::animation {
 struct GifFrameSlice {
     QByteArray gif;
     int left = 0, top = 0, width = 0, height = 0;
-    int delay = -1;  // hundredths of a second; -1 without a graphic control extension
+    int delay = -1; // hundredths of a second; -1 without a graphic control extension
     int disposal = 0;
     int transparentIndex = -1;
 };
@@ -26,18 +26,18 @@ struct GifFrameSlice {
 // What the block walk finds in a GIF file.
 struct GifSplit {
     int screenWidth = 0, screenHeight = 0;
-    std::optional<QRgb> background; // global colour table entry at the background index
-    int imageCount = 0;             // images the walk found (usable or not)
+    std::optional<QRgb> background;    // global colour table entry at the background index
+    int imageCount = 0;                // images the walk found (usable or not)
     std::vector<GifFrameSlice> frames; // filled only when imageCount > 1
 };
 
 // A picture file prepared for display: either the frames of an animated GIF or one
 // still picture (a one-image GIF, or any format QImage reads).
 struct GifFrameSet {
-    QSize screen;                      // logical screen of a GIF, else the picture's size
-    QRgb background = qRgb(0, 0, 0);   // the GIF's background colour (black when it has none)
+    QSize screen;                       // logical screen of a GIF, else the picture's size
+    QRgb background = qRgb(0, 0, 0);    // the GIF's background colour (black when it has none)
     std::vector<GifFrameRecord> frames; // two or more when animated, otherwise empty
-    QImage still;                      // the picture when not animated
+    QImage still;                       // the picture when not animated
 
     bool IsAnimated() const { return !frames.empty(); }
 };
@@ -46,7 +46,7 @@ struct GifFrameSet {
 // bytes in memory; safe on any input: truncated files, damaged blocks, images that
 // do not fit the logical screen and zero-sized images are skipped, never read past.
 class GifFrameSplitter {
-public:
+  public:
     // Largest logical screen and frame accepted, in pixels per side.
     static constexpr int kMaxSide = 8192;
 

@@ -11,9 +11,9 @@ namespace {
 
 struct FixedPalette {
     std::array<std::uint8_t, 768> rgb{};
-    std::array<std::uint8_t, 256> cubeLevel{};   // channel value → nearest cube level index 0..5
-    std::array<std::uint8_t, 766> greyIndex{};   // r + g + b → nearest grey's palette index
-    std::array<std::uint8_t, 256> greyValue{};   // palette index → grey value (greys only)
+    std::array<std::uint8_t, 256> cubeLevel{}; // channel value → nearest cube level index 0..5
+    std::array<std::uint8_t, 766> greyIndex{}; // r + g + b → nearest grey's palette index
+    std::array<std::uint8_t, 256> greyValue{}; // palette index → grey value (greys only)
 
     FixedPalette() {
         int n = 0;
@@ -75,7 +75,9 @@ inline std::uint8_t Nearest(const FixedPalette& p, int r, int g, int b) {
 
 } // namespace
 
-const std::array<std::uint8_t, 768>& GifImageEncoder::Palette() { return Fixed().rgb; }
+const std::array<std::uint8_t, 768>& GifImageEncoder::Palette() {
+    return Fixed().rgb;
+}
 
 std::uint8_t GifImageEncoder::NearestIndex(int red, int green, int blue) {
     return Nearest(Fixed(), red & 255, green & 255, blue & 255);
@@ -129,9 +131,10 @@ bool GifImageEncoder::Write(const QImage& picture, const QString& path) {
 }
 
 void RegisterGifEncoder(camera::EncoderRegistry& registry) {
-    registry.Add(camera::ImageEncoder{QStringLiteral("image/gif"), [](const QImage& image, const QString& path, int) {
-                                          return GifImageEncoder::Write(image, path);
-                                      }});
+    registry.Add(
+        camera::ImageEncoder{QStringLiteral("image/gif"), [](const QImage& image, const QString& path, int) {
+                                 return GifImageEncoder::Write(image, path);
+                             }});
 }
 
 } // namespace vx7::animation

@@ -22,7 +22,7 @@ namespace vx7::animation {
 // which is what the "plain high contrast" colour mode shows; the quality value of
 // the encoder interface does not apply. Pictures with alpha are put over white first.
 class GifImageEncoder {
-public:
+  public:
     static constexpr int kMaxSide = 65535;
 
     // The fixed palette as 256 red, green, blue triples.

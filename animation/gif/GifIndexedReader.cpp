@@ -78,7 +78,8 @@ bool GifIndexedReader::ReadLast(ByteSpan data, GifIndexedImage& out, QString* er
 bool GifIndexedReader::DecodeImage(ByteSpan data, const GifBlock& block, int screenWidth, int screenHeight) {
     const GifImageDescriptor d = GifBlockWalker::ReadImage(data, block);
     if (d.width < 1 || d.height < 1 || d.width > kMaxSide || d.height > kMaxSide ||
-        qint64{d.width} * d.height > kMaxPixels || d.left + d.width > screenWidth || d.top + d.height > screenHeight)
+        qint64{d.width} * d.height > kMaxPixels || d.left + d.width > screenWidth ||
+        d.top + d.height > screenHeight)
         return false;
     const int codeSize = data[d.codeSizePosition];
     if (codeSize < 2 || codeSize > 8)
@@ -108,7 +109,8 @@ bool GifIndexedReader::DecodeImage(ByteSpan data, const GifBlock& block, int scr
     image_.interlaced = d.interlaced;
     image_.palette = global_;
     if (d.localTableEntries > 0)
-        std::memcpy(image_.palette.data(), data.data() + d.tablePosition, 3u * static_cast<std::size_t>(d.localTableEntries));
+        std::memcpy(image_.palette.data(), data.data() + d.tablePosition,
+                    3u * static_cast<std::size_t>(d.localTableEntries));
     if (d.interlaced) {
         // Rows arrive in four passes: every 8th from 0, every 8th from 4, every 4th
         // from 2, every 2nd from 1.

@@ -18,7 +18,7 @@ struct GifIndexedImage {
     // The colour table in force: the global table with the image's local table over
     // its first entries, 256 entries of red, green, blue (missing ones zero).
     std::array<std::uint8_t, 768> palette{};
-    int delay = -1;            // from the preceding graphic control extension, -1 without one
+    int delay = -1; // from the preceding graphic control extension, -1 without one
     int disposal = 0;
     int transparentIndex = -1;
     std::vector<std::uint8_t> pixels; // width × height, rows in display order
@@ -31,7 +31,7 @@ struct GifIndexedImage {
 // than kMaxPixels pixels, or a place outside the logical screen) are skipped. The
 // reader's buffers are reused from image to image.
 class GifIndexedReader {
-public:
+  public:
     // Large enough for the converter's composite of an 8192 × 8192 frame (1.5 times
     // as wide), small enough that no file makes the reader allocate without bound.
     static constexpr int kMaxSide = 16384;
@@ -48,7 +48,7 @@ public:
     static bool ReadFile(const QString& path, QByteArray& bytes, QString* error = nullptr);
     static constexpr qint64 kMaxFileBytes = qint64{64} * 1024 * 1024;
 
-private:
+  private:
     bool DecodeImage(ByteSpan data, const GifBlock& block, int screenWidth, int screenHeight);
 
     GifIndexedImage image_;

@@ -4,8 +4,8 @@
 
 namespace vx7::animation {
 
-GifLzwDecoder::Status GifLzwDecoder::Decode(ByteSpan data, int minCodeSize, std::uint8_t* out, std::size_t count,
-                                            std::size_t* written) {
+GifLzwDecoder::Status GifLzwDecoder::Decode(ByteSpan data, int minCodeSize, std::uint8_t* out,
+                                            std::size_t count, std::size_t* written) {
     *written = 0;
     if (minCodeSize < 2 || minCodeSize > 8)
         return Status::Invalid;

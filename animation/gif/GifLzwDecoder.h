@@ -13,7 +13,7 @@ namespace vx7::animation {
 // Strings are copied from where they were first written in the output, so decoding
 // costs little more than a copy of the pixels.
 class GifLzwDecoder {
-public:
+  public:
     enum class Status {
         Complete,  // all count pixels written
         Truncated, // the data or its end code came before the last pixel
@@ -21,7 +21,8 @@ public:
     };
 
     // minCodeSize: 2 to 8 (anything else is Invalid). *written receives the number of pixels written.
-    static Status Decode(ByteSpan data, int minCodeSize, std::uint8_t* out, std::size_t count, std::size_t* written);
+    static Status Decode(ByteSpan data, int minCodeSize, std::uint8_t* out, std::size_t count,
+                         std::size_t* written);
 };
 
 } // namespace vx7::animation

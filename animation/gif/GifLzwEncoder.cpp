@@ -10,7 +10,7 @@ static_assert(std::endian::native == std::endian::little, "the packer stores wor
 
 // Packs codes least-significant bit first into a byte buffer sized in advance.
 class BitPacker {
-public:
+  public:
     explicit BitPacker(std::uint8_t* out) : out_(out) {}
     void Put(std::uint32_t code, int width) {
         acc_ |= static_cast<std::uint64_t>(code) << bits_;
@@ -33,7 +33,7 @@ public:
         return out_;
     }
 
-private:
+  private:
     std::uint8_t* out_;
     std::uint64_t acc_ = 0;
     int bits_ = 0;
@@ -41,7 +41,8 @@ private:
 
 } // namespace
 
-GifLzwEncoder::GifLzwEncoder() : direct_(new std::uint16_t[std::size_t{kMaxCodes} * 256]()), used_(kMaxCodes) {}
+GifLzwEncoder::GifLzwEncoder()
+    : direct_(new std::uint16_t[std::size_t{kMaxCodes} * 256]()), used_(kMaxCodes) {}
 GifLzwEncoder::~GifLzwEncoder() = default;
 
 void GifLzwEncoder::Encode(const std::uint8_t* pixels, std::size_t count, int minCodeSize, QByteArray& out) {

@@ -24,7 +24,7 @@ namespace vx7::animation {
 // cells filled since. Output equals that of any exact lookup. One encoder reuses
 // its buffers across frames; it is not thread-safe.
 class GifLzwEncoder {
-public:
+  public:
     GifLzwEncoder();
     ~GifLzwEncoder();
     GifLzwEncoder(const GifLzwEncoder&) = delete;
@@ -35,7 +35,7 @@ public:
     // minCodeSize 2 to 8.
     void Encode(const std::uint8_t* pixels, std::size_t count, int minCodeSize, QByteArray& out);
 
-private:
+  private:
     static constexpr int kMaxCodes = 4096;
     std::unique_ptr<std::uint16_t[]> direct_; // 256 × 4096 extension codes, 0 = none
     std::vector<std::uint32_t> used_;         // cells filled since the last reset

@@ -12,7 +12,8 @@ void PutLe16(QByteArray& out, int value) {
 
 } // namespace
 
-QByteArray GifSingleImageWriter::Write(const std::uint8_t* pixels, int width, int height, const std::uint8_t* palette) {
+QByteArray GifSingleImageWriter::Write(const std::uint8_t* pixels, int width, int height,
+                                       const std::uint8_t* palette) {
     if (width < 1 || height < 1 || width > 0xFFFF || height > 0xFFFF)
         return QByteArray();
     QByteArray out;

@@ -11,7 +11,7 @@ namespace vx7::animation {
 // local table, not interlaced, minimum code size 8, the data, and the trailer. This
 // is the form the copying build path and the readers expect of a one-image GIF.
 class GifSingleImageWriter {
-public:
+  public:
     // pixels: width × height palette indices; palette: 768 bytes of red, green, blue.
     // Empty for a side outside 1 to 65535.
     static QByteArray Write(const std::uint8_t* pixels, int width, int height, const std::uint8_t* palette);

@@ -23,7 +23,7 @@ namespace vx7::animation {
 // after the pixels are ignored. A PaletteFrameFile object may be read into again and
 // again: its pixel buffer only grows.
 class PaletteFrameFile {
-public:
+  public:
     static constexpr std::size_t kHeaderSize = 12;
     static constexpr std::size_t kPaletteSize = 768;
     static constexpr std::size_t kPixelOffset = kHeaderSize + kPaletteSize; // 780
@@ -34,7 +34,9 @@ public:
     std::array<std::uint8_t, kPaletteSize> palette{};
     std::vector<std::uint8_t> pixels; // at least width × height; only that many are meaningful
 
-    std::size_t PixelCount() const { return static_cast<std::size_t>(width) * static_cast<std::size_t>(height); }
+    std::size_t PixelCount() const {
+        return static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    }
 
     // Parses the bytes of a file. False (object unchanged but for its buffer) with a
     // reason in *error when they are not a usable frame.

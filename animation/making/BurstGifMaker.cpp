@@ -8,8 +8,8 @@
 
 namespace vx7::animation {
 
-BurstGifMaker::BurstGifMaker(GifEngine& engine, const camera::EncoderRegistry& encoders, platform::Prompt& prompt,
-                             QObject* parent)
+BurstGifMaker::BurstGifMaker(GifEngine& engine, const camera::EncoderRegistry& encoders,
+                             platform::Prompt& prompt, QObject* parent)
     : QObject(parent), prompt_(prompt), runner_(engine, encoders) {
     connect(&runner_, &GifBuildRunner::Progress, this, [this](int, int, const QString& text) {
         if (hooks_.showStatus)

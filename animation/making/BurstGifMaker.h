@@ -21,15 +21,16 @@ class GifMakingSettings;
 // The station supplies, with each request, what happens to its own controls.
 class BurstGifMaker : public QObject {
     Q_OBJECT
-public:
+  public:
     static constexpr int kMaxFrames = 38;
 
     struct Hooks {
-        std::function<void(bool)> setControlsEnabled; // format, name, shoot, timer, burst, interval, GIF button
+        std::function<void(bool)>
+            setControlsEnabled; // format, name, shoot, timer, burst, interval, GIF button
         std::function<void(const QString&)> showStatus; // progress and the outcome
         std::function<void(const LastMadeFile&)> recordLastMade;
         std::function<void()> refreshDisplay;
-        std::function<void()> openLastMade;           // the animation window with automatic open
+        std::function<void()> openLastMade; // the animation window with automatic open
     };
 
     BurstGifMaker(GifEngine& engine, const camera::EncoderRegistry& encoders, platform::Prompt& prompt,
@@ -47,10 +48,10 @@ public:
 
     static QString Question(const QString& photoName);
 
-signals:
+  signals:
     void Done(const vx7::animation::GifJobResult& result);
 
-private:
+  private:
     void OnFinished(const GifJobResult& result);
 
     platform::Prompt& prompt_;

@@ -13,7 +13,7 @@ namespace {
 // thread no message box may open. The availability check before every converter build
 // reports it instead, on the caller's thread.
 class LoggingPrompt final : public platform::Prompt {
-public:
+  public:
     void Message(const QString& text, const QString&) override { qCInfo(lcAnimation) << text; }
     bool Ask(const QString& text, const QString&) override {
         qCInfo(lcAnimation) << text;

@@ -27,7 +27,7 @@ class ImageConverterLibrary;
 // button stays usable during a burst build); every call holds one lock, so the
 // builder's buffers and the converter are never used by two builds at once.
 class EngineGifBackend final : public GifEngine {
-public:
+  public:
     EngineGifBackend(const QString& installFolder, const camera::EncoderRegistry& encoders,
                      GifAnimationBuilder& builder, ImageConverterLibrary& converter);
     ~EngineGifBackend() override;
@@ -38,7 +38,7 @@ public:
     void BuildFromGifFiles(const QStringList& frames, const QString& output, int delay) override;
     void BuildFromPaletteFrames(const QStringList& frames, const QString& output, int delay) override;
 
-private:
+  private:
     GifAnimationBuilder& builder_;
     ImageConverterLibrary& converter_;
     std::unique_ptr<platform::Prompt> silent_;

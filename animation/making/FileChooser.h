@@ -10,7 +10,7 @@ namespace vx7::animation {
 
 // The open-file and folder dialogs, behind an interface so that tests can choose.
 class FileChooser {
-public:
+  public:
     virtual ~FileChooser() = default;
 
     // An open-file dialog. filter is written "description|pattern;pattern"; initialName

@@ -1,7 +1,7 @@
 #include "GifBuildJob.h"
 
-#include "animation/AnimationLog.h"
 #include "GifEngine.h"
+#include "animation/AnimationLog.h"
 #include "camera/photo/ImageFiles.h"
 
 #include <QDir>
@@ -11,7 +11,9 @@
 namespace vx7::animation {
 namespace {
 
-bool Cancelled(const std::atomic<bool>* cancel) { return cancel && cancel->load(); }
+bool Cancelled(const std::atomic<bool>* cancel) {
+    return cancel && cancel->load();
+}
 
 // A GIF that holds at least a header: the writer leaves only the trailer byte when no
 // frame was usable.
@@ -30,7 +32,7 @@ QString GifBuildJob::ProgressText(int index, int total) {
 }
 
 GifJobResult GifBuildJob::Run(const GifBuildRequest& request, const Progress& progress,
-                                const std::atomic<bool>* cancel) {
+                              const std::atomic<bool>* cancel) {
     GifJobResult result;
     result.output = request.output;
     const int total = static_cast<int>(request.pictures.size());

@@ -17,8 +17,8 @@ class GifEngine;
 // One GIF build: the pictures, the colour mode, the delay and the output path.
 struct GifBuildRequest {
     QStringList pictures;
-    int mode = 0;     // 0 converter ("高质流行色"), 1 image encoder ("普通高反差")
-    int delay = 0;    // hundredths of a second
+    int mode = 0;  // 0 converter ("高质流行色"), 1 image encoder ("普通高反差")
+    int delay = 0; // hundredths of a second
     QString output;
     // The animation window re-encodes every picture as a BMP in the work folder before
     // the converter mode; these are the BMP paths, one per picture (empty otherwise).
@@ -29,26 +29,26 @@ struct GifJobResult {
     enum class Outcome { Built, NoFrames, Failed, Cancelled, ConverterMissing };
     Outcome outcome = Outcome::Failed;
     QString output;
-    int frames = 0;    // pictures handed to the writer
-    QString message;   // what the status line shows
+    int frames = 0;  // pictures handed to the writer
+    QString message; // what the status line shows
 };
 
 // Runs a build synchronously on the calling thread. Every picture is reduced in turn
 // (progress is reported after each), then the writer builds the file. A cancel request
 // is honoured between pictures and leaves the output untouched.
 class GifBuildJob {
-public:
+  public:
     // done pictures, total pictures, text for the status line.
     using Progress = std::function<void(int, int, const QString&)>;
 
     GifBuildJob(GifEngine& engine, const camera::EncoderRegistry& encoders);
 
     GifJobResult Run(const GifBuildRequest& request, const Progress& progress = {},
-                       const std::atomic<bool>* cancel = nullptr);
+                     const std::atomic<bool>* cancel = nullptr);
 
     static QString ProgressText(int index, int total);
 
-private:
+  private:
     GifEngine& engine_;
     const camera::EncoderRegistry& encoders_;
 };

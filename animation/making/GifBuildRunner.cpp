@@ -11,7 +11,9 @@ GifBuildRunner::GifBuildRunner(GifEngine& engine, const camera::EncoderRegistry&
     qRegisterMetaType<vx7::animation::GifJobResult>("vx7::animation::GifJobResult");
 }
 
-GifBuildRunner::~GifBuildRunner() { CancelAndWait(); }
+GifBuildRunner::~GifBuildRunner() {
+    CancelAndWait();
+}
 
 bool GifBuildRunner::Start(const GifBuildRequest& request) {
     if (running_)
@@ -26,19 +28,25 @@ bool GifBuildRunner::Start(const GifBuildRequest& request) {
         const auto result = job_.Run(
             request,
             [this, generation](int done, int total, const QString& text) {
-                QMetaObject::invokeMethod(this, [this, done, total, text, generation] {
-                    if (generation == generation_)
-                        emit Progress(done, total, text);
-                }, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, done, total, text, generation] {
+                        if (generation == generation_)
+                            emit Progress(done, total, text);
+                    },
+                    Qt::QueuedConnection);
             },
             &cancel_);
-        QMetaObject::invokeMethod(this, [this, result, generation] {
-            if (generation != generation_)
-                return; // abandoned by CancelAndWait
-            running_ = false;
-            Join();
-            emit Finished(result);
-        }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this,
+            [this, result, generation] {
+                if (generation != generation_)
+                    return; // abandoned by CancelAndWait
+                running_ = false;
+                Join();
+                emit Finished(result);
+            },
+            Qt::QueuedConnection);
     });
     thread_->start();
     return true;

@@ -16,7 +16,7 @@ namespace vx7::animation {
 // runner cancels a running build between pictures and waits for it.
 class GifBuildRunner : public QObject {
     Q_OBJECT
-public:
+  public:
     GifBuildRunner(GifEngine& engine, const camera::EncoderRegistry& encoders, QObject* parent = nullptr);
     ~GifBuildRunner() override;
 
@@ -27,11 +27,11 @@ public:
     // Cancels and blocks until the worker has ended (no signal is emitted afterwards).
     void CancelAndWait();
 
-signals:
+  signals:
     void Progress(int done, int total, const QString& text);
     void Finished(const vx7::animation::GifJobResult& result);
 
-private:
+  private:
     void Join();
 
     GifBuildJob job_;

@@ -9,7 +9,7 @@ namespace vx7::animation {
 // time so that a build can report progress per frame and be cancelled between frames.
 // Implementations are used by one build at a time, from the thread that runs the build.
 class GifEngine {
-public:
+  public:
     virtual ~GifEngine() = default;
 
     // Colour mode 1: re-encodes source as a single-image GIF in the work folder and

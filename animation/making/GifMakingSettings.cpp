@@ -28,14 +28,16 @@ GifMakingSettings::GifMakingSettings(Place place)
 
 const QStringList& GifMakingSettings::Entries() {
     static const QStringList entries{
-        QStringLiteral("0.5"), QStringLiteral("1"),   QStringLiteral("1.5"), QStringLiteral("2"),
-        QStringLiteral("2.5"), QStringLiteral("3"),   QStringLiteral("3.5"), QStringLiteral("4"),
-        QStringLiteral("4.5"), QStringLiteral("5"),   QStringLiteral("5.5"), QStringLiteral("6"),
+        QStringLiteral("0.5"), QStringLiteral("1"),           QStringLiteral("1.5"),      QStringLiteral("2"),
+        QStringLiteral("2.5"), QStringLiteral("3"),           QStringLiteral("3.5"),      QStringLiteral("4"),
+        QStringLiteral("4.5"), QStringLiteral("5"),           QStringLiteral("5.5"),      QStringLiteral("6"),
         Separator(),           ModeText(kModePopularColours), ModeText(kModeHighContrast)};
     return entries;
 }
 
-QString GifMakingSettings::Separator() { return QStringLiteral("-------------------"); }
+QString GifMakingSettings::Separator() {
+    return QStringLiteral("-------------------");
+}
 
 QString GifMakingSettings::ModeText(int mode) {
     return mode == kModeHighContrast ? QStringLiteral("普通高反差") : QStringLiteral("高质流行色");

@@ -9,7 +9,7 @@ namespace vx7::animation {
 // entries serve the camera station and the animation window; the two places differ
 // in their default interval and in whether an interval is range-checked.
 class GifMakingSettings {
-public:
+  public:
     enum class Place { Station, Window };
 
     // Colour modes, by their list texts.
@@ -40,7 +40,7 @@ public:
     int DelayHundredths() const { return DelayOf(interval_); }
     static int DelayOf(const QString& intervalText);
 
-private:
+  private:
     Place place_;
     QString interval_;
     int mode_ = kModePopularColours;

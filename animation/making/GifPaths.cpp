@@ -18,6 +18,8 @@ QString GifPaths::WorkBmp(const camera::SysInfo& sys, const QString& picturePath
     return camera::JoinPath(sys.WorkFolder(), camera::FileTitlePart(picturePath) + QStringLiteral(".bmp"));
 }
 
-QString GifPaths::LastMadeName(const QString& photoName) { return photoName + QStringLiteral(".gif"); }
+QString GifPaths::LastMadeName(const QString& photoName) {
+    return photoName + QStringLiteral(".gif");
+}
 
 } // namespace vx7::animation

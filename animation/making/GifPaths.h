@@ -10,7 +10,7 @@ namespace vx7::animation {
 
 // Path rules shared by the camera station and the animation window.
 class GifPaths {
-public:
+  public:
     // "<folder>/<name>.gif".
     static QString Output(const QString& folder, const QString& name);
 

@@ -9,7 +9,7 @@ namespace vx7::animation {
 // Holds at most 16; lives until the window closes and is emptied when the window
 // enters its GIF-making mode.
 class GifPictureList {
-public:
+  public:
     static constexpr int kCapacity = 16;
 
     bool IsFull() const { return paths_.size() >= kCapacity; }
@@ -22,7 +22,7 @@ public:
     const QStringList& Paths() const { return paths_; }
     void Clear() { paths_.clear(); }
 
-private:
+  private:
     QStringList paths_;
 };
 

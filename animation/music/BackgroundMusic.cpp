@@ -8,7 +8,8 @@
 
 namespace vx7::animation {
 
-BackgroundMusic::BackgroundMusic(const QString& installFolder, platform::SoundPlayer& player, FileChooser& files)
+BackgroundMusic::BackgroundMusic(const QString& installFolder, platform::SoundPlayer& player,
+                                 FileChooser& files)
     : installFolder_(installFolder), player_(player), files_(files),
       musicPath_(camera::JoinPath(camera::JoinPath(installFolder, QStringLiteral("ephoto_syspic")),
                                   QStringLiteral("loop11.WAV"))) {}

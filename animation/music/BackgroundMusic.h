@@ -17,7 +17,7 @@ class FileChooser;
 // choices may play at the same time. Nothing here ever reports an error: a file the
 // machine cannot play, or a machine without an audio device, simply stays silent.
 class BackgroundMusic {
-public:
+  public:
     // The music path starts as "<installation folder>/ephoto_syspic/loop11.WAV".
     BackgroundMusic(const QString& installFolder, platform::SoundPlayer& player, FileChooser& files);
 
@@ -32,7 +32,7 @@ public:
 
     QString MusicPath() const { return musicPath_; }
 
-private:
+  private:
     QString installFolder_;
     platform::SoundPlayer& player_;
     FileChooser& files_;

@@ -1,8 +1,8 @@
 #include "AnimatedPicture.h"
 
 #include <QMetaObject>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 
 namespace vx7::animation {
 
@@ -11,13 +11,18 @@ AnimatedPicture::AnimatedPicture(QWidget* parent) : QWidget(parent) {
     model_.SetRepaintRequest([this] {
         // Called on the drawing thread: post, never paint. Stop() detaches this before
         // the control goes away, and posted events die with their receiver.
-        QMetaObject::invokeMethod(this, [this] { update(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { update(); }, Qt::QueuedConnection);
     });
 }
 
-AnimatedPicture::~AnimatedPicture() { model_.Stop(); }
+AnimatedPicture::~AnimatedPicture() {
+    model_.Stop();
+}
 
-QColor AnimatedPicture::ButtonFace() const { return palette().color(QPalette::Button); }
+QColor AnimatedPicture::ButtonFace() const {
+    return palette().color(QPalette::Button);
+}
 
 bool AnimatedPicture::LoadFile(const QString& path) {
     const bool ok = model_.LoadFile(path, ButtonFace());
@@ -43,7 +48,9 @@ bool AnimatedPicture::Draw() {
     return ok;
 }
 
-void AnimatedPicture::Stop() { model_.Stop(); }
+void AnimatedPicture::Stop() {
+    model_.Stop();
+}
 
 void AnimatedPicture::paintEvent(QPaintEvent* event) {
     QPainter painter(this);

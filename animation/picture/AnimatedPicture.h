@@ -12,7 +12,7 @@ namespace vx7::animation {
 // only asks for repaints, which arrive here as queued events.
 class AnimatedPicture : public QWidget {
     Q_OBJECT
-public:
+  public:
     enum { IDC = 1053 };
 
     explicit AnimatedPicture(QWidget* parent = nullptr);
@@ -29,10 +29,10 @@ public:
     // The colour the off-screen image is filled with: the system button face.
     QColor ButtonFace() const;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     void Prepare(bool loaded);
 
     AnimatedPictureModel model_;

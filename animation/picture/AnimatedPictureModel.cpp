@@ -83,17 +83,25 @@ void AnimatedPictureModel::Shared::Run() {
 
 AnimatedPictureModel::AnimatedPictureModel() = default;
 
-AnimatedPictureModel::~AnimatedPictureModel() { Stop(); }
+AnimatedPictureModel::~AnimatedPictureModel() {
+    Stop();
+}
 
-bool AnimatedPictureModel::IsAnimated() const { return shared_ && shared_->composer.has_value(); }
+bool AnimatedPictureModel::IsAnimated() const {
+    return shared_ && shared_->composer.has_value();
+}
 
-bool AnimatedPictureModel::IsPlaying() const { return shared_ && shared_->playing; }
+bool AnimatedPictureModel::IsPlaying() const {
+    return shared_ && shared_->playing;
+}
 
 int AnimatedPictureModel::FrameCount() const {
     return IsAnimated() ? shared_->composer->FrameCount() : (ready_ ? 1 : 0);
 }
 
-int AnimatedPictureModel::CurrentFrame() const { return shared_ ? shared_->current.load() : 0; }
+int AnimatedPictureModel::CurrentFrame() const {
+    return shared_ ? shared_->current.load() : 0;
+}
 
 bool AnimatedPictureModel::LoadFile(const QString& path, QColor buttonFace, QString* error) {
     Stop();

@@ -20,7 +20,7 @@ namespace vx7::animation {
 // the off-screen image through Paint() under the same lock. Stop() signals the exit
 // event and waits up to StopWaitMilliseconds for the thread to end.
 class AnimatedPictureModel {
-public:
+  public:
     static constexpr int kStopWaitMilliseconds = 5000;
 
     // Called from the drawing thread after each frame was drawn.
@@ -67,7 +67,7 @@ public:
     // Milliseconds the last Stop() waited for the thread (for diagnostics and tests).
     int LastStopMilliseconds() const { return lastStopMs_; }
 
-private:
+  private:
     struct Shared;
     void Release();
 

@@ -21,10 +21,13 @@ ColourReduction::ColourReduction(QString installFolder, const camera::EncoderReg
                                  ImageConverterLibrary& converter, platform::Prompt& prompt)
     : installFolder_(std::move(installFolder)), encoders_(encoders), converter_(converter), prompt_(prompt) {}
 
-QString ColourReduction::WorkFolder() const { return camera::JoinPath(installFolder_, QStringLiteral("tmpBmpData")); }
+QString ColourReduction::WorkFolder() const {
+    return camera::JoinPath(installFolder_, QStringLiteral("tmpBmpData"));
+}
 
 QString ColourReduction::ReferencePicturePath() const {
-    return camera::JoinPath(camera::JoinPath(installFolder_, QStringLiteral("ephoto_syspic")), ReferencePicture::FileName());
+    return camera::JoinPath(camera::JoinPath(installFolder_, QStringLiteral("ephoto_syspic")),
+                            ReferencePicture::FileName());
 }
 
 QString ColourReduction::TitleOf(const QString& source) {
@@ -33,7 +36,8 @@ QString ColourReduction::TitleOf(const QString& source) {
 }
 
 QString ColourReduction::ConverterMissingText() {
-    return QStringLiteral("找不到图像转换库Image66Conver123ter(或其ConvertImage入口),不能用\"高质流行色\"建立GIF动画!");
+    return QStringLiteral(
+        "找不到图像转换库Image66Conver123ter(或其ConvertImage入口),不能用\"高质流行色\"建立GIF动画!");
 }
 
 ReductionResult ColourReduction::ReduceByImageEncoder(const QStringList& sources) {
@@ -96,7 +100,8 @@ ReductionResult ColourReduction::ReduceByConverter(const QStringList& sources) {
     return result;
 }
 
-bool ColourReduction::CropToPaletteFrame(const QString& path, int offset, const QString& output, QString* error) {
+bool ColourReduction::CropToPaletteFrame(const QString& path, int offset, const QString& output,
+                                         QString* error) {
     QByteArray bytes;
     if (!GifIndexedReader::ReadFile(path, bytes, error))
         return false;
@@ -107,7 +112,9 @@ bool ColourReduction::CropToPaletteFrame(const QString& path, int offset, const 
     const int keep = image.width - std::max(offset, 0);
     if (keep < 1) {
         if (error)
-            *error = QStringLiteral("offset %1 leaves no column of a %2 pixel wide image").arg(offset).arg(image.width);
+            *error = QStringLiteral("offset %1 leaves no column of a %2 pixel wide image")
+                         .arg(offset)
+                         .arg(image.width);
         return false;
     }
     PaletteFrameFile frame;
@@ -118,7 +125,8 @@ bool ColourReduction::CropToPaletteFrame(const QString& path, int offset, const 
     const int skip = image.width - keep;
     for (int y = 0; y < image.height; ++y)
         std::memcpy(frame.pixels.data() + static_cast<size_t>(y) * keep,
-                    image.pixels.data() + static_cast<size_t>(y) * image.width + skip, static_cast<size_t>(keep));
+                    image.pixels.data() + static_cast<size_t>(y) * image.width + skip,
+                    static_cast<size_t>(keep));
     return frame.Write(output.isEmpty() ? path : output, error);
 }
 

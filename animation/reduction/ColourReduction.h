@@ -32,9 +32,9 @@ struct ReductionResult {
 //                           the PaletteFrameFile cropped out of it.
 // Runs synchronously; no message is shown except when the converter is missing.
 class ColourReduction {
-public:
-    ColourReduction(QString installFolder, const camera::EncoderRegistry& encoders, ImageConverterLibrary& converter,
-                    platform::Prompt& prompt);
+  public:
+    ColourReduction(QString installFolder, const camera::EncoderRegistry& encoders,
+                    ImageConverterLibrary& converter, platform::Prompt& prompt);
 
     QString WorkFolder() const;
     QString ReferencePicturePath() const;
@@ -63,7 +63,7 @@ public:
     // The message shown when mode 0 cannot run.
     static QString ConverterMissingText();
 
-private:
+  private:
     QString installFolder_;
     const camera::EncoderRegistry& encoders_;
     ImageConverterLibrary& converter_;

@@ -19,7 +19,7 @@ enum GifColourMode : int {
 // mode, then the builder, every frame with the same delay (hundredths of a second).
 // When the converter is missing (mode 0) the build stops before anything is written.
 class GifMaker {
-public:
+  public:
     GifMaker(ColourReduction& reduction, GifAnimationBuilder& builder);
 
     // bmpFirst: re-encode every picture as <work>/<title>.bmp before mode 0's
@@ -29,7 +29,7 @@ public:
 
     static QString ModeText(int mode);
 
-private:
+  private:
     ColourReduction& reduction_;
     GifAnimationBuilder& builder_;
 };

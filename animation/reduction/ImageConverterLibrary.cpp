@@ -42,7 +42,8 @@ ImageConverterLibrary::ConvertFunction ImageConverterLibrary::Function(QString* 
         auto function = reinterpret_cast<ConvertFunction>(library->resolve(kExport));
         if (!function) {
             // A library of that name without the export: keep looking, but say so.
-            reasons = QStringLiteral("%1 has no export %2").arg(library->fileName(), QString::fromLatin1(kExport));
+            reasons =
+                QStringLiteral("%1 has no export %2").arg(library->fileName(), QString::fromLatin1(kExport));
             library->unload();
             continue;
         }
@@ -60,8 +61,8 @@ bool ImageConverterLibrary::Convert(const QString& source, const QString& target
     const ConvertFunction convert = Function(error);
     if (!convert)
         return false;
-    convert(reinterpret_cast<const char16_t*>(source.utf16()), reinterpret_cast<const char16_t*>(target.utf16()), 0,
-            0, 0, 1, 50, 0);
+    convert(reinterpret_cast<const char16_t*>(source.utf16()),
+            reinterpret_cast<const char16_t*>(target.utf16()), 0, 0, 0, 1, 50, 0);
     return true;
 }
 

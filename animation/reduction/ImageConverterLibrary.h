@@ -13,8 +13,9 @@ namespace vx7::animation {
 // linked and never unloaded. A load that fails is tried again on the next use, so a
 // library installed meanwhile is found. One object per run, created in main().
 class ImageConverterLibrary {
-public:
-    using ConvertFunction = int (*)(const char16_t* source, const char16_t* target, int, int, int, int, int, int);
+  public:
+    using ConvertFunction = int (*)(const char16_t* source, const char16_t* target, int, int, int, int, int,
+                                    int);
     static constexpr const char* kBaseName = "Image66Conver123ter";
     static constexpr const char* kExport = "ConvertImage";
 
@@ -37,7 +38,7 @@ public:
     // missing; the converter's own result is not looked at.
     bool Convert(const QString& source, const QString& target, QString* error = nullptr);
 
-private:
+  private:
     QStringList folders_;
     bool platformSearch_ = true;
     std::unique_ptr<QLibrary> library_;

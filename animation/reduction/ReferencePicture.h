@@ -14,7 +14,7 @@ namespace vx7::animation {
 // four to a row. It is placed beside every picture before the converter chooses a
 // palette, whose flat-colour rule then keeps each swatch's colour.
 class ReferencePicture {
-public:
+  public:
     static constexpr int kSwatch = 8;
     static constexpr int kColumns = 4;
     static QString FileName() { return QStringLiteral("ProjRefBkgModel.GIF"); }

@@ -19,7 +19,9 @@ void AnimationFileList::SetFiles(const QStringList& titles, const QStringList& p
         selectedRow_ = -1;
 }
 
-void AnimationFileList::EnsureRows(int rows) { rows_ = std::max(rows_, rows); }
+void AnimationFileList::EnsureRows(int rows) {
+    rows_ = std::max(rows_, rows);
+}
 
 QString AnimationFileList::RowName(int row) const {
     return row >= 0 && row < FileCount() ? titles_.at(row) : EmptyRowText();

@@ -13,7 +13,7 @@ namespace vx7::animation {
 // and the rows of the list view, which are added but never removed. A row beyond the
 // found files shows "-----". Also keeps the selected row by the window's rules.
 class AnimationFileList {
-public:
+  public:
     static constexpr int kCapacity = 260;
     static QString EmptyRowText() { return QStringLiteral("-----"); }
 
@@ -41,7 +41,7 @@ public:
     bool Select(int row);
     void ClearSelection() { selectedRow_ = -1; }
 
-private:
+  private:
     QStringList titles_;
     QStringList paths_;
     int rows_ = 0;

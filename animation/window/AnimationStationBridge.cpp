@@ -19,33 +19,38 @@
 namespace vx7::animation {
 
 AnimationStationBridge::AnimationStationBridge(camera::SysInfo& sys, platform::Prompt& prompt,
-                                               camera::EncoderRegistry& encoders, platform::SoundPlayer& sound,
-                                               FileChooser* files, VideoPlayerFactory players)
+                                               camera::EncoderRegistry& encoders,
+                                               platform::SoundPlayer& sound, FileChooser* files,
+                                               VideoPlayerFactory players)
     : sys_(sys), prompt_(prompt), encoders_(encoders), builder_(std::make_unique<GifAnimationBuilder>()),
       converter_(std::make_unique<ImageConverterLibrary>()),
       // The installation folder is the current directory when the program starts.
       engine_(QDir::currentPath(), encoders, *builder_, *converter_),
       files_([this](QWidget* parent) -> std::optional<QString> {
           camera::FolderChooserDialog dialog(
-              QDir::homePath(), camera::JoinPath(sys_.InstallFolder(), camera::SysInfo::DefaultPhotoFolderName()),
-              prompt_, parent);
+              QDir::homePath(),
+              camera::JoinPath(sys_.InstallFolder(), camera::SysInfo::DefaultPhotoFolderName()), prompt_,
+              parent);
           if (dialog.exec() != QDialog::Accepted)
               return std::nullopt;
           return dialog.SelectedFolder();
       }),
-      chooser_(files ? files : &files_), players_(players ? std::move(players) : VideoPlayerFactory(&MakeGstVideoPlayer)),
+      chooser_(files ? files : &files_),
+      players_(players ? std::move(players) : VideoPlayerFactory(&MakeGstVideoPlayer)),
       music_(QDir::currentPath(), sound, *chooser_), burst_(engine_, encoders, prompt) {
     // The colour mode "普通高反差" re-encodes pictures with the GIF encoder.
     if (encoders_.FindEncoder(QStringLiteral("image/gif")) < 0)
         RegisterGifEncoder(encoders_);
 }
 
-AnimationStationBridge::~AnimationStationBridge() { burst_.CancelAndWait(); }
+AnimationStationBridge::~AnimationStationBridge() {
+    burst_.CancelAndWait();
+}
 
 void AnimationStationBridge::Install(camera::StationHooks& hooks) {
     hooks.openAnimationWindow = [this](QWidget* parent, const QString& name, int kind, bool autoOpen) {
-        AnimationWindow window({sys_, prompt_, encoders_, engine_, *chooser_, players_}, LastMadeFile{name, kind},
-                               autoOpen, parent);
+        AnimationWindow window({sys_, prompt_, encoders_, engine_, *chooser_, players_},
+                               LastMadeFile{name, kind}, autoOpen, parent);
         window.exec();
     };
     hooks.chooseBackgroundMusic = [this](QWidget* parent) { music_.ChooseMusic(parent); };
@@ -76,7 +81,8 @@ void AnimationStationBridge::Install(camera::StationHooks& hooks) {
             if (guard)
                 guard->OpenLastMade();
         };
-        burst_.MakeBurstGif(station.BurstPhotos(), station.PhotoFolder(), station.PhotoName(), settings, std::move(h));
+        burst_.MakeBurstGif(station.BurstPhotos(), station.PhotoFolder(), station.PhotoName(), settings,
+                            std::move(h));
     };
 }
 

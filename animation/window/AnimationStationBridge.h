@@ -29,7 +29,7 @@ class ImageConverterLibrary;
 // music. Owns the run's GIF builder, the converter library and what the windows
 // share. Made once in main(), before the station, and outlives it.
 class AnimationStationBridge {
-public:
+  public:
     // files and players replace the real dialogs and video player (for tests).
     AnimationStationBridge(camera::SysInfo& sys, platform::Prompt& prompt, camera::EncoderRegistry& encoders,
                            platform::SoundPlayer& sound, FileChooser* files = nullptr,
@@ -43,7 +43,7 @@ public:
     BackgroundMusic& Music() { return music_; }
     BurstGifMaker& Burst() { return burst_; }
 
-private:
+  private:
     camera::SysInfo& sys_;
     platform::Prompt& prompt_;
     camera::EncoderRegistry& encoders_;

@@ -53,7 +53,8 @@ QPushButton* MakeButton(QWidget* parent, const QString& text, const QRect& rect)
 
 } // namespace
 
-AnimationWindow::AnimationWindow(AnimationWindowContext ctx, LastMadeFile lastMade, bool autoOpen, QWidget* parent)
+AnimationWindow::AnimationWindow(AnimationWindowContext ctx, LastMadeFile lastMade, bool autoOpen,
+                                 QWidget* parent)
     : QDialog(parent), ctx_(std::move(ctx)), lastMade_(std::move(lastMade)) {
     setObjectName(QStringLiteral("AnimationWindow"));
     setWindowTitle(QStringLiteral("视频[动画]窗口"));
@@ -61,9 +62,12 @@ AnimationWindow::AnimationWindow(AnimationWindowContext ctx, LastMadeFile lastMa
     dialogDisplayRect_ = kDisplayRect;
 
     commands_ = {
-        {kOpenFile, &AnimationWindow::OpenFile},         {kCloseFile, &AnimationWindow::CloseFile},
-        {kPlay, &AnimationWindow::Play},                 {kStop, &AnimationWindow::StopVideo},
-        {kAddPicture, &AnimationWindow::AddGifPicture},  {kBuildGif, &AnimationWindow::BuildGif},
+        {kOpenFile, &AnimationWindow::OpenFile},
+        {kCloseFile, &AnimationWindow::CloseFile},
+        {kPlay, &AnimationWindow::Play},
+        {kStop, &AnimationWindow::StopVideo},
+        {kAddPicture, &AnimationWindow::AddGifPicture},
+        {kBuildGif, &AnimationWindow::BuildGif},
         {kGifFolder, &AnimationWindow::ChooseGifFolder},
     };
 
@@ -103,7 +107,9 @@ AnimationWindow::AnimationWindow(AnimationWindowContext ctx, LastMadeFile lastMa
     timer_->start();
 }
 
-AnimationWindow::~AnimationWindow() { ShutDown(); }
+AnimationWindow::~AnimationWindow() {
+    ShutDown();
+}
 
 void AnimationWindow::BuildControls() {
     video_ = new VideoView(this);
@@ -216,7 +222,9 @@ void AnimationWindow::BuildControls() {
     ShowMakingState();
 }
 
-QWidget* AnimationWindow::Control(int id) const { return controls_.value(id, nullptr); }
+QWidget* AnimationWindow::Control(int id) const {
+    return controls_.value(id, nullptr);
+}
 
 void AnimationWindow::RunCommand(int id) {
     if (const auto it = commands_.constFind(id); it != commands_.constEnd())
@@ -246,7 +254,8 @@ void AnimationWindow::ShowRows() {
     for (int row = 0; row < list_->rowCount(); ++row) {
         QString name;
         if (mode_ == kMakeGif)
-            name = row < pictures_.Count() ? camera::FileTitlePart(pictures_.At(row)) : AnimationFileList::EmptyRowText();
+            name = row < pictures_.Count() ? camera::FileTitlePart(pictures_.At(row))
+                                           : AnimationFileList::EmptyRowText();
         else
             name = files_.RowName(row);
         auto* number = new QTableWidgetItem(AnimationFileList::RowNumber(row));
@@ -260,7 +269,9 @@ void AnimationWindow::ShowRows() {
         list_->clearSelection();
 }
 
-int AnimationWindow::ListRowCount() const { return list_->rowCount(); }
+int AnimationWindow::ListRowCount() const {
+    return list_->rowCount();
+}
 
 QString AnimationWindow::RowText(int row, int column) const {
     const QTableWidgetItem* item = list_->item(row, column);
@@ -301,7 +312,9 @@ void AnimationWindow::SetMode(int mode) {
     if (IsBuilding())
         return;
     mode_ = mode == kGif ? kGif : mode == kMakeGif ? kMakeGif : kAvi;
-    if (QAbstractButton* radio = modes_->button(mode_ == kAvi ? kModeAvi : mode_ == kGif ? kModeGif : kModeMakeGif))
+    if (QAbstractButton* radio = modes_->button(mode_ == kAvi   ? kModeAvi
+                                                : mode_ == kGif ? kModeGif
+                                                                : kModeMakeGif))
         radio->setChecked(true);
     if (mode_ == kMakeGif) {
         CloseVideo();
@@ -385,7 +398,8 @@ void AnimationWindow::OpenVideo(const QString& path) {
     controls_[kPlay]->setEnabled(true);
     player_->SetSoundOn(true);
     player_->SetSpeed(kSpeed);
-    info_->setText(VideoLayout::InfoLine(player_->FrameRateValue(), player_->LengthFrames(), player_->SourceSize()));
+    info_->setText(
+        VideoLayout::InfoLine(player_->FrameRateValue(), player_->LengthFrames(), player_->SourceSize()));
     frame_->clear();
     videoStopped_ = false;
     PlaceVideo();
@@ -428,7 +442,9 @@ void AnimationWindow::CloseVideo() {
         controls_[id]->setEnabled(false);
 }
 
-void AnimationWindow::StopGif() { picture_->Stop(); }
+void AnimationWindow::StopGif() {
+    picture_->Stop();
+}
 
 // ---- playing --------------------------------------------------------------
 
@@ -549,9 +565,13 @@ void AnimationWindow::OnBuildFinished(const GifJobResult& result) {
     emit BuildFinished(result);
 }
 
-bool AnimationWindow::IsBuilding() const { return runner_ && runner_->IsRunning(); }
+bool AnimationWindow::IsBuilding() const {
+    return runner_ && runner_->IsRunning();
+}
 
-QString AnimationWindow::BuildStatusText() const { return buildStatus_->text(); }
+QString AnimationWindow::BuildStatusText() const {
+    return buildStatus_->text();
+}
 
 void AnimationWindow::ChooseGifFolder() {
     if (const std::optional<QString> folder = ctx_.files.ChooseFolder(this)) {

@@ -56,7 +56,7 @@ struct AnimationWindowContext {
 // pictures. Opened modally by the camera station with the file it made last.
 class AnimationWindow : public QDialog {
     Q_OBJECT
-public:
+  public:
     enum : int {
         IDD = 146,
         kOpenFile = 1,
@@ -132,16 +132,16 @@ public:
         return QStringLiteral("此< %1 >GIF动画已存在!是否替换?").arg(name);
     }
 
-signals:
+  signals:
     void BuildFinished(const vx7::animation::GifJobResult& result);
 
-public slots:
+  public slots:
     void done(int result) override;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     void BuildControls();
     void RefillList();
     void ShowRows();

@@ -25,7 +25,7 @@ struct GstUnref {
 using ElementPtr = std::unique_ptr<GstElement, GstUnref>;
 
 class GstVideoPlayer final : public VideoPlayer {
-public:
+  public:
     GstVideoPlayer() { platform::EnsureGst(); }
     ~GstVideoPlayer() override { Close(); }
 
@@ -198,7 +198,7 @@ public:
         notification_ = std::move(notification);
     }
 
-private:
+  private:
     static void SetError(QString* error, const QString& text) {
         if (error)
             *error = text;
@@ -243,7 +243,8 @@ private:
         if (!pipeline_)
             return;
         GstBus* bus = gst_element_get_bus(pipeline_.get());
-        while (GstMessage* msg = gst_bus_pop_filtered(bus, static_cast<GstMessageType>(GST_MESSAGE_EOS | GST_MESSAGE_ERROR))) {
+        while (GstMessage* msg = gst_bus_pop_filtered(
+                   bus, static_cast<GstMessageType>(GST_MESSAGE_EOS | GST_MESSAGE_ERROR))) {
             if (GST_MESSAGE_TYPE(msg) == GST_MESSAGE_EOS) {
                 atEnd_ = true;
                 mode_ = Mode::Stopped;
@@ -302,7 +303,8 @@ private:
                 const int w = GST_VIDEO_FRAME_WIDTH(&frame), h = GST_VIDEO_FRAME_HEIGHT(&frame);
                 const int stride = GST_VIDEO_FRAME_PLANE_STRIDE(&frame, 0);
                 const auto* data = static_cast<const uchar*>(GST_VIDEO_FRAME_PLANE_DATA(&frame, 0));
-                image = QImage(data, w, h, stride, QImage::Format_ARGB32).convertToFormat(QImage::Format_RGB32);
+                image =
+                    QImage(data, w, h, stride, QImage::Format_ARGB32).convertToFormat(QImage::Format_RGB32);
                 gst_video_frame_unmap(&frame);
             }
         }
@@ -332,6 +334,8 @@ private:
 
 } // namespace
 
-std::unique_ptr<VideoPlayer> MakeGstVideoPlayer() { return std::make_unique<GstVideoPlayer>(); }
+std::unique_ptr<VideoPlayer> MakeGstVideoPlayer() {
+    return std::make_unique<GstVideoPlayer>();
+}
 
 } // namespace vx7::animation

@@ -22,8 +22,8 @@ QString QtFileChooser::OpenFile(QWidget* parent, const QString& filter, const QS
 std::optional<QString> QtFileChooser::ChooseFolder(QWidget* parent) {
     if (folderDialog_)
         return folderDialog_(parent);
-    const QString folder =
-        QFileDialog::getExistingDirectory(parent, QString(), QDir::currentPath(), QFileDialog::DontUseNativeDialog);
+    const QString folder = QFileDialog::getExistingDirectory(parent, QString(), QDir::currentPath(),
+                                                             QFileDialog::DontUseNativeDialog);
     if (folder.isEmpty())
         return std::nullopt;
     return folder;

@@ -9,7 +9,7 @@ namespace vx7::animation {
 // The real dialogs: QFileDialog (not the desktop's native one, so that every platform
 // shows the same texts). The folder chooser may be replaced by the program's own.
 class QtFileChooser final : public FileChooser {
-public:
+  public:
     using FolderDialog = std::function<std::optional<QString>(QWidget*)>;
 
     explicit QtFileChooser(FolderDialog folderDialog = {}) : folderDialog_(std::move(folderDialog)) {}
@@ -17,7 +17,7 @@ public:
     QString OpenFile(QWidget* parent, const QString& filter, const QString& initialName) override;
     std::optional<QString> ChooseFolder(QWidget* parent) override;
 
-private:
+  private:
     FolderDialog folderDialog_;
 };
 

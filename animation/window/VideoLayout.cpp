@@ -3,10 +3,12 @@
 namespace vx7::animation {
 
 QRect VideoLayout::DisplayRect(const QRect& dialogRect, QSize video, bool fillArea) {
-    if (fillArea || video.isEmpty() || video.width() >= dialogRect.width() || video.height() >= dialogRect.height())
+    if (fillArea || video.isEmpty() || video.width() >= dialogRect.width() ||
+        video.height() >= dialogRect.height())
         return dialogRect;
     return QRect(dialogRect.left() + (dialogRect.width() - video.width()) / 2,
-                 dialogRect.top() + (dialogRect.height() - video.height()) / 2, video.width(), video.height());
+                 dialogRect.top() + (dialogRect.height() - video.height()) / 2, video.width(),
+                 video.height());
 }
 
 QString VideoLayout::InfoLine(int frameRateValue, qint64 lengthFrames, QSize source) {
@@ -15,6 +17,8 @@ QString VideoLayout::InfoLine(int frameRateValue, qint64 lengthFrames, QSize sou
              QStringLiteral("宽 %1 高 %2").arg(source.width()).arg(source.height()));
 }
 
-QString VideoLayout::FrameText(qint64 frame) { return QStringLiteral("< %1 > 帧").arg(frame); }
+QString VideoLayout::FrameText(qint64 frame) {
+    return QStringLiteral("< %1 > 帧").arg(frame);
+}
 
 } // namespace vx7::animation

@@ -8,7 +8,7 @@ namespace vx7::animation {
 
 // Geometry and texts of the animation window's video display.
 class VideoLayout {
-public:
+  public:
     // Where the display area goes for a video: its dialog rectangle, or, when the
     // fill box is off and the video is smaller in both directions, a rectangle of
     // the video's size centred in it.

@@ -15,7 +15,7 @@ namespace vx7::animation {
 // All calls come from one thread (the window's); only the frame notification may
 // arrive on another.
 class VideoPlayer {
-public:
+  public:
     enum class Mode { NotOpen, Stopped, Playing, Paused };
 
     // Device mode numbers as the window's timer knows them.
@@ -56,9 +56,12 @@ public:
     virtual Mode CurrentMode() = 0;
     static int ModeNumber(Mode mode) {
         switch (mode) {
-        case Mode::Playing: return kModePlaying;
-        case Mode::Paused: return kModePaused;
-        default: return kModeStopped;
+        case Mode::Playing:
+            return kModePlaying;
+        case Mode::Paused:
+            return kModePaused;
+        default:
+            return kModeStopped;
         }
     }
 

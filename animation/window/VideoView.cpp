@@ -11,7 +11,9 @@ VideoView::VideoView(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-VideoView::~VideoView() { Attach(nullptr); }
+VideoView::~VideoView() {
+    Attach(nullptr);
+}
 
 void VideoView::Attach(VideoPlayer* player) {
     if (player_)
@@ -20,7 +22,8 @@ void VideoView::Attach(VideoPlayer* player) {
     shown_ = QImage();
     if (player_) {
         player_->SetFrameNotification([this] {
-            QMetaObject::invokeMethod(this, [this] { update(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this] { update(); }, Qt::QueuedConnection);
         });
     }
     update();

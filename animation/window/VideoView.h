@@ -12,7 +12,7 @@ class VideoPlayer;
 // notifications from the streaming thread arrive here as queued repaints.
 class VideoView : public QWidget {
     Q_OBJECT
-public:
+  public:
     enum { IDC = 1042 };
 
     explicit VideoView(QWidget* parent = nullptr);
@@ -23,10 +23,10 @@ public:
     void Attach(VideoPlayer* player);
     QImage ShownFrame() const { return shown_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     VideoPlayer* player_ = nullptr;
     QImage shown_;
 };

@@ -9,10 +9,9 @@
 namespace vx7::camera {
 
 SplashWindow::SplashWindow(std::atomic<int>& state, const platform::Clock& clock, QWidget* parent)
-    : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      state_(state), clock_(clock), openedAt_(clock.SecondsOfDay()),
-      background_(QStringLiteral(":/bitmap/141.png")), seconds_(new QLabel(QStringLiteral("---"), this)),
-      timer_(new QTimer(this)) {
+    : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), state_(state),
+      clock_(clock), openedAt_(clock.SecondsOfDay()), background_(QStringLiteral(":/bitmap/141.png")),
+      seconds_(new QLabel(QStringLiteral("---"), this)), timer_(new QTimer(this)) {
     setObjectName(QStringLiteral("SplashWindow"));
     state_.store(kSplashUp);
     const QSize size = background_.isNull() ? QSize(420, 260) : background_.size();
@@ -39,7 +38,9 @@ void SplashWindow::Tick() {
         seconds_->setText(QString::number(elapsed));
 }
 
-QString SplashWindow::LabelText() const { return seconds_->text(); }
+QString SplashWindow::LabelText() const {
+    return seconds_->text();
+}
 
 void SplashWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);

@@ -22,7 +22,7 @@ namespace vx7::camera {
 // nowhere else); the only thing it shares with the station is the state integer.
 class SplashWindow : public QDialog {
     Q_OBJECT
-public:
+  public:
     enum { IDD = 138, kLabelSeconds = 1023, kTimerId = 15 };
 
     SplashWindow(std::atomic<int>& state, const platform::Clock& clock, QWidget* parent = nullptr);
@@ -31,10 +31,10 @@ public:
     void Tick();
     QString LabelText() const;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     std::atomic<int>& state_;
     const platform::Clock& clock_;
     int openedAt_;

@@ -10,7 +10,8 @@ namespace vx7::camera {
 namespace {
 
 ImageEncoder QtEncoder(const char* mime, const char* format) {
-    return ImageEncoder{QString::fromLatin1(mime), [format](const QImage& image, const QString& path, int quality) {
+    return ImageEncoder{QString::fromLatin1(mime),
+                        [format](const QImage& image, const QString& path, int quality) {
                             QImageWriter writer(path, format);
                             writer.setQuality(quality);
                             // BMP and JPEG carry no alpha: flatten over white, as a screen would show it.
@@ -40,7 +41,9 @@ EncoderRegistry::EncoderRegistry() {
     encoders_.push_back(QtEncoder("image/png", "png"));
 }
 
-void EncoderRegistry::Add(ImageEncoder encoder) { encoders_.push_back(std::move(encoder)); }
+void EncoderRegistry::Add(ImageEncoder encoder) {
+    encoders_.push_back(std::move(encoder));
+}
 
 int EncoderRegistry::FindEncoder(const QString& mimeType) const {
     for (size_t i = 0; i < encoders_.size(); ++i) {
@@ -50,7 +53,8 @@ int EncoderRegistry::FindEncoder(const QString& mimeType) const {
     return -1;
 }
 
-bool EncoderRegistry::Save(const QImage& image, const QString& format, const QString& path, int quality) const {
+bool EncoderRegistry::Save(const QImage& image, const QString& format, const QString& path,
+                           int quality) const {
     const QString mime = MimeTypeOfFormat(format);
     if (mime.isEmpty() || image.isNull())
         return false;
@@ -80,8 +84,8 @@ int SaveImageAs(const EncoderRegistry& encoders, const QString& format, const QS
     return encoders.Save(image, format, destination, quality) ? 1 : 0;
 }
 
-bool SaveScreenArea(const EncoderRegistry& encoders, platform::ScreenGrabber& screen, const QString& destination,
-                    const QRect& area, int quality, const QString& format) {
+bool SaveScreenArea(const EncoderRegistry& encoders, platform::ScreenGrabber& screen,
+                    const QString& destination, const QRect& area, int quality, const QString& format) {
     if (area.width() <= 0 || area.height() <= 0)
         return false;
     const QImage shot = screen.GrabArea(area);

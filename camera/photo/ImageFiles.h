@@ -23,7 +23,7 @@ struct ImageEncoder {
 // "image/jpeg" and "image/png" (through QImageWriter) from the start; the GIF
 // encoder is added by the animation library.
 class EncoderRegistry {
-public:
+  public:
     EncoderRegistry();
 
     void Add(ImageEncoder encoder);
@@ -36,7 +36,7 @@ public:
     // False when the format is unknown, has no encoder, or the write fails.
     bool Save(const QImage& image, const QString& format, const QString& path, int quality) const;
 
-private:
+  private:
     std::vector<ImageEncoder> encoders_;
 };
 
@@ -48,8 +48,8 @@ int SaveImageAs(const EncoderRegistry& encoders, const QString& format, const QS
                 const QString& destination, int quality);
 
 // Copies a rectangle of the screen into a 32-bit ARGB picture and saves it.
-bool SaveScreenArea(const EncoderRegistry& encoders, platform::ScreenGrabber& screen, const QString& destination,
-                    const QRect& area, int quality, const QString& format);
+bool SaveScreenArea(const EncoderRegistry& encoders, platform::ScreenGrabber& screen,
+                    const QString& destination, const QRect& area, int quality, const QString& format);
 
 // Draws B at (0, 0) and A at (w/2, 0) on a (w + w/2) x h ARGB picture, w x h being A's
 // size, saves it, and returns w/2. Returns -1 when A cannot be loaded or the save fails.

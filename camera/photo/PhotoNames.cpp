@@ -7,13 +7,15 @@ namespace vx7::camera {
 QString CheckPhotoName(const QString& name) {
     if (name.isEmpty())
         return QStringLiteral("请输入照片名称!");
-    if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) || name.contains(QLatin1String("..")))
+    if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) ||
+        name.contains(QLatin1String("..")))
         return QStringLiteral("照片名称不能含有 \"/\"、\"\\\" 或 \"..\" !");
     return QString();
 }
 
 std::optional<PhotoNames> MakePhotoNames(int index, const QString& name, const QString& format,
-                                         const QString& photoFolder, const QString& workFolder, QString* error) {
+                                         const QString& photoFolder, const QString& workFolder,
+                                         QString* error) {
     const QString problem = CheckPhotoName(name);
     if (!problem.isEmpty()) {
         if (error)

@@ -36,10 +36,18 @@ void SysInfo::SetFolder(const QString& installFolder) {
     settingsPath_ = JoinPath(installFolder_, QStringLiteral("vx7ECameraSysInfo.e3f"));
 }
 
-QString SysInfo::WorkFolder() const { return JoinPath(installFolder_, QStringLiteral("tmpBmpData")); }
-QString SysInfo::SystemPictureFolder() const { return JoinPath(installFolder_, QStringLiteral("ephoto_syspic")); }
-QString SysInfo::MaterialStore() const { return JoinPath(installFolder_, QStringLiteral("vx7Ecamsys素材仓库")); }
-QString SysInfo::BackgroundFolder() const { return JoinPath(installFolder_, QStringLiteral("vx7Ecamsys背景图片")); }
+QString SysInfo::WorkFolder() const {
+    return JoinPath(installFolder_, QStringLiteral("tmpBmpData"));
+}
+QString SysInfo::SystemPictureFolder() const {
+    return JoinPath(installFolder_, QStringLiteral("ephoto_syspic"));
+}
+QString SysInfo::MaterialStore() const {
+    return JoinPath(installFolder_, QStringLiteral("vx7Ecamsys素材仓库"));
+}
+QString SysInfo::BackgroundFolder() const {
+    return JoinPath(installFolder_, QStringLiteral("vx7Ecamsys背景图片"));
+}
 
 void SysInfo::Load() {
     QFile file(settingsPath_);
@@ -70,7 +78,8 @@ QString SysInfo::PhotoFolder() const {
 }
 
 bool SysInfo::SetPhotoFolder(const QString& folder) {
-    if (!platform::WriteGbkField(Field(record_, kPhotoFolderOffset, kPhotoFolderSize), folder, kPhotoFolderMax)) {
+    if (!platform::WriteGbkField(Field(record_, kPhotoFolderOffset, kPhotoFolderSize), folder,
+                                 kPhotoFolderMax)) {
         Refuse(QStringLiteral("文件夹名称含有无法保存的字符:\n%1").arg(folder));
         return false;
     }
@@ -79,11 +88,20 @@ bool SysInfo::SetPhotoFolder(const QString& folder) {
 
 std::size_t SysInfo::SlotOffset(int code) {
     switch (code) {
-    case 101: case 102: return kSlotBackgroundFolder;
-    case 201: case 202: return kSlotSaveFolder;
-    case 301: case 302: return kSlotLastBackground;
-    case 601: case 602: return kSlotGifFolder;
-    default: return 0;
+    case 101:
+    case 102:
+        return kSlotBackgroundFolder;
+    case 201:
+    case 202:
+        return kSlotSaveFolder;
+    case 301:
+    case 302:
+        return kSlotLastBackground;
+    case 601:
+    case 602:
+        return kSlotGifFolder;
+    default:
+        return 0;
     }
 }
 

@@ -16,7 +16,7 @@ namespace vx7::camera {
 // to the windows that need it. Holds the 4124-byte settings record exactly as it is
 // stored in "vx7ECameraSysInfo.e3f", plus run-time fields that are never written.
 class SysInfo {
-public:
+  public:
     static constexpr std::size_t kRecordSize = 4124;
 
     // Offsets and sizes of the record's fields.
@@ -91,7 +91,7 @@ public:
     // Where refusals are reported; may be null.
     void SetPrompt(platform::Prompt* prompt) { prompt_ = prompt; }
 
-private:
+  private:
     static std::size_t SlotOffset(int code);
     void Refuse(const QString& text) const;
 

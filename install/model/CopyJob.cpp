@@ -17,12 +17,18 @@ namespace vx7::install {
 // without them would lose those panels. The program folder stays last, as its files
 // go into the target itself and its completion ends the copying.
 QStringList CopyJob::SourceFolders() {
-    return {QStringLiteral("vx7Ecamsys背景图片"),      QStringLiteral("vx7Ecamsys素材仓库"),
-            QStringLiteral("ephoto_syspic"),           QStringLiteral("秋冬新款女装/试衣及按钮图片"),
-            QStringLiteral("秋冬新款女装/音乐及语音"), QStringLiteral("秋冬新款女装/展示及说明图片"),
-            QStringLiteral("饰品/试衣及按钮图片"),     QStringLiteral("饰品/音乐及语音"),
-            QStringLiteral("饰品/展示及说明图片"),     QStringLiteral("搭配图片"),
-            QStringLiteral("服饰图标"),                QStringLiteral("通用图标"),
+    return {QStringLiteral("vx7Ecamsys背景图片"),
+            QStringLiteral("vx7Ecamsys素材仓库"),
+            QStringLiteral("ephoto_syspic"),
+            QStringLiteral("秋冬新款女装/试衣及按钮图片"),
+            QStringLiteral("秋冬新款女装/音乐及语音"),
+            QStringLiteral("秋冬新款女装/展示及说明图片"),
+            QStringLiteral("饰品/试衣及按钮图片"),
+            QStringLiteral("饰品/音乐及语音"),
+            QStringLiteral("饰品/展示及说明图片"),
+            QStringLiteral("搭配图片"),
+            QStringLiteral("服饰图标"),
+            QStringLiteral("通用图标"),
             names::ProgramSubFolder()};
 }
 

@@ -1,9 +1,9 @@
 // Colour reduction in both modes with its working files, the converter library's
 // loading, and cropping GIFs (also ones from other encoders) into palette frames.
+#include "animation/reduction/ColourReduction.h"
 #include "animation/gif/GifAnimationBuilder.h"
 #include "animation/gif/GifImageEncoder.h"
 #include "animation/gif/PaletteFrameFile.h"
-#include "animation/reduction/ColourReduction.h"
 #include "animation/reduction/GifMaker.h"
 #include "animation/reduction/ImageConverterLibrary.h"
 #include "animation/reduction/ReferencePicture.h"
@@ -49,7 +49,7 @@ double MeanError(const QImage& picture, const PaletteFrameFile& frame) {
 }
 
 class ReductionTest : public testing::Test {
-protected:
+  protected:
     ReductionTest() : converter({QStringLiteral(VX7_CONVERTER_DIR)}, false) {
         RegisterGifEncoder(encoders);
         ReferencePicture::Write(home.Sub(QStringLiteral("ephoto_syspic/ProjRefBkgModel.GIF")));
@@ -102,7 +102,8 @@ TEST_F(ReductionTest, ConverterModeMakesCompositeAndCroppedFrameOfTheSourceSize)
     // The palette still holds every reference colour.
     std::set<QRgb> palette;
     for (int i = 0; i < 256; ++i)
-        palette.insert(qRgb(frame.palette[static_cast<size_t>(3 * i)], frame.palette[static_cast<size_t>(3 * i + 1)],
+        palette.insert(qRgb(frame.palette[static_cast<size_t>(3 * i)],
+                            frame.palette[static_cast<size_t>(3 * i + 1)],
                             frame.palette[static_cast<size_t>(3 * i + 2)]));
     for (QRgb c : ReferencePicture::Colours())
         EXPECT_TRUE(palette.count(c)) << std::hex << c;
@@ -145,7 +146,8 @@ TEST_F(ReductionTest, UnreadableSourceLeavesNoWorkingFileEvenWhenAStaleOneExiste
     const ReductionResult byConverter = reduction.ReduceByConverter({home.Sub(QStringLiteral("broken.png"))});
     EXPECT_FALSE(QFile::exists(byConverter.frames[0]));
     WriteAll(Work(QStringLiteral("broken.gif")), "stale frame from an earlier build");
-    const ReductionResult byEncoder = reduction.ReduceByImageEncoder({home.Sub(QStringLiteral("broken.png"))});
+    const ReductionResult byEncoder =
+        reduction.ReduceByImageEncoder({home.Sub(QStringLiteral("broken.png"))});
     EXPECT_FALSE(QFile::exists(byEncoder.frames[0]));
 }
 
@@ -205,7 +207,8 @@ TEST_F(ReductionTest, TitleIsTheNameUpToItsFirstDot) {
 }
 
 TEST_F(ReductionTest, MakingInBothModesGivesAGifOfAllFrames) {
-    const QStringList pictures = {Picture(QStringLiteral("m0.png"), 120, 90, 1), Picture(QStringLiteral("m1.png"), 120, 90, 2),
+    const QStringList pictures = {Picture(QStringLiteral("m0.png"), 120, 90, 1),
+                                  Picture(QStringLiteral("m1.png"), 120, 90, 2),
                                   Picture(QStringLiteral("m2.png"), 100, 70, 3)};
     GifAnimationBuilder builder;
     GifMaker maker(reduction, builder);
@@ -228,7 +231,7 @@ TEST_F(ReductionTest, MakingInBothModesGivesAGifOfAllFrames) {
 
 // Cropping GIFs of other encoders: the image's own code size and table size count.
 class CropTest : public testing::Test {
-protected:
+  protected:
     QString Write(const QString& name, const QByteArray& gif) {
         const QString path = dir.filePath(name);
         WriteAll(path, gif);
@@ -245,7 +248,8 @@ TEST_F(CropTest, SmallCodeSizeAndLocalTableOfItsOwnSize) {
     for (int i = 0; i < 16; ++i)
         f.localPalette.push_back(qRgb(i * 16, 255 - i * 16, i));
     // The screen's table has 2 entries: its size must not be used for the image.
-    const QString path = Write("small.gif", vx7::test::WriteGifWithGiflib(30, 20, {qRgb(1, 1, 1), qRgb(2, 2, 2)}, 0, {f}));
+    const QString path =
+        Write("small.gif", vx7::test::WriteGifWithGiflib(30, 20, {qRgb(1, 1, 1), qRgb(2, 2, 2)}, 0, {f}));
     ASSERT_TRUE(ColourReduction::CropToPaletteFrame(path, 10));
     PaletteFrameFile frame;
     ASSERT_TRUE(frame.Read(path));
@@ -253,7 +257,8 @@ TEST_F(CropTest, SmallCodeSizeAndLocalTableOfItsOwnSize) {
     EXPECT_EQ(frame.height, 20);
     for (int y = 0; y < 20; ++y)
         for (int x = 0; x < 20; ++x)
-            ASSERT_EQ(frame.pixels[static_cast<size_t>(y * 20 + x)], f.indices[static_cast<size_t>(y * 30 + x + 10)]);
+            ASSERT_EQ(frame.pixels[static_cast<size_t>(y * 20 + x)],
+                      f.indices[static_cast<size_t>(y * 30 + x + 10)]);
     EXPECT_EQ(frame.palette[3 * 5], 80);
     EXPECT_EQ(frame.palette[3 * 5 + 1], 175);
 }
@@ -266,7 +271,8 @@ TEST_F(CropTest, InterlacedRowsAndTheLastImageAreKept) {
     b.indices = vx7::test::NoiseIndices(9 * 13, 2);
     b.interlaced = true;
     b.delay = 10;
-    const QString path = Write("two.gif", vx7::test::WriteGifWithGiflib(9, 13, vx7::test::GreyPalette(), 0, {a, b}));
+    const QString path =
+        Write("two.gif", vx7::test::WriteGifWithGiflib(9, 13, vx7::test::GreyPalette(), 0, {a, b}));
     const QString out = dir.filePath("out.frm");
     ASSERT_TRUE(ColourReduction::CropToPaletteFrame(path, 0, out));
     PaletteFrameFile frame;

@@ -46,18 +46,23 @@ PaletteFrameFile MakeFrame(int w, int h, int kind, int seed) {
     f.palette = DistinctPalette(seed);
     const size_t n = static_cast<size_t>(w) * static_cast<size_t>(h);
     switch (kind) {
-    case 0: f.pixels.assign(n, static_cast<std::uint8_t>(seed)); break;
-    case 1: f.pixels = vx7::test::NoiseIndices(static_cast<int>(n), static_cast<unsigned>(seed)); break;
+    case 0:
+        f.pixels.assign(n, static_cast<std::uint8_t>(seed));
+        break;
+    case 1:
+        f.pixels = vx7::test::NoiseIndices(static_cast<int>(n), static_cast<unsigned>(seed));
+        break;
     default:
         f.pixels.resize(n);
         for (size_t i = 0; i < n; ++i)
-            f.pixels[i] = static_cast<std::uint8_t>((i % static_cast<size_t>(w)) * 256 / static_cast<size_t>(w));
+            f.pixels[i] =
+                static_cast<std::uint8_t>((i % static_cast<size_t>(w)) * 256 / static_cast<size_t>(w));
     }
     return f;
 }
 
 class BuilderTest : public testing::Test {
-protected:
+  protected:
     QString Path(const QString& name) const { return dir.filePath(name); }
     QString WriteFrame(const QString& name, const PaletteFrameFile& f) {
         const QString path = Path(name);
@@ -68,7 +73,8 @@ protected:
     GifAnimationBuilder builder;
 };
 
-void ExpectFramesMatch(const vx7::test::GiflibDecoded& d, const std::vector<PaletteFrameFile>& frames, int delay) {
+void ExpectFramesMatch(const vx7::test::GiflibDecoded& d, const std::vector<PaletteFrameFile>& frames,
+                       int delay) {
     ASSERT_TRUE(d.ok);
     ASSERT_EQ(d.images.size(), frames.size());
     EXPECT_TRUE(d.hasLoopExtension);
@@ -81,11 +87,13 @@ void ExpectFramesMatch(const vx7::test::GiflibDecoded& d, const std::vector<Pale
         EXPECT_EQ(img.delay, delay);
         EXPECT_EQ(img.disposal, 1);
         EXPECT_EQ(img.transparentIndex, -1);
-        EXPECT_TRUE(std::equal(img.indices.begin(), img.indices.end(), frames[i].pixels.begin())) << "frame " << i;
+        EXPECT_TRUE(std::equal(img.indices.begin(), img.indices.end(), frames[i].pixels.begin()))
+            << "frame " << i;
         ASSERT_EQ(img.palette.size(), 256u);
         for (int k = 0; k < 256; ++k)
             EXPECT_EQ(img.palette[static_cast<size_t>(k)],
-                      qRgb(frames[i].palette[static_cast<size_t>(3 * k)], frames[i].palette[static_cast<size_t>(3 * k + 1)],
+                      qRgb(frames[i].palette[static_cast<size_t>(3 * k)],
+                           frames[i].palette[static_cast<size_t>(3 * k + 1)],
                            frames[i].palette[static_cast<size_t>(3 * k + 2)]));
     }
 }
@@ -100,7 +108,9 @@ TEST_F(BuilderTest, WritesTheExactHeaderLoopExtensionAndFrameHead) {
     EXPECT_EQ(r.framesWritten, 1);
     const QByteArray gif = ReadAll(Path("out.gif"));
     const QByteArray head("GIF89a\x03\x00\x02\x00\x70\x00\x00"
-                          "\x21\xFF\x0B" "NETSCAPE2.0" "\x03\x01\x00\x00\x00"
+                          "\x21\xFF\x0B"
+                          "NETSCAPE2.0"
+                          "\x03\x01\x00\x00\x00"
                           "\x21\xF9\x04\x04\x32\x00\x00\x00"
                           "\x2C\x00\x00\x00\x00\x03\x00\x02\x00\x87",
                           13 + 19 + 8 + 10);
@@ -124,8 +134,8 @@ INSTANTIATE_TEST_SUITE_P(Intervals, BuilderDelayTest,
                                          DelayCase{-1, 0}, DelayCase{1e6, 65535}));
 
 TEST_F(BuilderTest, FramesOfDifferentSizesKeepTheirSizesAndTheScreenTakesTheFirst) {
-    std::vector<PaletteFrameFile> frames = {MakeFrame(40, 30, 2, 1), MakeFrame(64, 48, 1, 2), MakeFrame(1, 1, 1, 3),
-                                            MakeFrame(17, 90, 0, 4)};
+    std::vector<PaletteFrameFile> frames = {MakeFrame(40, 30, 2, 1), MakeFrame(64, 48, 1, 2),
+                                            MakeFrame(1, 1, 1, 3), MakeFrame(17, 90, 0, 4)};
     QStringList paths;
     for (size_t i = 0; i < frames.size(); ++i)
         paths << WriteFrame(QStringLiteral("f%1.frm").arg(i), frames[i]);
@@ -139,8 +149,8 @@ TEST_F(BuilderTest, FramesOfDifferentSizesKeepTheirSizesAndTheScreenTakesTheFirs
 TEST_F(BuilderTest, UnusableFirstFileGivesTheHeaderTheFirstUsableSize) {
     const PaletteFrameFile good = MakeFrame(21, 13, 1, 5);
     WriteAll(Path("bad.frm"), QByteArray("\x20\x00garbage", 9));
-    const auto r = builder.BuildFromPaletteFrames({Path("missing.frm"), Path("bad.frm"), WriteFrame("good.frm", good)},
-                                                  Path("out.gif"), 10);
+    const auto r = builder.BuildFromPaletteFrames(
+        {Path("missing.frm"), Path("bad.frm"), WriteFrame("good.frm", good)}, Path("out.gif"), 10);
     ASSERT_TRUE(r.Ok());
     EXPECT_EQ(r.framesWritten, 1);
     EXPECT_EQ(r.skipped.size(), 2);
@@ -165,14 +175,16 @@ TEST_F(BuilderTest, NoUsableFrameWritesNoFileAndKeepsAnOldOne) {
 
 TEST_F(BuilderTest, OutputThatCannotBeCreatedIsReported) {
     const PaletteFrameFile f = MakeFrame(2, 2, 0, 1);
-    const auto r = builder.BuildFromPaletteFrames({WriteFrame("a.frm", f)}, Path("no/such/folder/out.gif"), 10);
+    const auto r =
+        builder.BuildFromPaletteFrames({WriteFrame("a.frm", f)}, Path("no/such/folder/out.gif"), 10);
     EXPECT_FALSE(r.Ok());
 }
 
 TEST_F(BuilderTest, WebcamSizedFramesAreHandled) {
     std::vector<PaletteFrameFile> frames = {MakeFrame(1280, 720, 1, 1), MakeFrame(1920, 1080, 2, 2)};
-    ASSERT_TRUE(builder.BuildFromPaletteFrames({WriteFrame("a.frm", frames[0]), WriteFrame("b.frm", frames[1])},
-                                               Path("hd.gif"), 100)
+    ASSERT_TRUE(builder
+                    .BuildFromPaletteFrames({WriteFrame("a.frm", frames[0]), WriteFrame("b.frm", frames[1])},
+                                            Path("hd.gif"), 100)
                     .Ok());
     ExpectFramesMatch(vx7::test::DecodeWithGiflib(ReadAll(Path("hd.gif"))), frames, 100);
 }
@@ -191,8 +203,9 @@ TEST_F(BuilderTest, OversizedPaletteFrameIsRefusedCleanly) {
 }
 
 TEST_F(BuilderTest, PillowDecodesEveryFrameToTheIndicesThatWentIn) {
-    std::vector<PaletteFrameFile> frames = {MakeFrame(64, 40, 1, 1), MakeFrame(64, 40, 2, 2), MakeFrame(30, 20, 0, 3),
-                                            MakeFrame(1, 1, 1, 4), MakeFrame(200, 150, 1, 5)};
+    std::vector<PaletteFrameFile> frames = {MakeFrame(64, 40, 1, 1), MakeFrame(64, 40, 2, 2),
+                                            MakeFrame(30, 20, 0, 3), MakeFrame(1, 1, 1, 4),
+                                            MakeFrame(200, 150, 1, 5)};
     QStringList paths;
     for (size_t i = 0; i < frames.size(); ++i)
         paths << WriteFrame(QStringLiteral("f%1.frm").arg(i), frames[i]);
@@ -221,7 +234,8 @@ TEST_F(BuilderTest, PillowDecodesEveryFrameToTheIndicesThatWentIn) {
                 const int index = f.pixels[static_cast<size_t>(y * f.width + x)];
                 const qsizetype at = 3 * (static_cast<qsizetype>(y) * fw + x);
                 for (int k = 0; k < 3; ++k)
-                    mismatches += static_cast<std::uint8_t>(rgb[at + k]) != f.palette[static_cast<size_t>(3 * index + k)];
+                    mismatches += static_cast<std::uint8_t>(rgb[at + k]) !=
+                                  f.palette[static_cast<size_t>(3 * index + k)];
             }
         EXPECT_EQ(mismatches, 0) << "frame " << i;
     }
@@ -292,7 +306,8 @@ TEST_F(BuilderTest, UncopyableSourcesAreLeftOut) {
     WriteAll(Path("damaged.gif"), damaged);
     WriteAll(Path("text.gif"), "GIF? no");
     const auto r = builder.BuildFromGifFiles(
-        {Path("small.gif"), Path("cut.gif"), Path("damaged.gif"), Path("text.gif"), Path("ok.gif")}, Path("out.gif"), 10);
+        {Path("small.gif"), Path("cut.gif"), Path("damaged.gif"), Path("text.gif"), Path("ok.gif")},
+        Path("out.gif"), 10);
     ASSERT_TRUE(r.Ok());
     EXPECT_EQ(r.framesWritten, 1);
     EXPECT_EQ(r.skipped.size(), 4);

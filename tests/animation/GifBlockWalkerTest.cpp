@@ -71,23 +71,37 @@ TEST(GifBlockWalkerTest, ReadsDescriptorAndLocalTableOfAnImage) {
     EXPECT_EQ(images[0].localTableEntries, 0);
     EXPECT_EQ(images[1].localTableEntries, 4);
     EXPECT_EQ(images[1].dataPosition, images[1].tablePosition + 12 + 1);
-    EXPECT_EQ(static_cast<std::uint8_t>(gif[static_cast<qsizetype>(images[1].dataPosition + images[1].dataLength - 1)]),
-              0) << "data length ends on the block terminator";
+    EXPECT_EQ(static_cast<std::uint8_t>(
+                  gif[static_cast<qsizetype>(images[1].dataPosition + images[1].dataLength - 1)]),
+              0)
+        << "data length ends on the block terminator";
 }
 
 TEST(GifBlockWalkerTest, SkipsCommentApplicationAndUnknownExtensions) {
     QByteArray gif("GIF89a\x01\x00\x01\x00\x00\x00\x00", 13);
-    gif.append(QByteArray("\x21\xFE\x03" "abc" "\x00", 7));                             // comment
-    gif.append(QByteArray("\x21\xFF\x0B" "NETSCAPE2.0" "\x03\x01\x00\x00\x00", 19));     // loop
-    gif.append(QByteArray("\x21\x99\x02xy\x00", 6));                                    // unknown label
-    gif.append(QByteArray("\x21\x01\x0C" "0123456789AB" "\x00", 16));                    // plain text
-    gif.append(QByteArray("\x2C\0\0\0\0\x01\0\x01\0\0\x08\x02\x4C\x01\x00\x3B", 16));   // image, trailer
+    gif.append(QByteArray("\x21\xFE\x03"
+                          "abc"
+                          "\x00",
+                          7)); // comment
+    gif.append(QByteArray("\x21\xFF\x0B"
+                          "NETSCAPE2.0"
+                          "\x03\x01\x00\x00\x00",
+                          19));                      // loop
+    gif.append(QByteArray("\x21\x99\x02xy\x00", 6)); // unknown label
+    gif.append(QByteArray("\x21\x01\x0C"
+                          "0123456789AB"
+                          "\x00",
+                          16));                                                       // plain text
+    gif.append(QByteArray("\x2C\0\0\0\0\x01\0\x01\0\0\x08\x02\x4C\x01\x00\x3B", 16)); // image, trailer
     bool failed = true;
     const auto kinds = Kinds(gif, &failed);
     EXPECT_FALSE(failed);
-    const std::vector<GifBlockKind> expected = {GifBlockKind::CommentExtension, GifBlockKind::ApplicationExtension,
-                                                GifBlockKind::OtherExtension,   GifBlockKind::PlainText,
-                                                GifBlockKind::Image,            GifBlockKind::Trailer};
+    const std::vector<GifBlockKind> expected = {GifBlockKind::CommentExtension,
+                                                GifBlockKind::ApplicationExtension,
+                                                GifBlockKind::OtherExtension,
+                                                GifBlockKind::PlainText,
+                                                GifBlockKind::Image,
+                                                GifBlockKind::Trailer};
     EXPECT_EQ(kinds, expected);
 }
 

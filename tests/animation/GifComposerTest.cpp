@@ -34,10 +34,12 @@ TEST_P(GifComposerWaitTest, WaitFollowsTheDelayAboveFourElseOneHundredMillisecon
 }
 
 INSTANTIATE_TEST_SUITE_P(Delays, GifComposerWaitTest,
-                         testing::Values(WaitCase{-1, 100}, WaitCase{0, 100}, WaitCase{4, 100}, WaitCase{5, 50},
-                                         WaitCase{150, 1500}, WaitCase{65535, 655350}),
+                         testing::Values(WaitCase{-1, 100}, WaitCase{0, 100}, WaitCase{4, 100},
+                                         WaitCase{5, 50}, WaitCase{150, 1500}, WaitCase{65535, 655350}),
                          [](const testing::TestParamInfo<WaitCase>& info) {
-                             return "Delay" + std::string(info.param.delay < 0 ? "None" : std::to_string(info.param.delay));
+                             return "Delay" + std::string(info.param.delay < 0
+                                                              ? "None"
+                                                              : std::to_string(info.param.delay));
                          });
 
 TEST(GifComposerTest, StartsWithBackgroundAndDrawsFirstFrame) {
@@ -50,9 +52,9 @@ TEST(GifComposerTest, StartsWithBackgroundAndDrawsFirstFrame) {
 
 TEST(GifComposerTest, DisposalOneLeavesFrameTwoRestoresBackgroundThreeRestoresPrevious) {
     std::vector<GifFrameRecord> frames = {
-        Frame(QRect(0, 0, 10, 10), Qt::blue, 1),  // whole screen blue, kept
-        Frame(QRect(0, 0, 4, 4), Qt::red, 2),     // red square, then background
-        Frame(QRect(5, 5, 4, 4), Qt::green, 3),   // green square, then blue again
+        Frame(QRect(0, 0, 10, 10), Qt::blue, 1), // whole screen blue, kept
+        Frame(QRect(0, 0, 4, 4), Qt::red, 2),    // red square, then background
+        Frame(QRect(5, 5, 4, 4), Qt::green, 3),  // green square, then blue again
         Frame(QRect(0, 0, 1, 1), Qt::white, 1),
     };
     GifComposer c(QSize(10, 10), kBack, frames);
@@ -69,7 +71,8 @@ TEST(GifComposerTest, DisposalOneLeavesFrameTwoRestoresBackgroundThreeRestoresPr
 }
 
 TEST(GifComposerTest, WrapFillsTheWholeCanvasWithBackground) {
-    GifComposer c(QSize(6, 6), kBack, {Frame(QRect(0, 0, 6, 6), Qt::red, 1), Frame(QRect(0, 0, 2, 2), Qt::blue, 1)});
+    GifComposer c(QSize(6, 6), kBack,
+                  {Frame(QRect(0, 0, 6, 6), Qt::red, 1), Frame(QRect(0, 0, 2, 2), Qt::blue, 1)});
     c.ShowCurrent();
     EXPECT_EQ(c.DisposeAndAdvance(), QRect()) << "disposal 1 changes nothing";
     c.ShowCurrent();
@@ -88,7 +91,8 @@ TEST(GifComposerTest, TransparentPixelsShowWhatIsBeneath) {
 }
 
 TEST(GifComposerTest, SetBackgroundRestartsWithTheNewColour) {
-    GifComposer c(QSize(3, 3), kBack, {Frame(QRect(0, 0, 1, 1), Qt::red, 1), Frame(QRect(0, 0, 1, 1), Qt::red, 1)});
+    GifComposer c(QSize(3, 3), kBack,
+                  {Frame(QRect(0, 0, 1, 1), Qt::red, 1), Frame(QRect(0, 0, 1, 1), Qt::red, 1)});
     c.ShowCurrent();
     c.DisposeAndAdvance();
     c.SetBackground(QColor(1, 2, 3));
@@ -97,7 +101,8 @@ TEST(GifComposerTest, SetBackgroundRestartsWithTheNewColour) {
 }
 
 TEST(GifComposerTest, FramesReachingOutsideTheCanvasAreClippedAndBadIndicesRefused) {
-    GifComposer c(QSize(4, 4), kBack, {Frame(QRect(2, 2, 5, 5), Qt::red, 2), Frame(QRect(0, 0, 1, 1), Qt::red, 1)});
+    GifComposer c(QSize(4, 4), kBack,
+                  {Frame(QRect(2, 2, 5, 5), Qt::red, 2), Frame(QRect(0, 0, 1, 1), Qt::red, 1)});
     EXPECT_EQ(c.ShowCurrent(), QRect(2, 2, 2, 2));
     EXPECT_EQ(c.DisposeAndAdvance(), QRect(2, 2, 2, 2));
     EXPECT_TRUE(c.RenderFrame(2).isNull());
@@ -105,7 +110,8 @@ TEST(GifComposerTest, FramesReachingOutsideTheCanvasAreClippedAndBadIndicesRefus
 }
 
 TEST(GifComposerTest, CurrentWaitUsesTheShownFramesDelay) {
-    GifComposer c(QSize(2, 2), kBack, {Frame(QRect(0, 0, 1, 1), Qt::red, 1, 3), Frame(QRect(0, 0, 1, 1), Qt::red, 1, 25)});
+    GifComposer c(QSize(2, 2), kBack,
+                  {Frame(QRect(0, 0, 1, 1), Qt::red, 1, 3), Frame(QRect(0, 0, 1, 1), Qt::red, 1, 25)});
     EXPECT_EQ(c.CurrentWaitMilliseconds(), 100);
     c.DisposeAndAdvance();
     EXPECT_EQ(c.CurrentWaitMilliseconds(), 250);

@@ -28,7 +28,8 @@ GiflibFrame Solid(int left, int top, int w, int h, std::uint8_t index, int delay
 
 QByteArray ThreeFrames() {
     return vx7::test::WriteGifWithGiflib(
-        8, 6, kPalette, 3, {Solid(0, 0, 8, 6, 0, 20, 1), Solid(2, 1, 3, 2, 1, 0, 2), Solid(4, 3, 4, 3, 2, 7, 3)});
+        8, 6, kPalette, 3,
+        {Solid(0, 0, 8, 6, 0, 20, 1), Solid(2, 1, 3, 2, 1, 0, 2), Solid(4, 3, 4, 3, 2, 7, 3)});
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-#include "animation/gif/GifAnimationBuilder.h"
 #include "animation/gif/GifImageEncoder.h"
+#include "animation/gif/GifAnimationBuilder.h"
 #include "camera/photo/ImageFiles.h"
 
 #include "GifTestFiles.h"

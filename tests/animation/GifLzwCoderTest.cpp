@@ -157,10 +157,18 @@ TEST_P(GifLzwRoundTripTest, OurDecoderAndGiflibGetThePixelsBack) {
     const auto& c = GetParam();
     std::vector<std::uint8_t> pixels;
     switch (c.kind) {
-    case 0: pixels.assign(static_cast<size_t>(c.width * c.height), 200); break;
-    case 1: pixels = Gradient(c.width, c.height); break;
-    case 2: pixels = vx7::test::NoiseIndices(c.width * c.height, 11); break;
-    case 3: pixels = vx7::test::NoiseIndices(c.width * c.height, 12, 2); break;
+    case 0:
+        pixels.assign(static_cast<size_t>(c.width * c.height), 200);
+        break;
+    case 1:
+        pixels = Gradient(c.width, c.height);
+        break;
+    case 2:
+        pixels = vx7::test::NoiseIndices(c.width * c.height, 11);
+        break;
+    case 3:
+        pixels = vx7::test::NoiseIndices(c.width * c.height, 12, 2);
+        break;
     default:
         for (int i = 0; i < c.width * c.height; ++i)
             pixels.push_back(static_cast<std::uint8_t>((i / 3) % 17));
@@ -169,7 +177,8 @@ TEST_P(GifLzwRoundTripTest, OurDecoderAndGiflibGetThePixelsBack) {
     const auto joined = Join(blocks);
     std::vector<std::uint8_t> back(pixels.size() + 8, 0xEE);
     size_t written = 0;
-    EXPECT_EQ(GifLzwDecoder::Decode(ByteSpan(joined.data(), joined.size()), 8, back.data(), pixels.size(), &written),
+    EXPECT_EQ(GifLzwDecoder::Decode(ByteSpan(joined.data(), joined.size()), 8, back.data(), pixels.size(),
+                                    &written),
               GifLzwDecoder::Status::Complete);
     EXPECT_EQ(written, pixels.size());
     EXPECT_TRUE(std::equal(pixels.begin(), pixels.end(), back.begin()));
@@ -177,12 +186,18 @@ TEST_P(GifLzwRoundTripTest, OurDecoderAndGiflibGetThePixelsBack) {
 
     // The same data in a minimal GIF, read by giflib.
     QByteArray gif("GIF89a", 6);
-    gif.append(char(c.width & 255)).append(char(c.width >> 8)).append(char(c.height & 255)).append(char(c.height >> 8));
+    gif.append(char(c.width & 255))
+        .append(char(c.width >> 8))
+        .append(char(c.height & 255))
+        .append(char(c.height >> 8));
     gif.append(char(0xF7)).append(char(0)).append(char(0));
     for (int i = 0; i < 256; ++i)
         gif.append(char(i)).append(char(i)).append(char(i));
     gif.append(char(0x2C)).append(QByteArray(4, '\0'));
-    gif.append(char(c.width & 255)).append(char(c.width >> 8)).append(char(c.height & 255)).append(char(c.height >> 8));
+    gif.append(char(c.width & 255))
+        .append(char(c.width >> 8))
+        .append(char(c.height & 255))
+        .append(char(c.height >> 8));
     gif.append(char(0)).append(char(8)).append(blocks).append(char(0x3B));
     const auto decoded = vx7::test::DecodeWithGiflib(gif);
     ASSERT_TRUE(decoded.ok);
@@ -202,7 +217,8 @@ TEST(GifLzwDecoderTest, CodeBeyondTheTableIsInvalid) {
     // clear (256), 1, then 300 while the next free code is 258: 9-bit codes.
     const std::uint32_t bits = 256u | (1u << 9) | (300u << 18);
     const std::uint8_t data[4] = {static_cast<std::uint8_t>(bits), static_cast<std::uint8_t>(bits >> 8),
-                                  static_cast<std::uint8_t>(bits >> 16), static_cast<std::uint8_t>(bits >> 24)};
+                                  static_cast<std::uint8_t>(bits >> 16),
+                                  static_cast<std::uint8_t>(bits >> 24)};
     std::uint8_t out[16];
     size_t written = 0;
     EXPECT_EQ(GifLzwDecoder::Decode(ByteSpan(data, 4), 8, out, 16, &written), GifLzwDecoder::Status::Invalid);
@@ -223,8 +239,9 @@ TEST(GifLzwDecoderTest, ShortDataIsTruncatedAndLongDataStopsAtTheBuffer) {
     const auto joined = Join(Encode(pixels));
     std::vector<std::uint8_t> out(5000);
     size_t written = 0;
-    EXPECT_EQ(GifLzwDecoder::Decode(ByteSpan(joined.data(), joined.size() / 2), 8, out.data(), 5000, &written),
-              GifLzwDecoder::Status::Truncated);
+    EXPECT_EQ(
+        GifLzwDecoder::Decode(ByteSpan(joined.data(), joined.size() / 2), 8, out.data(), 5000, &written),
+        GifLzwDecoder::Status::Truncated);
     EXPECT_LT(written, 5000u);
     std::vector<std::uint8_t> small(100);
     EXPECT_EQ(GifLzwDecoder::Decode(ByteSpan(joined.data(), joined.size()), 8, small.data(), 100, &written),
@@ -237,7 +254,8 @@ TEST(GifLzwDecoderTest, CodeSizesOutsideTwoToEightAreInvalid) {
     std::uint8_t out[1];
     size_t written = 0;
     for (int size : {0, 1, 9, 12})
-        EXPECT_EQ(GifLzwDecoder::Decode(ByteSpan(data, 2), size, out, 1, &written), GifLzwDecoder::Status::Invalid);
+        EXPECT_EQ(GifLzwDecoder::Decode(ByteSpan(data, 2), size, out, 1, &written),
+                  GifLzwDecoder::Status::Invalid);
 }
 
 TEST(GifLzwDecoderTest, DecodesGiflibDataOfEveryCodeSize) {
@@ -255,8 +273,8 @@ TEST(GifLzwDecoderTest, DecodesGiflibDataOfEveryCodeSize) {
         const auto joined = Join(blocks);
         std::vector<std::uint8_t> out(f.indices.size());
         size_t written = 0;
-        EXPECT_EQ(GifLzwDecoder::Decode(ByteSpan(joined.data(), joined.size()), codeSize, out.data(), out.size(),
-                                        &written),
+        EXPECT_EQ(GifLzwDecoder::Decode(ByteSpan(joined.data(), joined.size()), codeSize, out.data(),
+                                        out.size(), &written),
                   GifLzwDecoder::Status::Complete)
             << colours;
         EXPECT_EQ(out, f.indices) << colours;

@@ -131,7 +131,8 @@ GiflibDecoded DecodeWithGiflib(const QByteArray& bytes) {
         img.indices.assign(s.RasterBits, s.RasterBits + static_cast<size_t>(img.width) * img.height);
         img.palette = s.ImageDesc.ColorMap ? FromMap(s.ImageDesc.ColorMap) : global;
         for (int e = 0; e < s.ExtensionBlockCount; ++e) {
-            if (s.ExtensionBlocks[e].Function == APPLICATION_EXT_FUNC_CODE && s.ExtensionBlocks[e].ByteCount == 11 &&
+            if (s.ExtensionBlocks[e].Function == APPLICATION_EXT_FUNC_CODE &&
+                s.ExtensionBlocks[e].ByteCount == 11 &&
                 std::memcmp(s.ExtensionBlocks[e].Bytes, "NETSCAPE2.0", 11) == 0)
                 result.hasLoopExtension = true;
         }
@@ -174,7 +175,8 @@ std::vector<QRgb> GreyPalette() {
 std::vector<QRgb> RainbowPalette(unsigned seed) {
     std::vector<QRgb> p(256);
     for (int i = 0; i < 256; ++i)
-        p[static_cast<size_t>(i)] = qRgb((i * 7 + static_cast<int>(seed)) & 255, (i * 13 + 40) & 255, (255 - i) & 255);
+        p[static_cast<size_t>(i)] =
+            qRgb((i * 7 + static_cast<int>(seed)) & 255, (i * 13 + 40) & 255, (255 - i) & 255);
     return p;
 }
 
@@ -202,8 +204,9 @@ QImage PhotoLikePicture(int width, int height, unsigned seed) {
         const int cy = static_cast<int>(next() % static_cast<unsigned>(height));
         const int r = width / 16 + static_cast<int>(next() % static_cast<unsigned>(width / 6 + 1));
         QRadialGradient g(cx - r / 3, cy - r / 3, r * 1.3);
-        const QColor base = QColor::fromHsv(static_cast<int>(next() % 360), 90 + static_cast<int>(next() % 150),
-                                            110 + static_cast<int>(next() % 140));
+        const QColor base =
+            QColor::fromHsv(static_cast<int>(next() % 360), 90 + static_cast<int>(next() % 150),
+                            110 + static_cast<int>(next() % 140));
         g.setColorAt(0, base.lighter(150));
         g.setColorAt(1, base.darker(220));
         p.setBrush(g);

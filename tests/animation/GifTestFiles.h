@@ -17,7 +17,7 @@ struct GiflibFrame {
     int delay = -1;                    // -1: no graphic control extension
     int disposal = 0;
     int transparentIndex = -1;
-    std::vector<QRgb> localPalette;    // empty: none
+    std::vector<QRgb> localPalette; // empty: none
     bool interlaced = false;
 };
 

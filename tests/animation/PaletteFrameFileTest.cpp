@@ -38,10 +38,10 @@ TEST_P(PaletteFrameLayoutTest, BytesSitAtTheirOffsets) {
 
 INSTANTIATE_TEST_SUITE_P(Offsets, PaletteFrameLayoutTest,
                          testing::Values(ByteCase{0, 0x20}, ByteCase{1, 0x00}, ByteCase{2, 0}, ByteCase{7, 0},
-                                         ByteCase{8, 0x02}, ByteCase{9, 0x01}, ByteCase{10, 3}, ByteCase{11, 0},
-                                         ByteCase{12, 0}, ByteCase{13, 7}, ByteCase{779, (767 * 7) & 255},
-                                         ByteCase{780, 0}, ByteCase{781, 13}, ByteCase{780 + 0x0102 * 3 - 1,
-                                                                                      ((0x0102 * 3 - 1) * 13) & 255}));
+                                         ByteCase{8, 0x02}, ByteCase{9, 0x01}, ByteCase{10, 3},
+                                         ByteCase{11, 0}, ByteCase{12, 0}, ByteCase{13, 7},
+                                         ByteCase{779, (767 * 7) & 255}, ByteCase{780, 0}, ByteCase{781, 13},
+                                         ByteCase{780 + 0x0102 * 3 - 1, ((0x0102 * 3 - 1) * 13) & 255}));
 
 TEST(PaletteFrameFileTest, RoundTripsThroughAFileIgnoringReservedAndTrailingBytes) {
     QTemporaryDir dir;

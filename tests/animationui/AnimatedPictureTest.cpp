@@ -1,5 +1,5 @@
-#include "TestMedia.h"
 #include "animation/picture/AnimatedPicture.h"
+#include "TestMedia.h"
 #include "animation/picture/AnimatedPictureModel.h"
 #include "support/TempInstallFolder.h"
 
@@ -42,7 +42,8 @@ struct WaitLog {
     }
     bool WaitFor(size_t count, int limitMs = 10000) {
         std::unique_lock guard(lock);
-        return changed.wait_for(guard, std::chrono::milliseconds(limitMs), [&] { return waits.size() >= count; });
+        return changed.wait_for(guard, std::chrono::milliseconds(limitMs),
+                                [&] { return waits.size() >= count; });
     }
     std::vector<std::pair<int, int>> Waits() {
         std::lock_guard guard(lock);
@@ -84,11 +85,9 @@ TEST(AnimatedPictureModelTest, WaitsFollowTheDelayRule) {
 TEST(AnimatedPictureModelTest, DisposalTwoLeavesTheBackgroundNotEarlierFrames) {
     // Red over the whole screen, then a blue square disposed to the background, then a
     // green dot that stays long enough to look at the picture.
-    const QByteArray gif = SolidFramesGif(16, 16, kPalette,
-                                          {{QRect(0, 0, 16, 16), 1, 5, 1},
-                                           {QRect(2, 2, 4, 4), 2, 5, 2},
-                                           {QRect(10, 10, 2, 2), 3, 1000, 1}},
-                                          0);
+    const QByteArray gif = SolidFramesGif(
+        16, 16, kPalette,
+        {{QRect(0, 0, 16, 16), 1, 5, 1}, {QRect(2, 2, 4, 4), 2, 5, 2}, {QRect(10, 10, 2, 2), 3, 1000, 1}}, 0);
     AnimatedPictureModel model;
     WaitLog log;
     model.SetWaitObserver(log.Observer());
@@ -99,8 +98,8 @@ TEST(AnimatedPictureModelTest, DisposalTwoLeavesTheBackgroundNotEarlierFrames) {
     EXPECT_LT(model.LastStopMilliseconds(), AnimatedPictureModel::kStopWaitMilliseconds);
     const QImage shown = model.Snapshot();
     ASSERT_EQ(shown.size(), QSize(16, 16));
-    EXPECT_EQ(QColor(shown.pixel(3, 3)), kFace);            // disposed square
-    EXPECT_EQ(QColor(shown.pixel(0, 0)), QColor(Qt::red));  // first frame stays
+    EXPECT_EQ(QColor(shown.pixel(3, 3)), kFace);           // disposed square
+    EXPECT_EQ(QColor(shown.pixel(0, 0)), QColor(Qt::red)); // first frame stays
     EXPECT_EQ(QColor(shown.pixel(10, 10)), QColor(Qt::green));
 }
 
@@ -108,13 +107,15 @@ TEST(AnimatedPictureModelTest, StillPicturesAreDrawnWithoutAThread) {
     vx7::test::TempInstallFolder home;
     const QString jpg = vx7::test::WritePicture(home.Sub("a.jpg"), 40, 30, Qt::blue);
     const QString bmp = vx7::test::WritePicture(home.Sub("a.bmp"), 20, 10, Qt::green);
-    const QString gif = home.WriteFile("one.gif", SolidFramesGif(12, 9, kPalette, {{QRect(0, 0, 12, 9), 1, 10, 0}}));
+    const QString gif =
+        home.WriteFile("one.gif", SolidFramesGif(12, 9, kPalette, {{QRect(0, 0, 12, 9), 1, 10, 0}}));
     struct Case {
         QString path;
         QSize size;
         QColor colour;
     };
-    for (const Case& c : {Case{jpg, {40, 30}, Qt::blue}, Case{bmp, {20, 10}, Qt::green}, Case{gif, {12, 9}, Qt::red}}) {
+    for (const Case& c :
+         {Case{jpg, {40, 30}, Qt::blue}, Case{bmp, {20, 10}, Qt::green}, Case{gif, {12, 9}, Qt::red}}) {
         AnimatedPictureModel model;
         ASSERT_TRUE(model.LoadFile(c.path, kFace)) << c.path.toStdString();
         EXPECT_FALSE(model.IsAnimated());
@@ -131,7 +132,8 @@ TEST(AnimatedPictureModelTest, StillPicturesAreDrawnWithoutAThread) {
 
 TEST(AnimatedPictureModelTest, LoadingASecondFileStopsTheFirstWithinTheLimit) {
     // Frames of 655 seconds: only the exit event can end the wait.
-    const QByteArray slow = SolidFramesGif(8, 8, kPalette, {{QRect(0, 0, 8, 8), 1, 65535, 1}, {QRect(0, 0, 8, 8), 2, 65535, 1}});
+    const QByteArray slow =
+        SolidFramesGif(8, 8, kPalette, {{QRect(0, 0, 8, 8), 1, 65535, 1}, {QRect(0, 0, 8, 8), 2, 65535, 1}});
     AnimatedPictureModel model;
     WaitLog log;
     model.SetWaitObserver(log.Observer());
@@ -220,8 +222,8 @@ TEST(AnimatedPictureTest, ControlTakesTheScreenSizeAndPaintsTheOffscreenPicture)
     QPalette palette = picture.palette();
     palette.setColor(QPalette::Button, kFace);
     picture.setPalette(palette);
-    const QByteArray gif = SolidFramesGif(30, 20, kPalette,
-                                          {{QRect(0, 0, 30, 20), 1, 1000, 1}, {QRect(0, 0, 5, 5), 2, 1000, 1}});
+    const QByteArray gif = SolidFramesGif(
+        30, 20, kPalette, {{QRect(0, 0, 30, 20), 1, 1000, 1}, {QRect(0, 0, 5, 5), 2, 1000, 1}});
     ASSERT_TRUE(picture.Load(gif));
     EXPECT_EQ(picture.size(), QSize(30, 20));
     EXPECT_EQ(picture.pos(), QPoint(10, 20));

@@ -96,12 +96,13 @@ INSTANTIATE_TEST_SUITE_P(
     Sizes, VideoPlacementTest,
     ::testing::Values(PlacementCase{QSize(320, 240), false, QRect(12 + 80, 12 + 60, 320, 240)},
                       PlacementCase{QSize(320, 240), true, QRect(12, 12, 480, 360)},
-                      PlacementCase{QSize(481, 100), false, QRect(12, 12, 480, 360)},  // wider than the area
-                      PlacementCase{QSize(480, 100), false, QRect(12, 12, 480, 360)},  // not smaller both ways
+                      PlacementCase{QSize(481, 100), false, QRect(12, 12, 480, 360)}, // wider than the area
+                      PlacementCase{QSize(480, 100), false, QRect(12, 12, 480, 360)}, // not smaller both ways
                       PlacementCase{QSize(321, 241), false, QRect(12 + 79, 12 + 59, 321, 241)},
                       PlacementCase{QSize(), false, QRect(12, 12, 480, 360)}));
 
 TEST(VideoLayoutTest, InformationAndFrameTexts) {
-    EXPECT_EQ(VideoLayout::InfoLine(1500, 30, QSize(320, 240)), QString("[ 1500 帧/分 ],[ 30 帧 ],[ 宽 320 高 240 ]"));
+    EXPECT_EQ(VideoLayout::InfoLine(1500, 30, QSize(320, 240)),
+              QString("[ 1500 帧/分 ],[ 30 帧 ],[ 宽 320 高 240 ]"));
     EXPECT_EQ(VideoLayout::FrameText(17), QString("< 17 > 帧"));
 }

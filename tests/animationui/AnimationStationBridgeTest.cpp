@@ -1,8 +1,8 @@
+#include "animation/window/AnimationStationBridge.h"
 #include "ScriptedFileChooser.h"
 #include "animation/gif/GifFrameSplitter.h"
 #include "animation/making/BurstGifMaker.h"
 #include "animation/picture/AnimatedPicture.h"
-#include "animation/window/AnimationStationBridge.h"
 #include "animation/window/AnimationWindow.h"
 #include "camera/FakeCaptureDevice.h"
 #include "camera/app/SplashState.h"
@@ -34,7 +34,7 @@ using vx7::camera::CameraStationWindow;
 namespace {
 
 class RecordingSound final : public vx7::platform::SoundPlayer {
-public:
+  public:
     void Play(const QString& path) override { played << path; }
     int ActiveCount() const override { return 0; }
     QStringList played;
@@ -96,10 +96,12 @@ TEST_F(AnimationStationBridgeTest, VideoButtonOpensTheWindowWithTheCameraSuspend
     bool seen = false;
     bool cameraOffMeanwhile = false;
     int mode = -1;
-    WhenAnimationWindowOpens([&](AnimationWindow& w) {
-        cameraOffMeanwhile = !camera.connected;
-        mode = w.CurrentMode();
-    }, &seen);
+    WhenAnimationWindowOpens(
+        [&](AnimationWindow& w) {
+            cameraOffMeanwhile = !camera.connected;
+            mode = w.CurrentMode();
+        },
+        &seen);
     station->RunDrawnCommand(1001);
     EXPECT_TRUE(seen);
     EXPECT_TRUE(cameraOffMeanwhile);
@@ -141,10 +143,12 @@ TEST_F(AnimationStationBridgeTest, BurstBecomesAGifThatPlaysAtOnce) {
     bool seen = false;
     bool playing = false;
     QString openedPath;
-    WhenAnimationWindowOpens([&](AnimationWindow& w) {
-        openedPath = w.PathToOpen();
-        playing = QTest::qWaitFor([&] { return w.Picture()->Model().IsPlaying(); }, 5000);
-    }, &seen);
+    WhenAnimationWindowOpens(
+        [&](AnimationWindow& w) {
+            openedPath = w.PathToOpen();
+            playing = QTest::qWaitFor([&] { return w.Picture()->Model().IsPlaying(); }, 5000);
+        },
+        &seen);
     prompt.answers = {true};
     station->Button(CameraStationWindow::kGifButton)->click();
     ASSERT_EQ(prompt.shown.size(), 1u);

@@ -1,8 +1,8 @@
+#include "animation/window/AnimationWindow.h"
 #include "RecordingGifEngine.h"
 #include "ScriptedFileChooser.h"
 #include "TestMedia.h"
 #include "animation/picture/AnimatedPicture.h"
-#include "animation/window/AnimationWindow.h"
 #include "animation/window/GstVideoPlayer.h"
 #include "camera/photo/ImageFiles.h"
 #include "camera/settings/SysInfo.h"
@@ -185,10 +185,12 @@ TEST_F(AnimationWindowTest, PlayAtTheEndStartsAgainFromTheFirstFrame) {
     EXPECT_EQ(w.PlayState(), W::kPlayStatePlaying);
     EXPECT_TRUE(Enabled(w, W::kStop));
     EXPECT_TRUE(Text(w, W::kFrame).isEmpty());
-    ASSERT_TRUE(QTest::qWaitFor([&] {
-        w.Tick();
-        return w.PlayState() == 0;
-    }, 15000));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            w.Tick();
+            return w.PlayState() == 0;
+        },
+        15000));
     EXPECT_FALSE(Enabled(w, W::kStop));
     EXPECT_EQ(Text(w, W::kFrame), QString("< 10 > 帧"));
     EXPECT_EQ(w.Player()->PositionFrames(), w.Player()->LengthFrames());
@@ -297,7 +299,8 @@ TEST_F(AnimationWindowTest, SeventeenthPictureIsRefusedAndRowsShowTitles) {
     W w(Context());
     w.SetMode(W::kMakeGif);
     for (int i = 0; i < 17; ++i)
-        files.files.push_back(vx7::test::WritePicture(home.Sub(QString("pics/pic%1.png").arg(i)), 30, 20, Qt::blue));
+        files.files.push_back(
+            vx7::test::WritePicture(home.Sub(QString("pics/pic%1.png").arg(i)), 30, 20, Qt::blue));
     QDir::setCurrent(QDir::tempPath());
     w.AddGifPicture();
     EXPECT_EQ(QDir::currentPath(), QDir(home.Path()).canonicalPath());
@@ -378,8 +381,9 @@ TEST_F(AnimationWindowTest, BuildAsksBeforeReplacingAndNoKeepsTheFile) {
     EXPECT_TRUE(Enabled(w, W::kBuildGif));
     EXPECT_EQ(w.BuildStatusText(), "GIF动画已建立: " + existing);
     // Mode 0: the pictures went through work BMPs to the converter.
-    EXPECT_EQ(engine.Calls(), QStringList({"converter:" + home.Sub("tmpBmpData/one.bmp"),
-                                           "converter:" + home.Sub("tmpBmpData/two.bmp"), "palette-frames:2"}));
+    EXPECT_EQ(engine.Calls(),
+              QStringList({"converter:" + home.Sub("tmpBmpData/one.bmp"),
+                           "converter:" + home.Sub("tmpBmpData/two.bmp"), "palette-frames:2"}));
     EXPECT_EQ(engine.builtDelay, 160);
 }
 
@@ -423,10 +427,12 @@ TEST_F(AnimationWindowTest, WindowRendersAPlayingVideo) {
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     w.Play();
-    ASSERT_TRUE(QTest::qWaitFor([&] {
-        w.Tick();
-        return Text(w, W::kFrame).startsWith("< ") && !Text(w, W::kFrame).startsWith("< 0 >");
-    }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            w.Tick();
+            return Text(w, W::kFrame).startsWith("< ") && !Text(w, W::kFrame).startsWith("< 0 >");
+        },
+        10000));
     const QImage shot = w.grab().toImage();
     // The centred video area shows a picture, not the black of an empty display.
     const QRect video = w.Control(W::kDisplay)->geometry();

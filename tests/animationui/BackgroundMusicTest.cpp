@@ -1,7 +1,7 @@
+#include "animation/music/BackgroundMusic.h"
 #include "ScriptedFileChooser.h"
 #include "TestMedia.h"
 #include "animation/making/FileChooser.h"
-#include "animation/music/BackgroundMusic.h"
 #include "platform/SoundPlayer.h"
 #include "support/TempInstallFolder.h"
 
@@ -16,7 +16,7 @@ namespace {
 
 // Records every file it is asked to play.
 class RecordingPlayer final : public vx7::platform::SoundPlayer {
-public:
+  public:
     void Play(const QString& path) override { played.append(path); }
     int ActiveCount() const override { return static_cast<int>(played.size()); }
     QStringList played;

@@ -1,7 +1,7 @@
+#include "animation/making/GifBuildJob.h"
 #include "RecordingGifEngine.h"
 #include "TestMedia.h"
 #include "animation/making/BurstGifMaker.h"
-#include "animation/making/GifBuildJob.h"
 #include "animation/making/GifBuildRunner.h"
 #include "animation/making/GifMakingSettings.h"
 #include "camera/photo/ImageFiles.h"
@@ -27,7 +27,8 @@ struct GifBuildJobTest : ::testing::Test {
     QStringList Pictures(int n) {
         QStringList out;
         for (int i = 0; i < n; ++i)
-            out << vx7::test::WritePicture(home.Sub(QString("pics/p%1.png").arg(i)), 16, 12, QColor(20 * i, 40, 90));
+            out << vx7::test::WritePicture(home.Sub(QString("pics/p%1.png").arg(i)), 16, 12,
+                                           QColor(20 * i, 40, 90));
         return out;
     }
     QByteArray Read(const QString& path) {
@@ -69,9 +70,9 @@ TEST_F(GifBuildJobTest, ConverterModeReencodesToWorkBmpsFirst) {
     GifBuildJob job(engine, encoders);
     const GifJobResult result = job.Run(request);
     EXPECT_EQ(result.outcome, GifJobResult::Outcome::Built);
-    EXPECT_EQ(engine.Calls(),
-              QStringList({"converter:" + request.workBmps[0], "converter:" + request.workBmps[1] + " (missing)",
-                           "converter:" + request.workBmps[2], "palette-frames:3"}));
+    EXPECT_EQ(engine.Calls(), QStringList({"converter:" + request.workBmps[0],
+                                           "converter:" + request.workBmps[1] + " (missing)",
+                                           "converter:" + request.workBmps[2], "palette-frames:3"}));
     EXPECT_TRUE(QImage(request.workBmps[0]).size() == QSize(16, 12));
 }
 

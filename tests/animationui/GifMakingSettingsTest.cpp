@@ -11,7 +11,8 @@ using Place = GifMakingSettings::Place;
 TEST(GifMakingSettingsTest, ListHoldsTwelveIntervalsSeparatorAndTwoModesInOrder) {
     const QStringList& e = GifMakingSettings::Entries();
     ASSERT_EQ(e.size(), 15);
-    EXPECT_EQ(e.mid(0, 12), QStringList({"0.5", "1", "1.5", "2", "2.5", "3", "3.5", "4", "4.5", "5", "5.5", "6"}));
+    EXPECT_EQ(e.mid(0, 12),
+              QStringList({"0.5", "1", "1.5", "2", "2.5", "3", "3.5", "4", "4.5", "5", "5.5", "6"}));
     EXPECT_EQ(e.at(12), QString("-------------------"));
     EXPECT_EQ(e.at(13), QString("高质流行色"));
     EXPECT_EQ(e.at(14), QString("普通高反差"));
@@ -79,7 +80,7 @@ TEST(GifMakingSettingsTest, ShortTextRuleCountsCodePageBytes) {
     GifMakingSettings station(Place::Station);
     EXPECT_TRUE(station.SelectIntervalOrMode("高质"));
     EXPECT_EQ(station.DelayHundredths(), 0);
-    EXPECT_FALSE(station.SelectIntervalOrMode("高质流行"));  // 8 bytes, not a mode
+    EXPECT_FALSE(station.SelectIntervalOrMode("高质流行")); // 8 bytes, not a mode
     EXPECT_EQ(station.Mode(), 0);
 }
 

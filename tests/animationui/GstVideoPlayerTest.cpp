@@ -1,5 +1,5 @@
-#include "TestMedia.h"
 #include "animation/window/GstVideoPlayer.h"
+#include "TestMedia.h"
 #include "support/TempInstallFolder.h"
 
 #include <QTest>
@@ -70,7 +70,9 @@ TEST_F(GstVideoPlayerTest, PlaysToTheEndAndStartsAgainAfterASeek) {
 TEST_F(GstVideoPlayerTest, FilesThatCannotPlayAreRefused) {
     auto player = MakeGstVideoPlayer();
     const QString junk = home.WriteFile("2011拍照图片/junk.avi", QByteArray(4096, 'j'));
-    const QString cut = home.WriteFile("2011拍照图片/cut.avi", QByteArray("RIFF\x10\x00\x00\x00" "AVI ", 12));
+    const QString cut = home.WriteFile("2011拍照图片/cut.avi", QByteArray("RIFF\x10\x00\x00\x00"
+                                                                          "AVI ",
+                                                                          12));
     for (const QString& path : {junk, cut, home.Sub("2011拍照图片/missing.avi")}) {
         QString error;
         EXPECT_FALSE(player->Open(path, &error)) << path.toStdString();

@@ -16,7 +16,7 @@ namespace vx7::test {
 // the order of a build's steps can be checked without the real coders. Calls come
 // from the build's worker thread; read the records after the build has finished.
 class RecordingGifEngine final : public animation::GifEngine {
-public:
+  public:
     enum class Output { Frames, TrailerOnly, Nothing };
 
     explicit RecordingGifEngine(QString workFolder) : work_(std::move(workFolder)) {}
@@ -31,7 +31,8 @@ public:
         return converterAvailable;
     }
     QString ReduceByConverter(const QString& source) override {
-        Record(QStringLiteral("converter:") + source + (QFile::exists(source) ? QString() : QStringLiteral(" (missing)")));
+        Record(QStringLiteral("converter:") + source +
+               (QFile::exists(source) ? QString() : QStringLiteral(" (missing)")));
         return camera::JoinPath(work_, camera::FileTitlePart(source) + QStringLiteral(".pal"));
     }
     void BuildFromGifFiles(const QStringList& frames, const QString& output, int delay) override {
@@ -53,7 +54,7 @@ public:
     QStringList builtFrames;
     int builtDelay = -1;
 
-private:
+  private:
     void Record(const QString& call) {
         int index = 0;
         {

@@ -12,7 +12,7 @@ namespace vx7::test {
 // Answers file and folder dialogs from a script; an empty answer is Cancel. Records
 // what each dialog was opened with.
 class ScriptedFileChooser final : public animation::FileChooser {
-public:
+  public:
     QString OpenFile(QWidget*, const QString& filter, const QString& initialName) override {
         filters.append(filter);
         initialNames.append(initialName);

@@ -33,8 +33,8 @@ bool RunPipeline(const QString& description, QString* error) {
         g_error_free(parseError);
     gst_element_set_state(pipeline, GST_STATE_PLAYING);
     GstBus* bus = gst_element_get_bus(pipeline);
-    GstMessage* msg = gst_bus_timed_pop_filtered(bus, 60 * GST_SECOND,
-                                                 static_cast<GstMessageType>(GST_MESSAGE_EOS | GST_MESSAGE_ERROR));
+    GstMessage* msg = gst_bus_timed_pop_filtered(
+        bus, 60 * GST_SECOND, static_cast<GstMessageType>(GST_MESSAGE_EOS | GST_MESSAGE_ERROR));
     bool ok = msg && GST_MESSAGE_TYPE(msg) == GST_MESSAGE_EOS;
     if (!ok && error)
         *error = msg ? QStringLiteral("pipeline error") : QStringLiteral("pipeline timed out");
@@ -78,7 +78,8 @@ QByteArray SolidFramesGif(int width, int height, const std::vector<QColor>& pale
             EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(n), ext);
         }
         EGifPutImageDesc(gif, f.rect.x(), f.rect.y(), f.rect.width(), f.rect.height(), false, nullptr);
-        std::vector<GifPixelType> line(static_cast<size_t>(f.rect.width()), static_cast<GifPixelType>(f.colourIndex));
+        std::vector<GifPixelType> line(static_cast<size_t>(f.rect.width()),
+                                       static_cast<GifPixelType>(f.colourIndex));
         for (int y = 0; y < f.rect.height(); ++y)
             EGifPutLine(gif, line.data(), f.rect.width());
     }
@@ -101,10 +102,11 @@ bool MakeTestAvi(const QString& path, int width, int height, int frames, int fps
 
 bool MakeTestWav(const QString& path, int milliseconds, QString* error) {
     const int buffers = std::max(1, milliseconds / 10);
-    const QString description = QStringLiteral("audiotestsrc num-buffers=%1 samplesperbuffer=441 ! "
-                                               "audio/x-raw,rate=44100,channels=1 ! wavenc ! filesink location=\"%2\"")
-                                    .arg(buffers)
-                                    .arg(path);
+    const QString description =
+        QStringLiteral("audiotestsrc num-buffers=%1 samplesperbuffer=441 ! "
+                       "audio/x-raw,rate=44100,channels=1 ! wavenc ! filesink location=\"%2\"")
+            .arg(buffers)
+            .arg(path);
     return RunPipeline(description, error);
 }
 

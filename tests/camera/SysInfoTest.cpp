@@ -1,5 +1,5 @@
-#include "camera/settings/PathParts.h"
 #include "camera/settings/SysInfo.h"
+#include "camera/settings/PathParts.h"
 #include "platform/Gbk.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempInstallFolder.h"

@@ -22,8 +22,8 @@ Convert LoadConvert() {
 }
 
 int Call(Convert f, const QString& a, const QString& b) {
-    return f(reinterpret_cast<const char16_t*>(a.utf16()), reinterpret_cast<const char16_t*>(b.utf16()), 0, 0, 0, 1,
-             50, 0);
+    return f(reinterpret_cast<const char16_t*>(a.utf16()), reinterpret_cast<const char16_t*>(b.utf16()), 0, 0,
+             0, 1, 50, 0);
 }
 
 } // namespace
@@ -48,8 +48,10 @@ TEST(ConvertImageTest, WritesASingleImageGifOfThePicturesSizeWithAtMost256Colour
     double sum = 0;
     for (int y = 0; y < 201; ++y)
         for (int x = 0; x < 303; ++x) {
-            const QRgb a = picture.pixel(x, y), b = img.palette[img.indices[static_cast<size_t>(y * 303 + x)]];
-            sum += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
+            const QRgb a = picture.pixel(x, y),
+                       b = img.palette[img.indices[static_cast<size_t>(y * 303 + x)]];
+            sum +=
+                std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
         }
     EXPECT_LT(sum / (3.0 * 303 * 201), 4.0);
 }

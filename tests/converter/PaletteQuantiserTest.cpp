@@ -15,7 +15,9 @@ using vx7::converter::QuantisedPicture;
 
 namespace {
 
-const std::uint32_t* Bits(const QImage& image) { return reinterpret_cast<const std::uint32_t*>(image.constBits()); }
+const std::uint32_t* Bits(const QImage& image) {
+    return reinterpret_cast<const std::uint32_t*>(image.constBits());
+}
 
 QRgb Entry(const QuantisedPicture& q, int i) {
     return qRgb(q.palette[static_cast<size_t>(3 * i)], q.palette[static_cast<size_t>(3 * i + 1)],
@@ -56,7 +58,8 @@ double PopularityPsnr(const QImage& image) {
     std::vector<QRgb> palette;
     for (size_t i = 0; i < byCount.size() && i < 256; ++i) {
         const int cell = byCount[i].second;
-        palette.push_back(qRgb(((cell >> 10) << 3) + 4, (((cell >> 5) & 31) << 3) + 4, ((cell & 31) << 3) + 4));
+        palette.push_back(
+            qRgb(((cell >> 10) << 3) + 4, (((cell >> 5) & 31) << 3) + 4, ((cell & 31) << 3) + 4));
     }
     double sum = 0;
     for (int y = 0; y < image.height(); ++y)
@@ -120,7 +123,8 @@ TEST(PaletteQuantiserTest, NoiseIsMappedExactlyToo) {
     const auto a = vx7::test::NoiseIndices(96 * 64, 1), b = vx7::test::NoiseIndices(96 * 64, 2),
                c = vx7::test::NoiseIndices(96 * 64, 3);
     for (int i = 0; i < 96 * 64; ++i)
-        image.setPixel(i % 96, i / 96, qRgb(a[static_cast<size_t>(i)], b[static_cast<size_t>(i)], c[static_cast<size_t>(i)]));
+        image.setPixel(i % 96, i / 96,
+                       qRgb(a[static_cast<size_t>(i)], b[static_cast<size_t>(i)], c[static_cast<size_t>(i)]));
     PaletteQuantiser q;
     const auto result = q.Quantise(Bits(image), 96, 64, 96);
     EXPECT_EQ(result.colours, 256);

@@ -11,7 +11,7 @@ namespace vx7::test {
 // A prompt that records what would have been shown and answers questions from a script.
 // Questions beyond the script are answered with defaultAnswer.
 class ScriptedPrompt final : public platform::Prompt {
-public:
+  public:
     struct Shown {
         QString text;
         QString title;

@@ -7,7 +7,8 @@ namespace vx7::test {
 
 TempInstallFolder::TempInstallFolder() {
     QDir root(dir_.path());
-    for (const char* sub : {"tmpBmpData", "2011拍照图片", "ephoto_syspic", "vx7Ecamsys背景图片", "vx7Ecamsys素材仓库"})
+    for (const char* sub :
+         {"tmpBmpData", "2011拍照图片", "ephoto_syspic", "vx7Ecamsys背景图片", "vx7Ecamsys素材仓库"})
         root.mkpath(QString::fromUtf8(sub));
 }
 

@@ -10,7 +10,7 @@ namespace vx7::test {
 // A throw-away installation folder laid out like a real one (the data folders
 // exist, all empty). Never touches the user's real folders.
 class TempInstallFolder {
-public:
+  public:
     TempInstallFolder();
 
     QString Path() const { return dir_.path(); }
@@ -20,7 +20,7 @@ public:
     // Writes a file below the folder (creating parent folders); returns its full path.
     QString WriteFile(const QString& relative, const QByteArray& bytes) const;
 
-private:
+  private:
     QTemporaryDir dir_;
 };
 

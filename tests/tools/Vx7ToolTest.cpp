@@ -51,10 +51,12 @@ int FrameLines(const QString& info) {
 TEST(Vx7ToolGifTest, BuildInBothModesThenInfoListsEveryFrameWithItsDelay) {
     QTemporaryDir dir;
     const QStringList pictures = QStringList{Picture(dir, "a.png", Qt::red), Picture(dir, "b.png", Qt::green),
-                               Picture(dir, "c.bmp", Qt::blue)};
+                                             Picture(dir, "c.bmp", Qt::blue)};
     for (const char* mode : {"0", "1"}) {
         const QString out = dir.filePath(QStringLiteral("out%1.gif").arg(mode));
-        const ToolRun build = Tool(QStringList{"gif", "build", "--interval", "0.5", "--mode", QString::fromLatin1(mode), "-o", out} + pictures);
+        const ToolRun build = Tool(
+            QStringList{"gif", "build", "--interval", "0.5", "--mode", QString::fromLatin1(mode), "-o", out} +
+            pictures);
         ASSERT_EQ(build.status, 0) << mode << ": " << build.err.toStdString();
         const ToolRun info = Tool({"gif", "info", out});
         ASSERT_EQ(info.status, 0) << info.err.toStdString();

@@ -9,7 +9,9 @@
 namespace vx7::tools {
 
 // One line of a command's result on standard output.
-inline void Out(const QString& line) { std::printf("%s\n", line.toUtf8().constData()); }
+inline void Out(const QString& line) {
+    std::printf("%s\n", line.toUtf8().constData());
+}
 
 // One line of failure on standard error, prefixed with the command family ("vx7tool dm3: …").
 inline void Err(const char* family, const QString& line) {

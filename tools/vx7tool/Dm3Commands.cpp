@@ -1,8 +1,8 @@
 // vx7tool dm3: authoring and listing of material packages.
 //   dm3 pack DESCRIPTION OUT.dm3 [--pictures DIR]
 //   dm3 list FILE.dm3 [--group K]
-#include "Commands.h"
 #include "CommandOutput.h"
+#include "Commands.h"
 
 #include "materials/MaterialCatalogue.h"
 #include "materials/MaterialPackageReader.h"
@@ -22,7 +22,9 @@ using materials::MaterialCatalogue;
 using materials::MaterialPackage;
 using materials::MaterialRecord;
 
-void Err(const QString& line) { tools::Err("dm3", line); }
+void Err(const QString& line) {
+    tools::Err("dm3", line);
+}
 
 int Usage() {
     std::fputs(

@@ -1,8 +1,8 @@
 // vx7tool g3d: authoring and listing of record lists.
 //   g3d pack DESCRIPTION OUT.g3d
 //   g3d list FILE.g3d [--group G] [--kind K]
-#include "Commands.h"
 #include "CommandOutput.h"
+#include "Commands.h"
 
 #include "materials/RecordList.h"
 #include "materials/RecordListDescription.h"
@@ -17,7 +17,9 @@ namespace {
 using materials::RecordList;
 using materials::RecordListFile;
 
-void Err(const QString& line) { tools::Err("g3d", line); }
+void Err(const QString& line) {
+    tools::Err("g3d", line);
+}
 
 int Usage() {
     std::fputs("usage: vx7tool g3d pack DESCRIPTION OUT.g3d\n"

@@ -30,19 +30,22 @@ int Fail(const QString& text) {
 }
 
 int Usage() {
-    std::fputs("usage: vx7tool gif build [--interval SECONDS] [--mode 0|1] [--home DIR] -o OUT.gif PICTURE...\n"
-               "       vx7tool gif frames --delay HUNDREDTHS -o OUT.gif FRAME...\n"
-               "       vx7tool gif copy --delay HUNDREDTHS -o OUT.gif SINGLE.gif...\n"
-               "       vx7tool gif crop --offset N IN.gif OUT\n"
-               "       vx7tool gif info FILE.gif\n",
-               stderr);
+    std::fputs(
+        "usage: vx7tool gif build [--interval SECONDS] [--mode 0|1] [--home DIR] -o OUT.gif PICTURE...\n"
+        "       vx7tool gif frames --delay HUNDREDTHS -o OUT.gif FRAME...\n"
+        "       vx7tool gif copy --delay HUNDREDTHS -o OUT.gif SINGLE.gif...\n"
+        "       vx7tool gif crop --offset N IN.gif OUT\n"
+        "       vx7tool gif info FILE.gif\n",
+        stderr);
     return 2;
 }
 
 // Messages go to stderr; questions are answered No.
 class ConsolePrompt final : public platform::Prompt {
-public:
-    void Message(const QString& text, const QString&) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
+  public:
+    void Message(const QString& text, const QString&) override {
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+    }
     bool Ask(const QString& text, const QString&) override {
         std::fprintf(stderr, "%s (answered No)\n", qPrintable(text));
         return false;
@@ -125,8 +128,8 @@ int Build(const QStringList& args) {
         QDir(home).mkpath(QStringLiteral("tmpBmpData"));
         QDir(home).mkpath(QStringLiteral("ephoto_syspic"));
         QString error;
-        if (!ReferencePicture::Write(QDir(home).filePath(QStringLiteral("ephoto_syspic/") + ReferencePicture::FileName()),
-                                     &error))
+        if (!ReferencePicture::Write(
+                QDir(home).filePath(QStringLiteral("ephoto_syspic/") + ReferencePicture::FileName()), &error))
             return Fail(error);
     } else if (!QFileInfo(home).isDir()) {
         return Fail(QStringLiteral("%1 is not a folder").arg(home));
@@ -192,8 +195,9 @@ int Info(const QStringList& args) {
         return Fail(QStringLiteral("%1 is not a GIF file").arg(args[0]));
     const int screenWidth = ReadLe16(data, 6), screenHeight = ReadLe16(data, 8);
     std::printf("screen %dx%d%s\n", screenWidth, screenHeight,
-                (data[10] & 0x80) ? qPrintable(QStringLiteral(", global colour table of %1").arg(2 << (data[10] & 7)))
-                                  : "");
+                (data[10] & 0x80)
+                    ? qPrintable(QStringLiteral(", global colour table of %1").arg(2 << (data[10] & 7)))
+                    : "");
     int n = 0;
     std::optional<GifGraphicControl> control;
     while (const auto block = walker.Next()) {
@@ -202,8 +206,8 @@ int Info(const QStringList& args) {
         } else if (block->kind == GifBlockKind::Image) {
             const GifImageDescriptor d = GifBlockWalker::ReadImage(data, *block);
             const bool inside = d.left + d.width <= screenWidth && d.top + d.height <= screenHeight;
-            std::printf("frame %d: %dx%d at %d,%d delay %d disposal %d%s%s\n", n++, d.width, d.height, d.left, d.top,
-                        control ? control->delay : -1, control ? control->disposal : 0,
+            std::printf("frame %d: %dx%d at %d,%d delay %d disposal %d%s%s\n", n++, d.width, d.height, d.left,
+                        d.top, control ? control->delay : -1, control ? control->disposal : 0,
                         d.interlaced ? " interlaced" : "", inside ? "" : " (outside the screen)");
             control.reset();
         }

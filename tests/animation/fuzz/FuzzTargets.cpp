@@ -63,7 +63,8 @@ int LzwRoundTrip(const std::uint8_t* data, std::size_t size) {
     encoder.Encode(data, size, 8, blocks);
     std::vector<std::uint8_t> joined;
     for (qsizetype p = 0; p < blocks.size() && blocks[p] != 0; p += static_cast<std::uint8_t>(blocks[p]) + 1)
-        joined.insert(joined.end(), blocks.begin() + p + 1, blocks.begin() + p + 1 + static_cast<std::uint8_t>(blocks[p]));
+        joined.insert(joined.end(), blocks.begin() + p + 1,
+                      blocks.begin() + p + 1 + static_cast<std::uint8_t>(blocks[p]));
     std::vector<std::uint8_t> back(size);
     std::size_t written = 0;
     Check(GifLzwDecoder::Decode(ByteSpan(joined.data(), joined.size()), 8, back.data(), size, &written) ==
@@ -97,7 +98,8 @@ int FrameSplitter(const std::uint8_t* data, std::size_t size) {
 int IndexedReader(const std::uint8_t* data, std::size_t size) {
     GifIndexedReader reader;
     reader.ReadAll(ByteSpan(data, size), [](const GifIndexedImage& image) {
-        Check(image.pixels.size() == static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height));
+        Check(image.pixels.size() ==
+              static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height));
     });
     return 0;
 }
