@@ -119,6 +119,7 @@ TEST_F(InstallModelTest, TopFolderThatCannotBeMadeIsReportedWithPathAndErrorNumb
     } else if (QFileInfo("/sys").isDir()) {
         root = "/sys"; // refuses new folders even to the superuser
     } else {
+        // About the machine, not the build: nothing here refuses a new folder.
         GTEST_SKIP() << "no read-only volume to try";
     }
     const vx7::install::DriveTable drives({{u'C', box.Home()}, {u'D', root}});
