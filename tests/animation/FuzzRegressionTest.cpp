@@ -31,7 +31,7 @@ const Target kTargets[] = {
     {"FrameSplitter", vx7::fuzz::FrameSplitter}, {"IndexedReader", vx7::fuzz::IndexedReader},
 };
 
-Outcome Run(TargetFn run, const QByteArray& bytes) {
+Outcome Feed(TargetFn run, const QByteArray& bytes) {
     // A copy of exactly the input's size, so a read past it is caught by the sanitizer.
     const std::vector<std::uint8_t> copy(bytes.begin(), bytes.end());
     return run(copy.data(), copy.size());
@@ -56,9 +56,11 @@ TEST(FuzzRegressionTest, EverySeedIsReadWholeByItsTarget) {
         const auto seeds = Stored("seeds", t.name);
         EXPECT_FALSE(seeds.empty()) << t.name << " has no seed";
         for (const auto& [name, bytes] : seeds) {
-            const Outcome o = Run(t.run, bytes);
+            const Outcome o = Feed(t.run, bytes);
             EXPECT_TRUE(o.accepted) << t.name << " refused its seed " << name.toStdString();
-            EXPECT_GT(o.items, 0u) << t.name << " read nothing of " << name.toStdString();
+            // A GIF of one image is not cut into frames; the next test counts them.
+            if (t.run != vx7::fuzz::FrameSplitter)
+                EXPECT_GT(o.items, 0u) << t.name << " read nothing of " << name.toStdString();
         }
     }
 }
@@ -66,9 +68,9 @@ TEST(FuzzRegressionTest, EverySeedIsReadWholeByItsTarget) {
 TEST(FuzzRegressionTest, TheGifReadersAgreeOnEverySeedGif) {
     // The same files seed all three GIF readers.
     for (const auto& [name, bytes] : Stored("seeds", "BlockWalker")) {
-        const Outcome blocks = Run(vx7::fuzz::BlockWalker, bytes);
-        const Outcome images = Run(vx7::fuzz::IndexedReader, bytes);
-        const Outcome frames = Run(vx7::fuzz::FrameSplitter, bytes);
+        const Outcome blocks = Feed(vx7::fuzz::BlockWalker, bytes);
+        const Outcome images = Feed(vx7::fuzz::IndexedReader, bytes);
+        const Outcome frames = Feed(vx7::fuzz::FrameSplitter, bytes);
         ASSERT_TRUE(blocks.accepted && images.accepted && frames.accepted) << name.toStdString();
         EXPECT_EQ(images.items, blocks.items) << name.toStdString();
         // Only a file of more than one image is cut into frames.
@@ -82,7 +84,7 @@ TEST(FuzzRegressionTest, InputsThatOnceCrashedAreRefusedOrReadSoundly) {
     int replayed = 0;
     for (const Target& t : kTargets)
         for (const auto& [name, bytes] : Stored("regressions", t.name)) {
-            Run(t.run, bytes);
+            Feed(t.run, bytes);
             ++replayed;
         }
     RecordProperty("replayed", replayed);
@@ -118,18 +120,18 @@ TEST(FuzzRegressionTest, HostileGifsAreRefusedOrReadOnlyAsFarAsTheyAreSound) {
         {"not a GIF", QByteArray("PNG\r\n\x1A\n and the rest"), false, false, 0},
     };
     for (const Case& c : cases) {
-        const Outcome blocks = Run(vx7::fuzz::BlockWalker, c.bytes);
-        const Outcome frames = Run(vx7::fuzz::FrameSplitter, c.bytes);
-        const Outcome images = Run(vx7::fuzz::IndexedReader, c.bytes);
+        const Outcome blocks = Feed(vx7::fuzz::BlockWalker, c.bytes);
+        const Outcome frames = Feed(vx7::fuzz::FrameSplitter, c.bytes);
+        const Outcome images = Feed(vx7::fuzz::IndexedReader, c.bytes);
         EXPECT_EQ(blocks.accepted, c.walks) << c.what;
         EXPECT_EQ(frames.accepted, c.splits) << c.what;
         EXPECT_EQ(frames.items, 0u) << c.what << ": no frame of it is usable";
         EXPECT_EQ(images.items, c.decoded) << c.what;
         EXPECT_FALSE(images.accepted) << c.what;
         // The other readers see the bytes as their own formats and must refuse them too.
-        EXPECT_FALSE(Run(vx7::fuzz::PaletteFrameReader, c.bytes).accepted) << c.what;
-        const Outcome lzw = Run(vx7::fuzz::LzwDecoder, c.bytes);
+        EXPECT_FALSE(Feed(vx7::fuzz::PaletteFrameReader, c.bytes).accepted) << c.what;
+        const Outcome lzw = Feed(vx7::fuzz::LzwDecoder, c.bytes);
         EXPECT_LE(lzw.items, size_t(std::uint8_t(c.bytes[1]) | (std::uint8_t(c.bytes[2]) << 8))) << c.what;
-        EXPECT_TRUE(Run(vx7::fuzz::LzwRoundTrip, c.bytes).accepted) << c.what;
+        EXPECT_TRUE(Feed(vx7::fuzz::LzwRoundTrip, c.bytes).accepted) << c.what;
     }
 }
