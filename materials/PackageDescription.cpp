@@ -1,6 +1,7 @@
 #include "PackageDescription.h"
 
 #include "platform/Gbk.h"
+#include "platform/RegularFile.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -141,13 +142,13 @@ std::optional<MaterialPackage> PackageDescription::Parse(const QString& text, QS
 }
 
 std::optional<MaterialPackage> PackageDescription::ReadFile(const QString& path, QString* error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        if (error)
-            *error = QStringLiteral("cannot open %1: %2").arg(path, file.errorString());
+    // A description is a few kilobytes of text; anything that is not a regular file
+    // (a FIFO, a device) or is far larger is refused rather than waited on or read.
+    QByteArray bytes;
+    if (!platform::ReadRegularFile(path, kMaxDescriptionBytes, bytes, error))
         return std::nullopt;
-    }
-    return Parse(QString::fromUtf8(file.readAll()), error);
+    bytes.replace("\r\n", "\n");
+    return Parse(QString::fromUtf8(bytes), error);
 }
 
 } // namespace vx7::materials

@@ -12,7 +12,8 @@ namespace vx7::materials {
 // One statement per line; '#' starts a comment line; blank lines are ignored.
 //
 //   folder <path>          picture folder stored in the package (relative to the
-//                          installation folder, or absolute)
+//                          installation folder; the authoring command refuses an
+//                          absolute folder and one with a ".." part)
 //   note <text>            a line of text kept in the package's trailing data
 //   group <title>          starts the next group: a title record with the next
 //                          group letter ('A' for the first)
@@ -26,6 +27,7 @@ namespace vx7::materials {
 class PackageDescription {
   public:
     static std::optional<MaterialPackage> Parse(const QString& text, QString* error = nullptr);
+    static constexpr qint64 kMaxDescriptionBytes = qint64{16} * 1024 * 1024;
     static std::optional<MaterialPackage> ReadFile(const QString& path, QString* error = nullptr);
 };
 

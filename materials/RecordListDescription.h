@@ -21,6 +21,7 @@ namespace vx7::materials {
 class RecordListDescription {
   public:
     static std::optional<RecordListFile> Parse(const QString& text, QString* error = nullptr);
+    static constexpr qint64 kMaxDescriptionBytes = qint64{16} * 1024 * 1024;
     static std::optional<RecordListFile> ReadFile(const QString& path, QString* error = nullptr);
 };
 

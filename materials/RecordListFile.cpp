@@ -2,6 +2,7 @@
 
 #include "LittleEndian.h"
 #include "SaveBytes.h"
+#include "platform/RegularFile.h"
 
 #include <QFile>
 
@@ -80,6 +81,12 @@ std::optional<RecordListFile> RecordListFile::Parse(const QByteArray& bytes, QSt
 }
 
 std::optional<RecordListFile> RecordListFile::ReadFile(const QString& path, QString* error) {
+    // Only the first bytes are read, so a device cannot fill the memory; a FIFO is
+    // refused before it is opened, so nothing waits for a writer.
+    if (!platform::IsRegularFile(path)) {
+        Fail(error, QStringLiteral("%1 is not a regular file").arg(path));
+        return std::nullopt;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         Fail(error, QStringLiteral("cannot open %1: %2").arg(path, file.errorString()));

@@ -1,6 +1,7 @@
 #include "GifIndexedReader.h"
 
 #include "GifLzwDecoder.h"
+#include "platform/RegularFile.h"
 
 #include <QFile>
 
@@ -9,19 +10,7 @@
 namespace vx7::animation {
 
 bool GifIndexedReader::ReadFile(const QString& path, QByteArray& bytes, QString* error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = QStringLiteral("cannot open %1").arg(path);
-        return false;
-    }
-    if (file.size() > kMaxFileBytes) {
-        if (error)
-            *error = QStringLiteral("%1 is larger than 64 MiB").arg(path);
-        return false;
-    }
-    bytes = file.readAll();
-    return true;
+    return platform::ReadRegularFile(path, kMaxFileBytes, bytes, error);
 }
 
 int GifIndexedReader::ReadAll(ByteSpan data, const std::function<void(const GifIndexedImage&)>& sink) {

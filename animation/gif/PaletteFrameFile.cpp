@@ -1,5 +1,7 @@
 #include "PaletteFrameFile.h"
 
+#include "platform/RegularFile.h"
+
 #include <QFile>
 #include <QSaveFile>
 
@@ -41,17 +43,10 @@ bool PaletteFrameFile::Parse(ByteSpan bytes, QString* error) {
 }
 
 bool PaletteFrameFile::Read(const QString& path, QString* error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        SetError(error, QStringLiteral("cannot open %1").arg(path));
-        return false;
-    }
     const qint64 limit = static_cast<qint64>(kPixelOffset) + qint64{kMaxSide} * kMaxSide;
-    if (file.size() > limit) {
-        SetError(error, QStringLiteral("%1 is larger than any frame").arg(path));
+    QByteArray bytes;
+    if (!platform::ReadRegularFile(path, limit, bytes, error))
         return false;
-    }
-    const QByteArray bytes = file.readAll();
     return Parse(AsBytes(bytes), error);
 }
 

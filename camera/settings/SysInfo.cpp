@@ -3,6 +3,7 @@
 #include "PathParts.h"
 #include "platform/Gbk.h"
 #include "platform/Prompt.h"
+#include "platform/RegularFile.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -165,8 +166,13 @@ QStringList ListFiles(const QString& folder, const QString& pattern, int capacit
     if (capacity <= 0)
         return out;
     QDirIterator it(folder, QStringList{pattern}, QDir::Files | QDir::Hidden | QDir::System);
-    while (it.hasNext() && out.size() < capacity)
-        out.append(it.next());
+    while (it.hasNext() && out.size() < capacity) {
+        // Regular files only (links to them included): a FIFO or device of a listed
+        // name would hang or flood whoever opens it.
+        const QString path = it.next();
+        if (platform::IsRegularFile(path))
+            out.append(path);
+    }
     return out;
 }
 

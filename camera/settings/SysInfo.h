@@ -104,7 +104,8 @@ class SysInfo {
 };
 
 // Lists entries of folder whose names match pattern (case-insensitive, '*' and '?'),
-// in file-system order, files only, at most capacity. Used by every listing above.
+// in file-system order, regular files only (also through links), at most capacity.
+// Used by every listing above.
 QStringList ListFiles(const QString& folder, const QString& pattern, int capacity);
 
 } // namespace vx7::camera
