@@ -27,17 +27,20 @@ QRect GifComposer::ShowCurrent() {
         return QRect();
     const GifFrameRecord& frame = frames_[static_cast<size_t>(current_)];
     const QRect area = frame.Rect().intersected(canvas_.rect());
-    if (area.isEmpty() || frame.picture.isNull())
+    if (area.isEmpty())
+        return QRect();
+    const QImage picture = frame.Picture();
+    if (picture.isNull())
         return QRect();
     if (frame.disposal == 3) {
         saved_ = canvas_.copy(area);
         savedRect_ = area;
     }
     QPainter painter(&canvas_);
-    if (frame.picture.size() == frame.Rect().size())
-        painter.drawImage(frame.left, frame.top, frame.picture);
+    if (picture.size() == frame.Rect().size())
+        painter.drawImage(frame.left, frame.top, picture);
     else
-        painter.drawImage(frame.Rect(), frame.picture);
+        painter.drawImage(frame.Rect(), picture);
     return area;
 }
 

@@ -2,9 +2,6 @@
 
 #include "animation/AnimationLog.h"
 
-#include <QBuffer>
-#include <QImageReader>
-
 namespace vx7::animation {
 namespace {
 
@@ -19,15 +16,14 @@ bool FitsScreen(const GifImageDescriptor& d, int screenWidth, int screenHeight) 
            d.top + d.height <= screenHeight;
 }
 
-QImage DecodeGif(const QByteArray& gif) {
-    QBuffer buffer;
-    buffer.setData(gif);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "gif");
-    return reader.read();
-}
-
 } // namespace
+
+QString GifFrameSplitter::TooLargeText(qint64 neededBytes) {
+    constexpr qint64 kMiB = 1024 * 1024;
+    return QStringLiteral("这个GIF动画太大, 无法显示: 需要约 %1 MB 内存, 最多 %2 MB")
+        .arg((neededBytes + kMiB - 1) / kMiB)
+        .arg(kMaxAnimationBytes / kMiB);
+}
 
 std::optional<GifSplit> GifFrameSplitter::Split(ByteSpan data) {
     GifBlockWalker walker(data);
@@ -62,6 +58,7 @@ std::optional<GifSplit> GifFrameSplitter::Split(ByteSpan data) {
         return split;
 
     const char* bytes = reinterpret_cast<const char*>(data.data());
+    qint64 cutBytes = 0;
     for (const FoundImage& found : images) {
         const GifImageDescriptor d = GifBlockWalker::ReadImage(data, found.image);
         if (!FitsScreen(d, split.screenWidth, split.screenHeight)) {
@@ -84,6 +81,13 @@ std::optional<GifSplit> GifFrameSplitter::Split(ByteSpan data) {
             from = found.control->position;
         }
         const std::size_t to = found.image.position + found.image.length;
+        // Every cut repeats the header and global colour table: many tiny images
+        // would multiply the file's size, so cutting stops at the display budget.
+        cutBytes += static_cast<qint64>(headerEnd + (to - from) + 1);
+        if (cutBytes > kMaxAnimationBytes) {
+            split.overBudget = true;
+            break;
+        }
         slice.gif.reserve(static_cast<qsizetype>(headerEnd + (to - from) + 1));
         slice.gif.append(bytes, static_cast<qsizetype>(headerEnd));
         slice.gif.append(bytes + from, static_cast<qsizetype>(to - from));
@@ -93,22 +97,33 @@ std::optional<GifSplit> GifFrameSplitter::Split(ByteSpan data) {
     return split;
 }
 
-std::optional<GifFrameSet> GifFrameSplitter::Load(const QByteArray& data) {
+qint64 GifFrameSplitter::AnimationBytes(const GifSplit& split) {
+    const qint64 screen = qint64{split.screenWidth} * split.screenHeight * 4;
+    qint64 kept = 0;
+    for (const GifFrameSlice& slice : split.frames)
+        kept += slice.gif.size();
+    return kScreenImagesWhilePlaying * screen + kept;
+}
+
+std::optional<GifFrameSet> GifFrameSplitter::Load(const QByteArray& data, QString* refusal) {
     const auto split = Split(AsBytes(data));
     GifFrameSet set;
     if (split && split->imageCount > 1) {
         if (split->screenWidth <= 0 || split->screenHeight <= 0 || split->screenWidth > kMaxSide ||
             split->screenHeight > kMaxSide)
             return std::nullopt;
+        // Counted before anything is decoded: a few hundred bytes can describe frames
+        // of thousands of pixels a side.
+        const qint64 needed = AnimationBytes(*split);
+        if (split->overBudget || needed > kMaxAnimationBytes) {
+            if (refusal)
+                *refusal = TooLargeText(needed);
+            qCInfo(lcAnimation) << "animation refused: needs" << needed << "bytes";
+            return std::nullopt;
+        }
         set.screen = QSize(split->screenWidth, split->screenHeight);
         set.background = split->background.value_or(qRgb(0, 0, 0));
-        const QRect screenRect(QPoint(0, 0), set.screen);
         for (const GifFrameSlice& slice : split->frames) {
-            QImage picture = DecodeGif(slice.gif);
-            if (picture.isNull()) {
-                qCDebug(lcAnimation) << "frame skipped: the decoder refused it";
-                continue;
-            }
             GifFrameRecord record;
             record.left = slice.left;
             record.top = slice.top;
@@ -116,11 +131,13 @@ std::optional<GifFrameSet> GifFrameSplitter::Load(const QByteArray& data) {
             record.height = slice.height;
             record.delay = slice.delay;
             record.disposal = slice.disposal;
-            // Decoders paint a frame onto a picture of the logical screen's size; keep
-            // only the frame's own area so that composing it covers nothing else.
-            if (picture.size() == set.screen && record.Rect() != screenRect)
-                picture = picture.copy(record.Rect());
-            record.picture = std::move(picture);
+            // Frames stay compressed and are decoded as they are shown; each is decoded
+            // once here so that one the decoder refuses is left out from the start.
+            record.gif = slice.gif;
+            if (record.Picture().isNull()) {
+                qCDebug(lcAnimation) << "frame skipped: the decoder refused it";
+                continue;
+            }
             set.frames.push_back(std::move(record));
         }
         if (set.frames.empty())

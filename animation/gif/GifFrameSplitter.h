@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QRgb>
 #include <QSize>
+#include <QString>
 
 #include <optional>
 #include <vector>
@@ -29,6 +30,7 @@ struct GifSplit {
     std::optional<QRgb> background;    // global colour table entry at the background index
     int imageCount = 0;                // images the walk found (usable or not)
     std::vector<GifFrameSlice> frames; // filled only when imageCount > 1
+    bool overBudget = false;           // cutting stopped: the cuts passed kMaxAnimationBytes
 };
 
 // A picture file prepared for display: either the frames of an animated GIF or one
@@ -54,10 +56,22 @@ class GifFrameSplitter {
     // out. nullopt when the data is not a GIF with a whole header.
     static std::optional<GifSplit> Split(ByteSpan data);
 
-    // Prepares a picture file's bytes for display: frames decoded with
-    // QImage::fromData when it is an animated GIF (frames that fail are left out),
-    // otherwise the whole data as one picture. nullopt when nothing could be decoded.
-    static std::optional<GifFrameSet> Load(const QByteArray& data);
+    // Memory an animation may take while it is shown: the off-screen image, one frame
+    // as the decoder delivers it (at the logical screen's size), that frame cut to its
+    // own area and the area saved under a frame, each at most the screen's size, plus
+    // every frame kept compressed.
+    static constexpr qint64 kMaxAnimationBytes = qint64{256} * 1024 * 1024;
+    static constexpr int kScreenImagesWhilePlaying = 4;
+    static qint64 AnimationBytes(const GifSplit& split);
+    // What the user is told when an animation needs more than kMaxAnimationBytes.
+    static QString TooLargeText(qint64 neededBytes);
+
+    // Prepares a picture file's bytes for display. An animated GIF gives its frames,
+    // kept compressed and decoded as they are shown (frames the decoder refuses are
+    // left out); anything else the whole data as one picture. nullopt when nothing
+    // could be decoded, or when an animation needs more memory than
+    // kMaxAnimationBytes: then *refusal says so, in words for the user.
+    static std::optional<GifFrameSet> Load(const QByteArray& data, QString* refusal = nullptr);
 };
 
 } // namespace vx7::animation

@@ -3,9 +3,9 @@
 #include "animation/AnimationLog.h"
 #include "animation/gif/GifComposer.h"
 #include "animation/gif/GifFrameSplitter.h"
+#include "platform/RegularFile.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QPainter>
 
 #include <atomic>
@@ -87,36 +87,23 @@ int AnimatedPictureModel::CurrentFrame() const {
 
 bool AnimatedPictureModel::LoadFile(const QString& path, QColor buttonFace, QString* error) {
     Stop();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = file.errorString();
-        Release();
-        return false;
-    }
-    if (file.size() > kMaxFileBytes) {
-        if (error)
-            *error = QStringLiteral("file too large");
-        Release();
-        return false;
-    }
-    const QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = file.errorString();
+    // Regular files only, opened without waiting: a FIFO named *.gif must not hold up
+    // the user-interface thread, nor a link to a device fill the memory.
+    QByteArray data;
+    if (!platform::ReadRegularFile(path, kMaxFileBytes, data, error)) {
         Release();
         return false;
     }
     const bool ok = Load(data, buttonFace);
     if (!ok && error)
-        *error = QStringLiteral("not a picture");
+        *error = refusal_.isEmpty() ? QStringLiteral("not a picture") : refusal_;
     return ok;
 }
 
 bool AnimatedPictureModel::Load(const QByteArray& data, QColor buttonFace) {
     Stop();
     Release();
-    std::optional<GifFrameSet> set = GifFrameSplitter::Load(data);
+    std::optional<GifFrameSet> set = GifFrameSplitter::Load(data, &refusal_);
     if (!set)
         return false;
     auto shared = std::make_shared<Shared>();
@@ -192,6 +179,7 @@ QImage AnimatedPictureModel::Snapshot() const {
 
 void AnimatedPictureModel::Release() {
     shared_.reset();
+    refusal_.clear();
     stillPicture_ = QImage();
     screen_ = QSize();
     ready_ = false;

@@ -50,6 +50,11 @@ class AnimatedPictureModel {
     // request or wait observer is called once this returns.
     void Stop();
 
+    // Why the last load was refused, in words for the user, when the picture itself
+    // is fine but too large to show (see GifFrameSplitter::kMaxAnimationBytes); empty
+    // after a success and for files that are not pictures at all.
+    const QString& Refusal() const { return refusal_; }
+
     bool IsReady() const { return ready_; }
     bool IsAnimated() const;
     bool IsPlaying() const;
@@ -78,6 +83,7 @@ class AnimatedPictureModel {
     QSize screen_;
     QImage stillPicture_; // the decoded still picture, drawn by Draw()
     bool ready_ = false;
+    QString refusal_;
     int lastStopMs_ = 0;
     RepaintRequest repaint_;
     WaitObserver waitObserver_;

@@ -1,6 +1,7 @@
 #include "animation/gif/GifFrameSplitter.h"
 
 #include "GifTestFiles.h"
+#include "support/HostileFiles.h"
 
 #include <QBuffer>
 #include <QImageWriter>
@@ -98,9 +99,9 @@ TEST(GifFrameSplitterTest, LoadDecodesFramesAtTheirOwnSize) {
     EXPECT_EQ(set->screen, QSize(8, 6));
     EXPECT_EQ(set->background, qRgb(255, 255, 255));
     ASSERT_EQ(set->frames.size(), 3u);
-    EXPECT_EQ(set->frames[1].picture.size(), QSize(3, 2));
-    EXPECT_EQ(set->frames[1].picture.pixel(0, 0), qRgb(0, 255, 0));
-    EXPECT_EQ(set->frames[2].picture.pixel(3, 2), qRgb(0, 0, 255));
+    EXPECT_EQ(set->frames[1].Picture().size(), QSize(3, 2));
+    EXPECT_EQ(set->frames[1].Picture().pixel(0, 0), qRgb(0, 255, 0));
+    EXPECT_EQ(set->frames[2].Picture().pixel(3, 2), qRgb(0, 0, 255));
     EXPECT_EQ(set->frames[2].Rect(), QRect(4, 3, 4, 3));
 }
 
@@ -140,4 +141,53 @@ TEST(GifFrameSplitterTest, EveryTruncationIsSafe) {
         }
         GifFrameSplitter::Load(gif.left(cut));
     }
+}
+
+// A few hundred bytes whose frames each cover a 5792 × 5792 screen: decoded and kept,
+// twelve frames would take 1.5 GB. The memory is counted before anything is decoded.
+TEST(GifFrameSplitterTest, AnimationBeyondTheMemoryBudgetIsRefusedWithAReason) {
+    const QByteArray bomb = vx7::test::DecodedMemoryBombGif(5792, 12);
+    ASSERT_LT(bomb.size(), 1000);
+    const auto split = GifFrameSplitter::Split(AsBytes(bomb));
+    ASSERT_TRUE(split);
+    ASSERT_EQ(split->frames.size(), 12u) << "the test file is what it claims";
+    QString refusal;
+    EXPECT_FALSE(GifFrameSplitter::Load(bomb, &refusal));
+    EXPECT_TRUE(refusal.contains(QStringLiteral("太大"))) << refusal.toStdString();
+    // Twice as many frames change nothing: the frames are not what is counted decoded.
+    EXPECT_FALSE(GifFrameSplitter::Load(vx7::test::DecodedMemoryBombGif(5792, 24)));
+}
+
+// Many frames of a large screen stay within the budget, as frames are kept compressed
+// and decoded as they are shown.
+TEST(GifFrameSplitterTest, ManyLargeFramesAreKeptCompressed) {
+    const QByteArray gif = vx7::test::DecodedMemoryBombGif(1500, 60);
+    QString refusal;
+    const auto set = GifFrameSplitter::Load(gif, &refusal);
+    ASSERT_TRUE(set) << refusal.toStdString();
+    EXPECT_TRUE(refusal.isEmpty());
+    ASSERT_EQ(set->frames.size(), 60u);
+    EXPECT_TRUE(set->frames[7].picture.isNull());
+    EXPECT_EQ(set->frames[7].Picture().size(), QSize(1500, 1500));
+}
+
+// Thousands of tiny images each repeat the header and colour table when cut out:
+// cutting stops at the budget instead of multiplying the file's size.
+TEST(GifFrameSplitterTest, CuttingManyTinyImagesStopsAtTheBudget) {
+    QByteArray gif("GIF89a\x01\x00\x01\x00\x87\x00\x00", 13);
+    gif.append(QByteArray(768, '\x10'));
+    const QByteArray image("\x2C\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00", 15);
+    for (int i = 0; i < 400000; ++i)
+        gif.append(image);
+    gif.append(char(0x3B));
+    const auto split = GifFrameSplitter::Split(AsBytes(gif));
+    ASSERT_TRUE(split);
+    EXPECT_TRUE(split->overBudget);
+    qint64 cut = 0;
+    for (const auto& frame : split->frames)
+        cut += frame.gif.size();
+    EXPECT_LE(cut, GifFrameSplitter::kMaxAnimationBytes);
+    QString refusal;
+    EXPECT_FALSE(GifFrameSplitter::Load(gif, &refusal));
+    EXPECT_FALSE(refusal.isEmpty());
 }

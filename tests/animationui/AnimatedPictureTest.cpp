@@ -1,6 +1,7 @@
 #include "animation/picture/AnimatedPicture.h"
 #include "TestMedia.h"
 #include "animation/picture/AnimatedPictureModel.h"
+#include "support/HostileFiles.h"
 #include "support/TempInstallFolder.h"
 
 #include <QBuffer>
@@ -235,4 +236,38 @@ TEST(AnimatedPictureTest, ControlTakesTheScreenSizeAndPaintsTheOffscreenPicture)
     EXPECT_EQ(QColor(picture.grab().toImage().pixel(15, 10)), QColor(Qt::red));
     picture.Stop();
     EXPECT_FALSE(picture.Model().IsPlaying());
+}
+
+// Special files named *.gif: a FIFO must not hold up the thread that opens it, a link
+// to /dev/zero must not be read into memory.
+TEST(AnimatedPictureModelTest, SpecialFilesAreRefusedAtOnce) {
+    vx7::test::TempInstallFolder home;
+    const QString fifo = home.Sub("fifo.gif");
+    ASSERT_TRUE(vx7::test::MakeFifo(fifo));
+    const QString zero = home.Sub("zero.gif");
+    ASSERT_TRUE(vx7::test::LinkToDevZero(zero));
+    for (const QString& path : {fifo, zero}) {
+        AnimatedPictureModel model;
+        QElapsedTimer timer;
+        timer.start();
+        QString error;
+        EXPECT_FALSE(model.LoadFile(path, kFace, &error)) << path.toStdString();
+        EXPECT_LT(timer.elapsed(), 2000);
+        EXPECT_TRUE(error.contains("not a regular file")) << error.toStdString();
+        EXPECT_FALSE(model.IsReady());
+        EXPECT_TRUE(model.Refusal().isEmpty());
+    }
+}
+
+TEST(AnimatedPictureModelTest, AnimationBeyondTheMemoryBudgetIsRefusedWithAMessage) {
+    vx7::test::TempInstallFolder home;
+    const QString bomb = home.WriteFile("bomb.gif", vx7::test::DecodedMemoryBombGif(5792, 12));
+    AnimatedPictureModel model;
+    EXPECT_FALSE(model.LoadFile(bomb, kFace));
+    EXPECT_FALSE(model.IsReady());
+    EXPECT_FALSE(model.Draw());
+    EXPECT_TRUE(model.Refusal().contains(QStringLiteral("太大"))) << model.Refusal().toStdString();
+    // A good file afterwards loads and clears the refusal.
+    EXPECT_TRUE(model.Load(DelaysGif(), kFace));
+    EXPECT_TRUE(model.Refusal().isEmpty());
 }
