@@ -2,6 +2,7 @@
 
 #include "GifLzwDecoder.h"
 #include "animation/AnimationLog.h"
+#include "platform/RegularFile.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -49,12 +50,14 @@ GifBuildResult RunBuild(const QStringList& paths, const QString& output, QByteAr
         result.error = QStringLiteral("cannot create %1").arg(output);
         return result;
     }
-    for (const QString& path : paths) {
+    for (int index = 0; index < paths.size(); ++index) {
+        const QString& path = paths.at(index);
         chunk.clear();
         int width = 0, height = 0;
         QString why;
         if (!frame(path, chunk, width, height, why)) {
             result.skipped.append(path + QStringLiteral(": ") + why);
+            result.leftOut.push_back({index, why});
             qCDebug(lcAnimation) << "frame left out:" << path << why;
             continue;
         }
@@ -128,16 +131,8 @@ int GifAnimationBuilder::DelayFromSeconds(double seconds) {
 }
 
 bool GifAnimationBuilder::ReadSourceGif(const QString& path, SourceFrame& frame, QString& why) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        why = QStringLiteral("cannot be opened");
+    if (!platform::ReadRegularFile(path, kMaxSourceBytes, fileImage_, &why))
         return false;
-    }
-    if (file.size() > kMaxSourceBytes) {
-        why = QStringLiteral("larger than 64 MiB");
-        return false;
-    }
-    fileImage_ = file.readAll();
     const ByteSpan data = AsBytes(fileImage_);
     GifBlockWalker walker(data);
     if (!walker.IsGif()) {

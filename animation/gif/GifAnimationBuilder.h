@@ -5,6 +5,7 @@
 #include "PaletteFrameFile.h"
 
 #include <QByteArray>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -15,9 +16,18 @@ namespace vx7::animation {
 
 // What a build did: frames written, frames left out and why.
 struct GifBuildResult {
+    struct LeftOut {
+        int index = 0; // position in the list of frame files (or pictures)
+        QString reason;
+    };
+
     int framesWritten = 0;
-    QStringList skipped; // one line per frame file left out: path and reason
-    QString error;       // set when no file was written
+    QStringList skipped;          // one line per frame left out: path and reason
+    std::vector<LeftOut> leftOut; // the same, by position
+    QString error;                // set when no file was written
+    // Set by GifMaker: pictures scaled to fit the first picture's size first.
+    int fitted = 0;
+    QSize frameSize;
 
     bool Ok() const { return error.isEmpty(); }
 };

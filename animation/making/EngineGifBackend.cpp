@@ -3,6 +3,7 @@
 #include "animation/AnimationLog.h"
 #include "animation/gif/GifAnimationBuilder.h"
 #include "animation/reduction/ColourReduction.h"
+#include "animation/reduction/GifMaker.h"
 #include "animation/reduction/ImageConverterLibrary.h"
 #include "platform/Prompt.h"
 
@@ -21,26 +22,74 @@ class LoggingPrompt final : public platform::Prompt {
     }
 };
 
-void LogSkipped(const GifBuildResult& result) {
-    for (const QString& skipped : result.skipped)
-        qCInfo(lcAnimation) << "frame left out:" << skipped;
-    if (!result.error.isEmpty())
-        qCInfo(lcAnimation) << "no GIF written:" << result.error;
-}
-
 } // namespace
+
+// One build: its own colour reduction, so its working files and frame size are its
+// own; the shared builder and converter are used under the backend's lock.
+class EngineGifBackend::Build final : public GifEngineBuild {
+  public:
+    explicit Build(EngineGifBackend& backend)
+        : backend_(backend),
+          reduction_(backend.installFolder_, backend.encoders_, backend.converter_, *backend.silent_) {
+        std::lock_guard guard(backend_.lock_);
+        reduction_.BeginBuild();
+    }
+    ~Build() override {
+        std::lock_guard guard(backend_.lock_);
+        reduction_.EndBuild();
+    }
+
+    QString ReduceByImageEncoder(const QString& source) override {
+        std::lock_guard guard(backend_.lock_);
+        return Keep(source, reduction_.ReduceByImageEncoder({source}));
+    }
+    QString ReduceByConverter(const QString& source, bool bmpFirst) override {
+        std::lock_guard guard(backend_.lock_);
+        const QString reduced = bmpFirst ? reduction_.ReencodeAsBmp({source}).value(0) : source;
+        return Keep(source, reduction_.ReduceByConverter({reduced}));
+    }
+    QStringList BuildFromGifFiles(const QStringList& frames, const QString& output, int delay) override {
+        std::lock_guard guard(backend_.lock_);
+        return LeftOut(backend_.builder_.BuildFromGifFiles(frames, output, delay));
+    }
+    QStringList BuildFromPaletteFrames(const QStringList& frames, const QString& output, int delay) override {
+        std::lock_guard guard(backend_.lock_);
+        return LeftOut(backend_.builder_.BuildFromPaletteFrames(frames, output, delay));
+    }
+    QString FittedText() const override {
+        GifBuildResult counted;
+        counted.fitted = reduction_.FittedCount();
+        counted.frameSize = reduction_.FrameSize();
+        return GifMaker::FittedText(counted);
+    }
+
+  private:
+    QString Keep(const QString& source, const ReductionResult& reduced) {
+        pictures_ << source;
+        problems_ << reduced.problems.value(0);
+        return reduced.frames.value(0);
+    }
+    QStringList LeftOut(GifBuildResult result) {
+        GifMaker::NameLeftOutPictures(result, pictures_, problems_);
+        for (const QString& skipped : result.skipped)
+            qCInfo(lcAnimation) << "frame left out:" << skipped;
+        if (!result.error.isEmpty())
+            qCInfo(lcAnimation) << "no GIF written:" << result.error;
+        return result.skipped;
+    }
+
+    EngineGifBackend& backend_;
+    ColourReduction reduction_;
+    QStringList pictures_;
+    QStringList problems_;
+};
 
 EngineGifBackend::EngineGifBackend(const QString& installFolder, const camera::EncoderRegistry& encoders,
                                    GifAnimationBuilder& builder, ImageConverterLibrary& converter)
-    : builder_(builder), converter_(converter), silent_(std::make_unique<LoggingPrompt>()),
-      reduction_(std::make_unique<ColourReduction>(installFolder, encoders, converter, *silent_)) {}
+    : installFolder_(installFolder), encoders_(encoders), builder_(builder), converter_(converter),
+      silent_(std::make_unique<LoggingPrompt>()) {}
 
 EngineGifBackend::~EngineGifBackend() = default;
-
-QString EngineGifBackend::ReduceByImageEncoder(const QString& source) {
-    std::lock_guard guard(lock_);
-    return reduction_->ReduceByImageEncoder({source}).frames.value(0);
-}
 
 bool EngineGifBackend::ConverterAvailable(QString& error) {
     std::lock_guard guard(lock_);
@@ -52,19 +101,8 @@ bool EngineGifBackend::ConverterAvailable(QString& error) {
     return false;
 }
 
-QString EngineGifBackend::ReduceByConverter(const QString& source) {
-    std::lock_guard guard(lock_);
-    return reduction_->ReduceByConverter({source}).frames.value(0);
-}
-
-void EngineGifBackend::BuildFromGifFiles(const QStringList& frames, const QString& output, int delay) {
-    std::lock_guard guard(lock_);
-    LogSkipped(builder_.BuildFromGifFiles(frames, output, delay));
-}
-
-void EngineGifBackend::BuildFromPaletteFrames(const QStringList& frames, const QString& output, int delay) {
-    std::lock_guard guard(lock_);
-    LogSkipped(builder_.BuildFromPaletteFrames(frames, output, delay));
+std::unique_ptr<GifEngineBuild> EngineGifBackend::BeginBuild() {
+    return std::make_unique<Build>(*this);
 }
 
 } // namespace vx7::animation

@@ -24,25 +24,26 @@ class ImageConverterLibrary;
 // installation folder's work folder. Builds run off the user-interface thread, so
 // nothing here shows a message: a missing converter is reported to the caller.
 // The station's burst build and the animation window's build may overlap (the video
-// button stays usable during a burst build); every call holds one lock, so the
-// builder's buffers and the converter are never used by two builds at once.
+// button stays usable during a burst build): each build has its own colour reduction
+// and working files, and every call holds one lock, so the builder's buffers and the
+// converter are never used by two builds at once.
 class EngineGifBackend final : public GifEngine {
   public:
     EngineGifBackend(const QString& installFolder, const camera::EncoderRegistry& encoders,
                      GifAnimationBuilder& builder, ImageConverterLibrary& converter);
     ~EngineGifBackend() override;
 
-    QString ReduceByImageEncoder(const QString& source) override;
     bool ConverterAvailable(QString& error) override;
-    QString ReduceByConverter(const QString& source) override;
-    void BuildFromGifFiles(const QStringList& frames, const QString& output, int delay) override;
-    void BuildFromPaletteFrames(const QStringList& frames, const QString& output, int delay) override;
+    std::unique_ptr<GifEngineBuild> BeginBuild() override;
 
   private:
+    class Build;
+
+    QString installFolder_;
+    const camera::EncoderRegistry& encoders_;
     GifAnimationBuilder& builder_;
     ImageConverterLibrary& converter_;
     std::unique_ptr<platform::Prompt> silent_;
-    std::unique_ptr<ColourReduction> reduction_;
     std::mutex lock_;
 };
 

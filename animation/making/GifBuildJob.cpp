@@ -2,7 +2,6 @@
 
 #include "GifEngine.h"
 #include "animation/AnimationLog.h"
-#include "camera/photo/ImageFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -55,6 +54,8 @@ GifJobResult GifBuildJob::Run(const GifBuildRequest& request, const Progress& pr
         }
     }
 
+    // The build's working files go when it ends, however it ends.
+    const std::unique_ptr<GifEngineBuild> build = engine_.BeginBuild();
     QStringList frames;
     for (int i = 0; i < total; ++i) {
         if (Cancelled(cancel)) {
@@ -64,21 +65,10 @@ GifJobResult GifBuildJob::Run(const GifBuildRequest& request, const Progress& pr
         }
         report(i, ProgressText(i + 1, total));
         const QString& picture = request.pictures.at(i);
-        if (request.mode == 1) {
-            frames.append(engine_.ReduceByImageEncoder(picture));
-            continue;
-        }
-        QString source = picture;
-        if (i < request.workBmps.size() && !request.workBmps.at(i).isEmpty()) {
-            // A picture that cannot be re-encoded keeps no working BMP; the converter
-            // then finds nothing and the writer leaves the frame out.
-            source = request.workBmps.at(i);
-            if (!camera::SaveImageAs(encoders_, QStringLiteral("BMP"), picture, source, 100)) {
-                qCInfo(lcAnimation) << "cannot re-encode" << picture;
-                QFile::remove(source);
-            }
-        }
-        frames.append(engine_.ReduceByConverter(source));
+        if (request.mode == 1)
+            frames.append(build->ReduceByImageEncoder(picture));
+        else
+            frames.append(build->ReduceByConverter(picture, request.bmpFirst));
     }
     if (Cancelled(cancel)) {
         result.outcome = GifJobResult::Outcome::Cancelled;
@@ -93,9 +83,9 @@ GifJobResult GifBuildJob::Run(const GifBuildRequest& request, const Progress& pr
     const QString partial = request.output + QStringLiteral(".part");
     QFile::remove(partial);
     if (request.mode == 1)
-        engine_.BuildFromGifFiles(frames, partial, request.delay);
+        result.leftOut = build->BuildFromGifFiles(frames, partial, request.delay);
     else
-        engine_.BuildFromPaletteFrames(frames, partial, request.delay);
+        result.leftOut = build->BuildFromPaletteFrames(frames, partial, request.delay);
 
     result.frames = total;
     if (!QFileInfo(partial).isFile()) {
@@ -113,6 +103,11 @@ GifJobResult GifBuildJob::Run(const GifBuildRequest& request, const Progress& pr
     } else {
         result.outcome = GifJobResult::Outcome::Built;
         result.message = QStringLiteral("GIF动画已建立: %1").arg(request.output);
+        if (!result.leftOut.isEmpty())
+            result.message += QStringLiteral("; %1 张图片无法读取, 未加入").arg(result.leftOut.size());
+        const QString fitted = build->FittedText();
+        if (!fitted.isEmpty())
+            result.message += QStringLiteral("; ") + fitted;
     }
     return result;
 }

@@ -20,17 +20,18 @@ struct GifBuildRequest {
     int mode = 0;  // 0 converter ("高质流行色"), 1 image encoder ("普通高反差")
     int delay = 0; // hundredths of a second
     QString output;
-    // The animation window re-encodes every picture as a BMP in the work folder before
-    // the converter mode; these are the BMP paths, one per picture (empty otherwise).
-    QStringList workBmps;
+    // The animation window re-encodes every picture as a working BMP before the
+    // converter mode.
+    bool bmpFirst = false;
 };
 
 struct GifJobResult {
     enum class Outcome { Built, NoFrames, Failed, Cancelled, ConverterMissing };
     Outcome outcome = Outcome::Failed;
     QString output;
-    int frames = 0;  // pictures handed to the writer
-    QString message; // what the status line shows
+    int frames = 0;      // pictures handed to the writer
+    QString message;     // what the status line shows
+    QStringList leftOut; // pictures left out, each with why
 };
 
 // Runs a build synchronously on the calling thread. Every picture is reduced in turn

@@ -14,10 +14,6 @@ QString GifPaths::GifFolder(camera::SysInfo& sys) {
     return stored.isEmpty() ? sys.PhotoFolder() : stored;
 }
 
-QString GifPaths::WorkBmp(const camera::SysInfo& sys, const QString& picturePath) {
-    return camera::JoinPath(sys.WorkFolder(), camera::FileTitlePart(picturePath) + QStringLiteral(".bmp"));
-}
-
 QString GifPaths::LastMadeName(const QString& photoName) {
     return photoName + QStringLiteral(".gif");
 }

@@ -18,10 +18,6 @@ class GifPaths {
     // photo folder while none is stored.
     static QString GifFolder(camera::SysInfo& sys);
 
-    // "<installation folder>/tmpBmpData/<title>.bmp": the BMP a picture is re-encoded to
-    // before the converter mode reduces it.
-    static QString WorkBmp(const camera::SysInfo& sys, const QString& picturePath);
-
     // The name a burst GIF is recorded under as the last made file: "<photo name>.gif".
     static QString LastMadeName(const QString& photoName);
 };

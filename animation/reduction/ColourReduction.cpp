@@ -8,6 +8,11 @@
 #include "camera/photo/ImageFiles.h"
 #include "camera/settings/PathParts.h"
 #include "platform/Prompt.h"
+#include "platform/RegularFile.h"
+
+#include <QBuffer>
+#include <QImageReader>
+#include <QPainter>
 
 #include <QDir>
 #include <QFile>
@@ -21,6 +26,8 @@ ColourReduction::ColourReduction(QString installFolder, const camera::EncoderReg
                                  ImageConverterLibrary& converter, platform::Prompt& prompt)
     : installFolder_(std::move(installFolder)), encoders_(encoders), converter_(converter), prompt_(prompt) {}
 
+ColourReduction::~ColourReduction() = default;
+
 QString ColourReduction::WorkFolder() const {
     return camera::JoinPath(installFolder_, QStringLiteral("tmpBmpData"));
 }
@@ -30,39 +37,112 @@ QString ColourReduction::ReferencePicturePath() const {
                             ReferencePicture::FileName());
 }
 
-QString ColourReduction::TitleOf(const QString& source) {
-    // Relative paths are made absolute first, so that they too have a folder part.
-    return camera::FileTitlePart(QFileInfo(source).absoluteFilePath().left(256));
-}
-
 QString ColourReduction::ConverterMissingText() {
     return QStringLiteral(
         "找不到图像转换库Image66Conver123ter(或其ConvertImage入口),不能用\"高质流行色\"建立GIF动画!");
 }
 
+void ColourReduction::BeginBuild() {
+    build_.reset();
+    QDir().mkpath(WorkFolder());
+    // A name no picture can already have: the folder is made new, with a random part.
+    build_ = std::make_unique<QTemporaryDir>(camera::JoinPath(WorkFolder(), QStringLiteral("build-XXXXXX")));
+    if (!build_->isValid())
+        qCWarning(lcAnimation) << "cannot make a folder for working files in" << WorkFolder()
+                               << build_->errorString();
+    next_ = 0;
+    frameSize_ = QSize();
+    fitted_ = 0;
+}
+
+void ColourReduction::EndBuild() {
+    build_.reset();
+}
+
+QString ColourReduction::BuildFolder() const {
+    return build_ && build_->isValid() ? build_->path() : QString();
+}
+
+int ColourReduction::NextIndex() {
+    if (!build_)
+        BeginBuild();
+    return ++next_;
+}
+
+QString ColourReduction::WorkFile(int index, const QString& suffix) const {
+    // Without a folder of its own a build writes nothing: an empty path fails every
+    // write and every read, and the frame is left out.
+    if (!build_ || !build_->isValid())
+        return QString();
+    return build_->filePath(QStringLiteral("%1%2").arg(index, 4, 10, QLatin1Char('0')).arg(suffix));
+}
+
+QString ColourReduction::Prepare(const QString& source, int index, QString& why) {
+    // Read from memory: only a regular file, never more than the cap, and no wait on
+    // a FIFO that stands where a picture was.
+    QByteArray bytes;
+    if (!platform::ReadRegularFile(source, kMaxPictureBytes, bytes, &why))
+        return QString();
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QSize size = reader.size();
+    if (!size.isValid() || size.isEmpty()) {
+        why = QStringLiteral("cannot be read as a picture");
+        return QString();
+    }
+    if (!frameSize_.isValid()) {
+        frameSize_ = size;
+        return source;
+    }
+    if (size == frameSize_)
+        return source;
+    const QImage picture = reader.read();
+    if (picture.isNull()) {
+        why = QStringLiteral("cannot be read as a picture: %1").arg(reader.errorString());
+        return QString();
+    }
+    QImage fitted(frameSize_, QImage::Format_RGB32);
+    fitted.fill(Qt::white);
+    const QImage scaled = picture.scaled(frameSize_, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QPainter painter(&fitted);
+    painter.drawImage((frameSize_.width() - scaled.width()) / 2, (frameSize_.height() - scaled.height()) / 2,
+                      scaled);
+    painter.end();
+    const QString target = WorkFile(index, QStringLiteral("_fit.bmp"));
+    if (target.isEmpty() || !encoders_.Save(fitted, QStringLiteral("BMP"), target, 100)) {
+        why = QStringLiteral("cannot write a working file");
+        return QString();
+    }
+    ++fitted_;
+    return target;
+}
+
 ReductionResult ColourReduction::ReduceByImageEncoder(const QStringList& sources) {
     ReductionResult result;
-    QDir().mkpath(WorkFolder());
     for (const QString& source : sources) {
-        const QString target = camera::JoinPath(WorkFolder(), TitleOf(source) + QStringLiteral(".gif"));
-        // A stale file from an earlier build must not stand in for a source that fails now.
-        QFile::remove(target);
-        if (!camera::SaveImageAs(encoders_, QStringLiteral("GIF"), source, target, 100))
-            qCDebug(lcAnimation) << "no GIF made of" << source;
+        const int index = NextIndex();
+        const QString target = WorkFile(index, QStringLiteral(".gif"));
         result.frames << target;
+        QString why;
+        const QString prepared = Prepare(source, index, why);
+        if (!prepared.isEmpty() &&
+            !camera::SaveImageAs(encoders_, QStringLiteral("GIF"), prepared, target, 100))
+            why = QStringLiteral("cannot be encoded as GIF");
+        if (!why.isEmpty())
+            qCDebug(lcAnimation) << "no GIF made of" << source << why;
+        result.problems << why;
     }
     return result;
 }
 
 QStringList ColourReduction::ReencodeAsBmp(const QStringList& pictures) {
-    QDir().mkpath(WorkFolder());
     QStringList out;
     for (const QString& picture : pictures) {
-        const QString target = camera::JoinPath(WorkFolder(), TitleOf(picture) + QStringLiteral(".bmp"));
-        if (QFileInfo(picture).absoluteFilePath() != QFileInfo(target).absoluteFilePath()) {
-            QFile::remove(target);
-            camera::SaveImageAs(encoders_, QStringLiteral("BMP"), picture, target, 100);
-        }
+        const QString target = WorkFile(NextIndex(), QStringLiteral(".bmp"));
+        if (!target.isEmpty() && platform::IsRegularFile(picture) &&
+            !camera::SaveImageAs(encoders_, QStringLiteral("BMP"), picture, target, 100))
+            qCDebug(lcAnimation) << "cannot re-encode" << picture;
         out << target;
     }
     return out;
@@ -78,24 +158,34 @@ ReductionResult ColourReduction::ReduceByConverter(const QStringList& sources) {
         result.error = why.isEmpty() ? QStringLiteral("converter library not found") : why;
         return result;
     }
-    QDir().mkpath(WorkFolder());
     const QString reference = ReferencePicturePath();
     for (const QString& source : sources) {
-        const QString title = TitleOf(source);
-        const QString composite = camera::JoinPath(WorkFolder(), title + QStringLiteral("_Tmp.bmp"));
-        const QString target = camera::JoinPath(WorkFolder(), title + QStringLiteral(".gif"));
+        const int index = NextIndex();
+        const QString composite = WorkFile(index, QStringLiteral("_Tmp.bmp"));
+        const QString target = WorkFile(index, QStringLiteral(".gif"));
         result.frames << target;
-        QFile::remove(target);
+        QString problem;
+        const QString prepared = Prepare(source, index, problem);
+        if (prepared.isEmpty()) {
+            qCDebug(lcAnimation) << "no frame made of" << source << problem;
+            result.problems << problem;
+            continue;
+        }
         const int offset =
-            camera::ComposeSideBySide(encoders_, composite, source, reference, QStringLiteral("BMP"), 100);
+            camera::ComposeSideBySide(encoders_, composite, prepared, reference, QStringLiteral("BMP"), 100);
         if (offset < 0) {
             qCDebug(lcAnimation) << "no composite made of" << source;
+            result.problems << QStringLiteral("cannot be read as a picture");
             continue;
         }
         converter_.Convert(composite, target);
         QString error;
-        if (!CropToPaletteFrame(target, offset, QString(), &error))
+        if (!CropToPaletteFrame(target, offset, QString(), &error)) {
             qCDebug(lcAnimation) << "no frame cropped from" << target << error;
+            result.problems << QStringLiteral("the colour converter made no usable frame");
+            continue;
+        }
+        result.problems << QString();
     }
     return result;
 }

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
 
 namespace vx7::camera {
 class EncoderRegistry;
@@ -15,31 +19,51 @@ namespace vx7::animation {
 class ImageConverterLibrary;
 
 // What a reduction produced: one working file per source, in order (a file may be
-// missing or unusable; the GIF writer leaves such frames out), and whether the
-// mode could run at all.
+// missing or unusable; the GIF writer leaves such frames out), why a source gave no
+// frame, and whether the mode could run at all.
 struct ReductionResult {
     QStringList frames;
+    QStringList problems; // per source: empty, or why it cannot become a frame
     bool stopped = false; // the mode cannot make frames (converter missing); do not build
     QString error;
 };
 
-// Colour reduction of the pictures that become GIF frames, with its working files in
-// the work folder "tmpBmpData" of the installation folder ("title" is a source's file
-// title; two sources with the same title share working files, the later winning):
-//   mode 1 ("普通高反差"):  <title>.gif, the source through the program's GIF encoder;
-//   mode 0 ("高质流行色"):  <title>_Tmp.bmp, the composite of the reference picture
-//                           and the source; <title>.gif, the converter's GIF and then
-//                           the PaletteFrameFile cropped out of it.
+// Colour reduction of the pictures that become GIF frames. Working files live in a
+// folder of their own made fresh for each build inside the work folder "tmpBmpData"
+// of the installation folder, so they can never share a name with a picture the user
+// keeps there, nor two sources (say holiday.1.png and holiday.2.png, or p0.png from
+// two folders) share working files. Each source gets a number n in the build:
+//   mode 1 ("普通高反差"):  n.gif, the source through the program's GIF encoder;
+//   mode 0 ("高质流行色"):  n_Tmp.bmp, the composite of the reference picture and the
+//                           source; n.gif, the converter's GIF and then the
+//                           PaletteFrameFile cropped out of it.
+// Every frame has the size of the first readable picture of the build: a picture of
+// another size is first scaled to fit it, keeping its aspect, centred on white
+// (n_fit.bmp), so that no frame lies outside the animation's logical screen.
 // Runs synchronously; no message is shown except when the converter is missing.
 class ColourReduction {
   public:
     ColourReduction(QString installFolder, const camera::EncoderRegistry& encoders,
                     ImageConverterLibrary& converter, platform::Prompt& prompt);
+    ~ColourReduction();
 
     QString WorkFolder() const;
     QString ReferencePicturePath() const;
 
-    // Mode 1: each source re-encoded to <work>/<title>.gif with the "GIF" encoder, quality 100.
+    // Starts a build: a fresh folder for its working files (the previous build's is
+    // removed) and no frame size yet. The reductions start one themselves when none
+    // is open.
+    void BeginBuild();
+    // Removes the build's working files.
+    void EndBuild();
+    // The current build's folder of working files (empty when none is open).
+    QString BuildFolder() const;
+    // The frame size of the current build (invalid until a picture was read), and how
+    // many pictures were fitted to it.
+    QSize FrameSize() const { return frameSize_; }
+    int FittedCount() const { return fitted_; }
+
+    // Mode 1: each source re-encoded to a working GIF with the "GIF" encoder, quality 100.
     ReductionResult ReduceByImageEncoder(const QStringList& sources);
 
     // Mode 0: per source, the composite (reference at (0, 0), the source at (W/2, 0),
@@ -48,7 +72,7 @@ class ColourReduction {
     // the result is stopped.
     ReductionResult ReduceByConverter(const QStringList& sources);
 
-    // Each picture re-encoded as <work>/<title>.bmp (quality 100); returns those paths.
+    // Each picture re-encoded as a working BMP (quality 100); returns those paths.
     QStringList ReencodeAsBmp(const QStringList& pictures);
 
     // Reads the GIF at path and writes a PaletteFrameFile of its last image without
@@ -57,17 +81,28 @@ class ColourReduction {
     static bool CropToPaletteFrame(const QString& path, int offset, const QString& output = QString(),
                                    QString* error = nullptr);
 
-    // The working-file title of a source (at most 256 characters of its path looked at).
-    static QString TitleOf(const QString& source);
-
     // The message shown when mode 0 cannot run.
     static QString ConverterMissingText();
 
+    // Largest picture file read for a frame.
+    static constexpr qint64 kMaxPictureBytes = qint64{256} * 1024 * 1024;
+
   private:
+    // The path of working file suffix for source number index.
+    QString WorkFile(int index, const QString& suffix) const;
+    int NextIndex();
+    // The file a source becomes a frame from: the source itself when it has the
+    // build's frame size, else its fitted copy. Empty, with why, when it is unusable.
+    QString Prepare(const QString& source, int index, QString& why);
+
     QString installFolder_;
     const camera::EncoderRegistry& encoders_;
     ImageConverterLibrary& converter_;
     platform::Prompt& prompt_;
+    std::unique_ptr<QTemporaryDir> build_;
+    int next_ = 0;
+    QSize frameSize_;
+    int fitted_ = 0;
 };
 
 } // namespace vx7::animation

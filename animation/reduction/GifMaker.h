@@ -22,12 +22,20 @@ class GifMaker {
   public:
     GifMaker(ColourReduction& reduction, GifAnimationBuilder& builder);
 
-    // bmpFirst: re-encode every picture as <work>/<title>.bmp before mode 0's
-    // reduction (the animation window does so).
+    // bmpFirst: re-encode every picture as a working BMP before mode 0's reduction
+    // (the animation window does so). Frames left out are named by their pictures;
+    // fitted and frameSize tell how many pictures were scaled to the first one's size.
     GifBuildResult Make(const QStringList& pictures, int mode, int delay, const QString& output,
                         bool bmpFirst = false);
 
     static QString ModeText(int mode);
+    // The summary's sentence about pictures fitted to the first picture's size; empty
+    // when none was.
+    static QString FittedText(const GifBuildResult& result);
+    // Rewrites result's left-out lines to name pictures[i] instead of the i-th working
+    // file, with problems[i] as the reason when it is set.
+    static void NameLeftOutPictures(GifBuildResult& result, const QStringList& pictures,
+                                    const QStringList& problems);
 
   private:
     ColourReduction& reduction_;

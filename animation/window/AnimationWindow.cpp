@@ -367,9 +367,12 @@ void AnimationWindow::OpenGif(const QString& path) {
     controls_[kPlay]->setEnabled(false);
     info_->clear();
     frame_->clear();
-    // A picture that cannot be loaded shows nothing.
+    // A picture that cannot be loaded shows nothing; one that is too large to show
+    // says so, rather than taking the memory it asks for.
     if (picture_->LoadFile(path))
         picture_->Draw();
+    else if (!picture_->Model().Refusal().isEmpty())
+        ctx_.prompt.Message(picture_->Model().Refusal(), QStringLiteral("特别提示"));
     // Closing is the only way to stop an animation, so it must be reachable.
     controls_[kCloseFile]->setEnabled(true);
 }
@@ -534,10 +537,7 @@ void AnimationWindow::BuildGif() {
     request.mode = making_.Mode();
     request.delay = making_.DelayHundredths();
     request.output = output;
-    if (request.mode == GifMakingSettings::kModePopularColours) {
-        for (const QString& picture : request.pictures)
-            request.workBmps.append(GifPaths::WorkBmp(ctx_.sys, picture));
-    }
+    request.bmpFirst = request.mode == GifMakingSettings::kModePopularColours;
     SetBuilding(true);
     progress_->setRange(0, static_cast<int>(request.pictures.size()));
     progress_->setValue(0);

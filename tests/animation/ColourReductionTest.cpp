@@ -13,6 +13,7 @@
 #include "support/ScriptedPrompt.h"
 #include "support/TempInstallFolder.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
@@ -61,6 +62,31 @@ class ReductionTest : public testing::Test {
         return path;
     }
     QString Work(const QString& name) const { return home.Sub(QStringLiteral("tmpBmpData/") + name); }
+    // The composite working file beside a frame's working GIF.
+    static QString Composite(const QString& frame) {
+        return frame.left(frame.size() - 4) + QStringLiteral("_Tmp.bmp");
+    }
+    // Folders of working files left in the work folder.
+    QStringList BuildFolders() const {
+        return QDir(Work(QString())).entryList({QStringLiteral("build-*")}, QDir::Dirs | QDir::Hidden);
+    }
+    // A flat picture of one colour.
+    QString Flat(const QString& relative, int w, int h, QColor colour) {
+        const QString path = home.Sub(relative);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QImage image(w, h, QImage::Format_RGB32);
+        image.fill(colour);
+        EXPECT_TRUE(image.save(path));
+        return path;
+    }
+    // The colour at (x, y) of each image of a GIF file, as a player composes it.
+    static std::vector<QRgb> FrameColours(const QString& gif, int x, int y) {
+        std::vector<QRgb> out;
+        const auto decoded = vx7::test::DecodeWithGiflib(ReadAll(gif));
+        for (const auto& image : decoded.images)
+            out.push_back(image.palette[image.indices[static_cast<size_t>(y * image.width + x)]]);
+        return out;
+    }
 
     vx7::test::TempInstallFolder home;
     vx7::camera::EncoderRegistry encoders;
@@ -91,9 +117,10 @@ TEST_F(ReductionTest, ConverterModeMakesCompositeAndCroppedFrameOfTheSourceSize)
     const QString source = Picture(QStringLiteral("2011拍照图片/我的照片10.png"), 640, 480);
     const ReductionResult r = reduction.ReduceByConverter({source});
     ASSERT_FALSE(r.stopped);
-    ASSERT_EQ(r.frames, QStringList{Work(QStringLiteral("我的照片10.gif"))});
+    ASSERT_EQ(r.frames.size(), 1);
+    EXPECT_TRUE(r.frames[0].startsWith(reduction.BuildFolder() + "/")) << r.frames[0].toStdString();
     EXPECT_TRUE(prompt.shown.empty());
-    EXPECT_EQ(QImage(Work(QStringLiteral("我的照片10_Tmp.bmp"))).size(), QSize(960, 480));
+    EXPECT_EQ(QImage(Composite(r.frames[0])).size(), QSize(960, 480));
     PaletteFrameFile frame;
     ASSERT_TRUE(frame.Read(r.frames[0]));
     EXPECT_EQ(frame.width, 640);
@@ -112,7 +139,7 @@ TEST_F(ReductionTest, ConverterModeMakesCompositeAndCroppedFrameOfTheSourceSize)
 TEST_F(ReductionTest, OddWidthGivesCompositeOfWidthPlusHalfAndAFrameOfTheOddWidth) {
     const QString source = Picture(QStringLiteral("odd.bmp"), 641, 50);
     const ReductionResult r = reduction.ReduceByConverter({source});
-    EXPECT_EQ(QImage(Work(QStringLiteral("odd_Tmp.bmp"))).width(), 961);
+    EXPECT_EQ(QImage(Composite(r.frames[0])).width(), 961);
     PaletteFrameFile frame;
     ASSERT_TRUE(frame.Read(r.frames[0]));
     EXPECT_EQ(frame.width, 641);
@@ -122,44 +149,126 @@ TEST_F(ReductionTest, OddWidthGivesCompositeOfWidthPlusHalfAndAFrameOfTheOddWidt
 TEST_F(ReductionTest, NarrowSourceCoversTheReferenceItIsDrawnOver) {
     const QString source = Picture(QStringLiteral("narrow.png"), 40, 120);
     const ReductionResult r = reduction.ReduceByConverter({source});
-    EXPECT_EQ(QImage(Work(QStringLiteral("narrow_Tmp.bmp"))).width(), 60);
+    EXPECT_EQ(QImage(Composite(r.frames[0])).width(), 60);
     PaletteFrameFile frame;
     ASSERT_TRUE(frame.Read(r.frames[0]));
     EXPECT_EQ(frame.width, 40);
     EXPECT_LT(MeanError(QImage(source), frame), 3.0) << "the source, not the reference, shows in the frame";
 }
 
-TEST_F(ReductionTest, SourcesSharingATitleShareWorkingFilesAndTheLaterWins) {
-    const QString a = Picture(QStringLiteral("a/same.png"), 64, 48, 1);
-    const QString b = Picture(QStringLiteral("b/same.jpg"), 64, 48, 9);
-    const ReductionResult r = reduction.ReduceByConverter({a, b});
-    ASSERT_EQ(r.frames.size(), 2);
-    EXPECT_EQ(r.frames[0], r.frames[1]);
-    PaletteFrameFile frame;
-    ASSERT_TRUE(frame.Read(r.frames[0]));
-    EXPECT_LT(MeanError(QImage(b), frame), MeanError(QImage(a), frame));
-}
-
-TEST_F(ReductionTest, UnreadableSourceLeavesNoWorkingFileEvenWhenAStaleOneExisted) {
-    WriteAll(Work(QStringLiteral("broken.gif")), "stale frame from an earlier build");
+TEST_F(ReductionTest, UnreadableSourceGivesNoFrameAndSaysWhy) {
     WriteAll(home.Sub(QStringLiteral("broken.png")), "not a picture");
-    const ReductionResult byConverter = reduction.ReduceByConverter({home.Sub(QStringLiteral("broken.png"))});
-    EXPECT_FALSE(QFile::exists(byConverter.frames[0]));
-    WriteAll(Work(QStringLiteral("broken.gif")), "stale frame from an earlier build");
-    const ReductionResult byEncoder =
-        reduction.ReduceByImageEncoder({home.Sub(QStringLiteral("broken.png"))});
-    EXPECT_FALSE(QFile::exists(byEncoder.frames[0]));
+    const QString broken = home.Sub(QStringLiteral("broken.png"));
+    for (const ReductionResult& r :
+         {reduction.ReduceByConverter({broken}), reduction.ReduceByImageEncoder({broken})}) {
+        ASSERT_EQ(r.frames.size(), 1);
+        EXPECT_FALSE(QFile::exists(r.frames[0]));
+        EXPECT_EQ(r.problems.value(0), QStringLiteral("cannot be read as a picture"));
+    }
 }
 
-TEST_F(ReductionTest, ImageEncoderModeWritesSingleImageGifsNamedByTitle) {
+TEST_F(ReductionTest, ImageEncoderModeWritesOneSingleImageGifPerSource) {
     const QString a = Picture(QStringLiteral("x0.bmp"), 80, 60, 1);
     const QString b = Picture(QStringLiteral("x1.bmp"), 80, 60, 2);
     const ReductionResult r = reduction.ReduceByImageEncoder({a, b});
-    ASSERT_EQ(r.frames, (QStringList{Work(QStringLiteral("x0.gif")), Work(QStringLiteral("x1.gif"))}));
+    ASSERT_EQ(r.frames.size(), 2);
+    EXPECT_NE(r.frames[0], r.frames[1]);
     const auto decoded = vx7::test::DecodeWithGiflib(ReadAll(r.frames[1]));
     ASSERT_TRUE(decoded.ok);
     ASSERT_EQ(decoded.images.size(), 1u);
     EXPECT_EQ(decoded.images[0].width, 80);
+}
+
+// Pictures whose names share the text before the first dot, or the same name in two
+// folders, each give their own frame, in both modes.
+TEST_F(ReductionTest, SourcesSharingAFileTitleKeepTheirOwnFrames) {
+    const QStringList pictures = {Flat(QStringLiteral("holiday.1.png"), 32, 24, Qt::red),
+                                  Flat(QStringLiteral("holiday.2.png"), 32, 24, Qt::green),
+                                  Flat(QStringLiteral("holiday.3.png"), 32, 24, Qt::blue),
+                                  Flat(QStringLiteral("pics/p0.png"), 32, 24, Qt::yellow),
+                                  Flat(QStringLiteral("pics2/p0.png"), 32, 24, Qt::magenta)};
+    const std::vector<QRgb> expected = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(255, 255, 0),
+                                        qRgb(255, 0, 255)};
+    GifAnimationBuilder builder;
+    GifMaker maker(reduction, builder);
+    for (int mode : {kModePopularColours, kModeHighContrast}) {
+        const QString output = home.Sub(QStringLiteral("holiday%1.gif").arg(mode));
+        const GifBuildResult r = maker.Make(pictures, mode, 100, output);
+        ASSERT_TRUE(r.Ok()) << r.error.toStdString();
+        EXPECT_EQ(r.framesWritten, 5);
+        EXPECT_EQ(FrameColours(output, 16, 12), expected) << "mode " << mode;
+    }
+}
+
+// A picture the user keeps in the work folder is a source like any other: it is
+// neither removed nor overwritten by the build's working files.
+TEST_F(ReductionTest, SourcesInTheWorkFolderAreNeverTouched) {
+    const QString gif = Work(QStringLiteral("mine.gif"));
+    QImage red(40, 30, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    ASSERT_TRUE(encoders.Save(red, QStringLiteral("GIF"), gif, 100));
+    const QString bmp = Flat(QStringLiteral("tmpBmpData/mine.bmp"), 40, 30, Qt::blue);
+    const QString tmp = Flat(QStringLiteral("tmpBmpData/mine_Tmp.bmp"), 40, 30, Qt::green);
+    const QByteArray gifBytes = ReadAll(gif), bmpBytes = ReadAll(bmp), tmpBytes = ReadAll(tmp);
+    GifAnimationBuilder builder;
+    GifMaker maker(reduction, builder);
+    for (int mode : {kModePopularColours, kModeHighContrast})
+        for (bool bmpFirst : {false, true}) {
+            const QString output = home.Sub(QStringLiteral("mine%1%2.gif").arg(mode).arg(bmpFirst));
+            const GifBuildResult r = maker.Make({gif, bmp, tmp}, mode, 100, output, bmpFirst);
+            ASSERT_TRUE(r.Ok()) << r.error.toStdString();
+            EXPECT_EQ(r.framesWritten, 3) << r.skipped.join('\n').toStdString();
+            EXPECT_EQ(FrameColours(output, 20, 15),
+                      (std::vector<QRgb>{qRgb(255, 0, 0), qRgb(0, 0, 255), qRgb(0, 255, 0)}));
+        }
+    EXPECT_EQ(ReadAll(gif), gifBytes);
+    EXPECT_EQ(ReadAll(bmp), bmpBytes);
+    EXPECT_EQ(ReadAll(tmp), tmpBytes);
+    EXPECT_TRUE(BuildFolders().isEmpty()) << "working files go with their build";
+}
+
+// Frames of another size than the first would lie outside the logical screen: each
+// is scaled to fit the first picture's size, keeping its aspect, centred on white.
+TEST_F(ReductionTest, MixedSizesAreFittedToTheFirstPictureOnWhite) {
+    const QStringList pictures = {Flat(QStringLiteral("a.png"), 64, 48, Qt::blue),
+                                  Flat(QStringLiteral("b.png"), 128, 96, Qt::red),
+                                  Flat(QStringLiteral("c.png"), 48, 48, Qt::green)};
+    GifAnimationBuilder builder;
+    GifMaker maker(reduction, builder);
+    for (int mode : {kModePopularColours, kModeHighContrast}) {
+        const QString output = home.Sub(QStringLiteral("mixed%1.gif").arg(mode));
+        const GifBuildResult r = maker.Make(pictures, mode, 100, output);
+        ASSERT_TRUE(r.Ok()) << r.error.toStdString();
+        EXPECT_EQ(r.fitted, 2);
+        EXPECT_EQ(r.frameSize, QSize(64, 48));
+        EXPECT_FALSE(GifMaker::FittedText(r).isEmpty());
+        const auto decoded = vx7::test::DecodeWithGiflib(ReadAll(output));
+        ASSERT_TRUE(decoded.ok);
+        ASSERT_EQ(decoded.images.size(), 3u);
+        EXPECT_EQ(decoded.screenWidth, 64);
+        for (const auto& image : decoded.images) {
+            EXPECT_EQ(image.width, 64);
+            EXPECT_EQ(image.height, 48);
+        }
+        // The square picture: 48 × 48 in the middle, white bars left and right.
+        EXPECT_EQ(FrameColours(output, 32, 24)[2], qRgb(0, 255, 0));
+        EXPECT_EQ(FrameColours(output, 2, 24)[2], qRgb(255, 255, 255));
+        EXPECT_EQ(FrameColours(output, 61, 24)[2], qRgb(255, 255, 255));
+        EXPECT_EQ(FrameColours(output, 2, 2)[1], qRgb(255, 0, 0)) << "same aspect fills the frame";
+    }
+}
+
+TEST_F(ReductionTest, LeftOutLinesNameTheUsersPictureAndWhy) {
+    const QString good = Flat(QStringLiteral("good.png"), 32, 24, Qt::red);
+    const QString broken = home.WriteFile(QStringLiteral("broken.png"), "not a picture");
+    GifAnimationBuilder builder;
+    GifMaker maker(reduction, builder);
+    for (int mode : {kModePopularColours, kModeHighContrast}) {
+        const GifBuildResult r = maker.Make({good, broken}, mode, 100, home.Sub(QStringLiteral("lo.gif")));
+        ASSERT_TRUE(r.Ok());
+        ASSERT_EQ(r.skipped.size(), 1);
+        EXPECT_EQ(r.skipped[0], broken + QStringLiteral(": cannot be read as a picture"));
+    }
 }
 
 TEST_F(ReductionTest, MissingConverterTellsTheUserAndStopsTheBuild) {
@@ -173,7 +282,7 @@ TEST_F(ReductionTest, MissingConverterTellsTheUserAndStopsTheBuild) {
     const GifBuildResult r = maker.Make({source, source}, kModePopularColours, 100, output);
     EXPECT_FALSE(r.Ok());
     EXPECT_FALSE(QFile::exists(output));
-    EXPECT_FALSE(QFile::exists(Work(QStringLiteral("p_Tmp.bmp")))) << "nothing is reduced";
+    EXPECT_TRUE(BuildFolders().isEmpty()) << "nothing is reduced";
     ASSERT_EQ(prompt.shown.size(), 1u);
     EXPECT_EQ(prompt.shown[0].text, ColourReduction::ConverterMissingText());
     EXPECT_FALSE(prompt.shown[0].question);
@@ -200,12 +309,6 @@ TEST_F(ReductionTest, ConverterIsLoadedOnceAndKept) {
     EXPECT_TRUE(converter.LoadedFrom().contains(QStringLiteral("Image66Conver123ter")));
 }
 
-TEST_F(ReductionTest, TitleIsTheNameUpToItsFirstDot) {
-    EXPECT_EQ(ColourReduction::TitleOf(QStringLiteral("/a/b.c/photo.1.png")), QStringLiteral("photo"));
-    EXPECT_EQ(ColourReduction::TitleOf(QStringLiteral("/a/noext")), QStringLiteral("noext"));
-    EXPECT_EQ(ColourReduction::TitleOf(QStringLiteral("relative.png")), QStringLiteral("relative"));
-}
-
 TEST_F(ReductionTest, MakingInBothModesGivesAGifOfAllFrames) {
     const QStringList pictures = {Picture(QStringLiteral("m0.png"), 120, 90, 1),
                                   Picture(QStringLiteral("m1.png"), 120, 90, 2),
@@ -222,11 +325,11 @@ TEST_F(ReductionTest, MakingInBothModesGivesAGifOfAllFrames) {
             ASSERT_TRUE(decoded.ok);
             ASSERT_EQ(decoded.images.size(), 3u);
             EXPECT_EQ(decoded.screenWidth, 120);
-            EXPECT_EQ(decoded.images[2].width, 100);
+            EXPECT_EQ(decoded.images[2].width, 120) << "fitted to the first picture";
             EXPECT_EQ(decoded.images[0].delay, 150);
         }
     }
-    EXPECT_TRUE(QFile::exists(Work(QStringLiteral("m0.bmp")))) << "pictures re-encoded as BMP first";
+    EXPECT_TRUE(BuildFolders().isEmpty());
 }
 
 // Cropping GIFs of other encoders: the image's own code size and table size count.

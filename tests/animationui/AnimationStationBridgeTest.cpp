@@ -190,10 +190,50 @@ TEST_F(AnimationStationBridgeTest, PopularColoursBurstGoesThroughTheConverter) {
     ASSERT_TRUE(frames.has_value());
     ASSERT_EQ(frames->frames.size(), 2u);
     // The camera's flat picture keeps its colour through the converter's palette.
-    const QColor c = frames->frames.front().picture.pixelColor(100, 100);
+    const QColor c = frames->frames.front().Picture().pixelColor(100, 100);
     EXPECT_NEAR(c.red(), 10, 6);
     EXPECT_NEAR(c.green(), 120, 6);
     EXPECT_NEAR(c.blue(), 200, 6);
-    // The working files of the converter mode are in the work folder.
-    EXPECT_TRUE(QFile::exists(home.Sub("tmpBmpData/我的照片10_Tmp.bmp")));
+    // The build's working files are gone once it is done.
+    EXPECT_TRUE(QDir(home.Sub("tmpBmpData")).entryList({"build-*"}, QDir::Dirs).isEmpty());
+}
+
+// Burst photos of a name with a dot ("假期.v21.bmp", "假期.v22.bmp", ...) share the
+// text before the first dot; each must still give its own frame.
+TEST_F(AnimationStationBridgeTest, BurstOfADottedPhotoNameKeepsEveryShotsOwnFrame) {
+    station->Model().SetPhotoName("假期.v2");
+    station->Model().SetSelfTimerSeconds("3");
+    station->Model().SelectIntervalOrMode("普通高反差");
+    QComboBox* burst = station->List(CameraStationWindow::kBurstList);
+    emit burst->activated(burst->findText("3"));
+    for (int i = 0; i < 12; ++i) {
+        camera.frame.fill(QColor(20 * i, 240 - 20 * i, 90));
+        clock.Advance(1);
+        station->Tick();
+    }
+    const QStringList shots = station->BurstPhotos();
+    ASSERT_EQ(shots.size(), 3);
+    bool seen = false;
+    WhenAnimationWindowOpens([](AnimationWindow&) {}, &seen);
+    prompt.answers = {true};
+    station->Button(CameraStationWindow::kGifButton)->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return seen; }, 20000)) << prompt.Texts().join("|").toStdString();
+    QFile made(sys.PhotoFolder() + "/假期.v2.gif");
+    ASSERT_TRUE(made.open(QIODevice::ReadOnly));
+    const auto frames = GifFrameSplitter::Load(made.readAll());
+    ASSERT_TRUE(frames.has_value());
+    ASSERT_EQ(frames->frames.size(), 3u);
+    // The encoder's palette is coarse: each frame must be closest to its own shot.
+    auto distance = [](QColor a, QColor b) {
+        return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
+    };
+    for (int i = 0; i < 3; ++i) {
+        const QColor frame = frames->frames[size_t(i)].Picture().pixelColor(50, 50);
+        for (int j = 0; j < 3; ++j)
+            if (j != i)
+                EXPECT_LT(distance(frame, QImage(shots[i]).pixelColor(50, 50)),
+                          distance(frame, QImage(shots[j]).pixelColor(50, 50)))
+                    << "frame " << i << " against shot " << j;
+    }
+    EXPECT_NE(QImage(shots[0]).pixel(50, 50), QImage(shots[2]).pixel(50, 50)) << "the shots differ";
 }

@@ -7,6 +7,7 @@
 #include "animation/window/GstVideoPlayer.h"
 #include "camera/photo/ImageFiles.h"
 #include "camera/settings/SysInfo.h"
+#include "support/HostileFiles.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempInstallFolder.h"
 
@@ -433,10 +434,10 @@ TEST_F(AnimationWindowTest, BuildAsksBeforeReplacingAndNoKeepsTheFile) {
     EXPECT_FALSE(w.IsBuilding());
     EXPECT_TRUE(Enabled(w, W::kBuildGif));
     EXPECT_EQ(w.BuildStatusText(), "GIF动画已建立: " + existing);
-    // Mode 0: the pictures went through work BMPs to the converter.
+    // Mode 0: the pictures go through working BMPs to the converter.
     EXPECT_EQ(engine.Calls(),
-              QStringList({"converter:" + home.Sub("tmpBmpData/one.bmp"),
-                           "converter:" + home.Sub("tmpBmpData/two.bmp"), "palette-frames:2"}));
+              QStringList({"converter:" + home.Sub("pics/one.png") + " (bmp first)",
+                           "converter:" + home.Sub("pics/two.png") + " (bmp first)", "palette-frames:2"}));
     EXPECT_EQ(engine.builtDelay, 160);
 }
 
@@ -535,4 +536,23 @@ TEST_F(AnimationWindowTest, MissingConverterIsToldAndNothingIsWritten) {
     EXPECT_EQ(w.BuildStatusText(), QString("no converter"));
     EXPECT_FALSE(QFile::exists(Photo("anim.gif")));
     EXPECT_TRUE(Enabled(w, W::kBuildGif));
+}
+
+// Special files named *.gif are not listed; an animation too large to show is refused
+// with a message and nothing plays.
+TEST_F(AnimationWindowTest, HostileGifsAreNotListedOrAreRefusedWithAMessage) {
+    ASSERT_TRUE(vx7::test::MakeFifo(home.Sub("2011拍照图片/fifo.gif")));
+    ASSERT_TRUE(vx7::test::LinkToDevZero(home.Sub("2011拍照图片/zero.gif")));
+    home.WriteFile("2011拍照图片/bomb.gif", vx7::test::DecodedMemoryBombGif(5792, 12));
+    W w(Context());
+    w.SetMode(W::kGif);
+    ASSERT_EQ(RowOf(w, "fifo"), -1);
+    ASSERT_EQ(RowOf(w, "zero"), -1);
+    w.SelectRow(RowOf(w, "bomb"));
+    w.OpenFile();
+    EXPECT_FALSE(w.Picture()->Model().IsPlaying());
+    EXPECT_FALSE(w.Picture()->Model().IsReady());
+    ASSERT_EQ(prompt.shown.size(), 1u);
+    EXPECT_TRUE(prompt.shown[0].text.contains(QStringLiteral("太大"))) << prompt.shown[0].text.toStdString();
+    EXPECT_TRUE(Enabled(w, W::kCloseFile));
 }

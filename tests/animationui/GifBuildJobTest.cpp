@@ -59,21 +59,22 @@ TEST_F(GifBuildJobTest, EncoderModeReducesEveryPictureInOrderAndReportsEachFrame
     EXPECT_FALSE(QFileInfo::exists(home.Sub("out.gif.part")));
 }
 
-TEST_F(GifBuildJobTest, ConverterModeReencodesToWorkBmpsFirst) {
-    QStringList pictures = Pictures(2);
-    pictures.insert(1, home.WriteFile("pics/broken.jpg", "not a jpeg"));
-    // A stale working BMP of the broken picture must not sneak into the animation.
-    home.WriteFile("tmpBmpData/broken.bmp", "stale");
-    GifBuildRequest request{pictures, 0, 50, home.Sub("out.gif"), {}};
-    for (const QString& p : pictures)
-        request.workBmps << home.Sub("tmpBmpData/" + QFileInfo(p).completeBaseName() + ".bmp");
+TEST_F(GifBuildJobTest, ConverterModeAsksForBmpsFirstAndEveryBuildEndsItsWorkingFiles) {
+    const QStringList pictures = Pictures(2);
+    GifBuildRequest request{pictures, 0, 50, home.Sub("out.gif"), true};
+    engine.leftOut = QStringList{pictures[1] + ": cannot be read as a picture"};
     GifBuildJob job(engine, encoders);
     const GifJobResult result = job.Run(request);
     EXPECT_EQ(result.outcome, GifJobResult::Outcome::Built);
-    EXPECT_EQ(engine.Calls(), QStringList({"converter:" + request.workBmps[0],
-                                           "converter:" + request.workBmps[1] + " (missing)",
-                                           "converter:" + request.workBmps[2], "palette-frames:3"}));
-    EXPECT_TRUE(QImage(request.workBmps[0]).size() == QSize(16, 12));
+    EXPECT_EQ(engine.Calls(), QStringList({"converter:" + pictures[0] + " (bmp first)",
+                                           "converter:" + pictures[1] + " (bmp first)", "palette-frames:2"}));
+    EXPECT_EQ(result.leftOut, engine.leftOut);
+    EXPECT_TRUE(result.message.contains("1 张图片无法读取")) << result.message.toStdString();
+    // A cancelled build ends its working state too.
+    std::atomic<bool> cancel{true};
+    EXPECT_EQ(job.Run(request, {}, &cancel).outcome, GifJobResult::Outcome::Cancelled);
+    EXPECT_EQ(engine.BuildsBegun(), 2);
+    EXPECT_EQ(engine.BuildsEnded(), 2);
 }
 
 TEST_F(GifBuildJobTest, MissingConverterStopsTheBuildAndKeepsTheOldFile) {

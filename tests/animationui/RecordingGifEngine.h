@@ -8,6 +8,7 @@
 
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <mutex>
 
 namespace vx7::test {
@@ -21,30 +22,31 @@ class RecordingGifEngine final : public animation::GifEngine {
 
     explicit RecordingGifEngine(QString workFolder) : work_(std::move(workFolder)) {}
 
-    QString ReduceByImageEncoder(const QString& source) override {
-        Record(QStringLiteral("encoder:") + source);
-        return camera::JoinPath(work_, camera::FileTitlePart(source) + QStringLiteral(".gif"));
-    }
     bool ConverterAvailable(QString& error) override {
         if (!converterAvailable)
             error = QStringLiteral("no converter");
         return converterAvailable;
     }
-    QString ReduceByConverter(const QString& source) override {
-        Record(QStringLiteral("converter:") + source +
-               (QFile::exists(source) ? QString() : QStringLiteral(" (missing)")));
-        return camera::JoinPath(work_, camera::FileTitlePart(source) + QStringLiteral(".pal"));
-    }
-    void BuildFromGifFiles(const QStringList& frames, const QString& output, int delay) override {
-        Build(QStringLiteral("gif-files"), frames, output, delay);
-    }
-    void BuildFromPaletteFrames(const QStringList& frames, const QString& output, int delay) override {
-        Build(QStringLiteral("palette-frames"), frames, output, delay);
+    std::unique_ptr<animation::GifEngineBuild> BeginBuild() override {
+        {
+            std::lock_guard lock(lock_);
+            ++buildsBegun_;
+        }
+        return std::make_unique<RecordingBuild>(*this);
     }
 
     QStringList Calls() {
         std::lock_guard lock(lock_);
         return calls_;
+    }
+    // Builds begun and builds ended (their working state destroyed).
+    int BuildsBegun() {
+        std::lock_guard lock(lock_);
+        return buildsBegun_;
+    }
+    int BuildsEnded() {
+        std::lock_guard lock(lock_);
+        return buildsEnded_;
     }
 
     bool converterAvailable = true;
@@ -53,8 +55,38 @@ class RecordingGifEngine final : public animation::GifEngine {
     std::function<void(int)> onReduce;
     QStringList builtFrames;
     int builtDelay = -1;
+    QStringList leftOut; // what the writer reports as left out
 
   private:
+    class RecordingBuild final : public animation::GifEngineBuild {
+      public:
+        explicit RecordingBuild(RecordingGifEngine& engine) : engine_(engine) {}
+        ~RecordingBuild() override {
+            std::lock_guard lock(engine_.lock_);
+            ++engine_.buildsEnded_;
+        }
+        QString ReduceByImageEncoder(const QString& source) override {
+            engine_.Record(QStringLiteral("encoder:") + source);
+            return camera::JoinPath(engine_.work_, camera::FileTitlePart(source) + QStringLiteral(".gif"));
+        }
+        QString ReduceByConverter(const QString& source, bool bmpFirst) override {
+            engine_.Record(QStringLiteral("converter:") + source +
+                           (bmpFirst ? QStringLiteral(" (bmp first)") : QString()));
+            return camera::JoinPath(engine_.work_, camera::FileTitlePart(source) + QStringLiteral(".pal"));
+        }
+        QStringList BuildFromGifFiles(const QStringList& frames, const QString& output, int delay) override {
+            return engine_.Build(QStringLiteral("gif-files"), frames, output, delay);
+        }
+        QStringList BuildFromPaletteFrames(const QStringList& frames, const QString& output,
+                                           int delay) override {
+            return engine_.Build(QStringLiteral("palette-frames"), frames, output, delay);
+        }
+        QString FittedText() const override { return QString(); }
+
+      private:
+        RecordingGifEngine& engine_;
+    };
+
     void Record(const QString& call) {
         int index = 0;
         {
@@ -65,7 +97,7 @@ class RecordingGifEngine final : public animation::GifEngine {
         if (onReduce)
             onReduce(index);
     }
-    void Build(const QString& kind, const QStringList& frames, const QString& output, int delay) {
+    QStringList Build(const QString& kind, const QStringList& frames, const QString& output, int delay) {
         {
             std::lock_guard lock(lock_);
             calls_.append(kind + QStringLiteral(":") + QString::number(frames.size()));
@@ -73,19 +105,22 @@ class RecordingGifEngine final : public animation::GifEngine {
             builtDelay = delay;
         }
         if (this->output == Output::Nothing)
-            return;
+            return leftOut;
         QFile file(output);
         if (!file.open(QIODevice::WriteOnly))
-            return;
+            return leftOut;
         if (this->output == Output::Frames)
             file.write(QByteArray("GIF89a") + QByteArray(40, '\x01'));
         file.write(QByteArray(1, '\x3B'));
+        return leftOut;
     }
 
     QString work_;
     std::mutex lock_;
     QStringList calls_;
     int reductions_ = 0;
+    int buildsBegun_ = 0;
+    int buildsEnded_ = 0;
 };
 
 } // namespace vx7::test
