@@ -13,6 +13,7 @@
 #include "platform/Clock.h"
 #include "platform/DesktopScreenGrabber.h"
 #include "platform/HotKey.h"
+#include "platform/ImageAllocation.h"
 #include "platform/QtPrompt.h"
 #include "platform/SoundPlayer.h"
 
@@ -25,6 +26,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    vx7::platform::RaiseImageAllocationLimit();
     QApplication::setApplicationName(QStringLiteral("vx7ECamera"));
     // The windows ask for "宋体"; on Linux the CJK font that stands in for it is
     // WenQuanYi Zen Hei, which is also the message font.

@@ -1,6 +1,8 @@
 // vx7tool as a user runs it: exit status, one-line failures, and files that the
 // program's own readers accept.
 #include <QColor>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
@@ -9,6 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <vector>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -120,6 +124,9 @@ TEST(Vx7ToolCommandLineTest, MistakesAreRefusedWithAReasonAndNoResult) {
         {{"gif", "build", picture}, 2, ""},
         {{"gif", "build", "--mode", "3", "-o", out, picture}, 1, "--mode must be 0"},
         {{"gif", "build", "--interval", "x", "-o", out, picture}, 1, "--interval must be"},
+        {{"gif", "build", "--interval", "nan", "-o", out, picture}, 1, "--interval must be"},
+        {{"gif", "build", "--interval", "inf", "-o", out, picture}, 1, "--interval must be"},
+        {{"gif", "build", "--interval=-1", "-o", out, picture}, 1, "--interval must be"},
         {{"gif", "frames", "-o", out, picture}, 1, "--delay is required"},
         {{"gif", "copy", "--delay", "70000", "-o", out, picture}, 1, "from 0 to 65535"},
         {{"gif", "crop", "--offset", "2", picture}, 2, ""},
@@ -173,4 +180,115 @@ TEST(Vx7ToolCommandLineTest, OptionsMayComeAnywhereAndInEitherSpelling) {
     const ToolRun info = Tool({"gif", "info", out});
     EXPECT_EQ(FrameLines(info.out), 2) << info.out.toStdString();
     EXPECT_TRUE(info.out.contains("delay 20")) << info.out.toStdString();
+}
+
+// Names that stand for special files: a FIFO (opening it waits for a writer) and a
+// link to /dev/zero (which never ends). Every verb that reads a file refuses them at
+// once instead of hanging or filling the memory.
+TEST(Vx7ToolHostileTest, SpecialFilesNamedLikePicturesAreRefusedAtOnce) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("fifo.gif");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString zero = dir.filePath("zero.gif");
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zero));
+    const QString out = dir.filePath("out.gif");
+    const QString description = dir.filePath("zero.txt");
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), description));
+    for (const QString& special : {fifo, zero}) {
+        const std::vector<QStringList> runs = {
+            {"gif", "info", special},
+            {"gif", "copy", "--delay", "10", "-o", out, special},
+            {"gif", "frames", "--delay", "10", "-o", out, special},
+            {"gif", "build", "--mode", "1", "-o", out, special},
+            {"gif", "build", "--mode", "0", "-o", out, special},
+            {"dm3", "pack", special, out},
+            {"dm3", "list", special},
+        };
+        for (const QStringList& args : runs) {
+            QElapsedTimer timer;
+            timer.start();
+            const ToolRun run = Tool(args);
+            const std::string line = args.join(' ').toStdString();
+            EXPECT_EQ(run.status, 1) << line << "\n" << run.err.toStdString();
+            EXPECT_LT(timer.elapsed(), 60000) << line;
+            EXPECT_FALSE(QFileInfo::exists(out)) << line;
+        }
+    }
+    EXPECT_EQ(Tool({"dm3", "pack", description, out}).status, 1);
+}
+
+TEST(Vx7ToolHostileTest, LeftOutPicturesAreNamedWithTheReason) {
+    QTemporaryDir dir;
+    const QString good = Picture(dir, "good.png", Qt::red);
+    const QString junk = dir.filePath("holiday.junk.png");
+    QFile f(junk);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("not a picture at all");
+    f.close();
+    for (const char* mode : {"0", "1"}) {
+        const ToolRun run = Tool(
+            {"gif", "build", "--mode", QString::fromLatin1(mode), "-o", dir.filePath("out.gif"), good, junk});
+        ASSERT_EQ(run.status, 0) << run.err.toStdString();
+        EXPECT_TRUE(
+            run.err.contains(QStringLiteral("left out: ") + junk + QStringLiteral(": cannot be read")))
+            << run.err.toStdString();
+        EXPECT_FALSE(run.err.contains(QStringLiteral("tmpBmpData"))) << run.err.toStdString();
+    }
+}
+
+TEST(Vx7ToolHostileTest, MixedSizesAreFittedAndTheSummarySaysSo) {
+    QTemporaryDir dir;
+    const QString small = Picture(dir, "small.png", Qt::red, QSize(64, 48));
+    const QString large = Picture(dir, "large.png", Qt::blue, QSize(128, 96));
+    const QString out = dir.filePath("out.gif");
+    const ToolRun run = Tool({"gif", "build", "--mode", "1", "-o", out, small, large});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains(QStringLiteral("1 picture scaled to fit the first picture's size 64x48")))
+        << run.out.toStdString();
+    const ToolRun info = Tool({"gif", "info", out});
+    EXPECT_EQ(FrameLines(info.out), 2) << info.out.toStdString();
+    EXPECT_FALSE(info.out.contains(QStringLiteral("outside the screen"))) << info.out.toStdString();
+}
+
+// A 6000 × 6000 photo needs 137 MiB decoded, above Qt's default limit of 128 MiB.
+TEST(Vx7ToolHostileTest, PhotosAboveQtsDefaultAllocationLimitAreRead) {
+    QTemporaryDir dir;
+    QImage big(6000, 6000, QImage::Format_RGB32);
+    big.fill(Qt::darkCyan);
+    const QString photo = dir.filePath("big.png");
+    ASSERT_TRUE(big.save(photo));
+    big = QImage();
+    const QString small = Picture(dir, "small.png", Qt::red, QSize(60, 60));
+    const QString out = dir.filePath("out.gif");
+    const ToolRun run = Tool({"gif", "build", "--mode", "1", "-o", out, small, photo});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains(QStringLiteral(": 2 frames")))
+        << run.out.toStdString() << run.err.toStdString();
+    EXPECT_FALSE(run.err.contains(QStringLiteral("left out"))) << run.err.toStdString();
+}
+
+TEST(Vx7ToolHostileTest, PackRefusesPictureNamesAndFoldersThatLeaveTheirFolder) {
+    QTemporaryDir dir;
+    const QString out = dir.filePath("out.dm3");
+    auto description = [&](const QString& folder, const QString& name) {
+        const QString path = dir.filePath("d.txt");
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(QStringLiteral("folder %1\ngroup 帽子\nitem %2 x=10 y=20 slot=1 scale=1.0\n")
+                    .arg(folder, name)
+                    .toUtf8());
+        return path;
+    };
+    const ToolRun fine = Tool({"dm3", "pack", description("帽子", "红帽"), out});
+    ASSERT_EQ(fine.status, 0) << fine.err.toStdString() << "\n(the description format of this test is wrong)";
+    QFile::remove(out);
+    const std::vector<std::pair<QString, QString>> hostile = {
+        {"/etc", "红帽"},       {"../../outside", "红帽"}, {"帽子", "/etc/passwd"},
+        {"帽子", "../../../x"}, {"帽子", "a/../../x"},     {"C:\\Windows", "红帽"}};
+    for (const auto& [folder, name] : hostile) {
+        const ToolRun run = Tool({"dm3", "pack", description(folder, name), out});
+        EXPECT_EQ(run.status, 1) << folder.toStdString() << " " << name.toStdString();
+        EXPECT_TRUE(run.err.contains(QStringLiteral(".."))) << run.err.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(out));
+    }
 }

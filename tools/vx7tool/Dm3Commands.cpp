@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <cstdio>
 
@@ -47,6 +48,15 @@ bool ParseGroup(const QString& text, int& index) {
     return false;
 }
 
+// True for a name that is absolute (a root, a drive or a share) or has a ".." part.
+bool LeavesItsFolder(const QString& name) {
+    if (name.startsWith(QLatin1Char('/')) || name.startsWith(QLatin1Char('\\')) ||
+        (name.size() >= 2 && name[1] == QLatin1Char(':')))
+        return true;
+    static const QRegularExpression separators(QStringLiteral("[/\\\\]"));
+    return name.split(separators).contains(QStringLiteral(".."));
+}
+
 int Pack(const QStringList& arguments) {
     VerbArguments a("dm3", "pack", {ValueOption("pictures", "DIR")});
     if (!a.Parse(arguments))
@@ -58,6 +68,19 @@ int Pack(const QStringList& arguments) {
     const auto package = materials::PackageDescription::ReadFile(args[0], &error);
     if (!package) {
         Err(QStringLiteral("%1: %2").arg(args[0], error));
+        return 1;
+    }
+    // Picture names and the picture folder are joined to folders when the package is
+    // used: none may leave them.
+    QStringList escaping;
+    if (LeavesItsFolder(package->pictureFolder))
+        escaping.append(package->pictureFolder);
+    for (const MaterialRecord& rec : package->records)
+        if (LeavesItsFolder(rec.pictureName))
+            escaping.append(rec.pictureName);
+    if (!escaping.isEmpty()) {
+        Err(QStringLiteral("%1: picture names and folders must be relative and without \"..\": %2")
+                .arg(args[0], escaping.join(QStringLiteral(", "))));
         return 1;
     }
     if (a.IsSet("pictures")) {

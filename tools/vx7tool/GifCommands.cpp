@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <cmath>
 #include <cstdio>
 #include <optional>
 
@@ -73,6 +74,10 @@ int Report(const GifBuildResult& r, const QString& output) {
     if (!r.Ok())
         return Fail(r.error);
     std::printf("%s: %d frame%s\n", qPrintable(output), r.framesWritten, r.framesWritten == 1 ? "" : "s");
+    if (r.fitted > 0)
+        std::printf("%d picture%s scaled to fit the first picture's size %dx%d (aspect kept, centred on "
+                    "white)\n",
+                    r.fitted, r.fitted == 1 ? "" : "s", r.frameSize.width(), r.frameSize.height());
     return 0;
 }
 
@@ -86,7 +91,8 @@ int Build(const QStringList& args) {
         return Usage();
     bool ok = true;
     const double seconds = a.Value("interval", "1.5").toDouble(&ok);
-    if (!ok || seconds < 0 || seconds > 655.35)
+    // NaN passes every comparison, so the range is checked the other way round.
+    if (!ok || !std::isfinite(seconds) || !(seconds >= 0 && seconds <= 655.35))
         return Fail(QStringLiteral("--interval must be a number of seconds from 0 to 655.35"));
     const int mode = a.Value("mode", "0").toInt(&ok);
     if (!ok || (mode != kModePopularColours && mode != kModeHighContrast))

@@ -2,6 +2,8 @@
 // material packages, install records).
 #include "Commands.h"
 
+#include "platform/ImageAllocation.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 
@@ -24,6 +26,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    vx7::platform::RaiseImageAllocationLimit();
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty()) {
         Usage();
