@@ -30,11 +30,12 @@ test: check-format
 	$(MAKE) build-test
 	cd $(TESTBUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 600
 
-# libFuzzer targets (clang), each run for a bounded time; crash inputs land in build-fuzz.
-FUZZBUILD ?= build-fuzz
+# libFuzzer targets (clang), each run for FUZZ_SECONDS; crash inputs land in build-fuzz.
+FUZZBUILD    ?= build-fuzz
+FUZZ_SECONDS ?= 60
 fuzz: deps
 	cmake -S . -B $(FUZZBUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang \
-	  -DCMAKE_CXX_COMPILER=clang++ -DVX7_FUZZ=ON -DVX7_BUILD_BENCH=OFF
+	  -DCMAKE_CXX_COMPILER=clang++ -DVX7_FUZZ=ON -DVX7_BUILD_BENCH=OFF -DVX7_FUZZ_SECONDS=$(FUZZ_SECONDS)
 	cmake --build $(FUZZBUILD) -j $(JOBS) --target fuzzers
 	cd $(FUZZBUILD) && ctest -L fuzz --output-on-failure
 
