@@ -55,18 +55,39 @@ bool CopyJob::Finished() const {
 
 void CopyJob::Run() {
     progress_.SetState(CopyState::Copying);
-    const bool done = CopyFolders();
+    const Outcome outcome = CopyFolders();
     CopySupportFiles();
-    if (done && plan_.desktopShortcut)
+    const bool failed = outcome == Outcome::Failed || !failedFile_.isEmpty();
+    if (outcome == Outcome::Done && !failed && plan_.desktopShortcut)
         MakeDesktopShortcut();
-    progress_.SetState(done ? CopyState::Done : CopyState::Stopped);
+    progress_.SetState(failed                        ? CopyState::Failed
+                       : outcome == Outcome::Stopped ? CopyState::Stopped
+                                                     : CopyState::Done);
 }
 
-bool CopyJob::CopyFolders() {
+bool CopyJob::CopyOne(const QString& src, const QString& dst) {
+    // The medium may hold less than a full set: a missing source is no failure.
+    if (!QFileInfo(src).isFile())
+        return true;
+    QString error;
+    if (CopyReplacing(src, dst, &error)) {
+        ++filesCopied_;
+        copied_.append(dst);
+        return true;
+    }
+    qCWarning(lcInstall) << "cannot copy" << src << "to" << dst << error;
+    if (failedFile_.isEmpty()) {
+        failedFile_ = dst;
+        failureReason_ = error;
+    }
+    return false;
+}
+
+CopyJob::Outcome CopyJob::CopyFolders() {
     const QStringList folders = SourceFolders();
     for (int f = 0; f < folders.size(); ++f) {
         if (StopRequested())
-            return false;
+            return Outcome::Stopped;
         const QString& rel = folders.at(f);
         const QString source = plan_.sourceBase + u'/' + rel;
         const QString destination =
@@ -86,26 +107,25 @@ bool CopyJob::CopyFolders() {
 
         for (int e = 0; e < entries.size(); ++e) {
             if (StopRequested())
-                return false;
+                return Outcome::Stopped;
             progress_.fileIndex = e + 1;
             progress_.SetCurrentName(entries.at(e));
             if (hook_)
                 hook_(f + 1, e + 1);
-            // A single failure is not reported: that file is simply missing afterwards.
-            if (CopyReplacing(source + u'/' + entries.at(e), destination + u'/' + entries.at(e)))
-                ++filesCopied_;
+            // One file that cannot be written (a full volume, most likely) ends the
+            // copying: an installation with holes must not be reported as complete.
+            if (!CopyOne(source + u'/' + entries.at(e), destination + u'/' + entries.at(e)))
+                return Outcome::Failed;
         }
     }
-    return true;
+    return Outcome::Done;
 }
 
 void CopyJob::CopySupportFiles() {
-    const QString uninstaller = plan_.informationFolder + u'/' + names::Uninstaller();
-    if (!CopyReplacing(plan_.sourceBase + u'/' + names::Uninstaller(), uninstaller))
-        qCWarning(lcInstall) << "uninstaller not copied to" << uninstaller;
-    const QString converter = plan_.systemDirectory + u'/' + names::ConverterInstalled();
-    if (!CopyReplacing(plan_.sourceBase + u'/' + names::ConverterOnMedium(), converter))
-        qCWarning(lcInstall) << "converter library not copied to" << converter;
+    CopyOne(plan_.sourceBase + u'/' + names::Uninstaller(),
+            plan_.informationFolder + u'/' + names::Uninstaller());
+    CopyOne(plan_.sourceBase + u'/' + names::ConverterOnMedium(),
+            plan_.systemDirectory + u'/' + names::ConverterInstalled());
 }
 
 void CopyJob::MakeDesktopShortcut() {
@@ -125,20 +145,28 @@ void CopyJob::MakeDesktopShortcut() {
     desktopShortcut_ = path;
 }
 
-bool CopyJob::CopyReplacing(const QString& src, const QString& dst) {
+bool CopyJob::CopyReplacing(const QString& src, const QString& dst, QString* error) {
+    auto fail = [error](const QString& why) {
+        if (error)
+            *error = why;
+        return false;
+    };
     const QFileInfo from(src);
     if (!from.isFile())
-        return false;
+        return fail(QStringLiteral("源文件不存在"));
     const QFileInfo to(dst);
     if (to.isSymLink() || to.exists()) {
         if (to.isDir() && !to.isSymLink())
-            return false;
-        if (!QFile::remove(dst))
-            return false;
+            return fail(QStringLiteral("目标位置是一个文件夹"));
+        QFile old(dst);
+        if (!old.remove())
+            return fail(old.errorString());
     }
-    if (!QFile::copy(src, dst)) {
+    QFile source(src);
+    if (!source.copy(dst)) {
+        const QString why = source.errorString();
         QFile::remove(dst); // nothing half-written stays behind
-        return false;
+        return fail(why);
     }
     QFile::setPermissions(dst, QFile::permissions(dst) | QFile::ReadOwner | QFile::WriteOwner);
     return true;

@@ -25,9 +25,11 @@ struct CopyPlan {
 
 // The copy thread: copies the medium's data folders and program files into the target,
 // then (whatever happened) the uninstaller and the converter library, then the desktop
-// shortcut when the copying completed. Progress goes to a CopyProgress polled by the
-// dialog. The state becomes Done or Stopped only after all of that, so whoever sees it
-// can rely on every result, the shortcut path included.
+// shortcut when the copying completed. A file that cannot be copied ends the copying
+// at once (Failed), and the first such file is kept with the reason; a missing medium
+// file is no failure, as the medium may hold less. Progress goes to a CopyProgress
+// polled by the dialog. The state becomes Done, Stopped or Failed only after all of
+// that, so whoever sees it can rely on every result, the shortcut path included.
 class CopyJob {
   public:
     static constexpr int kMaxEntriesPerFolder = 460;
@@ -64,14 +66,23 @@ class CopyJob {
     QString DesktopShortcutPath() const { return desktopShortcut_; }
     bool DesktopShortcutFailed() const { return desktopFailed_; }
     int FilesCopied() const { return filesCopied_; }
+    // Valid once Finished(): every file written, in order, and the first file that
+    // could not be written with why (both empty when none failed).
+    QStringList CopiedFiles() const { return copied_; }
+    QString FailedFile() const { return failedFile_; }
+    QString FailureReason() const { return failureReason_; }
 
     // Copies one file over whatever file or link stands at dst (never into a folder,
-    // never through a link) and gives the copy the owner's write permission.
-    static bool CopyReplacing(const QString& src, const QString& dst);
+    // never through a link) and gives the copy the owner's write permission. On
+    // failure nothing half-written stays behind and *error says why.
+    static bool CopyReplacing(const QString& src, const QString& dst, QString* error = nullptr);
 
   private:
     bool StopRequested() const { return progress_.stopRequested || worker_.StopRequested(); }
-    bool CopyFolders();
+    enum class Outcome { Done, Stopped, Failed };
+    Outcome CopyFolders();
+    // Copies a medium file that exists; false (and the failure kept) when it cannot.
+    bool CopyOne(const QString& src, const QString& dst);
     void CopySupportFiles();
     void MakeDesktopShortcut();
 
@@ -81,6 +92,9 @@ class CopyJob {
     QString desktopShortcut_;
     bool desktopFailed_ = false;
     int filesCopied_ = 0;
+    QStringList copied_;
+    QString failedFile_;
+    QString failureReason_;
     // Last member: joined before anything the copy thread uses is destroyed.
     platform::BackgroundWorker worker_;
 };

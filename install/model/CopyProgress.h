@@ -7,7 +7,9 @@
 
 namespace vx7::install {
 
-enum class CopyState : int { Idle = 0, Copying = 1, Stopped = 2, Done = 3 };
+// Failed: a file could not be copied (a full volume, a file in the way); the copying
+// stopped there.
+enum class CopyState : int { Idle = 0, Copying = 1, Stopped = 2, Done = 3, Failed = 4 };
 
 // What the copy thread and the dialog's timer share. The copy thread writes the
 // indices, the name and the state; the dialog writes the stop request and clears the

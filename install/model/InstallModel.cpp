@@ -277,6 +277,14 @@ void InstallModel::ShowProgress() {
         view_.exitEnabled = true;
         view_.stopEnabled = false;
         return;
+    case CopyState::Failed:
+        finished_ = true;
+        view_.status = QStringLiteral(" 安装失败!! ");
+        view_.timerRunning = false;
+        view_.exitEnabled = true;
+        view_.stopEnabled = false;
+        ReportCopyFailure();
+        return;
     case CopyState::Done:
         finished_ = true;
         view_.status = QStringLiteral(" 软件安装完成!! ");
@@ -292,6 +300,36 @@ void InstallModel::ShowProgress() {
             CreateStartMenuLinks();
         WriteInstallInformation();
         return;
+    }
+}
+
+QString InstallModel::CopyFailureText(const QString& file, const QString& reason, int copied) {
+    return QStringLiteral("安装失败: 无法写入文件\n%1\n(%2)\n\n磁盘可能已满。已复制 %3 个文件; "
+                          "没有创建快捷方式, 也没有保存安装信息。\n\n是否删除已复制的文件?")
+        .arg(file, reason)
+        .arg(copied);
+}
+
+void InstallModel::ReportCopyFailure() {
+    // No record and no launcher: they would name an installation that is not whole.
+    const QStringList copied = job_->CopiedFiles();
+    if (!env_.prompt.Ask(CopyFailureText(job_->FailedFile(), job_->FailureReason(), int(copied.size())),
+                         kTitle))
+        return;
+    for (auto it = copied.crbegin(); it != copied.crend(); ++it)
+        QFile::remove(*it);
+    // Then the folders this installation made, deepest first, where they are now
+    // empty; a folder holding anything else stays.
+    QStringList folders;
+    for (const QString& sub : DataFolders())
+        folders.prepend(Join(target_, sub));
+    folders << target_;
+    if (topCreated_)
+        folders << top_;
+    for (const QString& folder : folders) {
+        const QFileInfo info(folder);
+        if (info.isDir() && !info.isSymLink())
+            QDir().rmdir(folder);
     }
 }
 

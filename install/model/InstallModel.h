@@ -124,6 +124,10 @@ class InstallModel {
     QString GroupFolder() const { return group_; }
     QString DesktopShortcut() const { return desktopShortcut_; }
 
+    // The question after a failed copy: the file, the reason, how many files were
+    // copied, and whether to remove them.
+    static QString CopyFailureText(const QString& file, const QString& reason, int copied);
+
     // The source base for a start folder: the program folder directly below it.
     static QString SourceBase(const QString& startFolder);
     // The drive letter the installation uses for a drive field.
@@ -138,6 +142,9 @@ class InstallModel {
     bool PreviousRecordCreatedTop() const;
     void CreateStartMenuLinks();
     void WriteInstallInformation();
+    // Says which file could not be copied and why, and removes what was copied when
+    // the user agrees.
+    void ReportCopyFailure();
 
     InstallEnvironment env_;
     InstallView view_;

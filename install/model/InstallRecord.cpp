@@ -9,7 +9,9 @@ namespace vx7::install {
 
 InstallRecord InstallRecord::FromBytes(std::span<const char> bytes) {
     InstallRecord record;
-    std::memcpy(record.bytes_.data(), bytes.data(), std::min(bytes.size(), kSize));
+    // An empty span may carry no pointer at all, which memcpy must never be given.
+    if (!bytes.empty())
+        std::memcpy(record.bytes_.data(), bytes.data(), std::min(bytes.size(), kSize));
     return record;
 }
 

@@ -321,29 +321,58 @@ TEST_F(InstallModelTest, StopStillInstallsUninstallerAndLibraryButNoRecordAndNoS
     EXPECT_TRUE(box.prompt.shown.empty());
 }
 
-TEST_F(InstallModelTest, FullVolumeLeavesWholeFilesOrNoneAndReportsTheUnwrittenRecord) {
-    // A file-size limit stands in for a full volume: every write past 1000 bytes fails.
+// A file-size limit stands in for a full volume: every write past 1000 bytes fails.
+// The copying stops at that file and says which one and why; no record and no launcher
+// name the broken installation, and the user may remove what was copied.
+struct FullVolumeTest : InstallModelTest {
+    bool InstallWithFullVolume(InstallModel& model) {
+        rlimit old{};
+        EXPECT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit tight = old;
+        tight.rlim_cur = 1000;
+        EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &tight), 0);
+        const bool ran = InstallSandbox::RunToEnd(model);
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, oldHandler);
+        return ran;
+    }
+};
+
+TEST_F(FullVolumeTest, CopyFailureStopsSaysWhichFileAndWritesNoRecordOrLauncher) {
     InstallSandbox::Write(box.MediumFolder() + "/ephoto_syspic/big.png", QByteArray(3000, 'b'));
     auto model = box.MakeModel();
-    rlimit old{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit tight = old;
-    tight.rlim_cur = 1000;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tight), 0);
-    const bool ran = InstallSandbox::RunToEnd(*model);
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
-    ASSERT_TRUE(ran);
+    box.prompt.answers = {false};
+    ASSERT_TRUE(InstallWithFullVolume(*model));
 
+    EXPECT_EQ(model->View().status, QString(" 安装失败!! "));
+    EXPECT_TRUE(model->View().exitEnabled);
     const QString target = Target(box.Home());
+    ASSERT_EQ(box.prompt.shown.size(), 1u) << box.prompt.Texts().join('|').toStdString();
+    EXPECT_TRUE(box.prompt.shown[0].question);
+    EXPECT_TRUE(box.prompt.shown[0].text.startsWith(
+        InstallModel::CopyFailureText(target + "/ephoto_syspic/big.png", "", 0).section("\n", 0, 1)))
+        << box.prompt.shown[0].text.toStdString();
     EXPECT_FALSE(QFileInfo::exists(target + "/ephoto_syspic/big.png")) << "no cut copy stays behind";
-    EXPECT_TRUE(QFileInfo(target + "/ephoto_syspic/file0.png").isFile());
-    EXPECT_EQ(CountFiles(target + "/ephoto_syspic"), 2);
-    EXPECT_FALSE(QFileInfo::exists(box.InfoFolder() + "/VX7lothInfo.3fg")) << "never a cut record";
+    EXPECT_FALSE(QFileInfo::exists(target + "/vx7Ecamera")) << "the copying stopped at the failure";
+    EXPECT_TRUE(QFileInfo(target + "/vx7Ecamsys背景图片/file0.png").isFile()) << "the user said no: kept";
+    EXPECT_FALSE(QFileInfo::exists(box.InfoFolder() + "/VX7lothInfo.3fg"));
     EXPECT_FALSE(QFileInfo::exists(target + "/vx7ECameraInstInfo.3re"));
-    EXPECT_TRUE(box.prompt.Texts().contains("安装信息保存失败 ! 卸载时请直接删除软件目录。"))
-        << box.prompt.Texts().join('|').toStdString();
+    EXPECT_TRUE(QDir(box.Desktop()).isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(box.Applications() + "/摄像头拍照(动画)Snapo"));
+    EXPECT_TRUE(model->DesktopShortcut().isEmpty());
+}
+
+TEST_F(FullVolumeTest, AfterAFailedCopyYesRemovesWhatWasCopiedAndKeepsTheUsersFiles) {
+    InstallSandbox::Write(box.MediumFolder() + "/ephoto_syspic/big.png", QByteArray(3000, 'b'));
+    const QString mine = InstallSandbox::Write(box.Home() + "/" + kDefaultFolder + "/notes.txt", "mine");
+    auto model = box.MakeModel();
+    box.prompt.answers = {true};
+    ASSERT_TRUE(InstallWithFullVolume(*model));
+    ASSERT_EQ(box.prompt.shown.size(), 1u);
+    EXPECT_FALSE(QFileInfo::exists(Target(box.Home()))) << "copied files and empty folders removed";
+    EXPECT_EQ(InstallSandbox::Read(mine), QByteArray("mine"));
+    EXPECT_FALSE(QFileInfo::exists(box.InfoFolder() + "/UnInstVx7Ecam"));
 }
 
 // --- shortcuts and install information ------------------------------------------------
