@@ -13,8 +13,8 @@
 #include "animation/reduction/GifMaker.h"
 #include "animation/reduction/ImageConverterLibrary.h"
 #include "animation/reduction/ReferencePicture.h"
-#include "camera/photo/ImageFiles.h"
 #include "converter/PaletteQuantiser.h"
+#include "core/ImageFiles.h"
 #include "platform/Prompt.h"
 #include "tests/animation/GifTestFiles.h"
 
@@ -351,7 +351,7 @@ void MakeGif(benchmark::State& state, int mode, int w, int h) {
         pictures << home.filePath(QStringLiteral("shot%1.png").arg(i));
         Photo(w, h, 200 + static_cast<unsigned>(i)).save(pictures.back());
     }
-    vx7::camera::EncoderRegistry encoders;
+    vx7::core::EncoderRegistry encoders;
     vx7::animation::RegisterGifEncoder(encoders);
     vx7::animation::ImageConverterLibrary converter;
     SilentPrompt prompt;

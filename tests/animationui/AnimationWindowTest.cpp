@@ -4,8 +4,8 @@
 #include "TestMedia.h"
 #include "animation/picture/AnimatedPicture.h"
 #include "animation/window/GstVideoPlayer.h"
-#include "camera/photo/ImageFiles.h"
-#include "camera/settings/SysInfo.h"
+#include "core/ImageFiles.h"
+#include "core/SysInfo.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempInstallFolder.h"
 
@@ -34,9 +34,9 @@ QByteArray TwoFrameGif(int delay = 10) {
 struct AnimationWindowTest : ::testing::Test {
     vx7::test::TempInstallFolder home;
     QString previous = QDir::currentPath();
-    vx7::camera::SysInfo sys;
+    vx7::core::SysInfo sys;
     vx7::test::ScriptedPrompt prompt;
-    vx7::camera::EncoderRegistry encoders;
+    vx7::core::EncoderRegistry encoders;
     vx7::test::RecordingGifEngine engine{home.Sub("tmpBmpData")};
     vx7::test::ScriptedFileChooser files;
 
@@ -397,7 +397,7 @@ TEST_F(AnimationWindowTest, GifFolderChoiceIsStoredAndTitled) {
     w.ChooseGifFolder();
     EXPECT_EQ(sys.Text(601), home.Sub("gifs"));
     EXPECT_EQ(w.windowTitle(), "视频[动画]窗口< Gif目录:" + home.Sub("gifs") + " >");
-    vx7::camera::SysInfo reread;
+    vx7::core::SysInfo reread;
     reread.SetFolder(home.Path());
     reread.Load();
     EXPECT_EQ(reread.Text(601), home.Sub("gifs"));

@@ -1,7 +1,7 @@
 #include "camera/capture/Bmp24Writer.h"
-#include "camera/photo/ImageFiles.h"
 #include "camera/screen/ScreenCapture.h"
-#include "camera/settings/SysInfo.h"
+#include "core/ImageFiles.h"
+#include "core/SysInfo.h"
 #include "platform/CursorOverlay.h"
 #include "platform/HotKey.h"
 #include "platform/ScreenGrabber.h"
@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 using namespace vx7::camera;
+using namespace vx7::core;
 
 namespace {
 

@@ -1,5 +1,5 @@
-#include "camera/photo/ImageFiles.h"
 #include "camera/photo/PhotoNames.h"
+#include "core/ImageFiles.h"
 #include "platform/ScreenGrabber.h"
 #include "support/TempInstallFolder.h"
 
@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 using namespace vx7::camera;
+using namespace vx7::core;
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "camera/folders/FolderChooserDialog.h"
 #include "camera/help/HelpWindow.h"
 #include "camera/help/HotKeyChoices.h"
-#include "camera/settings/SysInfo.h"
+#include "core/SysInfo.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempInstallFolder.h"
 
@@ -23,6 +23,7 @@
 #include <gtest/gtest.h>
 
 using namespace vx7::camera;
+using namespace vx7::core;
 
 TEST(HotKeyChoicesTest, FortyCharactersWithoutQInTheirOrder) {
     const QStringList& c = HotKeyChoices();
