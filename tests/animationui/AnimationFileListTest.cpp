@@ -47,7 +47,7 @@ TEST(AnimationFileListTest, GifsComeFromTheStoredGifFolder) {
     sys.Load();
     home.WriteFile("2011拍照图片/inphoto.gif", "x");
     home.WriteFile("gifs/elsewhere.gif", "x");
-    sys.Text(602, home.Sub("gifs"));
+    sys.Text(vx7::core::SysInfo::kStoreGifFolder, home.Sub("gifs"));
     AnimationFileList list;
     list.Refill(sys, 1);
     ASSERT_EQ(list.FileCount(), 1);

@@ -263,7 +263,7 @@ TEST_F(StationWindowTest, CameraSwitchedOffStaysOffAcrossSuspendAndResume) {
     StationContext ctx = Context();
     station.reset();
     ctx.hooks.runHelpWindow = [this](QWidget*) {
-        sys.CameraOff(9);
+        sys.CameraOff(SysInfo::kSetFlag);
         return int(QDialog::Accepted);
     };
     station = std::make_unique<CameraStationWindow>(ctx);
@@ -291,6 +291,34 @@ TEST_F(StationWindowTest, PhotoFolderChoiceRetitlesTheWindowAndReconnects) {
     EXPECT_EQ(camera.connects, connects + 1);
     EXPECT_TRUE(station->Model().LastMadeName().isEmpty());
     EXPECT_TRUE(station->TimerRunning());
+}
+
+// The folder chooser and the music chooser go through the same suspension as the
+// windows of the drawn buttons, without the click.
+TEST_F(StationWindowTest, ChoosersRunWithTheCameraSuspendedAndSilent) {
+    StationContext ctx = Context();
+    const auto state = [this](const char* what) {
+        return QString("%1 connected=%2 timer=%3 preview=%4")
+            .arg(what)
+            .arg(camera.connected)
+            .arg(station->TimerRunning())
+            .arg(station->Preview()->isVisible());
+    };
+    ctx.hooks.runFolderChooser = [this, state](QWidget*) {
+        calls << state("folder");
+        return std::optional<QString>();
+    };
+    ctx.hooks.chooseBackgroundMusic = [this, state](QWidget*) { calls << state("music"); };
+    station = std::make_unique<CameraStationWindow>(ctx);
+    station->show();
+    station->Button(CameraStationWindow::kFolderButton)->click();
+    Click(ButtonCentre(DrawnButtonTable::kBackgroundMusic));
+    EXPECT_EQ(calls,
+              QStringList({"folder connected=0 timer=0 preview=0", "music connected=0 timer=0 preview=0"}));
+    EXPECT_TRUE(camera.connected);
+    EXPECT_TRUE(station->TimerRunning());
+    EXPECT_TRUE(station->Preview()->isVisible());
+    EXPECT_NE(sound.LastPath(), ":/wave/145.wav");
 }
 
 TEST_F(StationWindowTest, FormatDialogRefitsThePreviewAndReconnects) {
@@ -351,7 +379,7 @@ TEST_F(StationWindowTest, HotKeyCapturesOnlyWhileMinimisedAndRestoresTheWindow) 
     ASSERT_LE(station->ClientArea(), 100);
     hotKey.Press();
     EXPECT_TRUE(QFile::exists(home.Sub("2011拍照图片/我的照片1.bmp")));
-    EXPECT_EQ(sys.ScreenshotPending(0), 1);
+    EXPECT_EQ(sys.ScreenshotPending(SysInfo::kReadFlag), 1);
     EXPECT_EQ(station->Model().LastPhotoPath(), home.Sub("2011拍照图片/我的照片1.bmp"));
     EXPECT_FALSE(station->isMinimized());
     // The thumbnail now opens the editor on the screenshot.

@@ -57,13 +57,13 @@ TEST_F(HelpWindowTest, CameraButtonTogglesTheFlagAndClosesWithOk) {
         help.show();
         help.CameraButton()->click();
         EXPECT_EQ(help.result(), QDialog::Accepted);
-        EXPECT_EQ(sys.CameraOff(0), 1);
+        EXPECT_TRUE(sys.IsCameraOff());
     }
     HelpWindow again(sys, {});
     EXPECT_EQ(again.CameraButton()->text(), "重新打开摄像头");
     again.show();
     again.CameraButton()->click();
-    EXPECT_EQ(sys.CameraOff(0), 0);
+    EXPECT_FALSE(sys.IsCameraOff());
 }
 
 TEST_F(HelpWindowTest, EnterOpensTheManualAndStaysOpen) {

@@ -229,7 +229,7 @@ TEST_F(StationModelTest, ReconnectStartsASplashAndWaitsForItButNotWhileTheCamera
     EXPECT_EQ(splashes, 1);
     EXPECT_EQ(camera.connects, before + 1);
     EXPECT_EQ(model->Mode(), StationModel::kSplashWait);
-    sys.CameraOff(9);
+    sys.CameraOff(SysInfo::kSetFlag);
     model->ReconnectCamera([&] { ++splashes; });
     EXPECT_EQ(splashes, 1);
     EXPECT_EQ(camera.connects, before + 1);
