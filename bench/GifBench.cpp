@@ -15,6 +15,7 @@
 #include "animation/reduction/ReferencePicture.h"
 #include "converter/PaletteQuantiser.h"
 #include "core/ImageFiles.h"
+#include "core/InstallLayout.h"
 #include "platform/Prompt.h"
 #include "tests/animation/GifTestFiles.h"
 
@@ -343,9 +344,11 @@ class SilentPrompt final : public vx7::platform::Prompt {
 // mode 1: the GIF encoder) and the builder, as the camera station's GIF button does.
 void MakeGif(benchmark::State& state, int mode, int w, int h) {
     QTemporaryDir home;
-    QDir(home.path()).mkpath("tmpBmpData");
-    QDir(home.path()).mkpath("ephoto_syspic");
-    vx7::animation::ReferencePicture::Write(home.filePath("ephoto_syspic/ProjRefBkgModel.GIF"));
+    namespace layout = vx7::core::layout;
+    QDir(home.path()).mkpath(layout::WorkFolder());
+    QDir(home.path()).mkpath(layout::SystemPictureFolder());
+    vx7::animation::ReferencePicture::Write(
+        home.filePath(layout::SystemPictureFolder() + '/' + vx7::animation::ReferencePicture::FileName()));
     QStringList pictures;
     for (int i = 0; i < 16; ++i) {
         pictures << home.filePath(QStringLiteral("shot%1.png").arg(i));
