@@ -44,11 +44,17 @@ inline void WriteLeFloat32(void* base, std::size_t offset, float value) {
     qToLittleEndian<quint32>(bits, static_cast<char*>(base) + offset);
 }
 
-// Appends a 16-bit field; values above 0xFFFF keep their low 16 bits.
+// Append a field to the end of out.
 inline void AppendLe16(QByteArray& out, quint16 value) {
     char bytes[2];
     WriteLe16(bytes, 0, value);
     out.append(bytes, 2);
+}
+
+inline void AppendLe32(QByteArray& out, quint32 value) {
+    char bytes[4];
+    WriteLe32(bytes, 0, value);
+    out.append(bytes, 4);
 }
 
 } // namespace vx7::core

@@ -62,8 +62,9 @@ TEST(LittleEndianTest, FieldsHaveTheirBytesLowFirst) {
 
     QByteArray out("G");
     AppendLe16(out, 640);
+    AppendLe32(out, 70000);
     WriteLe32(buffer, 0, 0xA1B2C3D4u);
-    EXPECT_EQ(out, QByteArray("G\x80\x02", 3));
+    EXPECT_EQ(out, QByteArray("G\x80\x02\x70\x11\x01\x00", 7));
     EXPECT_EQ(QByteArray(buffer, 4), QByteArray("\xD4\xC3\xB2\xA1", 4));
 }
 
