@@ -24,7 +24,8 @@ std::unique_ptr<PhotoLayers> RandomLayer(int width, int height, unsigned seed) {
     CanvasSurface source(width, height);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            source.SetPixel(x, y, Colour::FromRgb((x * 7 + y) & 0xFF, (y * 5 + x * 3) & 0xFF, (x * y + 11) & 0xFF));
+            source.SetPixel(x, y,
+                            Colour::FromRgb((x * 7 + y) & 0xFF, (y * 5 + x * 3) & 0xFF, (x * y + 11) & 0xFF));
     layers->CapturePhoto(source, 0, 0, width, height);
     layers->MarkPhotoLoaded();
     std::mt19937 rng(seed);
@@ -52,7 +53,8 @@ QImage ReferencePaint(const PhotoLayers& layers, QImage canvas, bool sticker) {
             const Colour c = layers.PhotoColour(col, row);
             if (sticker) {
                 if (m == PixelMask::Kept)
-                    canvas.setPixel(x, y, qRgb(int(c.Red() * 0.6), int(c.Green() * 0.6), int(c.Blue() * 0.6)));
+                    canvas.setPixel(x, y,
+                                    qRgb(int(c.Red() * 0.6), int(c.Green() * 0.6), int(c.Blue() * 0.6)));
                 else if (m == PixelMask::Marked)
                     canvas.setPixel(x, y, c.ToQRgb());
             } else if (m == PixelMask::Kept) {
@@ -95,12 +97,13 @@ TEST_P(PhotoLayersPaintTest, RunsPaintExactlyWhatPixelByPixelPaintingDoes) {
 
 INSTANTIATE_TEST_SUITE_P(
     EdgeSizes, PhotoLayersPaintTest,
-    ::testing::Values(PaintCase{"one", 1, 1, {3, 3}}, PaintCase{"w7", 7, 5, {2, 2}}, PaintCase{"w8", 8, 5, {2, 2}},
-                      PaintCase{"w9", 9, 5, {0, 0}}, PaintCase{"w17", 17, 9, {5, 1}},
-                      PaintCase{"wide", 61, 40, {1, 3}}, PaintCase{"offLeft", 40, 30, {-13, 4}},
-                      PaintCase{"offRight", 40, 30, {37, 4}}, PaintCase{"offTop", 40, 30, {4, -11}},
-                      PaintCase{"offBottom", 40, 30, {4, 33}}, PaintCase{"overAll", 90, 70, {-9, -7}},
-                      PaintCase{"outside", 20, 20, {64, 0}}, PaintCase{"farOutside", 20, 20, {-30000, 5}}),
+    ::testing::Values(PaintCase{"one", 1, 1, {3, 3}}, PaintCase{"w7", 7, 5, {2, 2}},
+                      PaintCase{"w8", 8, 5, {2, 2}}, PaintCase{"w9", 9, 5, {0, 0}},
+                      PaintCase{"w17", 17, 9, {5, 1}}, PaintCase{"wide", 61, 40, {1, 3}},
+                      PaintCase{"offLeft", 40, 30, {-13, 4}}, PaintCase{"offRight", 40, 30, {37, 4}},
+                      PaintCase{"offTop", 40, 30, {4, -11}}, PaintCase{"offBottom", 40, 30, {4, 33}},
+                      PaintCase{"overAll", 90, 70, {-9, -7}}, PaintCase{"outside", 20, 20, {64, 0}},
+                      PaintCase{"farOutside", 20, 20, {-30000, 5}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PhotoLayersTest, NothingIsPaintedBeforeAPhotoIsLoadedOrAfterItIsCleared) {
