@@ -84,7 +84,7 @@ class EngineGifBackend::Build final : public GifEngineBuild {
     QStringList problems_;
 };
 
-EngineGifBackend::EngineGifBackend(const QString& installFolder, const camera::EncoderRegistry& encoders,
+EngineGifBackend::EngineGifBackend(const QString& installFolder, const core::EncoderRegistry& encoders,
                                    GifAnimationBuilder& builder, ImageConverterLibrary& converter)
     : installFolder_(installFolder), encoders_(encoders), builder_(builder), converter_(converter),
       silent_(std::make_unique<LoggingPrompt>()) {}

@@ -5,7 +5,7 @@
 #include <memory>
 #include <mutex>
 
-namespace vx7::camera {
+namespace vx7::core {
 class EncoderRegistry;
 }
 
@@ -29,7 +29,7 @@ class ImageConverterLibrary;
 // converter are never used by two builds at once.
 class EngineGifBackend final : public GifEngine {
   public:
-    EngineGifBackend(const QString& installFolder, const camera::EncoderRegistry& encoders,
+    EngineGifBackend(const QString& installFolder, const core::EncoderRegistry& encoders,
                      GifAnimationBuilder& builder, ImageConverterLibrary& converter);
     ~EngineGifBackend() override;
 
@@ -40,7 +40,7 @@ class EngineGifBackend final : public GifEngine {
     class Build;
 
     QString installFolder_;
-    const camera::EncoderRegistry& encoders_;
+    const core::EncoderRegistry& encoders_;
     GifAnimationBuilder& builder_;
     ImageConverterLibrary& converter_;
     std::unique_ptr<platform::Prompt> silent_;

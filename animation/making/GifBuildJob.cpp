@@ -23,7 +23,7 @@ bool HoldsFrames(const QString& path) {
 
 } // namespace
 
-GifBuildJob::GifBuildJob(GifEngine& engine, const camera::EncoderRegistry& encoders)
+GifBuildJob::GifBuildJob(GifEngine& engine, const core::EncoderRegistry& encoders)
     : engine_(engine), encoders_(encoders) {}
 
 QString GifBuildJob::ProgressText(int index, int total) {

@@ -6,7 +6,7 @@
 #include <atomic>
 #include <functional>
 
-namespace vx7::camera {
+namespace vx7::core {
 class EncoderRegistry;
 }
 
@@ -42,7 +42,7 @@ class GifBuildJob {
     // done pictures, total pictures, text for the status line.
     using Progress = std::function<void(int, int, const QString&)>;
 
-    GifBuildJob(GifEngine& engine, const camera::EncoderRegistry& encoders);
+    GifBuildJob(GifEngine& engine, const core::EncoderRegistry& encoders);
 
     GifJobResult Run(const GifBuildRequest& request, const Progress& progress = {},
                      const std::atomic<bool>* cancel = nullptr);
@@ -51,7 +51,7 @@ class GifBuildJob {
 
   private:
     GifEngine& engine_;
-    const camera::EncoderRegistry& encoders_;
+    const core::EncoderRegistry& encoders_;
 };
 
 } // namespace vx7::animation

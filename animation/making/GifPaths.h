@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace vx7::camera {
+namespace vx7::core {
 class SysInfo;
 }
 
@@ -16,7 +16,7 @@ class GifPaths {
 
     // The GIF folder of the animation window: the stored folder (slot 601), or the
     // photo folder while none is stored.
-    static QString GifFolder(camera::SysInfo& sys);
+    static QString GifFolder(core::SysInfo& sys);
 
     // The name a burst GIF is recorded under as the last made file: "<photo name>.gif".
     static QString LastMadeName(const QString& photoName);

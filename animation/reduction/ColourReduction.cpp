@@ -1,12 +1,13 @@
 #include "ColourReduction.h"
+#include "core/InstallLayout.h"
 
 #include "ImageConverterLibrary.h"
 #include "ReferencePicture.h"
 #include "animation/AnimationLog.h"
 #include "animation/gif/GifIndexedReader.h"
 #include "animation/gif/PaletteFrameFile.h"
-#include "camera/photo/ImageFiles.h"
-#include "camera/settings/PathParts.h"
+#include "core/ImageFiles.h"
+#include "core/PathParts.h"
 #include "platform/Prompt.h"
 #include "platform/RegularFile.h"
 
@@ -22,19 +23,19 @@
 
 namespace vx7::animation {
 
-ColourReduction::ColourReduction(QString installFolder, const camera::EncoderRegistry& encoders,
+ColourReduction::ColourReduction(QString installFolder, const core::EncoderRegistry& encoders,
                                  ImageConverterLibrary& converter, platform::Prompt& prompt)
     : installFolder_(std::move(installFolder)), encoders_(encoders), converter_(converter), prompt_(prompt) {}
 
 ColourReduction::~ColourReduction() = default;
 
 QString ColourReduction::WorkFolder() const {
-    return camera::JoinPath(installFolder_, QStringLiteral("tmpBmpData"));
+    return core::JoinPath(installFolder_, core::layout::WorkFolder());
 }
 
 QString ColourReduction::ReferencePicturePath() const {
-    return camera::JoinPath(camera::JoinPath(installFolder_, QStringLiteral("ephoto_syspic")),
-                            ReferencePicture::FileName());
+    return core::JoinPath(core::JoinPath(installFolder_, core::layout::SystemPictureFolder()),
+                          ReferencePicture::FileName());
 }
 
 QString ColourReduction::ConverterMissingText() {
@@ -46,7 +47,7 @@ void ColourReduction::BeginBuild() {
     build_.reset();
     QDir().mkpath(WorkFolder());
     // A name no picture can already have: the folder is made new, with a random part.
-    build_ = std::make_unique<QTemporaryDir>(camera::JoinPath(WorkFolder(), QStringLiteral("build-XXXXXX")));
+    build_ = std::make_unique<QTemporaryDir>(core::JoinPath(WorkFolder(), QStringLiteral("build-XXXXXX")));
     if (!build_->isValid())
         qCWarning(lcAnimation) << "cannot make a folder for working files in" << WorkFolder()
                                << build_->errorString();
@@ -127,7 +128,7 @@ ReductionResult ColourReduction::ReduceByImageEncoder(const QStringList& sources
         QString why;
         const QString prepared = Prepare(source, index, why);
         if (!prepared.isEmpty() &&
-            !camera::SaveImageAs(encoders_, QStringLiteral("GIF"), prepared, target, 100))
+            !core::SaveImageAs(encoders_, QStringLiteral("GIF"), prepared, target, 100))
             why = QStringLiteral("cannot be encoded as GIF");
         if (!why.isEmpty())
             qCDebug(lcAnimation) << "no GIF made of" << source << why;
@@ -141,7 +142,7 @@ QStringList ColourReduction::ReencodeAsBmp(const QStringList& pictures) {
     for (const QString& picture : pictures) {
         const QString target = WorkFile(NextIndex(), QStringLiteral(".bmp"));
         if (!target.isEmpty() && platform::IsRegularFile(picture) &&
-            !camera::SaveImageAs(encoders_, QStringLiteral("BMP"), picture, target, 100))
+            !core::SaveImageAs(encoders_, QStringLiteral("BMP"), picture, target, 100))
             qCDebug(lcAnimation) << "cannot re-encode" << picture;
         out << target;
     }
@@ -172,7 +173,7 @@ ReductionResult ColourReduction::ReduceByConverter(const QStringList& sources) {
             continue;
         }
         const int offset =
-            camera::ComposeSideBySide(encoders_, composite, prepared, reference, QStringLiteral("BMP"), 100);
+            core::ComposeSideBySide(encoders_, composite, prepared, reference, QStringLiteral("BMP"), 100);
         if (offset < 0) {
             qCDebug(lcAnimation) << "no composite made of" << source;
             result.problems << QStringLiteral("cannot be read as a picture");

@@ -7,9 +7,10 @@
 
 #include <memory>
 
-namespace vx7::camera {
+namespace vx7::core {
 class EncoderRegistry;
 }
+
 namespace vx7::platform {
 class Prompt;
 }
@@ -43,7 +44,7 @@ struct ReductionResult {
 // Runs synchronously; no message is shown except when the converter is missing.
 class ColourReduction {
   public:
-    ColourReduction(QString installFolder, const camera::EncoderRegistry& encoders,
+    ColourReduction(QString installFolder, const core::EncoderRegistry& encoders,
                     ImageConverterLibrary& converter, platform::Prompt& prompt);
     ~ColourReduction();
 
@@ -96,7 +97,7 @@ class ColourReduction {
     QString Prepare(const QString& source, int index, QString& why);
 
     QString installFolder_;
-    const camera::EncoderRegistry& encoders_;
+    const core::EncoderRegistry& encoders_;
     ImageConverterLibrary& converter_;
     platform::Prompt& prompt_;
     std::unique_ptr<QTemporaryDir> build_;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "animation/making/GifEngine.h"
-#include "camera/settings/PathParts.h"
+#include "core/PathParts.h"
 
 #include <QFile>
 #include <QStringList>
@@ -67,12 +67,12 @@ class RecordingGifEngine final : public animation::GifEngine {
         }
         QString ReduceByImageEncoder(const QString& source) override {
             engine_.Record(QStringLiteral("encoder:") + source);
-            return camera::JoinPath(engine_.work_, camera::FileTitlePart(source) + QStringLiteral(".gif"));
+            return core::JoinPath(engine_.work_, core::FileTitlePart(source) + QStringLiteral(".gif"));
         }
         QString ReduceByConverter(const QString& source, bool bmpFirst) override {
             engine_.Record(QStringLiteral("converter:") + source +
                            (bmpFirst ? QStringLiteral(" (bmp first)") : QString()));
-            return camera::JoinPath(engine_.work_, camera::FileTitlePart(source) + QStringLiteral(".pal"));
+            return core::JoinPath(engine_.work_, core::FileTitlePart(source) + QStringLiteral(".pal"));
         }
         QStringList BuildFromGifFiles(const QStringList& frames, const QString& output, int delay) override {
             return engine_.Build(QStringLiteral("gif-files"), frames, output, delay);
