@@ -6,15 +6,19 @@
 #include "platform/Prompt.h"
 #include "platform/RegularFile.h"
 
+#include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QLoggingCategory>
 
 #include <cstring>
 #include <span>
 
 namespace vx7::core {
 namespace {
+
+Q_LOGGING_CATEGORY(lcCore, "vx7.core")
 
 std::span<char> Field(SysInfo::Record& r, std::size_t offset, std::size_t size) {
     return std::span<char>(r.data() + offset, size);
@@ -52,28 +56,67 @@ QString SysInfo::BackgroundFolder() const {
 }
 
 void SysInfo::Load() {
-    QFile file(settingsPath_);
-    if (file.exists()) {
-        // An unreadable file leaves the defaults in force and is not re-created.
-        if (file.open(QIODevice::ReadOnly)) {
-            // A short file is taken as far as it goes; the rest keeps its current bytes.
-            const qint64 got = file.read(record_.data(), static_cast<qint64>(kRecordSize));
-            (void)got;
+    const QFileInfo info(settingsPath_);
+    if (info.exists() || info.isSymLink()) {
+        QByteArray bytes;
+        QString why;
+        // Bytes past the record are never used, but a larger file is still a record.
+        const bool read = platform::ReadRegularFile(settingsPath_, kMaxSettingsFileBytes, bytes, &why);
+        if (read && LoadBytes(bytes))
+            return;
+        if (!read && info.isFile() && !info.isSymLink()) {
+            // A regular file that cannot be read (permissions): keep the defaults in
+            // force and leave the file as it is.
+            qCWarning(lcCore) << "settings not read:" << why;
+            SetDefaultPhotoFolders();
+            return;
         }
-        return;
+        // No whole record: keep what is there aside and start anew.
+        const QString aside = settingsPath_ + QStringLiteral(".bak");
+        const QFileInfo old(aside);
+        if (old.isSymLink() || old.isFile())
+            QFile::remove(aside);
+        if (!QFile::rename(settingsPath_, aside) && !QDir().rename(settingsPath_, aside))
+            qCWarning(lcCore) << "cannot move the damaged settings aside to" << aside;
+        record_ = SysInfo().record_;
     }
-    const QString folder = JoinPath(installFolder_, DefaultPhotoFolderName());
+    SetDefaultPhotoFolders();
+    Save();
+}
+
+bool SysInfo::LoadBytes(const QByteArray& bytes) {
+    if (bytes.size() < static_cast<qsizetype>(kRecordSize))
+        return false;
+    std::memcpy(record_.data(), bytes.constData(), kRecordSize);
+    return true;
+}
+
+void SysInfo::SetDefaultPhotoFolders() {
+    const QString folder = DefaultPhotoFolder();
     platform::WriteGbkField(Field(record_, kPhotoFolderOffset, kPhotoFolderSize), folder, kPhotoFolderMax);
     platform::WriteGbkField(Field(record_, kSecondFolderOffset, kSecondFolderSize), folder, kPhotoFolderMax);
-    Save();
 }
 
 bool SysInfo::Save() const {
     return SaveWholeFile(settingsPath_, QByteArray(record_.data(), static_cast<qsizetype>(kRecordSize)));
 }
 
-QString SysInfo::PhotoFolder() const {
+QString SysInfo::StoredPhotoFolder() const {
     return platform::ReadGbkField(Field(record_, kPhotoFolderOffset, kPhotoFolderSize));
+}
+
+QString SysInfo::DefaultPhotoFolder() const {
+    return JoinPath(installFolder_, DefaultPhotoFolderName());
+}
+
+QString SysInfo::PhotoFolder() const {
+    const QString stored = StoredPhotoFolder();
+    // A folder that does not exist yet is still usable (it is made when needed, or the
+    // save says it failed); anything else that is not a folder is not.
+    const QFileInfo info(stored);
+    if (stored.isEmpty() || QDir::isRelativePath(stored) || (info.exists() && !info.isDir()))
+        return DefaultPhotoFolder();
+    return stored;
 }
 
 bool SysInfo::SetPhotoFolder(const QString& folder) {
@@ -146,10 +189,24 @@ int SysInfo::ScreenshotPending(int code) {
 }
 
 int SysInfo::PurgeWorkFolder() {
+    const QString work = WorkFolder();
+    const QFileInfo folder(work);
+    if (folder.isSymLink()) {
+        // Purging through a link would empty whatever folder it points to.
+        qCWarning(lcCore) << "work folder is a link, not purged:" << work;
+        if (QFile::remove(work))
+            QDir().mkdir(work);
+        return 0;
+    }
+    if (!folder.isDir()) {
+        if (!folder.exists())
+            QDir().mkdir(work);
+        return 0;
+    }
     // The listing includes "." and "..": they count towards the limit like any name
-    // and are skipped, as is every folder.
+    // and are skipped, as is every folder but those of GIF builds.
     QStringList names;
-    QDirIterator it(WorkFolder(), QDir::AllEntries | QDir::Hidden | QDir::System);
+    QDirIterator it(work, QDir::AllEntries | QDir::Hidden | QDir::System);
     while (it.hasNext() && names.size() < kPurgeLimit)
         names.append(it.next());
     for (const QString& name : std::as_const(names)) {
@@ -157,6 +214,8 @@ int SysInfo::PurgeWorkFolder() {
         // A link is removed itself, never followed.
         if (info.isSymLink() || (info.isFile() && !info.isDir()))
             QFile::remove(info.filePath());
+        else if (info.isDir() && info.fileName().startsWith(QLatin1String("build-")))
+            QDir(info.filePath()).removeRecursively(); // removes links inside, never their targets
     }
     return static_cast<int>(names.size());
 }

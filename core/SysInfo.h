@@ -63,9 +63,17 @@ class SysInfo {
     // Stores the installation folder and forms the settings file path.
     void SetFolder(const QString& installFolder);
 
-    // Load-or-create: reads the settings file over the record when it exists (as far
-    // as it goes), or writes a new one from the defaults when it does not.
+    // Load-or-create: reads the settings file when it is a whole record, or writes a
+    // new one from the defaults when there is none. A file that is no whole record (a
+    // 0-byte file a start on a full disk left, a short one, a folder, a dangling link
+    // or a FIFO of that name) counts as none: it is moved aside to SettingsPath()
+    // + ".bak" and the settings are created anew. A file that cannot be read at all
+    // leaves the defaults in force and is not touched.
     void Load();
+    // Takes bytes as the settings record: true, with the record replaced by their first
+    // kRecordSize bytes, when they hold a whole record; false (record unchanged) when
+    // they are shorter.
+    bool LoadBytes(const QByteArray& bytes);
 
     // Writes the whole record, atomically: a write that fails (a full disk, a crash)
     // leaves the previous settings file as it was. Callers may ignore a failure, as the
@@ -79,7 +87,13 @@ class SysInfo {
     QString MaterialStore() const;
     QString BackgroundFolder() const;
 
+    // The stored photo folder, or <install>/2011拍照图片 when the stored one is empty,
+    // not absolute, or names something that is not a folder: photos never land in the
+    // file system's root or wherever the program happens to run.
     QString PhotoFolder() const;
+    QString DefaultPhotoFolder() const;
+    // The photo folder as stored, whatever it holds.
+    QString StoredPhotoFolder() const;
     // Copies at most 460 characters into the record; not saved until the next Save.
     // Returns false (nothing stored) when the text has no GBK form.
     bool SetPhotoFolder(const QString& folder);
@@ -102,7 +116,11 @@ class SysInfo {
     bool IsCameraOff() { return CameraOff(kReadFlag) == 1; }
 
     // Deletes the files among the first 661 entries of the work folder (the
-    // entries "." and ".." count). Folders are never touched. Returns the names tried.
+    // entries "." and ".." count), and folders of working files that a GIF build left
+    // behind ("build-*"). Other folders are never touched. Only a real folder inside
+    // the installation is purged: a link standing in its place is removed itself (its
+    // target left alone) and the work folder made anew; a file there is left alone.
+    // Returns the names tried.
     int PurgeWorkFolder();
 
     // Kind 0: "*.avi" of the photo folder; kind 1: "*.gif" of the GIF folder (slot
@@ -118,8 +136,12 @@ class SysInfo {
     // Where refusals are reported; may be null.
     void SetPrompt(platform::Prompt* prompt) { prompt_ = prompt; }
 
+    // Larger settings files are not read (a record is kRecordSize bytes).
+    static constexpr qint64 kMaxSettingsFileBytes = 1024 * 1024;
+
   private:
     static std::size_t SlotOffset(int code);
+    void SetDefaultPhotoFolders();
     void Refuse(const QString& text) const;
 
     Record record_{};

@@ -1,5 +1,6 @@
 #include "core/SysInfo.h"
 #include "platform/Gbk.h"
+#include "support/HostileFiles.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempInstallFolder.h"
 
@@ -11,6 +12,9 @@
 #include <sys/resource.h>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
 
 using namespace vx7::core;
 
@@ -69,15 +73,70 @@ TEST_F(SysInfoTest, ExistingReservedBytesSurviveLoadAndSave) {
     EXPECT_EQ(sys.Text(SysInfo::kReadGifFolder), QString("gifs"));
 }
 
-TEST_F(SysInfoTest, ShortFileIsTakenAsFarAsItGoes) {
-    QByteArray partial(100, '\0');
+// Settings that are no whole record: a 0-byte file (a start on a full disk leaves one),
+// a short one, a folder, a dangling link, a FIFO. Each is kept aside and the settings
+// are made anew, so photos go to the installation's photo folder, never to "/".
+TEST_F(SysInfoTest, SettingsThatAreNoWholeRecordAreKeptAsideAndMadeAnew) {
+    const QString path = home.Sub("vx7ECameraSysInfo.e3f");
+    QByteArray partial(68, '\0');
     memcpy(partial.data(), "V 9.9", 5);
-    memcpy(partial.data() + 68, "/x", 2);
+    struct Case {
+        const char* what;
+        std::function<void()> make;
+        bool keptAsFile;
+    };
+    const std::vector<Case> cases = {
+        {"0 bytes", [&] { home.WriteFile("vx7ECameraSysInfo.e3f", QByteArray()); }, true},
+        {"68 bytes", [&] { home.WriteFile("vx7ECameraSysInfo.e3f", partial); }, true},
+        {"a folder", [&] { QDir().mkpath(path); }, false},
+        {"a dangling link", [&] { QFile::link(home.Sub("nowhere"), path); }, false},
+        {"a FIFO", [&] { vx7::test::MakeFifo(path); }, false},
+    };
+    for (const Case& c : cases) {
+        QFile::remove(path + ".bak");
+        QDir(path + ".bak").removeRecursively();
+        c.make();
+        SysInfo fresh;
+        fresh.SetFolder(home.Path());
+        fresh.Load();
+        EXPECT_EQ(fresh.PhotoFolder(), home.Path() + "/2011拍照图片") << c.what;
+        EXPECT_EQ(ReadAll(path).size(), 4124) << c.what << ": made anew";
+        EXPECT_TRUE(QFileInfo(path).isFile()) << c.what;
+        EXPECT_TRUE(QFileInfo(path + ".bak").exists() || QFileInfo(path + ".bak").isSymLink()) << c.what;
+        if (c.keptAsFile)
+            EXPECT_EQ(ReadAll(path + ".bak").size(), QFileInfo(path + ".bak").size()) << c.what;
+        QFile::remove(path);
+    }
+    // The short file's bytes are what was kept aside.
     home.WriteFile("vx7ECameraSysInfo.e3f", partial);
+    QFile::remove(path + ".bak");
     sys.Load();
-    EXPECT_EQ(sys.PhotoFolder(), QString("/x"));
-    EXPECT_EQ(sys.HotKeyChar(' '), 'G') << "bytes past the end keep their defaults";
-    EXPECT_EQ(ReadAll(sys.SettingsPath()).size(), 100) << "an existing file is not re-created";
+    EXPECT_EQ(ReadAll(path + ".bak"), partial);
+}
+
+// A stored photo folder that is empty, relative or not a folder falls back to the
+// installation's photo folder.
+TEST_F(SysInfoTest, UnusableStoredPhotoFoldersFallBackToTheInstallationsOne) {
+    sys.Load();
+    const QString fallback = home.Path() + "/2011拍照图片";
+    const QString file = home.WriteFile("a-file", "x");
+    for (const QString& stored : {QString(), QString("photos"), QString("./x"), file}) {
+        ASSERT_TRUE(sys.SetPhotoFolder(stored));
+        EXPECT_EQ(sys.PhotoFolder(), fallback) << stored.toStdString();
+        EXPECT_EQ(sys.StoredPhotoFolder(), stored);
+    }
+    ASSERT_TRUE(sys.SetPhotoFolder(home.Sub("mine")));
+    EXPECT_EQ(sys.PhotoFolder(), home.Sub("mine")) << "a folder still to be made is the user's choice";
+}
+
+TEST_F(SysInfoTest, ALargerFileIsAWholeRecord) {
+    QByteArray larger(5000, '\0');
+    memcpy(larger.data(), "V 9.9", 5);
+    memcpy(larger.data() + 68, "/x", 2);
+    home.WriteFile("vx7ECameraSysInfo.e3f", larger);
+    sys.Load();
+    EXPECT_EQ(sys.StoredPhotoFolder(), QString("/x"));
+    EXPECT_FALSE(QFileInfo::exists(sys.SettingsPath() + ".bak"));
 }
 
 TEST_F(SysInfoTest, TextSlotsKeepAtMost256CharactersAndAreSaved) {
@@ -155,6 +214,31 @@ TEST_F(SysInfoTest, PurgeLeavesFoldersAlone) {
     EXPECT_EQ(sys.PurgeWorkFolder(), 4);
     EXPECT_TRUE(QFile::exists(home.Sub("tmpBmpData/inner/keep.bmp")));
     EXPECT_FALSE(QFile::exists(home.Sub("tmpBmpData/gone.bmp")));
+}
+
+// A link where the work folder belongs must not make the purge empty its target.
+TEST_F(SysInfoTest, PurgeNeverFollowsALinkedWorkFolder) {
+    const QString outside = home.WriteFile("outside/precious.jpg", "keep");
+    QDir(home.Sub("tmpBmpData")).removeRecursively();
+    ASSERT_TRUE(QFile::link(home.Sub("outside"), home.Sub("tmpBmpData")));
+    sys.PurgeWorkFolder();
+    EXPECT_EQ(ReadAll(outside), QByteArray("keep"));
+    EXPECT_TRUE(QFileInfo(home.Sub("tmpBmpData")).isDir());
+    EXPECT_FALSE(QFileInfo(home.Sub("tmpBmpData")).isSymLink()) << "the work folder is made anew";
+    // A file in its place is left alone.
+    QDir(home.Sub("tmpBmpData")).removeRecursively();
+    home.WriteFile("tmpBmpData", "a file");
+    sys.PurgeWorkFolder();
+    EXPECT_EQ(ReadAll(home.Sub("tmpBmpData")), QByteArray("a file"));
+}
+
+TEST_F(SysInfoTest, PurgeRemovesFoldersOfGifBuildsAndNothingTheyLinkTo) {
+    const QString outside = home.WriteFile("outside/precious.jpg", "keep");
+    home.WriteFile("tmpBmpData/build-abc123/0001.gif", "x");
+    QFile::link(home.Sub("outside"), home.Sub("tmpBmpData/build-abc123/link"));
+    sys.PurgeWorkFolder();
+    EXPECT_FALSE(QFileInfo::exists(home.Sub("tmpBmpData/build-abc123")));
+    EXPECT_EQ(ReadAll(outside), QByteArray("keep"));
 }
 
 TEST_F(SysInfoTest, PurgeRemovesLinksWithoutFollowingThem) {
