@@ -55,8 +55,9 @@ class CopyJob {
     void Run();
     // Stops the copying at the next entry, as the dialog's stop request does.
     void RequestStop() { worker_.RequestStop(); }
-    // True when the work has ended within the limit.
+    // True when the copy thread has ended within the limit (or was never started).
     bool Wait(std::chrono::milliseconds limit);
+    // True once the copy thread has ended.
     bool Finished() const;
 
     // Valid once Finished(): the shortcut made (empty when none) and whether making
