@@ -2,7 +2,7 @@
 
 #include "CopyProgress.h"
 
-#include "platform/BackgroundWorker.h"
+#include "core/BackgroundWorker.h"
 
 #include <QString>
 #include <QStringList>
@@ -83,7 +83,7 @@ class CopyJob {
     bool desktopFailed_ = false;
     int filesCopied_ = 0;
     // Last member: joined before anything the copy thread uses is destroyed.
-    platform::BackgroundWorker worker_;
+    core::BackgroundWorker worker_;
 };
 
 } // namespace vx7::install

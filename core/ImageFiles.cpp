@@ -1,0 +1,122 @@
+#include "ImageFiles.h"
+
+#include "platform/ScreenGrabber.h"
+
+#include <QImageReader>
+#include <QImageWriter>
+#include <QPainter>
+
+namespace vx7::core {
+namespace {
+
+ImageEncoder QtEncoder(const char* mime, const char* format) {
+    return ImageEncoder{QString::fromLatin1(mime),
+                        [format](const QImage& image, const QString& path, int quality) {
+                            QImageWriter writer(path, format);
+                            writer.setQuality(quality);
+                            // BMP and JPEG carry no alpha: flatten over white, as a screen would show it.
+                            if (qstrcmp(format, "png") != 0 && image.hasAlphaChannel()) {
+                                QImage flat(image.size(), QImage::Format_RGB32);
+                                flat.fill(Qt::white);
+                                QPainter p(&flat);
+                                p.drawImage(0, 0, image);
+                                p.end();
+                                return writer.write(flat);
+                            }
+                            return writer.write(image);
+                        }};
+}
+
+QImage LoadImage(const QString& path) {
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    return reader.read();
+}
+
+} // namespace
+
+EncoderRegistry::EncoderRegistry() {
+    encoders_.push_back(QtEncoder("image/bmp", "bmp"));
+    encoders_.push_back(QtEncoder("image/jpeg", "jpeg"));
+    encoders_.push_back(QtEncoder("image/png", "png"));
+}
+
+void EncoderRegistry::Add(ImageEncoder encoder) {
+    encoders_.push_back(std::move(encoder));
+}
+
+int EncoderRegistry::FindEncoder(const QString& mimeType) const {
+    for (size_t i = 0; i < encoders_.size(); ++i) {
+        if (encoders_[i].mimeType == mimeType)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+bool EncoderRegistry::Save(const QImage& image, const QString& format, const QString& path,
+                           int quality) const {
+    const QString mime = MimeTypeOfFormat(format);
+    if (mime.isEmpty() || image.isNull())
+        return false;
+    const int index = FindEncoder(mime);
+    if (index < 0)
+        return false;
+    return At(index).write(image, path, quality);
+}
+
+QString MimeTypeOfFormat(const QString& format) {
+    if (format == QLatin1String("BMP"))
+        return QStringLiteral("image/bmp");
+    if (format == QLatin1String("JPG"))
+        return QStringLiteral("image/jpeg");
+    if (format == QLatin1String("PNG"))
+        return QStringLiteral("image/png");
+    if (format == QLatin1String("GIF"))
+        return QStringLiteral("image/gif");
+    return QString();
+}
+
+int SaveImageAs(const EncoderRegistry& encoders, const QString& format, const QString& source,
+                const QString& destination, int quality) {
+    const QImage image = LoadImage(source);
+    if (image.isNull())
+        return 0;
+    return encoders.Save(image, format, destination, quality) ? 1 : 0;
+}
+
+bool SaveScreenArea(const EncoderRegistry& encoders, platform::ScreenGrabber& screen,
+                    const QString& destination, const QRect& area, int quality, const QString& format) {
+    if (area.width() <= 0 || area.height() <= 0)
+        return false;
+    const QImage shot = screen.GrabArea(area);
+    if (shot.isNull())
+        return false;
+    QImage argb(area.size(), QImage::Format_ARGB32);
+    argb.fill(Qt::black);
+    QPainter p(&argb);
+    p.drawImage(0, 0, shot);
+    p.end();
+    return encoders.Save(argb, format, destination, quality);
+}
+
+int ComposeSideBySide(const EncoderRegistry& encoders, const QString& destination, const QString& pathA,
+                      const QString& pathB, const QString& format, int quality) {
+    const QImage a = LoadImage(pathA);
+    if (a.isNull())
+        return -1;
+    const int w = a.width();
+    const int h = a.height();
+    QImage out(w + w / 2, h, QImage::Format_ARGB32);
+    out.fill(Qt::transparent);
+    QPainter p(&out);
+    const QImage b = LoadImage(pathB);
+    if (!b.isNull())
+        p.drawImage(0, 0, b);
+    p.drawImage(w / 2, 0, a);
+    p.end();
+    if (!encoders.Save(out, format, destination, quality))
+        return -1;
+    return w / 2;
+}
+
+} // namespace vx7::core
