@@ -20,7 +20,7 @@ bool GifBuildRunner::Start(const GifBuildRequest& request) {
     const int generation = ++generation_;
     // Progress and the result travel to the owner's thread as queued calls; the owner
     // cannot be destroyed before the worker is joined.
-    auto forwardProgress = [this, generation](const platform::WorkProgress& p) {
+    auto forwardProgress = [this, generation](const core::WorkProgress& p) {
         QMetaObject::invokeMethod(
             this,
             [this, p, generation] {
@@ -29,7 +29,7 @@ bool GifBuildRunner::Start(const GifBuildRequest& request) {
             },
             Qt::QueuedConnection);
     };
-    auto build = [this, request, generation](platform::WorkControl& control) {
+    auto build = [this, request, generation](core::WorkControl& control) {
         const auto result = job_.Run(
             request,
             [&control](int done, int total, const QString& text) { control.Report(done, total, text); },

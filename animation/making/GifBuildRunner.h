@@ -2,7 +2,7 @@
 
 #include "GifBuildJob.h"
 
-#include "platform/BackgroundWorker.h"
+#include "core/BackgroundWorker.h"
 
 #include <QObject>
 
@@ -33,7 +33,7 @@ class GifBuildRunner : public QObject {
     bool running_ = false;
     int generation_ = 0; // owner thread only; stale queued calls compare against it
     // Last member: joined before the job it runs is destroyed.
-    platform::BackgroundWorker worker_;
+    core::BackgroundWorker worker_;
 };
 
 } // namespace vx7::animation

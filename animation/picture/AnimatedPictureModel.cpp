@@ -32,10 +32,10 @@ struct AnimatedPictureModel::Shared {
     std::atomic<bool> playing{false};
     std::atomic<int> current{0};
 
-    void Run(platform::WorkControl& control, const RepaintRequest& repaint, const WaitObserver& observer);
+    void Run(core::WorkControl& control, const RepaintRequest& repaint, const WaitObserver& observer);
 };
 
-void AnimatedPictureModel::Shared::Run(platform::WorkControl& control, const RepaintRequest& repaint,
+void AnimatedPictureModel::Shared::Run(core::WorkControl& control, const RepaintRequest& repaint,
                                        const WaitObserver& observer) {
     for (;;) {
         int wait = 0;
@@ -145,7 +145,7 @@ bool AnimatedPictureModel::Draw() {
         return true; // already playing
     shared_->playing = true;
     worker_.Start([shared = shared_, repaint = repaint_, observer = waitObserver_](
-                      platform::WorkControl& control) { shared->Run(control, repaint, observer); });
+                      core::WorkControl& control) { shared->Run(control, repaint, observer); });
     return true;
 }
 

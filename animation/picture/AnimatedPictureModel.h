@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/BackgroundWorker.h"
+#include "core/BackgroundWorker.h"
 
 #include <QColor>
 #include <QImage>
@@ -88,7 +88,7 @@ class AnimatedPictureModel {
     RepaintRequest repaint_;
     WaitObserver waitObserver_;
     // Last member: destroyed (and so joined) before everything the thread uses.
-    platform::BackgroundWorker worker_;
+    core::BackgroundWorker worker_;
 };
 
 } // namespace vx7::animation

@@ -37,7 +37,7 @@ void CopyJob::Start() {
     if (worker_.Running() || worker_.Finished())
         return;
     progress_.SetState(CopyState::Copying);
-    worker_.Start([this](platform::WorkControl&) { Run(); });
+    worker_.Start([this](core::WorkControl&) { Run(); });
 }
 
 bool CopyJob::Wait(std::chrono::milliseconds limit) {

@@ -2,7 +2,7 @@
 
 #include "CopyProgress.h"
 
-#include "platform/BackgroundWorker.h"
+#include "core/BackgroundWorker.h"
 
 #include <QString>
 #include <QStringList>
@@ -57,8 +57,9 @@ class CopyJob {
     void Run();
     // Stops the copying at the next entry, as the dialog's stop request does.
     void RequestStop() { worker_.RequestStop(); }
-    // True when the work has ended within the limit.
+    // True when the copy thread has ended within the limit (or was never started).
     bool Wait(std::chrono::milliseconds limit);
+    // True once the copy thread has ended.
     bool Finished() const;
 
     // Valid once Finished(): the shortcut made (empty when none) and whether making
@@ -96,7 +97,7 @@ class CopyJob {
     QString failedFile_;
     QString failureReason_;
     // Last member: joined before anything the copy thread uses is destroyed.
-    platform::BackgroundWorker worker_;
+    core::BackgroundWorker worker_;
 };
 
 } // namespace vx7::install

@@ -9,7 +9,7 @@
 #include <mutex>
 #include <thread>
 
-namespace vx7::platform {
+namespace vx7::core {
 
 // The last progress a piece of background work reported.
 struct WorkProgress {
@@ -87,4 +87,4 @@ class BackgroundWorker {
     std::thread thread_;
 };
 
-} // namespace vx7::platform
+} // namespace vx7::core

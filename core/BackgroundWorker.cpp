@@ -1,6 +1,6 @@
 #include "BackgroundWorker.h"
 
-namespace vx7::platform {
+namespace vx7::core {
 
 bool WorkControl::WaitForStop(std::chrono::milliseconds limit) {
     std::unique_lock lock(*lock_);
@@ -85,4 +85,4 @@ WorkProgress BackgroundWorker::Progress() const {
     return progress_;
 }
 
-} // namespace vx7::platform
+} // namespace vx7::core

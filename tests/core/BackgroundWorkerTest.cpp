@@ -1,4 +1,4 @@
-#include "platform/BackgroundWorker.h"
+#include "core/BackgroundWorker.h"
 
 #include <gtest/gtest.h>
 
@@ -11,9 +11,9 @@
 #include <vector>
 
 using namespace std::chrono_literals;
-using vx7::platform::BackgroundWorker;
-using vx7::platform::WorkControl;
-using vx7::platform::WorkProgress;
+using vx7::core::BackgroundWorker;
+using vx7::core::WorkControl;
+using vx7::core::WorkProgress;
 
 namespace {
 
