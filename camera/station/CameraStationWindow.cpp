@@ -293,6 +293,11 @@ void CameraStationWindow::RefreshDisplay() {
     };
     setText(kFormatLabel, model_->Format());
     setText(kNameLabel, model_->PhotoName());
+    // The status label names the file a shot wrote, which is not always the name field.
+    if (model_->LastWrittenPath() != shownWritten_) {
+        shownWritten_ = model_->LastWrittenPath();
+        SetStatusText(QFileInfo(shownWritten_).fileName());
+    }
     setText(kSelfTimerValueLabel, model_->SelfTimerSeconds());
     setText(kBurstValueLabel, model_->BurstCount());
     setText(kIntervalLabel, model_->IntervalText());
@@ -566,8 +571,10 @@ void CameraStationWindow::OnHotKey() {
     QString error;
     const auto path = ScreenCapture::TakeScreenshot(*ctx_.screen, *ctx_.encoders, ctx_.sys,
                                                     model_->PhotoName(), model_->Format(), &error);
-    if (path)
+    if (path) {
         model_->SetLastPhotoPath(*path);
+        model_->SetLastWrittenPath(*path);
+    }
     showNormal();
     raise();
     activateWindow();

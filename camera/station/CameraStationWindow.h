@@ -225,6 +225,7 @@ class CameraStationWindow : public QDialog {
     bool escaping_ = false;
     bool swallowRelease_ = false;
     bool cameraLostShown_ = false;
+    QString shownWritten_; // the written file the status label names
     int clientArea_ = 0;
 };
 

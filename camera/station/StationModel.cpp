@@ -137,6 +137,8 @@ bool StationModel::Shoot(int index, QString* grabPath, QString* finalPath, bool*
         return false;
     }
     lastPhotoPath_ = names->grabPath;
+    if (isBmp)
+        lastWrittenPath_ = names->finalPath;
     return true;
 }
 
@@ -149,6 +151,7 @@ bool StationModel::TakeSinglePhoto() {
         Report(QStringLiteral("照片转换为 %1 格式失败: %2").arg(format_, final));
         return false;
     }
+    lastWrittenPath_ = final;
     return true;
 }
 
@@ -157,8 +160,12 @@ void StationModel::TakeSelfTimerShot() {
     bool isBmp = true;
     const bool shot = Shoot(-1, &grab, &final, &isBmp);
     controlsEnabled_ = true;
-    if (shot && !isBmp && !SaveImageAs(encoders_, format_, grab, final, kPhotoQuality))
-        Report(QStringLiteral("照片转换为 %1 格式失败: %2").arg(format_, final));
+    if (shot && !isBmp) {
+        if (SaveImageAs(encoders_, format_, grab, final, kPhotoQuality))
+            lastWrittenPath_ = final;
+        else
+            Report(QStringLiteral("照片转换为 %1 格式失败: %2").arg(format_, final));
+    }
     label1021_ = NoCount();
     countdown_.clear();
     mode_ = kIdle;
@@ -182,6 +189,7 @@ StationModel::TickResult StationModel::TakeBurstShot() {
     }
     if (camera_.GrabFrame(names->grabPath, true, &error)) {
         lastPhotoPath_ = names->grabPath;
+        lastWrittenPath_ = names->finalPath;
     } else if (!burstFailed_) {
         burstFailed_ = true; // one message per burst, not one per shot
         Report(error);

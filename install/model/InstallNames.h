@@ -40,6 +40,10 @@ inline QString ProgramRecordFile() {
 inline QString InformationRecordFile() {
     return QStringLiteral("VX7lothInfo.3fg");
 }
+// The list of files the installation put into the program folder, in the information folder.
+inline QString InstalledFilesList() {
+    return QStringLiteral("vx7ECamInstFiles.lst");
+}
 // The menu group (a folder of the applications folder) and the uninstall entry's name.
 inline QString MenuGroup() {
     return QStringLiteral("摄像头拍照(动画)Snapo");

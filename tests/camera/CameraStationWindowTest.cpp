@@ -417,3 +417,39 @@ TEST(StationWithTestCameraTest, ShootsARealFrameFromTheTestCamera) {
     }
     QDir::setCurrent(previous);
 }
+
+TEST_F(StationWindowTest, NewPhotosScreenshotsAndBurstShotsNeverReplaceOlderOnes) {
+    Start();
+    const QString folder = home.Sub("2011拍照图片/");
+    station->Button(CameraStationWindow::kShootButton)->click();
+    camera.frame.fill(Qt::blue);
+    station->Button(CameraStationWindow::kShootButton)->click();
+    EXPECT_TRUE(QFile::exists(folder + "我的照片1.bmp"));
+    EXPECT_TRUE(QFile::exists(folder + "我的照片1(2).bmp"));
+    EXPECT_NE(QImage(folder + "我的照片1.bmp").pixelColor(0, 0), QColor(Qt::blue));
+    EXPECT_EQ(Label(CameraStationWindow::kStatusLabel), "我的照片1(2).bmp");
+
+    // A screenshot of the same name takes the next free one.
+    station->showMinimized();
+    QCoreApplication::processEvents();
+    hotKey.Press();
+    EXPECT_TRUE(QFile::exists(folder + "我的照片1(3).bmp"));
+    EXPECT_EQ(Label(CameraStationWindow::kStatusLabel), "我的照片1(3).bmp");
+
+    // Converted photos and burst shots too.
+    station->Model().SetFormat("JPG");
+    station->Button(CameraStationWindow::kShootButton)->click();
+    station->Button(CameraStationWindow::kShootButton)->click();
+    EXPECT_TRUE(QFile::exists(folder + "我的照片1.JPG"));
+    EXPECT_TRUE(QFile::exists(folder + "我的照片1(2).JPG"));
+    station->Model().SetFormat("BMP");
+    station->Model().SetSelfTimerSeconds("1");
+    station->Model().SetBurstCount("2");
+    for (int burst = 0; burst < 2; ++burst) {
+        station->Model().StartBurst();
+        Run(5);
+    }
+    for (const char* name : {"我的照片10.bmp", "我的照片11.bmp", "我的照片10(2).bmp", "我的照片11(2).bmp"})
+        EXPECT_TRUE(QFile::exists(folder + QString::fromUtf8(name))) << name;
+    EXPECT_EQ(Label(CameraStationWindow::kStatusLabel), "我的照片11(2).bmp");
+}
