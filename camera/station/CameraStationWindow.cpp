@@ -733,6 +733,7 @@ void CameraStationWindow::changeEvent(QEvent* event) {
 }
 
 void CameraStationWindow::closeEvent(QCloseEvent* event) {
+    ctx_.sys.Save();
     if (!escaping_)
         ctx_.sys.PurgeWorkFolder();
     escaping_ = false;
@@ -746,7 +747,8 @@ void CameraStationWindow::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     case Qt::Key_Escape:
-        // Esc ends the dialog without the close-box clean-up.
+        // Esc ends the dialog without the close-box clean-up, the settings kept.
+        ctx_.sys.Save();
         escaping_ = true;
         reject();
         escaping_ = false;

@@ -284,6 +284,8 @@ void StationModel::ReconnectCamera(const std::function<void()>& startSplash) {
 bool StationModel::ChangePhotoFolder(const QString& folder) {
     if (!sys_.SetPhotoFolder(folder))
         return false;
+    // Kept at once, so the choice is there at the next start whatever happens.
+    sys_.Save();
     lastMadeName_.clear();
     lastMadeKind_ = 0;
     return true;

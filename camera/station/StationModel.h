@@ -110,7 +110,7 @@ class StationModel {
         lastMadeKind_ = kind;
     }
 
-    // Stores a new photo folder chosen by the user and clears the last made file.
+    // Stores and saves a new photo folder chosen by the user and clears the last made file.
     bool ChangePhotoFolder(const QString& folder);
 
   private:

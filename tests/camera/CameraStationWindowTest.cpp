@@ -290,6 +290,29 @@ TEST_F(StationWindowTest, PhotoFolderChoiceRetitlesTheWindowAndReconnects) {
     EXPECT_TRUE(station->TimerRunning());
 }
 
+TEST_F(StationWindowTest, ChosenPhotoFolderSurvivesARestart) {
+    StationContext ctx = Context();
+    const QString chosen = home.Sub("vx7Ecamsys背景图片");
+    ctx.hooks.runFolderChooser = [&](QWidget*) { return std::optional<QString>(chosen); };
+    station = std::make_unique<CameraStationWindow>(ctx);
+    station->show();
+    station->Button(CameraStationWindow::kFolderButton)->click();
+    // Saved at once: a crash before closing loses nothing.
+    SysInfo afterCrash;
+    afterCrash.SetFolder(home.Path());
+    afterCrash.Load();
+    EXPECT_EQ(afterCrash.PhotoFolder(), chosen);
+
+    // A value changed in memory only is written at a normal close.
+    sys.SetPhotoFolder(home.Sub("2011拍照图片"));
+    station->close();
+    station.reset();
+    SysInfo next;
+    next.SetFolder(home.Path());
+    next.Load();
+    EXPECT_EQ(next.PhotoFolder(), home.Sub("2011拍照图片"));
+}
+
 TEST_F(StationWindowTest, FormatDialogRefitsThePreviewAndReconnects) {
     StationContext ctx = Context();
     ctx.hooks.runFormatDialog = [](QWidget*, CaptureDevice& device) {
