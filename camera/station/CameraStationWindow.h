@@ -112,6 +112,9 @@ class CameraStationWindow : public QDialog {
     static QString ProductTitle() { return QStringLiteral("Vantor摄像头Snapo V1.3"); }
     static QString AboutText() { return QStringLiteral("关于 vx7ECamera(&A)..."); }
     static QString MakerWebPage() { return QStringLiteral("http://www.vantor.com.cn"); }
+    static QString NoCameraText() {
+        return QStringLiteral("没有找到摄像头。\n\n是否使用内置的测试摄像头(活动的测试图像)?");
+    }
 
     // --- What later windows and tests reach ---------------------------------------
     StationModel& Model() { return *model_; }
@@ -171,6 +174,7 @@ class CameraStationWindow : public QDialog {
     void InitDialog();
     void BuildControls();
     void StartSplash();
+    void CloseSplashes();
     void RegisterHotKey();
     ClickAreas::State AreaState() const;
     void PerformClick(const ClickAction& action);
@@ -197,6 +201,7 @@ class CameraStationWindow : public QDialog {
 
     StationContext ctx_;
     std::unique_ptr<EncoderRegistry> ownEncoders_;
+    std::unique_ptr<platform::Prompt> prompt_; // closes the splash before it shows anything
     std::unique_ptr<CameraLink> link_;
     std::unique_ptr<StationModel> model_;
     DrawnButtonTable buttons_;

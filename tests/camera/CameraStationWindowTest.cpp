@@ -149,6 +149,65 @@ TEST_F(StationWindowTest, WithoutACameraTheStartShowsTheConnectFailureOnceAndThe
     EXPECT_EQ(prompt.shown.size(), 1u);
 }
 
+// Records whether a splash was on screen when each message was shown.
+class SplashWatchingPrompt final : public vx7::platform::Prompt {
+  public:
+    void Message(const QString& text, const QString&) override { Record(text); }
+    bool Ask(const QString& text, const QString&) override {
+        Record(text);
+        return answer;
+    }
+    void Record(const QString& text) {
+        texts << text;
+        bool splash = false;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            splash = splash || (w->objectName() == "SplashWindow" && w->isVisible());
+        splashVisible << splash;
+    }
+    QStringList texts;
+    QList<bool> splashVisible;
+    bool answer = false;
+};
+
+TEST_F(StationWindowTest, MessagesDuringASplashAreNeverBeneathIt) {
+    SplashWatchingPrompt watching;
+    StationContext ctx = Context();
+    StationContext withWatch{sys, clock, watching, sound, splash};
+    withWatch.camera = ctx.camera;
+    withWatch.hooks = ctx.hooks;
+    withWatch.hooks.runFormatDialog = [](QWidget*, CaptureDevice&) { return int(QDialog::Rejected); };
+    camera.result = ConnectResult::kConnectFailed;
+    station = std::make_unique<CameraStationWindow>(withWatch);
+    station->show();
+    ASSERT_EQ(watching.texts, QStringList{"与视频捕捉卡连接失败!"});
+    // Format dialog cancelled: the reconnection's splash goes before its message.
+    Click(ButtonCentre(2001));
+    ASSERT_EQ(watching.texts.size(), 2);
+    EXPECT_EQ(watching.splashVisible, QList<bool>({false, false}));
+    // The station's wait for the closed splash ends.
+    station->Tick();
+    EXPECT_EQ(station->Model().Mode(), StationModel::kIdle);
+}
+
+TEST_F(StationWindowTest, WithoutAnyCameraTheTestCameraIsOfferedOnce) {
+    camera.hasCamera = false;
+    camera.result = ConnectResult::kConnectFailed;
+    Start();
+    EXPECT_EQ(prompt.Texts(), QStringList{CameraStationWindow::NoCameraText()});
+    EXPECT_TRUE(prompt.shown[0].question);
+    EXPECT_EQ(camera.switchedToTest, 0);
+    EXPECT_FALSE(camera.connected);
+    station.reset();
+
+    prompt.shown.clear();
+    prompt.answers = {true};
+    camera.result = ConnectResult::kOk;
+    Start();
+    EXPECT_EQ(prompt.Texts(), QStringList{CameraStationWindow::NoCameraText()});
+    EXPECT_EQ(camera.switchedToTest, 1);
+    EXPECT_TRUE(camera.connected);
+}
+
 TEST_F(StationWindowTest, ChoosingSelfTimerThreeCountsDownAndTakesThePhoto) {
     Start();
     QComboBox* list = station->List(CameraStationWindow::kSelfTimerList);
@@ -328,6 +387,22 @@ TEST_F(StationWindowTest, FormatDialogRefitsThePreviewAndReconnects) {
     // Running it again without a change leaves the frame where it is.
     Click(ButtonCentre(2001));
     EXPECT_EQ(station->Preview()->geometry(), StationLayout::kPreviewArea);
+}
+
+TEST_F(StationWindowTest, PreviewOfALargeCameraPictureShowsAllOfItScaled) {
+    camera.formats.push_back({"YUYV", 1280, 720, 30, 1});
+    camera.format = camera.formats.back();
+    camera.frame = QImage(1280, 720, QImage::Format_RGB32);
+    camera.frame.fill(Qt::black);
+    // A marker in the bottom-right corner, which a cropped preview would never show.
+    for (int y = 620; y < 720; ++y)
+        for (int x = 1180; x < 1280; ++x)
+            camera.frame.setPixelColor(x, y, Qt::red);
+    Start();
+    EXPECT_EQ(station->Preview()->geometry(), QRect(12, 12 + 60, 640, 360));
+    const QImage shown = station->Preview()->grab().toImage();
+    EXPECT_EQ(shown.pixelColor(shown.width() - 10, shown.height() - 10), QColor(Qt::red));
+    EXPECT_EQ(shown.pixelColor(10, 10), QColor(Qt::black));
 }
 
 TEST_F(StationWindowTest, ValueLabelsOpenTheirListsAndTheNameBox) {

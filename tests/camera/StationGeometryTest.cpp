@@ -94,11 +94,15 @@ TEST(BurstStripTest, ThumbnailsAreNinetyPercentAndCentred) {
     EXPECT_DOUBLE_EQ(z.height(), 50.0);
 }
 
-TEST(PreviewFitTest, SmallImagesAreCentredLargeOnesSitTopLeftCut) {
+TEST(PreviewFitTest, SmallImagesAreCentredLargeOnesScaledDownWhole) {
     const QRect area(12, 12, 640, 480);
     EXPECT_EQ(FitPreviewFrame(area, QSize(320, 240)), QRect(12 + 160, 12 + 120, 320, 240));
-    EXPECT_EQ(FitPreviewFrame(area, QSize(1280, 1024)), area);
-    EXPECT_EQ(FitPreviewFrame(area, QSize(800, 200)), QRect(12, 12 + 140, 640, 200));
+    EXPECT_EQ(FitPreviewFrame(area, QSize(640, 480)), area);
+    EXPECT_EQ(FitPreviewFrame(area, QSize(1280, 960)), area);
+    EXPECT_EQ(FitPreviewFrame(area, QSize(1280, 720)), QRect(12, 12 + 60, 640, 360));
+    EXPECT_EQ(FitPreviewFrame(area, QSize(1280, 1024)), QRect(12 + 20, 12, 600, 480));
+    EXPECT_EQ(FitPreviewFrame(area, QSize(800, 200)), QRect(12, 12 + 160, 640, 160));
+    EXPECT_EQ(FitPreviewFrame(area, QSize(20000, 1)), QRect(12, 12 + 239, 640, 1));
 }
 
 TEST(ClickAreasTest, StripCellsOpenOnlyWithMoreThanOneShot) {
