@@ -725,15 +725,28 @@ void CameraStationWindow::mouseReleaseEvent(QMouseEvent* event) {
 
 void CameraStationWindow::mouseMoveEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
-    if (ClickAreas::Hit(pos, AreaState()).kind == ClickAction::kNone) {
-        const int before = buttons_.HitTest(pos);
-        const bool wasNormal = before >= 0 && buttons_.At(before).state == DrawnButton::kNormal;
-        buttons_.Hover(pos);
-        if (wasNormal)
-            update(buttons_.At(before).rect);
-    }
+    if (ClickAreas::Hit(pos, AreaState()).kind == ClickAction::kNone)
+        HoverButtons(pos);
+    else
+        HoverButtons(QPoint(-1, -1));
     UpdateHoverCursor(pos);
     QDialog::mouseMoveEvent(event);
+}
+
+void CameraStationWindow::HoverButtons(QPoint pos) {
+    std::array<char, DrawnButtonTable::kCount> before{};
+    for (int i = 0; i < DrawnButtonTable::kCount; ++i)
+        before[size_t(i)] = buttons_.At(i).state;
+    buttons_.Hover(pos);
+    for (int i = 0; i < DrawnButtonTable::kCount; ++i)
+        if (buttons_.At(i).state != before[size_t(i)])
+            update(buttons_.At(i).rect);
+}
+
+void CameraStationWindow::leaveEvent(QEvent* event) {
+    HoverButtons(QPoint(-1, -1));
+    UpdateHoverCursor(QPoint(-1, -1));
+    QDialog::leaveEvent(event);
 }
 
 void CameraStationWindow::UpdateHoverCursor(QPoint pos) {

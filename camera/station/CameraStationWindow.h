@@ -166,6 +166,7 @@ class CameraStationWindow : public QDialog {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -192,6 +193,7 @@ class CameraStationWindow : public QDialog {
     void RunHelp();
     void MoveFrame(const QRect& rect);
     void UpdateHoverCursor(QPoint pos);
+    void HoverButtons(QPoint pos);
     void PaintDrawnButtons(QPainter& painter);
     void PaintStrip(QPainter& painter);
     void PaintThumbnail(QPainter& painter);

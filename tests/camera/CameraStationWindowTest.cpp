@@ -278,13 +278,17 @@ TEST_F(StationWindowTest, ClickingLabel1021StartsTheSelfTimer) {
     EXPECT_EQ(station->Model().Mode(), StationModel::kSelfTimer);
 }
 
-TEST_F(StationWindowTest, HoverLightsButtonsForGoodAndRecordStopIsNeverHit) {
+TEST_F(StationWindowTest, HoverLightsButtonsWhileOverThemAndRecordStopIsNeverHit) {
     Start();
     const int fmt = station->Buttons().IndexOfId(2001);
     Move(ButtonCentre(2001));
     EXPECT_EQ(station->Buttons().At(fmt).state, 'Y');
     Move(QPoint(5, 5));
-    EXPECT_EQ(station->Buttons().At(fmt).state, 'Y');
+    EXPECT_EQ(station->Buttons().At(fmt).state, 'c');
+    Move(ButtonCentre(2012));
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(station.get(), &leave);
+    EXPECT_EQ(station->Buttons().At(station->Buttons().IndexOfId(2012)).state, 'c');
     const QRect stop = station->Buttons().At(station->Buttons().IndexOfId(2011)).rect;
     Click(stop.center());
     EXPECT_TRUE(calls.isEmpty());
