@@ -156,6 +156,7 @@ class AnimationWindow : public QDialog {
     void PlaceVideo();
     void SetBuilding(bool building);
     void ShowMakingState();
+    void SetBuildStatus(const QString& text);
     void OnBuildFinished(const GifJobResult& result);
     void ShutDown();
 
@@ -196,6 +197,7 @@ class AnimationWindow : public QDialog {
     QLineEdit* name_ = nullptr;
     QProgressBar* progress_ = nullptr;
     QLabel* buildStatus_ = nullptr;
+    QString buildStatusText_;
     QTimer* timer_ = nullptr;
 };
 
