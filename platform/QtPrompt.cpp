@@ -11,6 +11,8 @@ std::unique_ptr<QMessageBox> QtPrompt::MakeBox(QWidget* parent, const QString& t
     const QString caption = title.isEmpty() ? QApplication::applicationName() : title;
     auto box = std::make_unique<QMessageBox>(question ? QMessageBox::Question : QMessageBox::Information,
                                              caption, text, QMessageBox::NoButton, parent);
+    // Texts can be selected and copied (an address to paste elsewhere, a path).
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse);
     // The program's own button texts, whatever language Qt itself speaks.
     if (question) {
         box->addButton(QMessageBox::Yes)->setText(QStringLiteral("是"));
