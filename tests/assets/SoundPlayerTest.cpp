@@ -41,7 +41,7 @@ TEST(SoundPlayerTest, BundledSoundsLeaveNothingInTheTemporaryFolderAndReuseOneCa
         auto player = vx7::platform::MakeSoundPlayer();
         player->Play(QStringLiteral(":/wave/151.wav"));
         player->Play(QStringLiteral(":/wave/145.wav"));
-        QTest::qWait(50);
+        QTest::qWaitFor([&] { return player->ActiveCount() == 0; }, 10000);
     }
     EXPECT_TRUE(QDir(tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
     const QStringList cached = QDir(cache.path() + "/vx7ECamera/sounds").entryList(QDir::Files);
