@@ -26,6 +26,29 @@ namespace {
 
 const QString kTitle = QStringLiteral("摄像头拍照");
 
+// The data folders made below the program folder, parents first.
+const QStringList& DataFolders() {
+    static const QStringList folders{
+        QStringLiteral("2011拍照图片"),
+        QStringLiteral("tmpBmpData"),
+        QStringLiteral("vx7Ecamsys背景图片"),
+        QStringLiteral("vx7Ecamsys素材仓库"),
+        QStringLiteral("ephoto_syspic"),
+        QStringLiteral("秋冬新款女装"),
+        QStringLiteral("秋冬新款女装/试衣及按钮图片"),
+        QStringLiteral("秋冬新款女装/音乐及语音"),
+        QStringLiteral("秋冬新款女装/展示及说明图片"),
+        QStringLiteral("饰品"),
+        QStringLiteral("饰品/试衣及按钮图片"),
+        QStringLiteral("饰品/音乐及语音"),
+        QStringLiteral("饰品/展示及说明图片"),
+        QStringLiteral("搭配图片"),
+        QStringLiteral("服饰图标"),
+        QStringLiteral("通用图标"),
+    };
+    return folders;
+}
+
 QString FolderError(const QString& path, int error) {
     return QStringLiteral("创建<%1,%2>目录错!").arg(path).arg(error);
 }
@@ -201,7 +224,7 @@ bool InstallModel::StartInstall() {
         Refuse(FolderError(info, error), kTitle);
         return false;
     }
-    for (const QString& sub : InstalledFiles::DataFolders()) {
+    for (const QString& sub : DataFolders()) {
         const QString path = Join(target_, sub);
         if (!MakeFolder(path, nullptr, &error)) {
             Refuse(FolderError(path, error), kTitle);

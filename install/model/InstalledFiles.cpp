@@ -10,33 +10,6 @@
 
 namespace vx7::install {
 
-const QStringList& InstalledFiles::DataFolders() {
-    static const QStringList folders{
-        QStringLiteral("2011拍照图片"),
-        WorkFolder(),
-        QStringLiteral("vx7Ecamsys背景图片"),
-        QStringLiteral("vx7Ecamsys素材仓库"),
-        QStringLiteral("ephoto_syspic"),
-        QStringLiteral("秋冬新款女装"),
-        QStringLiteral("秋冬新款女装/试衣及按钮图片"),
-        QStringLiteral("秋冬新款女装/音乐及语音"),
-        QStringLiteral("秋冬新款女装/展示及说明图片"),
-        QStringLiteral("饰品"),
-        QStringLiteral("饰品/试衣及按钮图片"),
-        QStringLiteral("饰品/音乐及语音"),
-        QStringLiteral("饰品/展示及说明图片"),
-        QStringLiteral("搭配图片"),
-        QStringLiteral("服饰图标"),
-        QStringLiteral("通用图标"),
-    };
-    return folders;
-}
-
-const QStringList& InstalledFiles::ProgramOwnFiles() {
-    static const QStringList files{QStringLiteral("vx7ECameraSysInfo.e3f")};
-    return files;
-}
-
 QStringList InstalledFiles::FromMedium(const QString& sourceBase, int maxPerFolder) {
     QStringList out;
     for (const QString& rel : CopyJob::SourceFolders()) {

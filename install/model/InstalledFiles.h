@@ -13,12 +13,11 @@ namespace vx7::install {
 // One path per line, relative to the program folder, UTF-8.
 class InstalledFiles {
   public:
-    // The folders the installer makes below the program folder, parents first.
-    static const QStringList& DataFolders();
-
+    // The photo folder the installer makes below the program folder.
+    static QString PhotoFolder() { return QStringLiteral("2011拍照图片"); }
     // The files the program itself makes in its folder while it runs (its settings
     // record and its work folder): they go with the program.
-    static const QStringList& ProgramOwnFiles();
+    static QString SettingsFile() { return QStringLiteral("vx7ECameraSysInfo.e3f"); }
     static QString WorkFolder() { return QStringLiteral("tmpBmpData"); }
 
     // What the copy puts into the program folder from the medium's program folder at

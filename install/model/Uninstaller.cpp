@@ -165,14 +165,13 @@ Uninstaller::Kept Uninstaller::RemoveInstalledTree(const InstallRecord& record) 
     } else {
         // An installation without the list: keep the photo folder and every animation,
         // remove the rest as the program's.
-        const QString photos = target + u'/' + InstalledFiles::DataFolders().first() + u'/';
+        const QString photos = target + u'/' + InstalledFiles::PhotoFolder() + u'/';
         for (const QString& file : FilesBelow(target)) {
             if (!file.startsWith(photos) && !file.endsWith(QLatin1String(".gif"), Qt::CaseInsensitive))
                 RemoveFileInside(target, file);
         }
     }
-    for (const QString& own : InstalledFiles::ProgramOwnFiles())
-        RemoveFileInside(target, target + u'/' + own);
+    RemoveFileInside(target, target + u'/' + InstalledFiles::SettingsFile());
     TreeRemover::RemoveTree(target + u'/' + InstalledFiles::WorkFolder());
     RemoveEmptyFoldersBelow(target);
     TreeRemover::RemoveIfEmpty(target);
