@@ -1,6 +1,6 @@
 #include "PhotoNames.h"
 
-#include "camera/settings/PathParts.h"
+#include "core/PathParts.h"
 
 #include <QFileInfo>
 
@@ -17,7 +17,7 @@ QString CheckPhotoName(const QString& name) {
 
 QString FreeStem(const QString& folder, const QString& stem, const QString& extension) {
     auto taken = [&](const QString& s) {
-        const QFileInfo info(JoinPath(folder, s + u'.' + extension));
+        const QFileInfo info(core::JoinPath(folder, s + u'.' + extension));
         return info.exists() || info.isSymLink();
     };
     if (!taken(stem))
@@ -43,11 +43,11 @@ std::optional<PhotoNames> MakePhotoNames(int index, const QString& name, const Q
     const QString extension = n.isBmp ? QStringLiteral("bmp") : format;
     const QString stem = FreeStem(photoFolder, index < 0 ? name : name + QString::number(index), extension);
     if (n.isBmp) {
-        n.grabPath = JoinPath(photoFolder, stem + QLatin1String(".bmp"));
+        n.grabPath = core::JoinPath(photoFolder, stem + QLatin1String(".bmp"));
         n.finalPath = n.grabPath;
     } else {
-        n.grabPath = JoinPath(workFolder, stem + QLatin1String(".bmp"));
-        n.finalPath = JoinPath(photoFolder, stem + QLatin1Char('.') + format);
+        n.grabPath = core::JoinPath(workFolder, stem + QLatin1String(".bmp"));
+        n.finalPath = core::JoinPath(photoFolder, stem + QLatin1Char('.') + format);
     }
     return n;
 }

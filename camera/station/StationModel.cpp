@@ -2,9 +2,9 @@
 
 #include "CameraLink.h"
 #include "camera/app/SplashState.h"
-#include "camera/photo/ImageFiles.h"
 #include "camera/photo/PhotoNames.h"
-#include "camera/settings/SysInfo.h"
+#include "core/ImageFiles.h"
+#include "core/SysInfo.h"
 #include "platform/Clock.h"
 #include "platform/Prompt.h"
 
@@ -65,8 +65,9 @@ const QStringList& StationModel::IntervalEntries() {
     return entries;
 }
 
-StationModel::StationModel(SysInfo& sys, const platform::Clock& clock, platform::Prompt& prompt,
-                           CameraLink& camera, const EncoderRegistry& encoders, std::atomic<int>& splashState)
+StationModel::StationModel(core::SysInfo& sys, const platform::Clock& clock, platform::Prompt& prompt,
+                           CameraLink& camera, const core::EncoderRegistry& encoders,
+                           std::atomic<int>& splashState)
     : sys_(sys), clock_(clock), prompt_(prompt), camera_(camera), encoders_(encoders),
       splashState_(splashState) {}
 
@@ -147,7 +148,7 @@ bool StationModel::TakeSinglePhoto() {
     bool isBmp = true;
     if (!Shoot(-1, &grab, &final, &isBmp))
         return false;
-    if (!isBmp && !SaveImageAs(encoders_, format_, grab, final, kPhotoQuality)) {
+    if (!isBmp && !core::SaveImageAs(encoders_, format_, grab, final, kPhotoQuality)) {
         Report(QStringLiteral("照片转换为 %1 格式失败: %2").arg(format_, final));
         return false;
     }
@@ -161,12 +162,12 @@ void StationModel::TakeSelfTimerShot() {
     const bool shot = Shoot(-1, &grab, &final, &isBmp);
     controlsEnabled_ = true;
     if (shot && !isBmp) {
-        if (SaveImageAs(encoders_, format_, grab, final, kPhotoQuality))
+        if (core::SaveImageAs(encoders_, format_, grab, final, kPhotoQuality))
             lastWrittenPath_ = final;
         else
             Report(QStringLiteral("照片转换为 %1 格式失败: %2").arg(format_, final));
     }
-    label1021_ = NoCount();
+    countdownLabel_ = NoCount();
     countdown_.clear();
     mode_ = kIdle;
 }
@@ -207,7 +208,7 @@ void StationModel::EndBurst() {
     mode_ = kIdle;
     gifButtonVisible_ = true;
     controlsEnabled_ = true;
-    label1021_ = NoCount();
+    countdownLabel_ = NoCount();
     countdown_.clear();
     if (format_ == QLatin1String("BMP"))
         return;
@@ -216,7 +217,7 @@ void StationModel::EndBurst() {
     for (int i = 0; i < burstGrab_.size(); ++i) {
         if (!QFileInfo::exists(burstGrab_.at(i)))
             continue; // the grab failed and was reported already
-        if (!SaveImageAs(encoders_, format_, burstGrab_.at(i), burstFinal_.at(i), kPhotoQuality))
+        if (!core::SaveImageAs(encoders_, format_, burstGrab_.at(i), burstFinal_.at(i), kPhotoQuality))
             failed.append(burstFinal_.at(i));
     }
     if (!failed.isEmpty())
@@ -228,7 +229,7 @@ StationModel::TickResult StationModel::Tick() {
     case kSelfTimer: {
         const int d = clock_.SecondsOfDay() - referenceTime_;
         if (d >= 0 && d < countdownLength_) {
-            label1021_ = countdown_ = QString::number(countdownLength_ - d);
+            countdownLabel_ = countdown_ = QString::number(countdownLength_ - d);
             return TickResult::kCountdown;
         }
         TakeSelfTimerShot();
@@ -241,7 +242,8 @@ StationModel::TickResult StationModel::Tick() {
             referenceTime_ = now;
             return TakeBurstShot();
         }
-        label1021_ = countdown_ = QStringLiteral("%1[%2]").arg(shotsTaken_ + 1).arg(countdownLength_ - d);
+        countdownLabel_ = countdown_ =
+            QStringLiteral("%1[%2]").arg(shotsTaken_ + 1).arg(countdownLength_ - d);
         return TickResult::kCountdown;
     }
     case kSplashWait: {
@@ -261,7 +263,7 @@ StationModel::TickResult StationModel::Tick() {
 }
 
 void StationModel::ReconnectCamera(const std::function<void()>& startSplash) {
-    if (sys_.CameraOff(0) == 1)
+    if (sys_.IsCameraOff())
         return;
     // A self-timer or burst cut short by the reconnection must not leave the controls
     // disabled: the shots taken so far end the burst as usual.
@@ -270,7 +272,7 @@ void StationModel::ReconnectCamera(const std::function<void()>& startSplash) {
         EndBurst();
     } else if (mode_ == kSelfTimer || mode_ == kBurst) {
         controlsEnabled_ = true;
-        label1021_ = NoCount();
+        countdownLabel_ = NoCount();
         countdown_.clear();
     }
     splashState_.store(kSplashStarting);

@@ -1,19 +1,19 @@
 #include "InstalledFiles.h"
 
 #include "CopyJob.h"
-#include "InstallNames.h"
+#include "core/InstallLayout.h"
+#include "core/SaveFile.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QSaveFile>
 
 namespace vx7::install {
 
 QStringList InstalledFiles::FromMedium(const QString& sourceBase, int maxPerFolder) {
     QStringList out;
     for (const QString& rel : CopyJob::SourceFolders()) {
-        const bool program = rel == names::ProgramSubFolder();
+        const bool program = rel == core::layout::ProgramSubFolder();
         QDirIterator it(sourceBase + u'/' + rel,
                         QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
         int taken = 0;
@@ -23,25 +23,12 @@ QStringList InstalledFiles::FromMedium(const QString& sourceBase, int maxPerFold
             out.append(program ? it.fileName() : rel + u'/' + it.fileName());
         }
     }
-    out.append(names::ProgramRecordFile());
+    out.append(core::layout::ProgramRecordFile());
     return out;
 }
 
 bool InstalledFiles::Write(const QString& path, const QStringList& files, QString* error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    file.write(files.join(u'\n').toUtf8());
-    file.write("\n");
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    return core::SaveWholeFile(path, (files.join(u'\n') + u'\n').toUtf8(), error);
 }
 
 std::optional<QStringList> InstalledFiles::Read(const QString& path) {

@@ -13,12 +13,8 @@ namespace vx7::install {
 // One path per line, relative to the program folder, UTF-8.
 class InstalledFiles {
   public:
-    // The photo folder the installer makes below the program folder.
-    static QString PhotoFolder() { return QStringLiteral("2011拍照图片"); }
-    // The files the program itself makes in its folder while it runs (its settings
-    // record and its work folder): they go with the program.
-    static QString SettingsFile() { return QStringLiteral("vx7ECameraSysInfo.e3f"); }
-    static QString WorkFolder() { return QStringLiteral("tmpBmpData"); }
+    // The list's name in the information folder.
+    static QString ListFile() { return QStringLiteral("vx7ECamInstFiles.lst"); }
 
     // What the copy puts into the program folder from the medium's program folder at
     // sourceBase, relative to the program folder, in copy order (the same first

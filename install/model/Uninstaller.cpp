@@ -1,10 +1,10 @@
 #include "Uninstaller.h"
 
 #include "InstallLog.h"
-#include "InstallNames.h"
 #include "InstallRecordReader.h"
 #include "InstalledFiles.h"
 #include "TreeRemover.h"
+#include "core/InstallLayout.h"
 
 #include "platform/Prompt.h"
 
@@ -103,12 +103,12 @@ Uninstaller::Uninstaller(platform::DesktopFolders folders, platform::Prompt& pro
 QString Uninstaller::InformationFolder() const {
     return folders_.SystemDirectory().isEmpty()
                ? QString()
-               : folders_.SystemDirectory() + u'/' + names::InformationFolder();
+               : folders_.SystemDirectory() + u'/' + core::layout::InformationFolder();
 }
 
 QString Uninstaller::InformationFile() const {
     const QString folder = InformationFolder();
-    return folder.isEmpty() ? QString() : folder + u'/' + names::InformationRecordFile();
+    return folder.isEmpty() ? QString() : folder + u'/' + core::layout::InformationRecordFile();
 }
 
 std::optional<InstallRecord> Uninstaller::ReadRecord(std::size_t limit, const QString& lostTitle) {
@@ -149,7 +149,7 @@ bool Uninstaller::MayRemoveWholeTop(const InstallRecord& record) const {
 
 Uninstaller::Kept Uninstaller::RemoveInstalledTree(const InstallRecord& record) {
     const QString top = record.TopFolder();
-    const QString target = top + u'/' + names::ProgramFolder();
+    const QString target = top + u'/' + core::layout::ProgramFolder();
     Kept kept;
     if (!QFileInfo(target).isDir() || QFileInfo(target).isSymLink()) {
         if (!HoldsUsersFolders(top))
@@ -159,20 +159,20 @@ Uninstaller::Kept Uninstaller::RemoveInstalledTree(const InstallRecord& record) 
 
     // What the installation put there goes; the user's photos, animations and
     // anything else added later stay.
-    if (const auto listed = InstalledFiles::Read(InformationFolder() + u'/' + names::InstalledFilesList())) {
+    if (const auto listed = InstalledFiles::Read(InformationFolder() + u'/' + InstalledFiles::ListFile())) {
         for (const QString& rel : *listed)
             RemoveFileInside(target, target + u'/' + rel);
     } else {
         // An installation without the list: keep the photo folder and every animation,
         // remove the rest as the program's.
-        const QString photos = target + u'/' + InstalledFiles::PhotoFolder() + u'/';
+        const QString photos = target + u'/' + core::layout::PhotoFolder() + u'/';
         for (const QString& file : FilesBelow(target)) {
             if (!file.startsWith(photos) && !file.endsWith(QLatin1String(".gif"), Qt::CaseInsensitive))
                 RemoveFileInside(target, file);
         }
     }
-    RemoveFileInside(target, target + u'/' + InstalledFiles::SettingsFile());
-    TreeRemover::RemoveTree(target + u'/' + InstalledFiles::WorkFolder());
+    RemoveFileInside(target, target + u'/' + core::layout::SettingsFile());
+    TreeRemover::RemoveTree(target + u'/' + core::layout::WorkFolder());
     RemoveEmptyFoldersBelow(target);
     TreeRemover::RemoveIfEmpty(target);
     if (!HoldsUsersFolders(top))
@@ -186,13 +186,13 @@ Uninstaller::Kept Uninstaller::RemoveInstalledTree(const InstallRecord& record) 
 
 void Uninstaller::RemoveSystemFilesAndShortcuts(const InstallRecord& record) {
     TreeRemover::RemoveTree(InformationFolder());
-    QFile::remove(folders_.SystemDirectory() + u'/' + names::ConverterInstalled());
+    QFile::remove(folders_.SystemDirectory() + u'/' + core::layout::ConverterInstalled());
 
     // The desktop shortcut: only a launcher file, never a folder or anything else.
     const QString shortcut = record.DesktopShortcut();
     if (record.FieldLength(InstallRecord::kDesktopOffset, InstallRecord::kDesktopSize) > kShortPath &&
         record.FieldTerminated(InstallRecord::kDesktopOffset, InstallRecord::kDesktopSize) &&
-        QDir::isAbsolutePath(shortcut) && shortcut.endsWith(names::ShortcutSuffix())) {
+        QDir::isAbsolutePath(shortcut) && shortcut.endsWith(core::layout::ShortcutSuffix())) {
         const QFileInfo info(shortcut);
         if (info.isSymLink() || info.isFile())
             QFile::remove(shortcut);
@@ -202,7 +202,7 @@ void Uninstaller::RemoveSystemFilesAndShortcuts(const InstallRecord& record) {
     const QString group = record.GroupFolder();
     if (record.FieldLength(InstallRecord::kGroupOffset, InstallRecord::kGroupSize) > kShortPath &&
         record.FieldTerminated(InstallRecord::kGroupOffset, InstallRecord::kGroupSize) &&
-        CleanAbsolute(group) && QFileInfo(group).fileName() == names::MenuGroup())
+        CleanAbsolute(group) && QFileInfo(group).fileName() == core::layout::MenuGroup())
         TreeRemover::RemoveTree(group);
 }
 
