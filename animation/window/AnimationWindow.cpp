@@ -119,7 +119,7 @@ void AnimationWindow::BuildControls() {
     gifArea_->setGeometry(Layout::kDisplay);
     picture_ = new AnimatedPicture(gifArea_);
     // A larger animation is scaled down to the area, never cut.
-    picture_->SetMaximumDisplaySize(kDisplayRect.size());
+    picture_->SetMaximumDisplaySize(Layout::kDisplay.size());
     picture_->move(0, 0);
     controls_[kGifPicture] = picture_;
 
