@@ -1,5 +1,6 @@
 #include "Uninstaller.h"
 
+#include "DesktopEntryWriter.h"
 #include "InstallLog.h"
 #include "InstallRecordReader.h"
 #include "InstalledFiles.h"
@@ -7,6 +8,7 @@
 #include "core/InstallLayout.h"
 
 #include "platform/Prompt.h"
+#include "platform/RegularFile.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -95,6 +97,30 @@ QString CommonFolder(const QStringList& files) {
     return common;
 }
 
+// True when path is a launcher as the installer writes it: a regular file (not a link)
+// directly inside folder, of at most a few kilobytes, whose Exec line starts one of
+// programs. Anything else named in the record is not the installation's to remove.
+bool IsInstallersLauncher(const QString& path, const QString& folder, const QStringList& programs) {
+    const QFileInfo info(path);
+    if (folder.isEmpty() || info.isSymLink() || !info.isFile() ||
+        !path.endsWith(core::layout::ShortcutSuffix()))
+        return false;
+    const QString parent = QFileInfo(info.absolutePath()).canonicalFilePath();
+    if (parent.isEmpty() || parent != QFileInfo(folder).canonicalFilePath())
+        return false;
+    QByteArray bytes;
+    if (!platform::ReadRegularFile(path, 64 * 1024, bytes))
+        return false;
+    const QStringList lines = QString::fromUtf8(bytes).split(u'\n');
+    for (const QString& program : programs) {
+        const DesktopEntry probe{QString(), QString(), program, QString(), QString(), QString()};
+        for (const QString& line : DesktopEntryWriter::Text(probe).split(u'\n'))
+            if (line.startsWith(QLatin1String("Exec=")) && lines.contains(line))
+                return true;
+    }
+    return false;
+}
+
 } // namespace
 
 Uninstaller::Uninstaller(platform::DesktopFolders folders, platform::Prompt& prompt)
@@ -159,9 +185,16 @@ Uninstaller::Kept Uninstaller::RemoveInstalledTree(const InstallRecord& record) 
 
     // What the installation put there goes; the user's photos, animations and
     // anything else added later stay.
+    const bool ours = ProgramFolderMatches(record, target);
     if (const auto listed = InstalledFiles::Read(InformationFolder() + u'/' + InstalledFiles::ListFile())) {
         for (const QString& rel : *listed)
             RemoveFileInside(target, target + u'/' + rel);
+    } else if (!ours) {
+        // Neither a list nor this installation's own record in the folder: the record
+        // may name some other folder, of which nothing is removed.
+        qCWarning(lcInstall) << "program folder without this installation's record left alone:" << target;
+        kept.leftAlone << target;
+        return kept;
     } else {
         // An installation without the list: keep the photo folder and every animation,
         // remove the rest as the program's.
@@ -171,8 +204,10 @@ Uninstaller::Kept Uninstaller::RemoveInstalledTree(const InstallRecord& record) 
                 RemoveFileInside(target, file);
         }
     }
-    RemoveFileInside(target, target + u'/' + core::layout::SettingsFile());
-    TreeRemover::RemoveTree(target + u'/' + core::layout::WorkFolder());
+    if (ours) {
+        RemoveFileInside(target, target + u'/' + core::layout::SettingsFile());
+        TreeRemover::RemoveTree(target + u'/' + core::layout::WorkFolder());
+    }
     RemoveEmptyFoldersBelow(target);
     TreeRemover::RemoveIfEmpty(target);
     if (!HoldsUsersFolders(top))
@@ -184,39 +219,79 @@ Uninstaller::Kept Uninstaller::RemoveInstalledTree(const InstallRecord& record) 
     return kept;
 }
 
-void Uninstaller::RemoveSystemFilesAndShortcuts(const InstallRecord& record) {
+bool Uninstaller::ProgramFolderMatches(const InstallRecord& record, const QString& target) {
+    // The installer writes the program folder's own record: the same top folder, the
+    // program marker and the program's version.
+    const auto own = InstallRecordReader::Read(target + u'/' + core::layout::ProgramRecordFile());
+    return own && own->bytesRead == InstallRecord::kSize &&
+           own->record.Marker() == InstallRecord::kProgramMarker &&
+           own->record.Version() == InstallRecord::ProgramVersion() &&
+           own->record.TopFolder() == record.TopFolder();
+}
+
+QStringList Uninstaller::RemoveSystemFilesAndShortcuts(const InstallRecord& record) {
+    QStringList leftAlone;
     TreeRemover::RemoveTree(InformationFolder());
     QFile::remove(folders_.SystemDirectory() + u'/' + core::layout::ConverterInstalled());
-
-    // The desktop shortcut: only a launcher file, never a folder or anything else.
+    const QString target = record.TopFolder() + u'/' + core::layout::ProgramFolder();
+    const QStringList programs = {target + u'/' + core::layout::ProgramFile(),
+                                  InformationFolder() + u'/' + core::layout::Uninstaller()};
+    // The desktop shortcut: only a launcher the installer wrote, in the desktop folder.
     const QString shortcut = record.DesktopShortcut();
     if (record.FieldLength(InstallRecord::kDesktopOffset, InstallRecord::kDesktopSize) > kShortPath &&
         record.FieldTerminated(InstallRecord::kDesktopOffset, InstallRecord::kDesktopSize) &&
-        QDir::isAbsolutePath(shortcut) && shortcut.endsWith(core::layout::ShortcutSuffix())) {
-        const QFileInfo info(shortcut);
-        if (info.isSymLink() || info.isFile())
+        QDir::isAbsolutePath(shortcut)) {
+        if (IsInstallersLauncher(shortcut, folders_.Desktop(), programs))
             QFile::remove(shortcut);
+        else if (QFileInfo(shortcut).exists() || QFileInfo(shortcut).isSymLink())
+            leftAlone << shortcut;
     }
-
-    // The menu group: only the installation's own group folder.
+    // The menu group: the installation's own group folder in the applications folder;
+    // only the launchers the installer wrote go, and the folder when that empties it.
     const QString group = record.GroupFolder();
     if (record.FieldLength(InstallRecord::kGroupOffset, InstallRecord::kGroupSize) > kShortPath &&
         record.FieldTerminated(InstallRecord::kGroupOffset, InstallRecord::kGroupSize) &&
-        CleanAbsolute(group) && QFileInfo(group).fileName() == core::layout::MenuGroup())
-        TreeRemover::RemoveTree(group);
+        CleanAbsolute(group) && QFileInfo(group).fileName() == core::layout::MenuGroup()) {
+        const QFileInfo info(group);
+        const QString apps = folders_.Applications();
+        if (info.isDir() && !info.isSymLink() && !apps.isEmpty() &&
+            QFileInfo(info.absolutePath()).canonicalFilePath() == QFileInfo(apps).canonicalFilePath()) {
+            const QStringList entries =
+                QDir(group).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+            for (const QString& name : entries) {
+                const QString entry = group + u'/' + name;
+                if (IsInstallersLauncher(entry, group, programs))
+                    QFile::remove(entry);
+                else
+                    leftAlone << entry;
+            }
+            TreeRemover::RemoveIfEmpty(group);
+        } else if (info.exists() || info.isSymLink()) {
+            leftAlone << group;
+        }
+    }
+    for (const QString& left : std::as_const(leftAlone))
+        qCWarning(lcInstall) << "not the installation's, left alone:" << left;
+    return leftAlone;
 }
 
 QString Uninstaller::DoneText(const Kept& kept) {
-    if (kept.files <= 0)
-        return kDone;
-    return QStringLiteral(" 软件已卸载完毕!\n\n您的 %1 个文件没有删除, 保留在:\n%2")
-        .arg(kept.files)
-        .arg(QDir::toNativeSeparators(kept.folder));
+    QString text = kDone;
+    if (kept.files > 0)
+        text = QStringLiteral(" 软件已卸载完毕!\n\n您的 %1 个文件没有删除, 保留在:\n%2")
+                   .arg(kept.files)
+                   .arg(QDir::toNativeSeparators(kept.folder));
+    if (!kept.leftAlone.isEmpty()) {
+        text += QStringLiteral("\n\n以下项目不是本软件安装的, 没有删除:");
+        for (const QString& left : kept.leftAlone)
+            text += u'\n' + QDir::toNativeSeparators(left);
+    }
+    return text;
 }
 
 Uninstaller::Outcome Uninstaller::RemoveAll(const InstallRecord& record, const QString& title) {
-    const Kept kept = RemoveInstalledTree(record);
-    RemoveSystemFilesAndShortcuts(record);
+    Kept kept = RemoveInstalledTree(record);
+    kept.leftAlone << RemoveSystemFilesAndShortcuts(record);
     prompt_.Message(DoneText(kept), title);
     return Outcome::Removed;
 }

@@ -5,6 +5,7 @@
 #include "platform/DesktopFolders.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -52,7 +53,8 @@ class Uninstaller {
     // What removal left of the user's files in the program folder.
     struct Kept {
         int files = 0;
-        QString folder; // the deepest folder holding all of them
+        QString folder;        // the deepest folder holding all of them
+        QStringList leftAlone; // named by the record but not the installation's
     };
     // The closing message of a removal.
     static QString DoneText(const Kept& kept);
@@ -61,7 +63,11 @@ class Uninstaller {
     std::optional<InstallRecord> ReadRecord(std::size_t limit, const QString& lostTitle);
     bool HoldsUsersFolders(const QString& folder) const;
     Kept RemoveInstalledTree(const InstallRecord& record);
-    void RemoveSystemFilesAndShortcuts(const InstallRecord& record);
+    // Returns what the record names that is not the installation's and was left.
+    QStringList RemoveSystemFilesAndShortcuts(const InstallRecord& record);
+    // True when target holds this installation's own program record (same top
+    // folder, program marker, program version).
+    static bool ProgramFolderMatches(const InstallRecord& record, const QString& target);
     Outcome RemoveAll(const InstallRecord& record, const QString& title);
     static bool TopFolderPresent(const QString& top);
 

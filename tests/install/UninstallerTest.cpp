@@ -275,15 +275,69 @@ TEST_F(UninstallerTest, EmptyGroupAndShortcutFieldsRemoveNoShortcuts) {
     EXPECT_FALSE(QFileInfo::exists(top));
 }
 
-TEST_F(UninstallerTest, ShortcutThatIsALinkIsRemovedAsALink) {
+// The installer writes launchers as files: a link standing in the shortcut's place is
+// not the installation's, and neither it nor what it points to is removed.
+TEST_F(UninstallerTest, ShortcutThatIsALinkIsLeftAndNamed) {
     Install();
     const QString target2 = InstallSandbox::Write(box.Root() + "/elsewhere.desktop", "not ours");
     QFile::remove(shortcut);
     ASSERT_TRUE(QFile::link(target2, shortcut));
     auto u = Make();
     EXPECT_EQ(u.Uninstall(), Outcome::Removed);
-    EXPECT_FALSE(QFileInfo(shortcut).isSymLink());
+    EXPECT_TRUE(QFileInfo(shortcut).isSymLink());
     EXPECT_EQ(InstallSandbox::Read(target2), QByteArray("not ours"));
+    EXPECT_TRUE(box.prompt.shown.back().text.contains(shortcut))
+        << box.prompt.Texts().join('|').toStdString();
+}
+
+// A record naming an unrelated folder with the "created" flag removes nothing of it;
+// launcher and menu-group fields naming files and folders that are not the
+// installer's, or that lie outside the desktop and applications folders, remove
+// nothing either; the closing message names what was left.
+TEST_F(UninstallerTest, RecordNamingUnrelatedFoldersAndFilesRemovesNoneOfThem) {
+    Install();
+    const QString documents = box.Home() + "/Documents";
+    const QString unrelated = documents + "/摄像头拍照(动画)Snapo2011";
+    const QString report = InstallSandbox::Write(unrelated + "/report.odt", "my report");
+    const QString notes = InstallSandbox::Write(documents + "/notes.txt", "notes");
+    // A launcher elsewhere that even starts the program, a desktop file that is not a
+    // launcher of ours, and a group folder of the right name in the wrong place.
+    const QString elsewhere = box.Root() + "/elsewhere/Vantor.desktop";
+    QDir().mkpath(box.Root() + "/elsewhere");
+    QFile::copy(shortcut, elsewhere);
+    const QString foreignDesktop =
+        InstallSandbox::Write(box.Desktop() + "/other.desktop", "[Desktop Entry]\nExec=/usr/bin/other\n");
+    const QString foreignGroup = box.Root() + "/projects/摄像头拍照(动画)Snapo";
+    const QString project = InstallSandbox::Write(foreignGroup + "/plan.txt", "plan");
+    // And in the real group, an entry the user put there.
+    const QString userEntry =
+        InstallSandbox::Write(group + "/mine.desktop", "[Desktop Entry]\nExec=/usr/bin/mine\n");
+    QFile::remove(box.InfoFolder() + "/vx7ECamInstFiles.lst"); // no list to go by
+    for (const QString& desktopField : {elsewhere, foreignDesktop}) {
+        SCOPED_TRACE(desktopField.toStdString());
+        Forge([&](InstallRecord& r) {
+            r.SetTopFolder(documents);
+            r.SetTopCreated(true);
+            r.SetDesktopShortcut(desktopField);
+            r.SetGroupFolder(foreignGroup);
+        });
+        box.prompt.shown.clear();
+        EXPECT_EQ(Make().Uninstall(), Outcome::Removed);
+        EXPECT_EQ(InstallSandbox::Read(report), QByteArray("my report"));
+        EXPECT_EQ(InstallSandbox::Read(notes), QByteArray("notes"));
+        EXPECT_TRUE(QFileInfo(desktopField).isFile());
+        EXPECT_EQ(InstallSandbox::Read(project), QByteArray("plan"));
+        ASSERT_FALSE(box.prompt.shown.empty());
+        const QString said = box.prompt.shown.back().text;
+        EXPECT_TRUE(said.contains(unrelated)) << said.toStdString();
+        EXPECT_TRUE(said.contains(desktopField)) << said.toStdString();
+        EXPECT_TRUE(said.contains(foreignGroup)) << said.toStdString();
+    }
+    // The real installation's group: our entries go, the user's entry and the group stay.
+    Forge([&](InstallRecord& r) { r.SetGroupFolder(group); });
+    EXPECT_EQ(Make().Uninstall(), Outcome::Removed);
+    EXPECT_EQ(InstallSandbox::Read(userEntry), QByteArray("[Desktop Entry]\nExec=/usr/bin/mine\n"));
+    EXPECT_EQ(QDir(group).entryList(QDir::Files), QStringList{"mine.desktop"});
 }
 
 // --- removal from the installer's start window ---------------------------------------------
