@@ -17,6 +17,10 @@ struct PhotoNames {
 // name is acceptable.
 QString CheckPhotoName(const QString& name);
 
+// stem itself when "<folder>/<stem>.<extension>" does not exist yet, otherwise the
+// first free "<stem>(2)", "<stem>(3)", …: a new photo never replaces an older one.
+QString FreeStem(const QString& folder, const QString& stem, const QString& extension);
+
 // The grab and final paths of a shot. index is -1 for a single photo, 0, 1, 2 …
 // for burst shots (appended to the name without separator). The extension of a
 // converted photo is the format text itself ("JPG" gives "name.JPG"). Returns
