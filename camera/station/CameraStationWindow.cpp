@@ -940,7 +940,8 @@ void CameraStationWindow::ToggleRecording() {
         return;
     }
     // A self-timer or burst under way finishes first.
-    if (model_->Mode() != StationModel::kIdle || !model_->ControlsEnabled())
+    if (model_->Mode() == StationModel::kSelfTimer || model_->Mode() == StationModel::kBurst ||
+        !model_->ControlsEnabled())
         return;
     QString error;
     if (!clip_->Start(ctx_.sys.PhotoFolder(), model_->PhotoName(), ctx_.clipSound, &error)) {
