@@ -41,6 +41,8 @@ class GstCaptureDevice final : public CaptureDevice {
     QStringList Compressions() const override;
     QString Compression() const override;
     bool SetCompression(const QString& compression) override;
+    bool HasCamera() const override;
+    bool SwitchToTestCamera() override;
     bool StartClip(const ClipRequest& request, QString* error) override;
     void StopClip() override;
     bool ClipRunning() const override;

@@ -40,7 +40,8 @@ std::optional<PhotoNames> MakePhotoNames(int index, const QString& name, const Q
     }
     PhotoNames n;
     n.isBmp = format == QLatin1String("BMP");
-    const QString stem = index < 0 ? name : name + QString::number(index);
+    const QString extension = n.isBmp ? QStringLiteral("bmp") : format;
+    const QString stem = FreeStem(photoFolder, index < 0 ? name : name + QString::number(index), extension);
     if (n.isBmp) {
         n.grabPath = core::JoinPath(photoFolder, stem + QLatin1String(".bmp"));
         n.finalPath = n.grabPath;

@@ -56,6 +56,12 @@ class FakeCaptureDevice final : public camera::CaptureDevice {
         return true;
     }
 
+    bool HasCamera() const override { return hasCamera; }
+    bool SwitchToTestCamera() override {
+        hasCamera = true;
+        ++switchedToTest;
+        return true;
+    }
     // Clips: the file is created at the start, as a real recording does.
     bool StartClip(const camera::ClipRequest& request, QString* error) override {
         if (!connected || clipRefusal.size()) {
@@ -93,6 +99,8 @@ class FakeCaptureDevice final : public camera::CaptureDevice {
     }
 
     camera::ConnectResult result = camera::ConnectResult::kOk;
+    bool hasCamera = true;
+    int switchedToTest = 0;
     bool connected = false;
     bool preview = false;
     int connects = 0;
