@@ -96,8 +96,10 @@ std::optional<ClipRecorder::Outcome> ClipRecorder::Check() {
     const qint64 free = Free();
     if (free >= 0 && free < kReserveBytes)
         return Stop(StopReason::kDiskFull);
-    if (ElapsedSeconds() >= LimitSeconds())
-        return Stop(StopReason::kLimit);
+    // A limit below the time limit comes from the free space.
+    const int limit = LimitSeconds();
+    if (ElapsedSeconds() >= limit)
+        return Stop(limit < kDefaultLimitSeconds ? StopReason::kDiskFull : StopReason::kLimit);
     return std::nullopt;
 }
 

@@ -89,12 +89,24 @@ TEST_F(ClipRecorderTest, FreeSpaceShortensTheShownLimitAndStopsBeforeTheVolumeIs
     EXPECT_EQ(recorder.LimitSeconds(), 110);
     EXPECT_EQ(recorder.TimeText(), "00:10 / 01:50");
 
+    // The estimated end is reached before the reserve itself: that too is a full disk.
+    clock.Advance(100);
+    camera.clipBytes = qint64(110) << 20;
+    free = ClipRecorder::kReserveBytes + (qint64(1) << 19);
+    auto early = recorder.Check();
+    ASSERT_TRUE(early.has_value());
+    EXPECT_EQ(early->reason, ClipRecorder::StopReason::kDiskFull);
+
+    // Below the reserve the clip stops at once, whatever the estimate.
+    free = qint64(1) << 30;
+    camera.clipBytes = 0;
+    ASSERT_TRUE(recorder.Start(Folder(), "clip", ClipSound::kNone, nullptr));
     free = ClipRecorder::kReserveBytes - 1;
     const auto outcome = recorder.Check();
     ASSERT_TRUE(outcome.has_value());
     EXPECT_EQ(outcome->reason, ClipRecorder::StopReason::kDiskFull);
     EXPECT_TRUE(outcome->Message().contains("磁盘空间不足"));
-    EXPECT_EQ(camera.clipStops, 1);
+    EXPECT_EQ(camera.clipStops, 2);
     EXPECT_TRUE(QFile::exists(outcome->path)); // what was written is kept
 }
 
