@@ -1003,7 +1003,7 @@ void CameraStationWindow::ToggleRecording() {
         return;
     }
     if (!clip_ || !ctx_.camera->IsConnected()) {
-        ctx_.prompt.Message(QStringLiteral("摄像头未连接, 不能录像。"));
+        prompt_->Message(QStringLiteral("摄像头未连接, 不能录像。"));
         return;
     }
     // A self-timer or burst under way finishes first.
@@ -1012,13 +1012,13 @@ void CameraStationWindow::ToggleRecording() {
         return;
     QString error;
     if (!clip_->Start(ctx_.sys.PhotoFolder(), model_->PhotoName(), ctx_.clipSound, &error)) {
-        ctx_.prompt.Message(QStringLiteral("录像无法开始: %1").arg(error));
+        prompt_->Message(QStringLiteral("录像无法开始: %1").arg(error));
         return;
     }
     clipButton_.recording = true;
     const QString file = QFileInfo(clip_->Path()).fileName();
     SetStatusText(ctx_.clipSound != ClipSound::kNone && !clip_->HasSound()
-                      ? QStringLiteral("正在录像 (没有麦克风, 无声音): %1").arg(file)
+                      ? QStringLiteral("正在录像(无麦克风): %1").arg(file)
                       : QStringLiteral("正在录像: %1").arg(file));
     preview_->SetRecordingText(clip_->TimeText());
     clipTimer_.start();
@@ -1031,7 +1031,7 @@ void CameraStationWindow::CheckClip() {
     if (const auto outcome = clip_->Check()) {
         ShowClipOutcome(*outcome);
         if (outcome->reason != ClipRecorder::StopReason::kUser)
-            ctx_.prompt.Message(outcome->Message());
+            prompt_->Message(outcome->Message());
         return;
     }
     if (clip_->Recording())
@@ -1044,7 +1044,7 @@ void CameraStationWindow::FinishClip(ClipRecorder::StopReason reason) {
     if (const auto outcome = clip_->Stop(reason)) {
         ShowClipOutcome(*outcome);
         if (outcome->reason != ClipRecorder::StopReason::kUser)
-            ctx_.prompt.Message(outcome->Message());
+            prompt_->Message(outcome->Message());
     }
 }
 

@@ -38,6 +38,7 @@ struct StationClipTest : ::testing::Test {
     vx7::test::FakeCaptureDevice fake;
     CaptureDevice* camera = &fake;
     qint64 free = qint64(10) << 30;
+    ClipSound clipSound = ClipSound::kNone;
     QStringList calls;
     std::unique_ptr<CameraStationWindow> station;
 
@@ -53,7 +54,7 @@ struct StationClipTest : ::testing::Test {
     void Start() {
         StationContext ctx{sys, clock, prompt, sound, splash};
         ctx.camera = camera;
-        ctx.clipSound = ClipSound::kNone;
+        ctx.clipSound = clipSound;
         ctx.clipFreeSpace = [this](const QString&) { return free; };
         ctx.hooks.openAnimationWindow = [this](QWidget*, const QString& name, int kind, bool autoOpen) {
             calls << QString("animation %1 %2 %3 recording=%4")
@@ -177,6 +178,19 @@ TEST_F(StationClipTest, AFullVolumeOrAFailedWriteStopsTheClipWithAMessage) {
     EXPECT_FALSE(station->Recording());
     EXPECT_TRUE(prompt.shown.back().text.contains("No space left on device"));
     EXPECT_EQ(station->Model().LastMadeName(), "我的照片1(2).avi");
+}
+
+TEST_F(StationClipTest, TheStatusLabelSaysWhenAClipHasNoSound) {
+    clipSound = ClipSound::kMicrophone;
+    Start();
+    ClickRecord(); // the fake has no microphone
+    EXPECT_EQ(Status(), "正在录像(无麦克风): 我的照片1.avi");
+    EXPECT_EQ(fake.clipRequests.back().sound, ClipSound::kMicrophone);
+    ClickRecord();
+    fake.clipSound = true;
+    ClickRecord();
+    EXPECT_EQ(Status(), "正在录像: 我的照片1(2).avi");
+    ClickRecord();
 }
 
 TEST_F(StationClipTest, WithoutACameraTheRecordControlExplains) {
