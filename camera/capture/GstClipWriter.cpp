@@ -34,23 +34,30 @@ QString ErrorText(GstMessage* m) {
     return text;
 }
 
-// The default microphone: the first sound input the device monitor lists that is not
-// the monitor of an output. Null when there is none.
+// The default microphone: the sound input the system marks as its default, else the
+// first one listed, never the monitor of an output. Null when there is none.
 GstElement* MakeMicrophone() {
     GstDeviceMonitor* monitor = gst_device_monitor_new();
     gst_device_monitor_add_filter(monitor, "Audio/Source", nullptr);
     GList* devices = gst_device_monitor_get_devices(monitor);
-    GstElement* source = nullptr;
-    for (GList* l = devices; l && !source; l = l->next) {
+    GstDevice* chosen = nullptr;
+    for (GList* l = devices; l; l = l->next) {
         GstDevice* device = GST_DEVICE(l->data);
         GstStructure* props = gst_device_get_properties(device);
         const char* cls = props ? gst_structure_get_string(props, "device.class") : nullptr;
-        const bool isMonitor = cls && g_str_equal(cls, "monitor");
+        gboolean isDefault = FALSE;
+        if (props)
+            gst_structure_get_boolean(props, "is-default", &isDefault);
         if (props)
             gst_structure_free(props);
-        if (!isMonitor)
-            source = gst_device_create_element(device, "sound");
+        if (cls && g_str_equal(cls, "monitor"))
+            continue;
+        if (!chosen || isDefault)
+            chosen = device;
+        if (isDefault)
+            break;
     }
+    GstElement* source = chosen ? gst_device_create_element(chosen, "sound") : nullptr;
     g_list_free_full(devices, gst_object_unref);
     gst_object_unref(monitor);
     return source;
