@@ -1,4 +1,5 @@
 #include "GstCaptureDevice.h"
+#include "AviRepair.h"
 #include "GstClipWriter.h"
 
 #include "camera/CameraLog.h"
@@ -455,6 +456,10 @@ void GstCaptureDevice::Poll() {
             failed = std::move(d_->clip);
         }
         failed->Abort();
+        // What reached the disk stays playable: the lists are closed in place.
+        QString repairError;
+        if (CloseUnfinishedAvi(failed->Path(), &repairError) < 0)
+            qCWarning(lcCamera) << "clip left unfinished:" << repairError;
         qCWarning(lcCamera) << "clip stopped:" << clipError;
         emit ClipFailed(clipError);
     }
