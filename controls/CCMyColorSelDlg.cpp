@@ -4,8 +4,8 @@
 
 namespace vx7::controls {
 
-std::optional<QPoint> PlaceColourDialog(QSize windowSize, QPoint at, ColourDialogPlacement placement, int rightLimit,
-                                        int bottomLimit) {
+std::optional<QPoint> PlaceColourDialog(QSize windowSize, QPoint at, ColourDialogPlacement placement,
+                                        int rightLimit, int bottomLimit) {
     switch (placement) {
     case ColourDialogPlacement::TopLeft:
         return at;
@@ -37,7 +37,8 @@ void CCMyColorSelDlg::SetPlacement(int x, int y, ColourDialogPlacement placement
 
 void CCMyColorSelDlg::showEvent(QShowEvent* event) {
     QColorDialog::showEvent(event);
-    if (const auto topLeft = PlaceColourDialog(frameGeometry().size(), at_, placement_, rightLimit_, bottomLimit_))
+    if (const auto topLeft =
+            PlaceColourDialog(frameGeometry().size(), at_, placement_, rightLimit_, bottomLimit_))
         move(*topLeft);
 }
 

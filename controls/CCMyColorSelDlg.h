@@ -3,10 +3,10 @@
 #include "ColourRef.h"
 
 #include <QColorDialog>
-#include <optional>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <optional>
 
 namespace vx7::controls {
 
@@ -20,8 +20,8 @@ enum class ColourDialogPlacement : int {
 
 // The top-left corner of a window of size at (x, y) in the given placement;
 // empty for the default placement.
-std::optional<QPoint> PlaceColourDialog(QSize windowSize, QPoint at, ColourDialogPlacement placement, int rightLimit,
-                                        int bottomLimit);
+std::optional<QPoint> PlaceColourDialog(QSize windowSize, QPoint at, ColourDialogPlacement placement,
+                                        int rightLimit, int bottomLimit);
 
 // The colour chooser opened at a position the caller gives. Qt's own dialog
 // (never the desktop's), so tests can drive it; it is moved, never resized.

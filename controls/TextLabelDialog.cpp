@@ -14,7 +14,9 @@ namespace vx7::controls {
 namespace {
 
 // Dialog units to pixels.
-constexpr int Du(int units) { return units * 3 / 2; }
+constexpr int Du(int units) {
+    return units * 3 / 2;
+}
 
 } // namespace
 
@@ -61,7 +63,8 @@ TextLabelDialog::TextLabelDialog(QWidget* parent) : QDialog(parent) {
 
     fontChooser_ = [](QWidget* owner) -> std::optional<QFont> {
         bool ok = false;
-        const QFont font = QFontDialog::getFont(&ok, QFont(), owner, QString(), QFontDialog::DontUseNativeDialog);
+        const QFont font =
+            QFontDialog::getFont(&ok, QFont(), owner, QString(), QFontDialog::DontUseNativeDialog);
         if (!ok)
             return std::nullopt;
         return font;

@@ -69,9 +69,13 @@ EditorController::EditorController(EditorServices services, EditorState& state, 
 
 EditorController::~EditorController() = default;
 
-int EditorController::ToolCode() const { return interaction_ ? static_cast<int>(interaction_->ToolMode()) : 0; }
+int EditorController::ToolCode() const {
+    return interaction_ ? static_cast<int>(interaction_->ToolMode()) : 0;
+}
 
-GestureMode EditorController::Gesture() const { return interaction_ ? interaction_->Gesture() : GestureMode::None; }
+GestureMode EditorController::Gesture() const {
+    return interaction_ ? interaction_->Gesture() : GestureMode::None;
+}
 
 void EditorController::SetStatus(const QString& text) {
     status_ = text;
@@ -93,9 +97,9 @@ void EditorController::Open(int canvasHeight) {
     s_.raster.SetBackgroundMode(state_.backgroundPictureOption ? imaging::BackgroundMode::Picture
                                                                : imaging::BackgroundMode::Colour);
     const QString lastBackground = s_.sys.Text(301);
-    s_.raster.SetBackgroundPath(lastBackground.isEmpty()
-                                    ? QDir(s_.sys.BackgroundFolder()).filePath(QStringLiteral("背景图001.jpg"))
-                                    : lastBackground);
+    s_.raster.SetBackgroundPath(
+        lastBackground.isEmpty() ? QDir(s_.sys.BackgroundFolder()).filePath(QStringLiteral("背景图001.jpg"))
+                                 : lastBackground);
 
     caption_.Reset(s_.session.rememberedCaptionText, s_.today(), canvasHeight);
 
@@ -147,8 +151,8 @@ bool EditorController::LoadOpenedPhoto() {
 
 void EditorController::EndTool() {
     imaging::CanvasSurface* surface = view_.CanvasSurface();
-    if (Gesture() == GestureMode::PlacePicture && state_.photoPlacementPending && state_.screenshotCommitAllowed &&
-        surface) {
+    if (Gesture() == GestureMode::PlacePicture && state_.photoPlacementPending &&
+        state_.screenshotCommitAllowed && surface) {
         s_.raster.DrawPlaced(*surface, imaging::CaptureOp::Commit);
         state_.screenshotCommitAllowed = false;
     }
@@ -640,11 +644,13 @@ QPoint EditorController::ButtonBottomLeft(EditorCommand command) const {
     return QPoint(r.left(), r.bottom() + 1);
 }
 
-QPoint EditorController::ButtonTopLeft(EditorCommand command) const { return view_.ScreenRect(command).topLeft(); }
+QPoint EditorController::ButtonTopLeft(EditorCommand command) const {
+    return view_.ScreenRect(command).topLeft();
+}
 
 void EditorController::ChooseBackgroundColour() {
-    const auto colour = dialogs_.ChooseColour(s_.raster.BackgroundColour(), ButtonBottomLeft(C::BackgroundMenu),
-                                              EditorDialogs::kTopLeft);
+    const auto colour = dialogs_.ChooseColour(s_.raster.BackgroundColour(),
+                                              ButtonBottomLeft(C::BackgroundMenu), EditorDialogs::kTopLeft);
     if (!colour)
         return;
     s_.raster.SetBackgroundColour(*colour);
@@ -653,8 +659,8 @@ void EditorController::ChooseBackgroundColour() {
 }
 
 void EditorController::ChooseEdgeColour() {
-    const auto colour =
-        dialogs_.ChooseColour(s_.raster.EdgeColour(), ButtonBottomLeft(C::StickerMenu), EditorDialogs::kTopLeft);
+    const auto colour = dialogs_.ChooseColour(s_.raster.EdgeColour(), ButtonBottomLeft(C::StickerMenu),
+                                              EditorDialogs::kTopLeft);
     if (!colour)
         return;
     s_.raster.SetEdgeColour(*colour);
@@ -662,8 +668,8 @@ void EditorController::ChooseEdgeColour() {
 }
 
 void EditorController::ChooseDrawingColour() {
-    const auto colour =
-        dialogs_.ChooseColour(s_.items.ItemColour(), ButtonTopLeft(C::DrawingColour), EditorDialogs::kBottomLeft);
+    const auto colour = dialogs_.ChooseColour(s_.items.ItemColour(), ButtonTopLeft(C::DrawingColour),
+                                              EditorDialogs::kBottomLeft);
     if (!colour)
         return;
     s_.items.SetItemColour(*colour);
@@ -689,7 +695,8 @@ void EditorController::SaveAndExit() {
     if (state_.photoUnreadable) {
         // The canvas never held that file's picture: writing it back would
         // destroy a file the editor could not even read.
-        if (s_.prompt.Ask(QStringLiteral("原照片无法读取, 不会写回文件:\n%1\n仍要退出编辑吗?").arg(state_.saveBackPath)))
+        if (s_.prompt.Ask(QStringLiteral("原照片无法读取, 不会写回文件:\n%1\n仍要退出编辑吗?")
+                              .arg(state_.saveBackPath)))
             view_.Close(false);
         return;
     }

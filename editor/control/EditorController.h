@@ -55,7 +55,9 @@ class EditorController {
     // The largest photo the editor decodes; anything larger is reported as
     // unreadable rather than stalling the window.
     static constexpr qint64 kLargestPhotoPixels = 120LL * 1000 * 1000;
-    static QString FileFilter() { return QStringLiteral("图形文件(*.bmp,*.jpg,*.png,*.gif)|*.bmp;*.jpg;*.png;*.gif"); }
+    static QString FileFilter() {
+        return QStringLiteral("图形文件(*.bmp,*.jpg,*.png,*.gif)|*.bmp;*.jpg;*.png;*.gif");
+    }
     static QString FilePattern() { return QStringLiteral("*.bmp;*.jpg;*.png;*.gif"); }
     static QString ClearQuestion() { return QStringLiteral("真要清楚全部素材(服装)吗?请确认!"); }
     static QString UnreadablePhotoMessage(const QString& path);

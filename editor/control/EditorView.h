@@ -79,7 +79,8 @@ class EditorDialogs {
     static constexpr int kBottomLeft = 2011;
 
     virtual ~EditorDialogs() = default;
-    virtual std::optional<imaging::Colour> ChooseColour(imaging::Colour initial, QPoint at, int placement) = 0;
+    virtual std::optional<imaging::Colour> ChooseColour(imaging::Colour initial, QPoint at,
+                                                        int placement) = 0;
     virtual std::optional<ChosenFile> ChooseOpenFile(const QString& folder, const QString& filter,
                                                      const QString& initialName) = 0;
     // True on OK, with edit holding the dialog's values.

@@ -15,7 +15,7 @@ namespace vx7::editor {
 
 namespace {
 
-bool CollectsWorkPolygon(int toolMode) {
+bool CollectsWorkPolygon(imaging::ToolMode toolMode) {
     using imaging::ToolMode;
     return toolMode == ToolMode::RemovePolygon || toolMode == ToolMode::KeepPolygon ||
            toolMode == ToolMode::SpotlightPolygon;
@@ -76,10 +76,10 @@ ComposeResult ComposeCanvas(imaging::CanvasSurface& surface, const CanvasLayers&
 
     if (modes.gesture == GestureMode::PlacePicture) {
         if (modes.commitPlacement) {
-            raster.DrawPlaced(surface, imaging::RasterDocument::kCommit);
+            raster.DrawPlaced(surface, imaging::CaptureOp::Commit);
             result.placementCommitted = true;
         } else {
-            raster.DrawPlaced(surface, 0);
+            raster.DrawPlaced(surface, imaging::CaptureOp::Preview);
         }
     } else {
         if (state.reloadBackground) {

@@ -2,6 +2,7 @@
 
 #include "editor/document/EditorState.h"
 #include "imaging/raster/Colour.h"
+#include "imaging/raster/ToolMode.h"
 
 namespace vx7::imaging {
 class CanvasSurface;
@@ -32,7 +33,7 @@ struct CanvasLayers {
 // The canvas's modes as the composition needs them (held by the canvas interaction).
 struct ComposeModes {
     GestureMode gesture = GestureMode::None;
-    int toolMode = 0; // the canvas's ToolMode code, handed to the raster document
+    imaging::ToolMode toolMode = imaging::ToolMode::None; // handed to the raster document
     // Gesture 22: the placed picture is committed by this composition.
     bool commitPlacement = false;
     // Export renders without the dotted frame around the valid area.

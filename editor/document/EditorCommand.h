@@ -91,8 +91,10 @@ inline const QString kEraser = QStringLiteral("按住左键移动橡皮擦图.�
 inline const QString kRemoveBackground = QStringLiteral("扣除背景.按左键选择.中间键回退.右键(或闭合)结束.");
 inline const QString kMagnifiedArea = QStringLiteral("移动光标确定图形放大区,按左键确认!");
 inline const QString kMagicWand = QStringLiteral("按左键选择.中键撤消前一步.右键结束.");
-inline const QString kPlaceScale = QStringLiteral("按住左键，移动光标拖移当前图片.滚轮缩放(Shift切换旋转).右键结束.");
-inline const QString kPlaceRotate = QStringLiteral("按住左键，移动光标拖移当前图片.滚轮旋转(Shift切换缩放).右键结束.");
+inline const QString kPlaceScale =
+    QStringLiteral("按住左键，移动光标拖移当前图片.滚轮缩放(Shift切换旋转).右键结束.");
+inline const QString kPlaceRotate =
+    QStringLiteral("按住左键，移动光标拖移当前图片.滚轮旋转(Shift切换缩放).右键结束.");
 inline const QString kKeepShape = QStringLiteral("保留图形.按左键选择.中间键回退.右键(或闭合)结束.");
 inline const QString kLocalBrighten = QStringLiteral("按住左键，移动光标局部增亮.滚轮改半径.右键结束.");
 inline const QString kLocalDarken = QStringLiteral("按住左键，移动光标局部减淡.滚轮改半径.右键结束.");

@@ -14,7 +14,9 @@ namespace vx7::editor {
 // way dialog templates map them (half a pixel up).
 namespace layout {
 
-constexpr int Px(int units) { return (units * 3 + 1) / 2; }
+constexpr int Px(int units) {
+    return (units * 3 + 1) / 2;
+}
 // A control at (x, y) of size (w, h) in dialog units, as a pixel rectangle.
 constexpr QRect Du(int x, int y, int w, int h) {
     return QRect(QPoint(Px(x), Px(y)), QPoint(Px(x + w) - 1, Px(y + h) - 1));
@@ -71,8 +73,8 @@ inline constexpr QRect kBackgroundSwatch =
           QPoint(kBackgroundCheckRect.right(), kBackgroundCheckRect.bottom() + 1 + 18 - 1));
 
 // The material grid covers the panel out to 3 pixels before the client's right edge.
-inline constexpr QRect kGridArea = QRect(QPoint(kPanel.left(), kPanel.top()),
-                                         QPoint(kClientSize.width() - 3 - 1, kPanel.bottom()));
+inline constexpr QRect kGridArea =
+    QRect(QPoint(kPanel.left(), kPanel.top()), QPoint(kClientSize.width() - 3 - 1, kPanel.bottom()));
 
 // The picture buttons the window draws itself.
 enum class ButtonRow : char { Upper = 'U', Lower = 'D' };
@@ -90,8 +92,12 @@ inline constexpr int kSaveExitWidth = 80;
 inline constexpr int kUpperTop = kBackgroundCheckRect.top() - 2;
 inline constexpr int kLowerTop = kCanvas.bottom() + 1 + 22;
 
-constexpr QRect Upper(int left) { return QRect(left, kUpperTop, kButtonSide, kButtonSide); }
-constexpr QRect Lower(int left, int width = kButtonSide) { return QRect(left, kLowerTop, width, kButtonSide); }
+constexpr QRect Upper(int left) {
+    return QRect(left, kUpperTop, kButtonSide, kButtonSide);
+}
+constexpr QRect Lower(int left, int width = kButtonSide) {
+    return QRect(left, kLowerTop, width, kButtonSide);
+}
 
 inline constexpr int kCheckLeft = kBackgroundCheckRect.left();
 inline constexpr int kCheckRight = kBackgroundCheckRect.right() + 1;
@@ -109,8 +115,10 @@ inline constexpr std::array<ToolbarButton, 17> kButtons{{
     {ButtonRow::Upper, "imgEdit_ImageHeadpho", "大头贴", 2201, Upper(kCheckRight + 6)},
     {ButtonRow::Upper, "imgEdit_ImageClearBkg", "擦除背景", 2002, Upper(kCheckRight + 62)},
     {ButtonRow::Upper, "imgEdit_ImageFaceColor", "美容化装", 2003, Upper(kCheckRight + 118)},
-    {ButtonRow::Upper, "imgEdit_ImageClothHair", "服装道具自动添加设置", kAutoAddCommand, Upper(kPreviewLeft - 56)},
-    {ButtonRow::Upper, "imgEdit_ImageToQQtao", "图片抓取到交流窗口", kClipboardCommand, Upper(kPreviewLeft - 122)},
+    {ButtonRow::Upper, "imgEdit_ImageClothHair", "服装道具自动添加设置", kAutoAddCommand,
+     Upper(kPreviewLeft - 56)},
+    {ButtonRow::Upper, "imgEdit_ImageToQQtao", "图片抓取到交流窗口", kClipboardCommand,
+     Upper(kPreviewLeft - 122)},
     {ButtonRow::Upper, "imgEdit_ImagePhotosave", "图片拍照保留", 2102, Upper(kPreviewLeft - 178)},
     {ButtonRow::Lower, "imgEdit_DrawColor", "画图颜色", 3001, Lower(kCanvasLeft + 6)},
     {ButtonRow::Lower, "imgEdit_DrawLine", "手绘自由画线", 3002, Lower(kCanvasLeft + 60)},
@@ -123,14 +131,17 @@ inline constexpr std::array<ToolbarButton, 17> kButtons{{
     {ButtonRow::Lower, "imgEdit_DrawDelete", "删除画图项目", 3008, Lower(kCanvasLeft + 438)},
     // Right-aligned with the canvas: at 1.5 pixels a unit, 112 pixels from the
     // canvas's right edge would put it over "删除画图项目".
-    {ButtonRow::Lower, "imgEdit_SaveExit", "保存退出", 6001, Lower(kCanvasRight - kSaveExitWidth, kSaveExitWidth)},
+    {ButtonRow::Lower, "imgEdit_SaveExit", "保存退出", 6001,
+     Lower(kCanvasRight - kSaveExitWidth, kSaveExitWidth)},
 }};
 
 inline constexpr const char* kAutoAddOnPicture = "imgEdit_ImageCloHairYes";
 inline constexpr const char* kHotCornerTip = "选择图片抓取窗口";
 
 // The 16 x 16 hot corner of the clipboard button.
-constexpr QRect HotCorner(const QRect& button) { return QRect(button.left() + 1, button.top() + 1, 16, 16); }
+constexpr QRect HotCorner(const QRect& button) {
+    return QRect(button.left() + 1, button.top() + 1, 16, 16);
+}
 
 // Where a button's tip is anchored.
 constexpr QPoint TipAnchor(const ToolbarButton& b) {

@@ -34,11 +34,17 @@ void MaterialGrid::SetItems(std::vector<int> items) {
     pageStart_ = 0;
 }
 
-int MaterialGrid::CellWidth() const { return std::min(kCellWidth, std::max(1, area_.width() / kColumns)); }
+int MaterialGrid::CellWidth() const {
+    return std::min(kCellWidth, std::max(1, area_.width() / kColumns));
+}
 
-int MaterialGrid::Margin() const { return (area_.width() - kColumns * CellWidth()) / 2; }
+int MaterialGrid::Margin() const {
+    return (area_.width() - kColumns * CellWidth()) / 2;
+}
 
-void MaterialGrid::PreviousPage() { pageStart_ = std::max(0, pageStart_ - PageSize()); }
+void MaterialGrid::PreviousPage() {
+    pageStart_ = std::max(0, pageStart_ - PageSize());
+}
 
 void MaterialGrid::NextPage() {
     if (HasNextPage())
@@ -122,7 +128,8 @@ void MaterialGrid::Paint(QPainter& painter, const materials::MaterialCatalogue& 
         const materials::MaterialRecord* record = catalogue.Record(item);
         painter.setPen(kLabelColour);
         painter.drawText(LabelRect(k), Qt::AlignHCenter | Qt::AlignTop,
-                         record ? (record->title.isEmpty() ? record->pictureName : record->title) : QString());
+                         record ? (record->title.isEmpty() ? record->pictureName : record->title)
+                                : QString());
     }
     painter.restore();
 }

@@ -68,8 +68,8 @@ class MaterialGrid {
     static QRect FitInto(QSize picture, const QRect& box, int inset);
 
     // Paints the grid: fill, frame, cells with framed pictures and labels.
-    void Paint(QPainter& painter, const materials::MaterialCatalogue& catalogue, MaterialPictureCache& pictures,
-               const QFont& font) const;
+    void Paint(QPainter& painter, const materials::MaterialCatalogue& catalogue,
+               MaterialPictureCache& pictures, const QFont& font) const;
     // Paints the preview box with the picture fitted into it (nothing but the
     // fill and frame for a null picture).
     static void PaintPreview(QPainter& painter, const QRect& box, const QImage& picture);

@@ -28,10 +28,10 @@ struct PhotoSaveMemory {
 
 // The settings and folders export works with.
 struct ExportSettings {
-    QString workFolder;                         // the installation's tmpBmpData
-    std::function<QString()> photoFolder;       // the camera station's photo folder
-    std::function<QString()> savedFolder;       // settings text slot 201
-    std::function<void(QString)> storeFolder;   // settings text slot 202
+    QString workFolder;                       // the installation's tmpBmpData
+    std::function<QString()> photoFolder;     // the camera station's photo folder
+    std::function<QString()> savedFolder;     // settings text slot 201
+    std::function<void(QString)> storeFolder; // settings text slot 202
 };
 
 // The export picture: the columns left + 1 ... right and rows top + 1 ...
@@ -92,7 +92,8 @@ class EditorExport {
     platform::Prompt& GetPrompt() { return prompt_; }
 
   private:
-    bool WritePicture(const QImage& picture, const QString& format, const QString& path, QString* error) const;
+    bool WritePicture(const QImage& picture, const QString& format, const QString& path,
+                      QString* error) const;
 
     const imaging::RasterDocument& raster_;
     Compose compose_;

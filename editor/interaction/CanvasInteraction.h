@@ -63,13 +63,13 @@ class CanvasInteraction {
     };
 
     // The radius cursors of the brushes.
-    static constexpr int kMinimumDrag = 11;       // shorter drags make no shape
-    static constexpr int kAreaCloseReach = 3;     // polygon area: square around the first point
-    static constexpr int kMinimumValidArea = 80;  // smallest valid-area box side
-    static constexpr double kGrow = 1.0256;       // one wheel step away from the user
-    static constexpr double kShrink = 0.975;      // one wheel step toward the user
-    static constexpr int kAltFlashMs = 500;       // make-up cursor flash at an Alt press
-    static constexpr int kAltBlinkMs = 250;       // make-up cursor blink while a sample is pending
+    static constexpr int kMinimumDrag = 11;        // shorter drags make no shape
+    static constexpr int kAreaCloseReach = 3;      // polygon area: square around the first point
+    static constexpr int kMinimumValidArea = 80;   // smallest valid-area box side
+    static constexpr double kGrow = 1.0256;        // one wheel step away from the user
+    static constexpr double kShrink = 0.975;       // one wheel step toward the user
+    static constexpr int kAltFlashMs = 500;        // make-up cursor flash at an Alt press
+    static constexpr int kAltBlinkMs = 250;        // make-up cursor blink while a sample is pending
     static constexpr int kMaterialLeftLimit = -90; // a centre left of this jumps to 0
     static constexpr int kMaterialTopLimit = -90;  // a centre above this stays here
 
