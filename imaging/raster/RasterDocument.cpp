@@ -26,7 +26,7 @@ RasterDocument::RasterDocument() : px_(std::make_unique<Storage>()) {
     px_->mask.fill(PixelMask::Empty);
     px_->background.fill(kClearedColour);
     px_->backgroundMask.fill(PixelMask::Empty);
-    px_->stroke.fill(' ');
+    px_->stroke.fill(false);
     px_->sample.fill(Colour(0));
 }
 
@@ -82,7 +82,7 @@ void RasterDocument::LoadPhotoCentred(CanvasSurface& canvas, const QString& path
     homeY_ = y;
 
     DrawPicture(canvas, picture, {x, y, naturalWidth_, naturalHeight_, 0});
-    photoFlags_[1] = 'Y';
+    photoLoaded_ = true;
     const int width = std::min(naturalWidth_, kMaxLayerWidth);
     const int height = std::min(naturalHeight_, kMaxLayerHeight);
     validArea_ = {x, y, x + width, y + height};
@@ -111,23 +111,23 @@ void RasterDocument::FitPhotoToValidArea(CanvasSurface& canvas) {
     placement_.angle = 0;
 }
 
-void RasterDocument::DrawPlaced(CanvasSurface& canvas, int commit) {
-    if (placementTarget_ == kTargetBackground) {
-        DrawPlacedBackground(canvas, commit);
+void RasterDocument::DrawPlaced(CanvasSurface& canvas, CaptureOp op) {
+    if (placementTarget_ == PlacementTarget::Background) {
+        DrawPlacedBackground(canvas, op);
         return;
     }
     DrawPicture(canvas, photoFile_.Load(photoPath_), placement_);
-    if (commit == kCommit) {
+    if (op == CaptureOp::Commit) {
         CapturePhoto(canvas, validArea_.left, validArea_.top, std::min(validArea_.Width(), kMaxLayerWidth),
                      std::min(validArea_.Height(), kMaxLayerHeight));
         placement_.angle = 0;
     }
 }
 
-void RasterDocument::DrawPlacedBackground(CanvasSurface& canvas, int commit) {
+void RasterDocument::DrawPlacedBackground(CanvasSurface& canvas, CaptureOp op) {
     const QImage& picture = backgroundFile_.Load(backgroundPath_);
     DrawPicture(canvas, picture, placement_);
-    if (commit == kCommit) {
+    if (op == CaptureOp::Commit) {
         backgroundNaturalWidth_ = picture.width();
         backgroundNaturalHeight_ = picture.height();
         backgroundX_ = 1;
@@ -137,15 +137,15 @@ void RasterDocument::DrawPlacedBackground(CanvasSurface& canvas, int commit) {
         canvas.ReadRect(backgroundX_, backgroundY_, backgroundWidth_, backgroundHeight_,
                         px_->background.data(), backgroundWidth_);
         std::fill_n(px_->backgroundMask.begin(), backgroundWidth_ * backgroundHeight_, PixelMask::Kept);
-        backgroundFlags_[1] = 'Y';
+        backgroundLoaded_ = true;
         placement_.angle = 0;
-        placementTarget_ = 0;
+        placementTarget_ = PlacementTarget::Photo;
     }
     posteriseStep_ = 2;
 }
 
 void RasterDocument::LoadBackground(CanvasSurface& canvas) {
-    backgroundFlags_ = photoFlags_;
+    backgroundLoaded_ = photoLoaded_;
     backgroundX_ = photoX_;
     backgroundY_ = photoY_;
     backgroundWidth_ = photoWidth_;
@@ -153,7 +153,7 @@ void RasterDocument::LoadBackground(CanvasSurface& canvas) {
     backgroundX_ = homeX_;
     backgroundY_ = homeY_;
     if (!QFileInfo(backgroundPath_).isFile()) {
-        backgroundFlags_[1] = ' ';
+        backgroundLoaded_ = false;
         return;
     }
     const QImage& picture = backgroundFile_.Load(backgroundPath_);
@@ -161,7 +161,7 @@ void RasterDocument::LoadBackground(CanvasSurface& canvas) {
     backgroundNaturalHeight_ = picture.height();
     DrawPicture(canvas, picture,
                 {backgroundX_, backgroundY_, backgroundNaturalWidth_, backgroundNaturalHeight_, 0});
-    backgroundFlags_[1] = 'Y';
+    backgroundLoaded_ = true;
     backgroundWidth_ = std::min(backgroundNaturalWidth_, kMaxLayerWidth);
     backgroundHeight_ = std::min(backgroundNaturalHeight_, kMaxLayerHeight);
     canvas.ReadRect(backgroundX_, backgroundY_, backgroundWidth_, backgroundHeight_, px_->background.data(),
@@ -170,8 +170,8 @@ void RasterDocument::LoadBackground(CanvasSurface& canvas) {
     posteriseStep_ = 2;
 }
 
-bool RasterDocument::StartPlaceBackground(int target, platform::Prompt& prompt) {
-    const QString& path = target == kTargetBackground ? backgroundPath_ : photoPath_;
+bool RasterDocument::StartPlaceBackground(PlacementTarget target, platform::Prompt& prompt) {
+    const QString& path = target == PlacementTarget::Background ? backgroundPath_ : photoPath_;
     if (!path.isEmpty() && QFileInfo(path).isFile()) {
         placementTarget_ = target;
         return true;
@@ -183,7 +183,7 @@ bool RasterDocument::StartPlaceBackground(int target, platform::Prompt& prompt) 
 // ---------------------------------------------------------------- painting
 
 void RasterDocument::PaintBackgroundLayer(CanvasSurface& canvas) const {
-    if (backgroundMode_ != 1 || !BackgroundLoaded())
+    if (backgroundMode_ != BackgroundMode::Picture || !BackgroundLoaded())
         return;
     QImage& image = canvas.Image();
     const int colFrom = std::max(0, -backgroundX_);
@@ -204,7 +204,7 @@ void RasterDocument::PaintPhotoLayer(CanvasSurface& canvas) const {
         return;
     static const ToneArithmetic::Table dim = ToneArithmetic::MakeTable(ToneArithmetic::Dim);
     const bool sticker = toolMode_ == ToolMode::StickerSelection;
-    const bool backgroundPicture = backgroundMode_ == 1;
+    const bool backgroundPicture = backgroundMode_ == BackgroundMode::Picture;
     const QRgb background = backgroundColour_.ToQRgb();
     QImage& image = canvas.Image();
     const int colFrom = std::max(0, -photoX_);
@@ -216,7 +216,7 @@ void RasterDocument::PaintPhotoLayer(CanvasSurface& canvas) const {
         QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y)) + std::max(photoX_, 0);
         const int shift = std::min(photoX_, 0); // line[col + shift] is the pixel of column col
         const Colour* colours = px_->photo.data() + row * photoWidth_;
-        const char* mask = px_->mask.data() + row * photoWidth_;
+        const PixelMask* mask = px_->mask.data() + row * photoWidth_;
         if (sticker) {
             for (int col = colFrom; col < colTo; ++col) {
                 if (mask[col] == PixelMask::Kept)
@@ -289,8 +289,8 @@ void RasterDocument::PaintMagnifierCell(CanvasSurface& panel, int column, int ro
 
 // ---------------------------------------------------------------- fields
 
-int RasterDocument::GetBackground(Colour& colour) const {
-    if (backgroundMode_ != 1)
+BackgroundMode RasterDocument::GetBackground(Colour& colour) const {
+    if (backgroundMode_ != BackgroundMode::Picture)
         colour = backgroundColour_;
     return backgroundMode_;
 }
@@ -301,7 +301,7 @@ void RasterDocument::SetValidArea(QPoint a, QPoint b) {
 }
 
 void RasterDocument::SetSelection(int x1, int y1, int x2, int y2) {
-    if (x1 == kSelectionClear) {
+    if (x1 == kSelectionClearX) {
         selection_ = {};
         return;
     }
@@ -323,12 +323,12 @@ Colour RasterDocument::PhotoColour(int column, int row) const {
     return InLayer(column, row) ? px_->photo[size_t(Index(column, row))] : kClearedColour;
 }
 
-char RasterDocument::MaskAt(int column, int row) const {
+PixelMask RasterDocument::MaskAt(int column, int row) const {
     return InLayer(column, row) ? px_->mask[size_t(Index(column, row))] : PixelMask::Empty;
 }
 
-char RasterDocument::StrokeMaskAt(int column, int row) const {
-    return InLayer(column, row) ? px_->stroke[size_t(Index(column, row))] : ' ';
+bool RasterDocument::StrokeTouched(int column, int row) const {
+    return InLayer(column, row) && px_->stroke[size_t(Index(column, row))];
 }
 
 Colour RasterDocument::BackgroundLayerColour(int column, int row) const {
@@ -338,7 +338,7 @@ Colour RasterDocument::BackgroundLayerColour(int column, int row) const {
 }
 
 Colour RasterDocument::BackgroundAt(int column, int row) const {
-    if (backgroundMode_ == 1 && BackgroundLoaded()) {
+    if (backgroundMode_ == BackgroundMode::Picture && BackgroundLoaded()) {
         if (column >= 0 && row >= 0 && column < backgroundWidth_ && row < backgroundHeight_)
             return px_->background[size_t(column + row * backgroundWidth_)];
     }
@@ -351,7 +351,7 @@ Colour RasterDocument::SampleAt(int row, int column) const {
     return px_->sample[size_t(row * kSamplePatchStride + column)];
 }
 
-void RasterDocument::SetPhotoPixel(int column, int row, Colour c, char mask) {
+void RasterDocument::SetPhotoPixel(int column, int row, Colour c, PixelMask mask) {
     if (!InLayer(column, row))
         return;
     px_->photo[size_t(Index(column, row))] = c;
@@ -396,14 +396,14 @@ bool RasterDocument::ScalePlacement(double factor) {
     return true;
 }
 
-int RasterDocument::RotatePlacement(int op, int angle) {
-    if (op == kRotateSet) {
+int RasterDocument::RotatePlacement(RotateOp op, int angle) {
+    if (op == RotateOp::Set) {
         placement_.angle = angle;
-    } else if (op == kRotateUp) {
+    } else if (op == RotateOp::Up) {
         ++placement_.angle;
         if (placement_.angle >= 360)
             placement_.angle = 0;
-    } else if (op == kRotateDown) {
+    } else if (op == RotateOp::Down) {
         --placement_.angle;
         if (placement_.angle <= -360)
             placement_.angle = 0;
@@ -411,40 +411,38 @@ int RasterDocument::RotatePlacement(int op, int angle) {
     return placement_.angle;
 }
 
-int RasterDocument::StepBrushRadius(int op) {
-    if (op == kRadiusDown)
+int RasterDocument::StepBrushRadius(RadiusOp op) {
+    if (op == RadiusOp::Down)
         brushRadius_ = std::max(brushRadius_ - 3, 3);
-    else if (op == kRadiusUp)
+    else if (op == RadiusOp::Up)
         brushRadius_ = std::min(brushRadius_ + 3, 9);
     return brushRadius_;
 }
 
-int RasterDocument::ScrollMagnifier(int op) {
+bool RasterDocument::ScrollMagnifier(ScrollOp op) {
     if (!PhotoLoaded())
-        return 0;
+        return false;
     const int oldColumn = magnifierColumn_, oldRow = magnifierRow_;
     const int columnStep = magnifierColumns_ / 3, rowStep = magnifierRows_ / 3;
     switch (op) {
-    case kScrollLeft:
+    case ScrollOp::Left:
         if (magnifierColumn_ > 0)
             magnifierColumn_ = std::max(magnifierColumn_ - columnStep, 0);
         break;
-    case kScrollRight:
+    case ScrollOp::Right:
         if (magnifierColumn_ + magnifierColumns_ < photoWidth_)
             magnifierColumn_ += columnStep;
         break;
-    case kScrollUp:
+    case ScrollOp::Up:
         if (magnifierRow_ > 0)
             magnifierRow_ = std::max(magnifierRow_ - rowStep, 0);
         break;
-    case kScrollDown:
+    case ScrollOp::Down:
         if (magnifierRow_ + magnifierRows_ < photoHeight_)
             magnifierRow_ += rowStep;
         break;
-    default:
-        break;
     }
-    return (magnifierColumn_ != oldColumn || magnifierRow_ != oldRow) ? 1 : 0;
+    return magnifierColumn_ != oldColumn || magnifierRow_ != oldRow;
 }
 
 void RasterDocument::MovePhoto(int dx, int dy) {
@@ -456,21 +454,21 @@ void RasterDocument::ClearPhoto() {
     px_->mask.fill(PixelMask::Empty);
     px_->photo.fill(kClearedColour);
     scale_ = 1.0f;
-    photoFlags_ = {' ', ' '};
+    photoLoaded_ = false;
     photoWidth_ = 0;
     photoHeight_ = 0;
     magnifierColumn_ = 0;
     magnifierRow_ = 0;
 }
 
-void RasterDocument::ResetStrokeMask(char value) {
+void RasterDocument::ResetStrokeMask() {
     if (!PhotoLoaded())
         return;
-    std::fill_n(px_->stroke.begin(), LayerSize(), value);
+    std::fill_n(px_->stroke.begin(), LayerSize(), false);
 }
 
 void RasterDocument::UndoWand() {
-    char* mask = px_->mask.data();
+    PixelMask* mask = px_->mask.data();
     for (int i = 0, n = LayerSize(); i < n; ++i)
         mask[i] = mask[i] == PixelMask::WandPending ? PixelMask::Kept : mask[i];
 }
@@ -478,7 +476,7 @@ void RasterDocument::UndoWand() {
 void RasterDocument::CommitKeep() {
     if (!PhotoLoaded())
         return;
-    char* mask = px_->mask.data();
+    PixelMask* mask = px_->mask.data();
     const int n = LayerSize();
     for (int i = 0; i < n; ++i)
         mask[i] = mask[i] == PixelMask::Kept ? PixelMask::Removed : mask[i];

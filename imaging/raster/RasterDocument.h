@@ -4,6 +4,7 @@
 #include "imaging/raster/Colour.h"
 #include "imaging/raster/PictureFile.h"
 #include "imaging/raster/PixelMask.h"
+#include "imaging/raster/RasterCodes.h"
 #include "imaging/raster/ToolMode.h"
 #include "imaging/raster/WorkPolygon.h"
 
@@ -67,20 +68,9 @@ class RasterDocument {
     static constexpr int kSamplePatchStride = 26;
     static constexpr int kLargestCentredOffset = 320;
 
-    // Operation codes.
-    static constexpr int kCommit = 99;
-    static constexpr int kTargetBackground = 111;
-    static constexpr int kRotateSet = 100, kRotateUp = 101, kRotateDown = 102;
-    static constexpr int kRadiusDown = 11111, kRadiusUp = 22222;
-    static constexpr int kScrollLeft = 101, kScrollRight = 102, kScrollUp = 201, kScrollDown = 202;
-    static constexpr int kBrighten = 101, kDarken = 102, kSharpen = 103;
-    static constexpr int kAltHeld = 9;    // eraser restores, sticker selection deselects
-    static constexpr int kSingleDab = 99; // a make-up click without a move
-    static constexpr int kSelectionClear = 100;
-    static constexpr int kFillKeep = 9, kFillRing = 111;
-
-    static constexpr char kEdgePlain = ' ', kEdgeFeather = 'Y', kEdgeBright = 'L', kEdgeCycle = '*';
-    static constexpr char kActionRemove = 'x', kActionKeep = 'B', kActionSpotlight = 'L';
+    // SetSelection with this first coordinate clears the selection (the
+    // editor's protocol); ClearSelection says the same by name.
+    static constexpr int kSelectionClearX = 100;
 
     RasterDocument();
     ~RasterDocument();
@@ -97,15 +87,15 @@ class RasterDocument {
     void LoadPhotoCentred(CanvasSurface& canvas, const QString& path = QString());
     // Redraws the photo scaled down to fit the valid area and captures the area.
     void FitPhotoToValidArea(CanvasSurface& canvas);
-    // Draws the photo (or, with target 111, the background) with the placement;
-    // with commit 99 captures the result.
-    void DrawPlaced(CanvasSurface& canvas, int commit);
-    void DrawPlacedBackground(CanvasSurface& canvas, int commit);
+    // Draws the photo (or, with the background as placement target, the
+    // background) with the placement; with Commit captures the result.
+    void DrawPlaced(CanvasSurface& canvas, CaptureOp op);
+    void DrawPlacedBackground(CanvasSurface& canvas, CaptureOp op);
     // Draws the background picture at the home position and captures it.
     void LoadBackground(CanvasSurface& canvas);
-    // Chooses what the placement acts on (111 background, else the photo) when
-    // its file exists; otherwise shows "请注意,当前图片不存在" and changes nothing.
-    bool StartPlaceBackground(int target, platform::Prompt& prompt);
+    // Chooses what the placement acts on when its file exists; otherwise shows
+    // "请注意,当前图片不存在" and changes nothing.
+    bool StartPlaceBackground(PlacementTarget target, platform::Prompt& prompt);
 
     // ---- Painting ----
 
@@ -120,27 +110,28 @@ class RasterDocument {
 
     // Writes the background colour to colour unless background-picture mode is
     // on; returns the mode.
-    int GetBackground(Colour& colour) const;
+    BackgroundMode GetBackground(Colour& colour) const;
     Colour BackgroundColour() const { return backgroundColour_; }
     void SetBackgroundColour(Colour c) { backgroundColour_ = c; }
-    int BackgroundMode() const { return backgroundMode_; }
-    void SetBackgroundMode(int mode) { backgroundMode_ = mode; }
+    imaging::BackgroundMode GetBackgroundMode() const { return backgroundMode_; }
+    void SetBackgroundMode(imaging::BackgroundMode mode) { backgroundMode_ = mode; }
     void SetPhotoPath(const QString& path) { photoPath_ = path; }
     const QString& PhotoPath() const { return photoPath_; }
     void SetBackgroundPath(const QString& path) { backgroundPath_ = path; }
     const QString& BackgroundPath() const { return backgroundPath_; }
     void SetEdgeColour(Colour c) { edgeColour_ = c; }
     Colour EdgeColour() const { return edgeColour_; }
-    void SetToolMode(int mode) { toolMode_ = mode; }
-    int GetToolMode() const { return toolMode_; }
-    int SampleTaken() const { return sampleTaken_; }
-    void SetSampleTaken(int taken) { sampleTaken_ = taken; }
-    bool PhotoLoaded() const { return photoFlags_[1] == 'Y'; }
-    bool BackgroundLoaded() const { return backgroundFlags_[1] == 'Y'; }
+    void SetToolMode(ToolMode mode) { toolMode_ = mode; }
+    ToolMode GetToolMode() const { return toolMode_; }
+    bool SampleTaken() const { return sampleTaken_; }
+    void SetSampleTaken(bool taken) { sampleTaken_ = taken; }
+    bool PhotoLoaded() const { return photoLoaded_; }
+    bool BackgroundLoaded() const { return backgroundLoaded_; }
     void SetValidArea(QPoint a, QPoint b);
     IntRect ValidArea() const { return validArea_; }
-    // A first coordinate of 100 clears the rectangle.
+    // A first coordinate of kSelectionClearX clears the rectangle.
     void SetSelection(int x1, int y1, int x2, int y2);
+    void ClearSelection() { selection_ = {}; }
     // Returns the selection rectangle and clears it.
     IntRect TakeSelection();
     void SetMagnifierView(const IntRect& view) { magnifierView_ = view; }
@@ -154,7 +145,7 @@ class RasterDocument {
     QPoint MagnifierOrigin() const { return {magnifierColumn_, magnifierRow_}; }
     int MagnifierZoom() const { return magnifierZoom_; }
     int BrushRadius() const { return brushRadius_; }
-    char EdgeStyle() const { return edgeStyle_; }
+    imaging::EdgeStyle GetEdgeStyle() const { return edgeStyle_; }
     int FeatherWidth() const { return featherWidth_; }
     int PosteriseStep() const { return posteriseStep_; }
 
@@ -169,13 +160,14 @@ class RasterDocument {
     int BackgroundWidth() const { return backgroundWidth_; }
     int BackgroundHeight() const { return backgroundHeight_; }
     const Placement& CurrentPlacement() const { return placement_; }
-    int PlacementTarget() const { return placementTarget_; }
+    imaging::PlacementTarget GetPlacementTarget() const { return placementTarget_; }
     const WorkPolygon& Polygon() const { return polygon_; }
 
     // Layer pixels by layer column and row; outside the layer the cleared values.
     Colour PhotoColour(int column, int row) const;
-    char MaskAt(int column, int row) const;
-    char StrokeMaskAt(int column, int row) const;
+    PixelMask MaskAt(int column, int row) const;
+    // Whether the current tone stroke has already changed the pixel.
+    bool StrokeTouched(int column, int row) const;
     Colour BackgroundLayerColour(int column, int row) const;
     // What a removed photo pixel shows: the background picture at the same
     // column and row in background-picture mode with a captured background
@@ -183,7 +175,7 @@ class RasterDocument {
     Colour BackgroundAt(int column, int row) const;
     Colour SampleAt(int row, int column) const;
     // Direct writes for the editor and tests; ignored outside the layer.
-    void SetPhotoPixel(int column, int row, Colour c, char mask);
+    void SetPhotoPixel(int column, int row, Colour c, PixelMask mask);
 
     // ---- Placement, brush and magnifier ----
 
@@ -191,50 +183,55 @@ class RasterDocument {
     void MovePlacement(int dx, int dy);
     // Applied only when the new width is above 100 and the new height above 60.
     bool ScalePlacement(double factor);
-    int RotatePlacement(int op, int angle);
-    int StepBrushRadius(int op);
-    int ScrollMagnifier(int op);
+    int RotatePlacement(RotateOp op, int angle = 0);
+    int StepBrushRadius(RadiusOp op);
+    // Returns whether the origin moved.
+    bool ScrollMagnifier(ScrollOp op);
     void MovePhoto(int dx, int dy);
 
     void ClearPhoto();
-    void ResetStrokeMask(char value = ' ');
+    // Starts a new tone stroke: no pixel counts as touched.
+    void ResetStrokeMask();
     void UndoWand();
     void CommitKeep();
 
     // ---- Cut-out ----
 
-    int AddPolygonPoint(int op, QPoint& point) { return polygon_.AddPoint(op, point); }
+    int AddPolygonPoint(PolygonOp op, QPoint& point) { return polygon_.AddPoint(op, point); }
     // Draws the polygon being collected and returns the marker rectangle around its first point.
     QRect DrawWorkPolygon(CanvasSurface& canvas) const;
-    void FillWorkPolygon(char action);
+    void FillWorkPolygon(FillAction action);
     void WandAt(QPoint canvasPoint);
     void WandAtMagnifier(QPoint panelPoint);
-    void EraseStroke(CanvasSurface& canvas, QPoint from, QPoint to, int op);
-    void EraseMagnifierStroke(CanvasSurface& panel, QPoint fromCell, QPoint toCell, int op);
+    void EraseStroke(CanvasSurface& canvas, QPoint from, QPoint to, EraseOp op);
+    void EraseMagnifierStroke(CanvasSurface& panel, QPoint fromCell, QPoint toCell, EraseOp op);
 
     // ---- Tone ----
 
-    int ToneWholePhoto(int op);
-    int ToneBackground(int op);
-    void ToneStroke(CanvasSurface& canvas, QPoint from, QPoint to, int op);
+    // Both return whether anything changed.
+    bool ToneWholePhoto(ToneOp op);
+    bool ToneBackground(ToneOp op);
+    void ToneStroke(CanvasSurface& canvas, QPoint from, QPoint to, ToneStrokeOp op);
     void TakeSamplePatch(const CanvasSurface& surface, QPoint point);
     Colour TakeSampleColour(const CanvasSurface& surface, QPoint point);
     void PencilMagnifierStroke(CanvasSurface& panel, QPoint fromCell, QPoint toCell);
 
     // ---- Sticker edges and spotlight ----
 
-    char SetEdgeStyle(char style);
+    imaging::EdgeStyle SetEdgeStyle(imaging::EdgeStyle style);
+    // Steps plain, feather, bright, plain ...; returns the new style.
+    imaging::EdgeStyle CycleEdgeStyle();
     void BuildEllipse(int cx, int cy, int rx, int ry);
-    void SelectEllipse(int x1, int y1, int x2, int y2, int op);
+    void SelectEllipse(int x1, int y1, int x2, int y2, SelectOp op);
 
   private:
     // The fixed pixel arrays, allocated once with the document.
     struct Storage {
         std::array<Colour, kPixelCapacity> photo;
-        std::array<char, kPixelCapacity> mask;
+        std::array<PixelMask, kPixelCapacity> mask;
         std::array<Colour, kPixelCapacity> background;
-        std::array<char, kPixelCapacity> backgroundMask;
-        std::array<char, kPixelCapacity> stroke;          // ' ' untouched in this stroke, 'A' touched
+        std::array<PixelMask, kPixelCapacity> backgroundMask;
+        std::array<bool, kPixelCapacity> stroke;          // touched in this stroke
         std::array<std::uint8_t, kPixelCapacity> scratch; // the wand's pixels that may still join
         std::array<Colour, kSamplePatchSize * kSamplePatchStride> sample;
     };
@@ -254,10 +251,10 @@ class RasterDocument {
         return {cell.x() + magnifierColumn_, cell.y() + magnifierRow_};
     }
 
-    void EraserPixel(CanvasSurface* canvas, int column, int row, int op);
-    void StampEraser(CanvasSurface& canvas, int column, int row, int op);
+    void EraserPixel(CanvasSurface* canvas, int column, int row, EraseOp op);
+    void StampEraser(CanvasSurface& canvas, int column, int row, EraseOp op);
     void StampTone(CanvasSurface& canvas, int column, int row);
-    void MakeupDab(CanvasSurface& canvas, int column, int row, int op);
+    void MakeupDab(CanvasSurface& canvas, int column, int row, ToneStrokeOp op);
     void BlendRingPixel(int canvasX, int canvasY, int column, int row, const RingCrossing& crossing);
     const std::vector<QPoint>& StampOffsets();
 
@@ -267,9 +264,9 @@ class RasterDocument {
 
     Colour backgroundColour_ = kInitialBackground;
     int brushRadius_ = 3;
-    int backgroundMode_ = 0;
+    imaging::BackgroundMode backgroundMode_ = BackgroundMode::Colour;
     int homeX_ = 0, homeY_ = 0;
-    std::array<char, 2> photoFlags_{' ', ' '};
+    bool photoLoaded_ = false;
     int photoX_ = 0, photoY_ = 0;
     int photoWidth_ = 0, photoHeight_ = 0;
     float scale_ = 1.0f;
@@ -278,14 +275,14 @@ class RasterDocument {
     IntRect validArea_{6, 6, 326, 246};
     QString photoPath_;
     Placement placement_{};
-    int placementTarget_ = 0;
+    imaging::PlacementTarget placementTarget_ = PlacementTarget::Photo;
     // Set to 7 whenever the magnifier is drawn; starts at 7 so that a click
     // before the first paint maps to cells instead of dividing by zero.
     int magnifierZoom_ = kMagnifierZoom;
     int magnifierColumn_ = 0, magnifierRow_ = 0;
     IntRect magnifierView_{};
     int magnifierColumns_ = 0, magnifierRows_ = 0;
-    std::array<char, 2> backgroundFlags_{' ', ' '};
+    bool backgroundLoaded_ = false;
     int backgroundX_ = 0, backgroundY_ = 0;
     int backgroundWidth_ = 0, backgroundHeight_ = 0;
     int backgroundNaturalWidth_ = 0, backgroundNaturalHeight_ = 0;
@@ -293,16 +290,18 @@ class RasterDocument {
     int posteriseStep_ = 2;
     WorkPolygon polygon_;
     std::array<int, 6> wandBounds_{}; // low and high of red, green, blue
-    int toolMode_ = ToolMode::None;
-    int ellipseFill_ = 0, fillValue_ = 0;
-    char edgeStyle_ = kEdgePlain;
+    ToolMode toolMode_ = ToolMode::None;
+    // How FillWorkPolygon fills while a sticker ellipse is being selected.
+    enum class EllipseFill { Off, Mark, Keep, Ring };
+    EllipseFill ellipseFill_ = EllipseFill::Off;
+    imaging::EdgeStyle edgeStyle_ = EdgeStyle::Plain;
     WorkPolygon innerEllipse_;
     int featherWidth_ = 0;
     Colour edgeColour_ = Colour(0x00FFFFFFu);
     int ringX_ = 0, ringY_ = 0, ringHalfWidth_ = 0, ringHalfHeight_ = 0;
-    int sampleTaken_ = 0;
+    bool sampleTaken_ = false;
     int lastBrushX_ = 0, lastBrushY_ = 0;
-    char lastBrushFlag_ = ' ';
+    bool hasLastBrush_ = false; // a make-up stroke has a last dab point
 
     int stampRadius_ = -1;
     std::vector<QPoint> stampOffsets_;

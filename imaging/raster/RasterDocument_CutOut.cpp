@@ -23,12 +23,12 @@ QPoint ClampPoint(QPoint p) {
 // Commits pending wand pixels ('c' becomes 'x') and marks in open the pixels
 // that may join: kept, and each channel c with (c - low) as unsigned at most
 // span. Written without branches over restrict pointers so that it runs on vectors.
-void PrepareWand(char* __restrict mask, const Colour* __restrict photo, std::uint8_t* __restrict open, int n,
-                 const std::uint32_t (&low)[3], const std::uint32_t (&span)[3]) {
+void PrepareWand(PixelMask* __restrict mask, const Colour* __restrict photo, std::uint8_t* __restrict open,
+                 int n, const std::uint32_t (&low)[3], const std::uint32_t (&span)[3]) {
     const std::uint32_t l0 = low[0], l1 = low[1], l2 = low[2];
     const std::uint32_t s0 = span[0], s1 = span[1], s2 = span[2];
     for (int i = 0; i < n; ++i) {
-        const char m = mask[i];
+        const PixelMask m = mask[i];
         mask[i] = m == PixelMask::WandPending ? PixelMask::Removed : m;
         const std::uint32_t v = photo[i].Value();
         const std::uint32_t inside = (((v & 0xFFu) - l0) <= s0) & ((((v >> 8) & 0xFFu) - l1) <= s1) &
@@ -90,27 +90,31 @@ QRect RasterDocument::DrawWorkPolygon(CanvasSurface& canvas) const {
     return QRect(first.x() - reach, first.y() - reach, 2 * reach, 2 * reach);
 }
 
-void RasterDocument::FillWorkPolygon(char action) {
+void RasterDocument::FillWorkPolygon(FillAction action) {
     static const ToneArithmetic::Table spotlight = ToneArithmetic::MakeTable(ToneArithmetic::Spotlight);
     std::vector<PolygonSpan> spans;
     ScanPolygon(polygon_.Points(), polygon_.Count(), WorkPolygon::kMaxEdges, photoY_, photoY_ + photoHeight_,
                 spans);
 
     std::optional<RingCrossing> ring;
-    const bool ellipse = ellipseFill_ == 9;
-    if (ellipse && fillValue_ == kFillRing)
+    const bool ellipse = ellipseFill_ != EllipseFill::Off;
+    if (ellipseFill_ == EllipseFill::Ring)
         ring.emplace(innerEllipse_.ToVector(), QPoint(ringX_, ringY_));
 
-    char* mask = px_->mask.data();
+    PixelMask* mask = px_->mask.data();
     Colour* photo = px_->photo.data();
     // Codes written over whole runs: remove, keep, and the ellipse's plain fills.
-    char runCode = 0;
-    if (ellipse)
-        runCode = fillValue_ == kFillKeep ? PixelMask::Kept : fillValue_ == kFillRing ? 0 : PixelMask::Marked;
-    else if (action == kActionRemove)
+    std::optional<PixelMask> runCode;
+    if (ellipse) {
+        if (ellipseFill_ == EllipseFill::Keep)
+            runCode = PixelMask::Kept;
+        else if (ellipseFill_ == EllipseFill::Mark)
+            runCode = PixelMask::Marked;
+    } else if (action == FillAction::Remove) {
         runCode = PixelMask::Removed;
-    else if (action == kActionKeep)
+    } else if (action == FillAction::Keep) {
         runCode = PixelMask::Marked;
+    }
     for (const PolygonSpan& span : spans) {
         const int row = span.row - photoY_;
         const int from =
@@ -119,42 +123,25 @@ void RasterDocument::FillWorkPolygon(char action) {
             static_cast<int>(std::min<long long>(photoWidth_, static_cast<long long>(span.end) - photoX_));
         if (from >= to)
             continue;
-        if (runCode != 0) {
-            std::fill(mask + Index(from, row), mask + Index(to, row), runCode);
+        if (runCode) {
+            std::fill(mask + Index(from, row), mask + Index(to, row), *runCode);
             continue;
         }
         for (int col = from; col < to; ++col) {
             const size_t i = static_cast<size_t>(Index(col, row));
             if (ellipse) {
-                if (fillValue_ == kFillKeep) {
-                    mask[i] = PixelMask::Kept;
-                } else if (fillValue_ == kFillRing) {
-                    if (mask[i] != PixelMask::Marked) {
-                        BlendRingPixel(col + photoX_, span.row, col, row, *ring);
-                        mask[i] = PixelMask::Marked;
-                    }
-                } else {
+                // Only the ring fill is left for pixel-by-pixel work.
+                if (mask[i] != PixelMask::Marked) {
+                    BlendRingPixel(col + photoX_, span.row, col, row, *ring);
                     mask[i] = PixelMask::Marked;
                 }
                 continue;
             }
-            switch (action) {
-            case kActionRemove:
-                mask[i] = PixelMask::Removed;
-                break;
-            case kActionKeep:
-                mask[i] = PixelMask::Marked;
-                break;
-            case kActionSpotlight:
-                if (mask[i] == PixelMask::Kept)
-                    photo[i] = ToneArithmetic::Apply(spotlight, photo[i]);
-                break;
-            default:
-                break;
-            }
+            if (action == FillAction::Spotlight && mask[i] == PixelMask::Kept)
+                photo[i] = ToneArithmetic::Apply(spotlight, photo[i]);
         }
     }
-    if (edgeStyle_ == kEdgePlain)
+    if (edgeStyle_ == EdgeStyle::Plain)
         polygon_.Clear();
 }
 
@@ -170,7 +157,7 @@ void RasterDocument::WandAt(QPoint canvasPoint) {
     const int seedX = p.x() - photoX_, seedY = p.y() - photoY_;
     if (!InLayer(seedX, seedY))
         return;
-    char* mask = px_->mask.data();
+    PixelMask* mask = px_->mask.data();
     const Colour* photo = px_->photo.data();
     std::uint8_t* open = px_->scratch.data();
     const int width = photoWidth_, height = photoHeight_;
@@ -204,7 +191,7 @@ void RasterDocument::WandAt(QPoint canvasPoint) {
     // Claims the pixels first..last of a row: pending, and no longer open.
     auto claim = [&](size_t rowStart, int first, int last) {
         std::memset(open + rowStart + size_t(first), 0, size_t(last - first + 1));
-        std::memset(mask + rowStart + size_t(first), PixelMask::WandPending, size_t(last - first + 1));
+        std::fill_n(mask + rowStart + size_t(first), size_t(last - first + 1), PixelMask::WandPending);
     };
     claim(seed - size_t(seedX), seedX, seedX);
     stack.push_back({seedX, seedX, seedY});
@@ -246,11 +233,11 @@ const std::vector<QPoint>& RasterDocument::StampOffsets() {
     return stampOffsets_;
 }
 
-void RasterDocument::EraserPixel(CanvasSurface* canvas, int column, int row, int op) {
+void RasterDocument::EraserPixel(CanvasSurface* canvas, int column, int row, EraseOp op) {
     if (!InLayer(column, row))
         return;
     const size_t i = static_cast<size_t>(Index(column, row));
-    if (op == kAltHeld) {
+    if (op == EraseOp::Restore) {
         px_->mask[i] = PixelMask::Kept;
         if (canvas)
             canvas->SetPixel(photoX_ + column, photoY_ + row, px_->photo[i]);
@@ -261,25 +248,25 @@ void RasterDocument::EraserPixel(CanvasSurface* canvas, int column, int row, int
     }
 }
 
-void RasterDocument::StampEraser(CanvasSurface& canvas, int column, int row, int op) {
+void RasterDocument::StampEraser(CanvasSurface& canvas, int column, int row, EraseOp op) {
     for (const QPoint& o : StampOffsets())
         EraserPixel(&canvas, column + o.x(), row + o.y(), op);
 }
 
-void RasterDocument::EraseStroke(CanvasSurface& canvas, QPoint from, QPoint to, int op) {
+void RasterDocument::EraseStroke(CanvasSurface& canvas, QPoint from, QPoint to, EraseOp op) {
     const QPoint a = ClampPoint(from), b = ClampPoint(to);
     WalkStroke(a.x(), a.y(), b.x(), b.y(),
                [&](int x, int y) { StampEraser(canvas, x - photoX_, y - photoY_, op); });
 }
 
-void RasterDocument::EraseMagnifierStroke(CanvasSurface& panel, QPoint fromCell, QPoint toCell, int op) {
+void RasterDocument::EraseMagnifierStroke(CanvasSurface& panel, QPoint fromCell, QPoint toCell, EraseOp op) {
     const QPoint a = ClampPoint(fromCell), b = ClampPoint(toCell);
     WalkStroke(a.x(), a.y(), b.x(), b.y(), [&](int cx, int cy) {
         const QPoint pixel = MagnifierCellToPixel({cx, cy});
         if (!InLayer(pixel.x(), pixel.y()))
             return;
         const size_t i = static_cast<size_t>(Index(pixel.x(), pixel.y()));
-        const Colour shown = op == kAltHeld ? px_->photo[i] : BackgroundAt(pixel.x(), pixel.y());
+        const Colour shown = op == EraseOp::Restore ? px_->photo[i] : BackgroundAt(pixel.x(), pixel.y());
         PaintMagnifierCell(panel, cx, cy, shown);
         EraserPixel(nullptr, pixel.x(), pixel.y(), op);
     });

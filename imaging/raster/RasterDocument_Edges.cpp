@@ -10,21 +10,17 @@
 
 namespace vx7::imaging {
 
-char RasterDocument::SetEdgeStyle(char style) {
-    switch (style) {
-    case kEdgePlain:
-    case kEdgeFeather:
-    case kEdgeBright:
+EdgeStyle RasterDocument::SetEdgeStyle(EdgeStyle style) {
+    // A value outside the three styles leaves the style as it is.
+    if (style == EdgeStyle::Plain || style == EdgeStyle::Feather || style == EdgeStyle::Bright)
         edgeStyle_ = style;
-        break;
-    case kEdgeCycle:
-        edgeStyle_ = edgeStyle_ == kEdgePlain     ? kEdgeFeather
-                     : edgeStyle_ == kEdgeFeather ? kEdgeBright
-                                                  : kEdgePlain;
-        break;
-    default:
-        break;
-    }
+    return edgeStyle_;
+}
+
+EdgeStyle RasterDocument::CycleEdgeStyle() {
+    edgeStyle_ = edgeStyle_ == EdgeStyle::Plain     ? EdgeStyle::Feather
+                 : edgeStyle_ == EdgeStyle::Feather ? EdgeStyle::Bright
+                                                    : EdgeStyle::Plain;
     return edgeStyle_;
 }
 
@@ -32,35 +28,35 @@ void RasterDocument::BuildEllipse(int cx, int cy, int rx, int ry) {
     polygon_.Assign(EllipsePolygon(cx, cy, rx, ry));
 }
 
-void RasterDocument::SelectEllipse(int x1, int y1, int x2, int y2, int op) {
+void RasterDocument::SelectEllipse(int x1, int y1, int x2, int y2, SelectOp op) {
     x1 = std::clamp(x1, -32768, 32767);
     y1 = std::clamp(y1, -32768, 32767);
     x2 = std::clamp(x2, -32768, 32767);
     y2 = std::clamp(y2, -32768, 32767);
 
-    fillValue_ = op;
-    ellipseFill_ = 9;
+    // Deselecting fills the ellipse back to kept pixels and never draws a ring.
+    const bool deselect = op == SelectOp::Deselect;
+    ellipseFill_ = deselect ? EllipseFill::Keep : EllipseFill::Mark;
     const int cx = (x1 + x2) / 2, cy = (y1 + y2) / 2;
     const int a = std::abs(x1 - x2) / 2, b = std::abs(y1 - y2) / 2;
     BuildEllipse(cx, cy, a, b);
-    if (edgeStyle_ != kEdgePlain)
+    if (edgeStyle_ != EdgeStyle::Plain)
         innerEllipse_ = polygon_;
-    FillWorkPolygon(kActionKeep);
+    FillWorkPolygon(FillAction::Keep);
 
-    if (fillValue_ != kFillKeep && (edgeStyle_ == kEdgeFeather || edgeStyle_ == kEdgeBright)) {
+    if (!deselect && (edgeStyle_ == EdgeStyle::Feather || edgeStyle_ == EdgeStyle::Bright)) {
         featherWidth_ = std::min(a, b) / 6;
         ringHalfWidth_ = a;
         ringHalfHeight_ = b;
         if (featherWidth_ >= 2) {
             ringX_ = cx;
             ringY_ = cy;
-            fillValue_ = kFillRing;
+            ellipseFill_ = EllipseFill::Ring;
             BuildEllipse(cx, cy, a + featherWidth_, b + featherWidth_);
-            FillWorkPolygon(kActionKeep);
+            FillWorkPolygon(FillAction::Keep);
         }
     }
-    ellipseFill_ = 0;
-    fillValue_ = 0;
+    ellipseFill_ = EllipseFill::Off;
 }
 
 void RasterDocument::BlendRingPixel(int canvasX, int canvasY, int column, int row,
@@ -76,7 +72,7 @@ void RasterDocument::BlendRingPixel(int canvasX, int canvasY, int column, int ro
     }
     const size_t i = static_cast<size_t>(Index(column, row));
     const Colour c = px_->photo[i];
-    if (edgeStyle_ == kEdgeFeather) {
+    if (edgeStyle_ == EdgeStyle::Feather) {
         const Colour g = BackgroundAt(column, row);
         px_->photo[i] =
             Colour::FromRgb(std::min(c.Red() * (10 - weight) / 10 + weight * g.Red() / 10, 255),

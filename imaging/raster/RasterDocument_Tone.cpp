@@ -16,36 +16,36 @@ QPoint ClampPoint(QPoint p) {
     return {std::clamp(p.x(), -32768, 32767), std::clamp(p.y(), -32768, 32767)};
 }
 
-const ToneArithmetic::Table& Table(int op) {
+const ToneArithmetic::Table& Table(ToneOp op) {
     static const ToneArithmetic::Table brighten = ToneArithmetic::MakeTable(ToneArithmetic::BrightenWhole);
     static const ToneArithmetic::Table darken = ToneArithmetic::MakeTable(ToneArithmetic::DarkenWhole);
-    return op == RasterDocument::kBrighten ? brighten : darken;
+    return op == ToneOp::Brighten ? brighten : darken;
 }
 
 } // namespace
 
-int RasterDocument::ToneWholePhoto(int op) {
-    if (!PhotoLoaded() || (op != kBrighten && op != kDarken))
-        return 0;
+bool RasterDocument::ToneWholePhoto(ToneOp op) {
+    if (!PhotoLoaded() || (op != ToneOp::Brighten && op != ToneOp::Darken))
+        return false;
     const ToneArithmetic::Table& table = Table(op);
     Colour* photo = px_->photo.data();
     for (int i = 0, n = LayerSize(); i < n; ++i)
         photo[i] = ToneArithmetic::Apply(table, photo[i]);
-    return 1;
+    return true;
 }
 
-int RasterDocument::ToneBackground(int op) {
-    if (backgroundMode_ != 1 || !BackgroundLoaded())
-        return 0;
+bool RasterDocument::ToneBackground(ToneOp op) {
+    if (backgroundMode_ != BackgroundMode::Picture || !BackgroundLoaded())
+        return false;
     Colour* background = px_->background.data();
     const int n = backgroundWidth_ * backgroundHeight_;
-    if (op == kBrighten || op == kDarken) {
+    if (op == ToneOp::Brighten || op == ToneOp::Darken) {
         const ToneArithmetic::Table& table = Table(op);
         for (int i = 0; i < n; ++i)
             background[i] = ToneArithmetic::Apply(table, background[i]);
-        return 1;
+        return true;
     }
-    if (op == kSharpen) {
+    if (op == ToneOp::Sharpen) {
         posteriseStep_ = std::max(posteriseStep_, 2);
         const int step = posteriseStep_;
         const ToneArithmetic::Table table =
@@ -55,9 +55,9 @@ int RasterDocument::ToneBackground(int op) {
         posteriseStep_ *= 2;
         if (posteriseStep_ > 62 && posteriseStep_ != 64)
             posteriseStep_ = 64;
-        return 1;
+        return true;
     }
-    return 0;
+    return false;
 }
 
 void RasterDocument::StampTone(CanvasSurface& canvas, int column, int row) {
@@ -68,13 +68,13 @@ void RasterDocument::StampTone(CanvasSurface& canvas, int column, int row) {
         if (!InLayer(c, r))
             continue;
         const size_t i = static_cast<size_t>(Index(c, r));
-        if (px_->stroke[i] == ' ') {
+        if (!px_->stroke[i]) {
             if (toolMode_ == ToolMode::LocalBrighten) {
                 px_->photo[i] = ToneArithmetic::Apply(brighten, px_->photo[i]);
-                px_->stroke[i] = 'A';
+                px_->stroke[i] = true;
             } else if (toolMode_ == ToolMode::LocalDarken) {
                 px_->photo[i] = ToneArithmetic::Apply(darken, px_->photo[i]);
-                px_->stroke[i] = 'A';
+                px_->stroke[i] = true;
             }
         }
         // The canvas shows what a repaint would: removed pixels stay background.
@@ -82,17 +82,17 @@ void RasterDocument::StampTone(CanvasSurface& canvas, int column, int row) {
     }
 }
 
-void RasterDocument::MakeupDab(CanvasSurface& canvas, int column, int row, int op) {
+void RasterDocument::MakeupDab(CanvasSurface& canvas, int column, int row, ToneStrokeOp op) {
     // Nothing to paint with before a sample exists.
-    if (sampleTaken_ == 0)
+    if (!sampleTaken_)
         return;
-    if (lastBrushFlag_ == 'Y') {
+    if (hasLastBrush_) {
         const double dx = double(column) - lastBrushX_, dy = double(row) - lastBrushY_;
         if (static_cast<int>(std::sqrt(dx * dx + dy * dy)) < brushRadius_)
             return;
     }
     const int radius = std::clamp(brushRadius_, 1, 9);
-    const int f = op == kSingleDab ? radius : std::max(radius / 3 - 1, 0);
+    const int f = op == ToneStrokeOp::SingleDab ? radius : std::max(radius / 3 - 1, 0);
     for (int dy = -f; dy <= f; ++dy) {
         for (int dx = -f; dx <= f; ++dx) {
             const int c = column + dx, r = row + dy;
@@ -107,11 +107,11 @@ void RasterDocument::MakeupDab(CanvasSurface& canvas, int column, int row, int o
     }
     lastBrushX_ = column;
     lastBrushY_ = row;
-    lastBrushFlag_ = 'Y';
+    hasLastBrush_ = true;
 }
 
-void RasterDocument::ToneStroke(CanvasSurface& canvas, QPoint from, QPoint to, int op) {
-    lastBrushFlag_ = ' ';
+void RasterDocument::ToneStroke(CanvasSurface& canvas, QPoint from, QPoint to, ToneStrokeOp op) {
+    hasLastBrush_ = false;
     const QPoint a = ClampPoint(from), b = ClampPoint(to);
     WalkStroke(a.x(), a.y(), b.x(), b.y(), [&](int x, int y) {
         const int column = x - photoX_, row = y - photoY_;
@@ -126,14 +126,14 @@ void RasterDocument::TakeSamplePatch(const CanvasSurface& surface, QPoint point)
     const QPoint p = ClampPoint(point);
     surface.ReadRect(p.x() - 11, p.y() - 11, kSamplePatchSize, kSamplePatchSize, px_->sample.data(),
                      kSamplePatchStride);
-    sampleTaken_ = 1;
+    sampleTaken_ = true;
 }
 
 Colour RasterDocument::TakeSampleColour(const CanvasSurface& surface, QPoint point) {
     const Colour c = surface.PixelAt(point.x(), point.y());
     for (int r = 0; r < kSamplePatchSize; ++r)
         std::fill_n(px_->sample.begin() + r * kSamplePatchStride, kSamplePatchSize, c);
-    sampleTaken_ = 1;
+    sampleTaken_ = true;
     return c;
 }
 
