@@ -15,7 +15,7 @@ namespace vx7::editor {
 
 namespace {
 
-bool CollectsWorkPolygon(int toolMode) {
+bool CollectsWorkPolygon(imaging::ToolMode toolMode) {
     using imaging::ToolMode;
     return toolMode == ToolMode::RemovePolygon || toolMode == ToolMode::KeepPolygon ||
            toolMode == ToolMode::SpotlightPolygon;
@@ -75,12 +75,12 @@ ComposeResult ComposeCanvas(imaging::CanvasSurface& surface, const CanvasLayers&
 
     if (state.gesture == GestureMode::PlacePicture) {
         if (state.commitPlacement) {
-            raster.DrawPlaced(surface, imaging::RasterDocument::kCommit);
+            raster.DrawPlaced(surface, imaging::CaptureOp::Commit);
             state.commitPlacement = false;
             state.SetGesture(GestureMode::None);
             result.gestureEnded = true;
         } else {
-            raster.DrawPlaced(surface, 0);
+            raster.DrawPlaced(surface, imaging::CaptureOp::Preview);
         }
     } else {
         if (state.reloadBackground) {

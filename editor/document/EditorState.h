@@ -43,7 +43,7 @@ struct EditorState {
 
     GestureMode gesture = GestureMode::None;
     WheelAction wheelAction = WheelAction::Scale;
-    int toolMode = imaging::ToolMode::None;
+    imaging::ToolMode toolMode = imaging::ToolMode::None;
 
     // How many times "拖移缩放原始照片" was started in this window.
     int originalPlacementCount = 0;
