@@ -19,11 +19,11 @@ struct IntRect;
 
 namespace vx7::editor {
 
-// The folder and name the photo save dialog proposes again; kept for the
-// program run (created in main(), never written to disk).
+// The folder and name the photo save dialog proposes again; they live for the
+// program run (in the editor session), never on disk.
 struct PhotoSaveMemory {
-    QString chosenFolder; // the folder last chosen with "选择目录"
-    QString lastName;     // the name last saved
+    QString& chosenFolder; // the folder last chosen with "选择目录"
+    QString& lastName;     // the name last saved
 };
 
 // The settings and folders export works with.
@@ -61,7 +61,7 @@ class EditorExport {
 
     EditorExport(const imaging::RasterDocument& raster, Compose compose,
                  const camera::EncoderRegistry& encoders, platform::Prompt& prompt, ExportSettings settings,
-                 PhotoSaveMemory& memory);
+                 PhotoSaveMemory memory);
 
     // The picture inside the current valid area.
     QImage Render() const;
@@ -80,8 +80,16 @@ class EditorExport {
         NothingWritten, // no recognised extension: the user was told; close with Cancel
         Failed,         // the user was told why; the editor stays open, the file is intact
     };
-    // "保存退出": writes the picture over path in the format its extension gives.
-    SaveBackResult SaveBack(const QString& path);
+    // "保存退出": writes the picture over path in the format its extension
+    // gives. photoUnreadable: the opened photo could not be read, so the canvas
+    // holds nothing of it and the file is never overwritten.
+    SaveBackResult SaveBack(const QString& path, bool photoUnreadable = false);
+
+    // Writes picture to path in format (quality 100) as one whole-file save: an
+    // existing file is replaced only once the new one is complete, and a file
+    // or folder that cannot be written is refused. error gets the reason.
+    bool WritePicture(const QImage& picture, const QString& format, const QString& path,
+                      QString* error) const;
 
     static QString PhotoWorkFile(const QString& workFolder);     // tpho009383721.bmp
     static QString ClipboardWorkFile(const QString& workFolder); // tpho00938hfz3721.jpg
@@ -92,15 +100,12 @@ class EditorExport {
     platform::Prompt& GetPrompt() { return prompt_; }
 
   private:
-    bool WritePicture(const QImage& picture, const QString& format, const QString& path,
-                      QString* error) const;
-
     const imaging::RasterDocument& raster_;
     Compose compose_;
     const camera::EncoderRegistry& encoders_;
     platform::Prompt& prompt_;
     ExportSettings settings_;
-    PhotoSaveMemory& memory_;
+    PhotoSaveMemory memory_;
 };
 
 } // namespace vx7::editor

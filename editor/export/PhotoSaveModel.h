@@ -2,15 +2,22 @@
 
 #include "editor/export/EditorExport.h"
 
+#include <QRect>
+#include <QSize>
 #include <QString>
 
 namespace vx7::editor {
+
+// Where the preview of a picture goes inside the inner rectangle of the
+// preview frame: scaled down by the smaller ratio when it does not fit, never
+// enlarged, centred.
+QRect PhotoPreviewPlacement(QSize picture, const QRect& inner);
 
 // The decisions of the photo save dialog: which folder and name it proposes,
 // which names it accepts, and the save itself with the overwrite question.
 class PhotoSaveModel {
   public:
-    static constexpr const char* kInitialName = "我的新拍照2011";
+    static constexpr const char* kInitialName = "我的新拍照2011"; // UTF-8
 
     // source is the picture to save (the work file of "图片拍照保留").
     PhotoSaveModel(EditorExport& exporter, QString source);

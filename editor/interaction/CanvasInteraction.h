@@ -20,7 +20,7 @@ namespace vx7::editor {
 
 class MaterialSlots;
 class CanvasCaption;
-class EditorState;
+struct EditorState;
 class CanvasListener;
 class CursorTimer;
 enum class GestureMode : int;
@@ -57,7 +57,7 @@ class CanvasInteraction {
         imaging::DrawingItemList& items;
         MaterialSlots& materials;
         CanvasCaption& caption;
-        EditorState& state; // the wheel action of gesture 22
+        EditorState& state; // the one home of the tool, gesture, wheel action and commit mark
         CanvasListener& listener;
         CursorTimer& timer;
     };
@@ -89,13 +89,15 @@ class CanvasInteraction {
 
     // ---- Modes, set by the editor's commands ----
 
-    // Starts a tool: the stage, point count and pending sample restart. The
-    // RasterDocument gets the mode at the next press (and at every paint).
+    // Starts a tool (written to the editor state): a shown band is erased and
+    // the stage, point count and pending sample restart. The RasterDocument
+    // gets the mode at the next press (and at every paint).
     void SetToolMode(imaging::ToolMode mode);
-    imaging::ToolMode ToolMode() const { return tool_; }
-    // Starts or ends a gesture; also clears the commit mark.
+    imaging::ToolMode Tool() const;
+    // Starts or ends a gesture (written to the editor state, which also clears
+    // the commit mark).
     void SetGestureMode(GestureMode mode);
-    GestureMode Gesture() const { return gesture_; }
+    GestureMode Gesture() const;
     // Ends whatever runs without notifying: tool and gesture 0, bands erased,
     // the current drawing item finished, arrow cursor.
     void EndTool();
@@ -122,11 +124,6 @@ class CanvasInteraction {
 
     // ---- Painting ----
 
-    // 99 when the picture placed in gesture 22 is to be committed by the next paint.
-    int CommitMark() const { return commitMark_; }
-    // Called by the paint after it committed the placement: clears the mark,
-    // ends the gesture and notifies GestureEnded.
-    void PlacementCommitted();
     // Called after the canvas was composed anew: puts back what is drawn on
     // top of the composition (a shown rubber band, the polygon's closing square).
     void AfterCompose();
@@ -143,6 +140,8 @@ class CanvasInteraction {
     QRect ClosingSquare() const { return closing_; }
     bool AltSamplePending() const { return altSample_; }
     bool StrokeMade() const { return strokeMade_; }
+    bool SelectionMade() const { return selectionMade_; }
+    bool OutlineShown() const { return outlineShown_; }
     int DragState() const { return drag_; }
     // The scroll strips of the magnifier panel, from its view rectangle.
     QRect PanelStrip(imaging::ScrollOp which) const;
@@ -173,6 +172,7 @@ class CanvasInteraction {
     void HideBrushOutline();
     void BrushStroke(QPoint from, QPoint to, bool alt);
 
+    void TimerFired();
     void StartAltFlash();
     void StartAltBlink();
     void StopFlashing();
@@ -185,7 +185,8 @@ class CanvasInteraction {
     bool IsDrawingTool() const;
     bool PhotoLoaded() const;
     QPoint PanelCell(QPoint p) const;
-    QRect BandDirty() const;
+    QRect BandBox(QPoint end, int op) const;
+    void StartBand(char kind, QPoint start);
     void CanvasChanged(const QRect& r);
     void PanelChanged(const QRect& r);
 
@@ -200,9 +201,6 @@ class CanvasInteraction {
     imaging::CanvasSurface* panel_ = nullptr;
     QSize boxSize_;
 
-    imaging::ToolMode tool_ = imaging::ToolMode::None;
-    GestureMode gesture_;
-    int commitMark_ = 0;
     int stage_ = 0;
     int pointCount_ = 0;
     QPoint first_, last_, down_;
@@ -211,11 +209,15 @@ class CanvasInteraction {
     bool outlineShown_ = false;
     int drag_ = 0;
     bool strokeMade_ = false;
+    bool selectionMade_ = false; // a sticker selection was applied since the tool started
     bool altSample_ = false;
     bool blinkPhase_ = false;
     int flashStep_ = 0;
     CanvasCursor cursor_ = CanvasCursor::Arrow;
-    QRect bandBox_; // the last drawn band's bounding box, for the dirty rectangle
+    // The band as last drawn, for the rectangle a redraw changes.
+    char bandKind_ = 0;
+    QPoint bandStart_, bandEnd_;
+    int bandOp_ = 0;
 };
 
 } // namespace vx7::editor
