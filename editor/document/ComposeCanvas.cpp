@@ -64,7 +64,8 @@ void PaintMaterials(imaging::CanvasSurface& surface, const CanvasLayers& layers)
     }
 }
 
-ComposeResult ComposeCanvas(imaging::CanvasSurface& surface, const CanvasLayers& layers, EditorState& state) {
+ComposeResult ComposeCanvas(imaging::CanvasSurface& surface, const CanvasLayers& layers, EditorState& state,
+                            const ComposeModes& modes) {
     ComposeResult result;
     imaging::RasterDocument& raster = layers.raster;
     const QRect area = surface.ClipBox();
@@ -73,12 +74,10 @@ ComposeResult ComposeCanvas(imaging::CanvasSurface& surface, const CanvasLayers&
     raster.GetBackground(fill);
     surface.Fill(fill);
 
-    if (state.gesture == GestureMode::PlacePicture) {
-        if (state.commitPlacement) {
+    if (modes.gesture == GestureMode::PlacePicture) {
+        if (modes.commitPlacement) {
             raster.DrawPlaced(surface, imaging::CaptureOp::Commit);
-            state.commitPlacement = false;
-            state.SetGesture(GestureMode::None);
-            result.gestureEnded = true;
+            result.placementCommitted = true;
         } else {
             raster.DrawPlaced(surface, imaging::CaptureOp::Preview);
         }
@@ -89,9 +88,9 @@ ComposeResult ComposeCanvas(imaging::CanvasSurface& surface, const CanvasLayers&
         } else {
             raster.PaintBackgroundLayer(surface);
         }
-        raster.SetToolMode(state.toolMode);
+        raster.SetToolMode(modes.toolMode);
         raster.PaintPhotoLayer(surface);
-        if (CollectsWorkPolygon(state.toolMode))
+        if (CollectsWorkPolygon(modes.toolMode))
             raster.DrawWorkPolygon(surface);
         layers.items.DrawItems(surface);
     }
@@ -102,6 +101,8 @@ ComposeResult ComposeCanvas(imaging::CanvasSurface& surface, const CanvasLayers&
         layers.caption.Draw(painter, area.left(), area.top());
     }
 
+    if (!modes.drawValidAreaFrame)
+        return result;
     const imaging::IntRect valid = raster.ValidArea();
     // The area's right and bottom are exclusive: the frame runs one pixel
     // outside the first and last column and row of the area.
