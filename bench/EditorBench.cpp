@@ -72,8 +72,8 @@ struct EditorScene {
             package.records.push_back(r);
             Noise(400, 500, i, true).save(root.filePath(QStringLiteral("bench/pictures/m%1.png").arg(i)));
         }
-        materials::MaterialPackageWriter::WriteFile(package,
-                                                    root.filePath(QStringLiteral("vx7Ecamsys素材仓库/bench.dm3")));
+        materials::MaterialPackageWriter::WriteFile(
+            package, root.filePath(QStringLiteral("vx7Ecamsys素材仓库/bench.dm3")));
         catalogue.LoadPackage(QStringLiteral("bench"));
         for (int i = 0; i < 10; ++i)
             table.PlaceMaterial(catalogue, i, pictures);
@@ -117,7 +117,9 @@ void ComposeBench(benchmark::State& st, bool cached) {
     }
 }
 
-void BM_ComposeCanvasCached(benchmark::State& st) { ComposeBench(st, true); }
+void BM_ComposeCanvasCached(benchmark::State& st) {
+    ComposeBench(st, true);
+}
 
 // The parts of one composition, to see where its time goes.
 void BM_ComposeParts(benchmark::State& st) {
@@ -141,10 +143,24 @@ void BM_ComposeParts(benchmark::State& st) {
         benchmark::DoNotOptimize(scene.surface.Image().constBits());
     }
 }
-BENCHMARK(BM_ComposeParts)->Name("ComposeCanvas/part")->Arg(0)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMillisecond);
-void BM_ComposeCanvasUncached(benchmark::State& st) { ComposeBench(st, false); }
+BENCHMARK(BM_ComposeParts)
+    ->Name("ComposeCanvas/part")
+    ->Arg(0)
+    ->Arg(1)
+    ->Arg(2)
+    ->Arg(3)
+    ->Unit(benchmark::kMillisecond);
+void BM_ComposeCanvasUncached(benchmark::State& st) {
+    ComposeBench(st, false);
+}
 
-BENCHMARK(BM_ComposeCanvasCached)->Name("ComposeCanvas/cached")->Unit(benchmark::kMillisecond)->Repetitions(5);
-BENCHMARK(BM_ComposeCanvasUncached)->Name("ComposeCanvas/uncached")->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(BM_ComposeCanvasCached)
+    ->Name("ComposeCanvas/cached")
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5);
+BENCHMARK(BM_ComposeCanvasUncached)
+    ->Name("ComposeCanvas/uncached")
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5);
 
 } // namespace

@@ -144,6 +144,7 @@ bool EditorController::LoadOpenedPhoto() {
     }
     view_.SetBusy(true);
     s_.raster.LoadPhotoCentred(*surface, path);
+    KeepValidAreaOnCanvas();
     view_.SetBusy(false);
     if (!s_.raster.PhotoLoaded()) {
         state_.photoUnreadable = true;
@@ -625,8 +626,28 @@ void EditorController::ReloadOriginalPhoto() {
         return;
     view_.SetBusy(true);
     s_.raster.LoadPhotoCentred(*surface);
+    KeepValidAreaOnCanvas();
     view_.SetBusy(false);
     view_.RepaintCanvas();
+}
+
+void EditorController::KeepValidAreaOnCanvas() {
+    // A photo larger than the canvas covers more than the canvas shows; the
+    // exported area stays on what is shown, so nothing outside the canvas
+    // (which has no pixels) is written into a picture. The export reads one
+    // pixel right of and below the area's left and top edges, hence the last
+    // column and row stay outside.
+    imaging::CanvasSurface* surface = view_.CanvasSurface();
+    if (!surface)
+        return;
+    const imaging::IntRect v = s_.raster.ValidArea();
+    const int left = std::max(0, v.left), top = std::max(0, v.top);
+    const int right = std::min(v.right, surface->Width() - 1),
+              bottom = std::min(v.bottom, surface->Height() - 1);
+    if (left == v.left && top == v.top && right == v.right && bottom == v.bottom)
+        return;
+    if (right > left && bottom > top)
+        s_.raster.SetValidArea(QPoint(left, top), QPoint(right, bottom));
 }
 
 void EditorController::ToneBackground(int op) {

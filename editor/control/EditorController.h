@@ -129,6 +129,7 @@ class EditorController {
     void PlaceBackground();
     void PlaceOriginalPhoto();
     void ReloadOriginalPhoto();
+    void KeepValidAreaOnCanvas();
     void ToneBackground(int op);
     void TonePhoto(int op);
     void ChooseBackgroundColour();

@@ -477,3 +477,28 @@ TEST_F(EditorPagingTest, PageButtonsShowOnlyWhenThereIsAPageToGoTo) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(EditorWindowTest, PhotoWiderThanTheCanvasIsSavedBackWithoutAWhiteStrip) {
+    QImage wide(640, 480, QImage::Format_RGB32);
+    wide.fill(QColor(10, 120, 30));
+    const QString path = install.folder.Sub(QStringLiteral("2011拍照图片/wide.png"));
+    ASSERT_TRUE(wide.save(path));
+    auto& w = Open(path);
+    const imaging::IntRect v = raster->ValidArea();
+    EXPECT_LT(v.right, w.Canvas()->width());
+    EXPECT_LT(v.bottom, w.Canvas()->height());
+    C().Run(EditorCommand::SaveAndExit);
+    ASSERT_EQ(w.result(), QDialog::Accepted);
+    const QImage written(path);
+    ASSERT_FALSE(written.isNull());
+    // The right-most column is photo, not the white of outside the canvas.
+    EXPECT_EQ(written.width(), w.Canvas()->width() - 1);
+    for (int y = 0; y + 1 < written.height(); ++y)
+        ASSERT_EQ(written.pixel(written.width() - 1, y) & 0xFFFFFF, 0x0A781Eu) << y;
+    for (int x = 0; x < written.width(); ++x)
+        ASSERT_NE(written.pixel(x, written.height() - 1) & 0xFFFFFF, 0xFFFFFFu) << x;
+}
+
+} // namespace
