@@ -16,7 +16,7 @@
 
 namespace vx7::editor {
 
-using imaging::ToolMode;
+using Tm = imaging::ToolMode;
 
 namespace {
 
@@ -63,18 +63,22 @@ void CanvasInteraction::SetMagnifierBoxSize(QSize size) {
 
 // ---- Modes ----
 
-imaging::ToolMode CanvasInteraction::Tool() const {
-    return state_.toolMode;
+void CanvasInteraction::SetGesture(GestureMode mode) {
+    gesture_ = mode;
+    commitMark_ = 0;
 }
 
-GestureMode CanvasInteraction::Gesture() const {
-    return state_.gesture;
+void CanvasInteraction::PlacementCommitted() {
+    commitMark_ = 0;
+    SetGesture(GestureMode::None);
+    drag_ = 0;
+    listener_.Notify(CanvasNotice::GestureEnded);
 }
 
 void CanvasInteraction::SetToolMode(imaging::ToolMode mode) {
     EraseBand();
     StopFlashing();
-    state_.toolMode = mode;
+    tool_ = mode;
     stage_ = 0;
     pointCount_ = 0;
     closing_ = QRect();
@@ -84,28 +88,28 @@ void CanvasInteraction::SetToolMode(imaging::ToolMode mode) {
     altSample_ = false;
     outlineShown_ = false;
     switch (mode) {
-    case ToolMode::Freehand:
-    case ToolMode::Rectangle:
-    case ToolMode::Circle:
-    case ToolMode::Polyline:
-    case ToolMode::Arrow:
-    case ToolMode::PolygonArea:
+    case Tm::Freehand:
+    case Tm::Rectangle:
+    case Tm::Circle:
+    case Tm::Polyline:
+    case Tm::Arrow:
+    case Tm::PolygonArea:
         SetCursor(CanvasCursor::DrawingTool);
         break;
-    case ToolMode::ChooseMagnifiedArea:
-    case ToolMode::RemovePolygon:
-    case ToolMode::KeepPolygon:
-    case ToolMode::SpotlightPolygon:
-    case ToolMode::ChooseValidArea:
+    case Tm::ChooseMagnifiedArea:
+    case Tm::RemovePolygon:
+    case Tm::KeepPolygon:
+    case Tm::SpotlightPolygon:
+    case Tm::ChooseValidArea:
         SetCursor(CanvasCursor::PolygonTool);
         break;
-    case ToolMode::MagicWand:
+    case Tm::MagicWand:
         SetCursor(CanvasCursor::MagicWand);
         break;
-    case ToolMode::StickerSelection:
+    case Tm::StickerSelection:
         SetCursor(StickerCursor());
         break;
-    case ToolMode::MakeupBrush:
+    case Tm::MakeupBrush:
         SetCursor(MakeupCursor(false));
         break;
     default:
@@ -115,7 +119,7 @@ void CanvasInteraction::SetToolMode(imaging::ToolMode mode) {
 }
 
 void CanvasInteraction::SetGestureMode(GestureMode mode) {
-    state_.SetGesture(mode);
+    SetGesture(mode);
     drag_ = 0;
     SetCursor(mode == GestureMode::None ? CanvasCursor::Arrow : CanvasCursor::GestureDrag);
 }
@@ -124,8 +128,8 @@ void CanvasInteraction::EndTool() {
     EraseBand();
     StopFlashing();
     items_.EndItem();
-    state_.toolMode = ToolMode::None;
-    state_.SetGesture(GestureMode::None);
+    tool_ = Tm::None;
+    SetGesture(GestureMode::None);
     stage_ = 0;
     pointCount_ = 0;
     closing_ = QRect();
@@ -138,18 +142,17 @@ void CanvasInteraction::EndTool() {
 
 bool CanvasInteraction::IsDrawingTool() const {
     const int t = static_cast<int>(Tool());
-    return t >= static_cast<int>(ToolMode::Freehand) && t <= static_cast<int>(ToolMode::PolygonArea);
+    return t >= static_cast<int>(Tm::Freehand) && t <= static_cast<int>(Tm::PolygonArea);
 }
 
 bool CanvasInteraction::IsBrushTool() const {
     const auto t = Tool();
-    return t == ToolMode::Eraser || t == ToolMode::LocalBrighten || t == ToolMode::LocalDarken ||
-           t == ToolMode::MakeupBrush;
+    return t == Tm::Eraser || t == Tm::LocalBrighten || t == Tm::LocalDarken || t == Tm::MakeupBrush;
 }
 
 bool CanvasInteraction::IsPolygonSelection() const {
     const auto t = Tool();
-    return t == ToolMode::RemovePolygon || t == ToolMode::KeepPolygon || t == ToolMode::SpotlightPolygon;
+    return t == Tm::RemovePolygon || t == Tm::KeepPolygon || t == Tm::SpotlightPolygon;
 }
 
 bool CanvasInteraction::PhotoLoaded() const {
@@ -169,7 +172,7 @@ void CanvasInteraction::Press(const PointerEvent& e) {
     }
     if (e.button != Qt::LeftButton)
         return;
-    if (Tool() == ToolMode::None) {
+    if (Tool() == Tm::None) {
         PressGesture(e);
         return;
     }
@@ -185,7 +188,7 @@ void CanvasInteraction::Press(const PointerEvent& e) {
 }
 
 void CanvasInteraction::Move(const PointerEvent& e) {
-    if (Tool() == ToolMode::None) {
+    if (Tool() == Tm::None) {
         MoveGesture(e);
         return;
     }
@@ -198,7 +201,7 @@ void CanvasInteraction::Move(const PointerEvent& e) {
 void CanvasInteraction::Release(const PointerEvent& e) {
     if (e.button == Qt::MiddleButton) {
         listener_.ReleaseCursorClip();
-        if (Tool() == ToolMode::None) {
+        if (Tool() == Tm::None) {
             drag_ = 0;
             SetCursor(CanvasCursor::Arrow);
         }
@@ -206,7 +209,7 @@ void CanvasInteraction::Release(const PointerEvent& e) {
     }
     if (e.button != Qt::LeftButton)
         return;
-    if (Tool() == ToolMode::None) {
+    if (Tool() == Tm::None) {
         drag_ = 0;
         SetCursor(CanvasCursor::Arrow);
         return;
@@ -218,27 +221,27 @@ void CanvasInteraction::Release(const PointerEvent& e) {
 }
 
 void CanvasInteraction::RightPress(const PointerEvent&) {
-    const GestureMode g = state_.gesture;
+    const GestureMode g = gesture_;
     if (g == GestureMode::DragPhoto || g == GestureMode::MoveMaterial || g == GestureMode::MoveAllMaterials) {
-        state_.SetGesture(GestureMode::None);
+        SetGesture(GestureMode::None);
         drag_ = 0;
         SetCursor(CanvasCursor::Arrow);
         listener_.Notify(CanvasNotice::GestureEnded);
     } else if (g == GestureMode::PlacePicture) {
         // The next composition captures the placed picture and ends the gesture.
-        state_.commitPlacement = true;
+        commitMark_ = kCommitMark;
         listener_.RepaintCanvas();
     }
-    if (Tool() == ToolMode::None)
+    if (Tool() == Tm::None)
         return;
     EraseBand();
     StopFlashing();
-    if (Tool() == ToolMode::StickerSelection && selectionMade_) {
+    if (Tool() == Tm::StickerSelection && selectionMade_) {
         // The selection becomes the kept photo.
         raster_.CommitKeep();
         selectionMade_ = false;
     }
-    state_.toolMode = ToolMode::None;
+    tool_ = Tm::None;
     items_.EndItem();
     stage_ = 0;
     pointCount_ = 0;
@@ -252,7 +255,7 @@ void CanvasInteraction::RightPress(const PointerEvent&) {
 
 void CanvasInteraction::MiddlePress(const PointerEvent& e) {
     const auto t = Tool();
-    if (t == ToolMode::MagicWand) {
+    if (t == Tm::MagicWand) {
         raster_.UndoWand();
         listener_.RepaintCanvas();
         return;
@@ -271,11 +274,11 @@ void CanvasInteraction::MiddlePress(const PointerEvent& e) {
         listener_.RepaintCanvas();
         return;
     }
-    if (t != ToolMode::None)
+    if (t != Tm::None)
         return;
     // Gestures: the middle button drags the caption, or what the gesture moves
     // unless a material is selected (that one moves with the left button only).
-    if (state_.gesture == GestureMode::None && caption_.Hit(e.pos.x(), e.pos.y()))
+    if (gesture_ == GestureMode::None && caption_.Hit(e.pos.x(), e.pos.y()))
         drag_ = 9;
     else if (!materials_.SelectedIsShown())
         drag_ = 19;
@@ -284,15 +287,15 @@ void CanvasInteraction::MiddlePress(const PointerEvent& e) {
 }
 
 void CanvasInteraction::Wheel(int steps) {
-    if (state_.gesture == GestureMode::PlacePicture) {
+    if (gesture_ == GestureMode::PlacePicture) {
         WheelGesture22(steps);
         return;
     }
-    if (state_.gesture == GestureMode::MoveMaterial) {
+    if (gesture_ == GestureMode::MoveMaterial) {
         WheelMaterial(steps);
         return;
     }
-    if (state_.gesture == GestureMode::None && IsBrushTool())
+    if (gesture_ == GestureMode::None && IsBrushTool())
         WheelBrush(steps);
 }
 
@@ -326,12 +329,12 @@ void CanvasInteraction::WheelBrush(int steps) {
 }
 
 ShiftOutcome CanvasInteraction::ShiftKey() {
-    if (state_.gesture == GestureMode::PlacePicture) {
+    if (gesture_ == GestureMode::PlacePicture) {
         state_.wheelAction =
             state_.wheelAction == WheelAction::Scale ? WheelAction::Rotate : WheelAction::Scale;
         return ShiftOutcome::WheelActionFlipped;
     }
-    if (Tool() == ToolMode::StickerSelection) {
+    if (Tool() == Tm::StickerSelection) {
         raster_.CycleEdgeStyle();
         SetCursor(StickerCursor());
         return ShiftOutcome::EdgeStyleStepped;
@@ -344,14 +347,14 @@ ShiftOutcome CanvasInteraction::ShiftKey() {
 void CanvasInteraction::PressDrawingTool(const PointerEvent& e) {
     const auto t = Tool();
     const QPoint here = e.pos;
-    if (t == ToolMode::Freehand) {
+    if (t == Tm::Freehand) {
         last_ = here;
         stage_ = 1;
         return;
     }
-    if (t == ToolMode::Rectangle || t == ToolMode::Circle || t == ToolMode::Arrow) {
-        const char band = t == ToolMode::Rectangle ? 'R' : t == ToolMode::Circle ? 'C' : 'A';
-        const char item = t == ToolMode::Rectangle ? 'B' : t == ToolMode::Circle ? 'C' : 'E';
+    if (t == Tm::Rectangle || t == Tm::Circle || t == Tm::Arrow) {
+        const char band = t == Tm::Rectangle ? 'R' : t == Tm::Circle ? 'C' : 'A';
+        const char item = t == Tm::Rectangle ? 'B' : t == Tm::Circle ? 'C' : 'E';
         if (stage_ <= 0) {
             first_ = here;
             stage_ = 1;
@@ -367,7 +370,7 @@ void CanvasInteraction::PressDrawingTool(const PointerEvent& e) {
         last_ = here;
         stage_ = 1;
         pointCount_ = 0;
-        if (t == ToolMode::PolygonArea)
+        if (t == Tm::PolygonArea)
             closing_ = QRect(QPoint(here.x() - kAreaCloseReach, here.y() - kAreaCloseReach),
                              QSize(2 * kAreaCloseReach, 2 * kAreaCloseReach));
         StartBand('L', here);
@@ -376,11 +379,11 @@ void CanvasInteraction::PressDrawingTool(const PointerEvent& e) {
     if (stage_ != 2)
         return;
     EraseBand();
-    if (t == ToolMode::PolygonArea && pointCount_ > 0 && closing_.contains(here)) {
+    if (t == Tm::PolygonArea && pointCount_ > 0 && closing_.contains(here)) {
         // A click in the square around the first point closes the area.
         items_.AddItemPoint(here.x(), here.y());
         items_.EndItem();
-        state_.toolMode = ToolMode::None;
+        tool_ = Tm::None;
         stage_ = 0;
         pointCount_ = 0;
         closing_ = QRect();
@@ -389,7 +392,7 @@ void CanvasInteraction::PressDrawingTool(const PointerEvent& e) {
         return;
     }
     if (pointCount_ == 0) {
-        items_.BeginItem(t == ToolMode::PolygonArea ? 'D' : 'A');
+        items_.BeginItem(t == Tm::PolygonArea ? 'D' : 'A');
         items_.AddItemPoint(first_.x(), first_.y());
     }
     items_.AddItemPoint(here.x(), here.y());
@@ -423,7 +426,7 @@ void CanvasInteraction::FinishShape(char itemKind, QPoint end) {
 void CanvasInteraction::MoveDrawingTool(const PointerEvent& e) {
     SetCursor(CanvasCursor::DrawingTool);
     const QPoint here = e.pos;
-    if (Tool() == ToolMode::Freehand) {
+    if (Tool() == Tm::Freehand) {
         if (!LeftHeld(e) || stage_ <= 0 || here == down_)
             return;
         if (stage_ == 1) {
@@ -446,15 +449,15 @@ void CanvasInteraction::MoveDrawingTool(const PointerEvent& e) {
 
 void CanvasInteraction::ReleaseDrawingTool(const PointerEvent& e) {
     const auto t = Tool();
-    if (t == ToolMode::Freehand) {
+    if (t == Tm::Freehand) {
         if (stage_ > 0)
             items_.EndItem();
         stage_ = 0;
         return;
     }
-    if ((t == ToolMode::Rectangle || t == ToolMode::Circle || t == ToolMode::Arrow) && stage_ == 2 &&
+    if ((t == Tm::Rectangle || t == Tm::Circle || t == Tm::Arrow) && stage_ == 2 &&
         Distance(first_, e.pos) >= kMinimumDrag)
-        FinishShape(t == ToolMode::Rectangle ? 'B' : t == ToolMode::Circle ? 'C' : 'E', e.pos);
+        FinishShape(t == Tm::Rectangle ? 'B' : t == Tm::Circle ? 'C' : 'E', e.pos);
 }
 
 // ---- Polygon selections ----
@@ -494,11 +497,11 @@ void CanvasInteraction::PressPolygonSelection(const PointerEvent& e) {
 
 void CanvasInteraction::ClosePolygonSelection() {
     const auto t = Tool();
-    state_.toolMode = ToolMode::None;
-    raster_.SetToolMode(ToolMode::None);
-    if (t == ToolMode::RemovePolygon) {
+    tool_ = Tm::None;
+    raster_.SetToolMode(Tm::None);
+    if (t == Tm::RemovePolygon) {
         raster_.FillWorkPolygon(imaging::FillAction::Remove);
-    } else if (t == ToolMode::KeepPolygon) {
+    } else if (t == Tm::KeepPolygon) {
         raster_.FillWorkPolygon(imaging::FillAction::Keep);
         raster_.CommitKeep();
     } else {
@@ -515,14 +518,14 @@ void CanvasInteraction::ClosePolygonSelection() {
 void CanvasInteraction::PressRasterTool(const PointerEvent& e) {
     const QPoint here = e.pos;
     switch (Tool()) {
-    case ToolMode::Eraser:
-    case ToolMode::LocalBrighten:
-    case ToolMode::LocalDarken:
+    case Tm::Eraser:
+    case Tm::LocalBrighten:
+    case Tm::LocalDarken:
         HideBrushOutline();
         last_ = here;
-        SetCursor(Tool() == ToolMode::Eraser ? RadiusCursor() : CanvasCursor::TonePressed);
+        SetCursor(Tool() == Tm::Eraser ? RadiusCursor() : CanvasCursor::TonePressed);
         return;
-    case ToolMode::MakeupBrush:
+    case Tm::MakeupBrush:
         HideBrushOutline();
         last_ = here;
         altSample_ = false;
@@ -534,11 +537,11 @@ void CanvasInteraction::PressRasterTool(const PointerEvent& e) {
             SetCursor(MakeupCursor(true));
         }
         return;
-    case ToolMode::MagicWand:
+    case Tm::MagicWand:
         raster_.WandAt(here);
         listener_.RepaintCanvas();
         return;
-    case ToolMode::StickerSelection:
+    case Tm::StickerSelection:
         if (stage_ <= 0) {
             stage_ = 1;
             first_ = here;
@@ -548,7 +551,7 @@ void CanvasInteraction::PressRasterTool(const PointerEvent& e) {
             stage_ = 0;
         }
         return;
-    case ToolMode::ChooseValidArea:
+    case Tm::ChooseValidArea:
         if (stage_ <= 0) {
             first_ = here;
             stage_ = 1;
@@ -559,7 +562,7 @@ void CanvasInteraction::PressRasterTool(const PointerEvent& e) {
                 raster_.SetValidArea(first_, here);
                 EraseBand();
                 stage_ = 0;
-                state_.toolMode = ToolMode::None;
+                tool_ = Tm::None;
                 SetCursor(CanvasCursor::Arrow);
             }
             listener_.RepaintCanvas();
@@ -573,9 +576,9 @@ void CanvasInteraction::PressRasterTool(const PointerEvent& e) {
 void CanvasInteraction::MoveRasterTool(const PointerEvent& e) {
     const QPoint here = e.pos;
     switch (Tool()) {
-    case ToolMode::Eraser:
-    case ToolMode::LocalBrighten:
-    case ToolMode::LocalDarken:
+    case Tm::Eraser:
+    case Tm::LocalBrighten:
+    case Tm::LocalDarken:
         if (AnyHeld(e) || e.shift) {
             strokeMade_ = true;
             BrushStroke(last_, here, e.alt);
@@ -583,12 +586,12 @@ void CanvasInteraction::MoveRasterTool(const PointerEvent& e) {
         } else {
             ShowBrushOutline(here);
         }
-        if (Tool() == ToolMode::Eraser)
+        if (Tool() == Tm::Eraser)
             SetCursor(LeftHeld(e) ? RadiusCursor() : CanvasCursor::Arrow);
         else
             SetCursor(LeftHeld(e) ? CanvasCursor::TonePressed : CanvasCursor::Arrow);
         return;
-    case ToolMode::MakeupBrush:
+    case Tm::MakeupBrush:
         if (altSample_) {
             // A sample is pending: the cursor blinks until the button goes up.
             if (!timer_.Active())
@@ -606,12 +609,12 @@ void CanvasInteraction::MoveRasterTool(const PointerEvent& e) {
             ShowBrushOutline(here);
         }
         return;
-    case ToolMode::MagicWand:
+    case Tm::MagicWand:
         SetCursor(CanvasCursor::MagicWand);
         return;
-    case ToolMode::RemovePolygon:
-    case ToolMode::KeepPolygon:
-    case ToolMode::SpotlightPolygon:
+    case Tm::RemovePolygon:
+    case Tm::KeepPolygon:
+    case Tm::SpotlightPolygon:
         if (stage_ >= 1) {
             stage_ = 2;
             DrawBand(here, 1);
@@ -619,7 +622,7 @@ void CanvasInteraction::MoveRasterTool(const PointerEvent& e) {
         SetCursor(stage_ > 0 && closing_.contains(here) ? CanvasCursor::PolygonClose
                                                         : CanvasCursor::PolygonTool);
         return;
-    case ToolMode::StickerSelection:
+    case Tm::StickerSelection:
         if (LeftHeld(e) && stage_ >= 1) {
             stage_ = 2;
             DrawBand(here, 1);
@@ -627,7 +630,7 @@ void CanvasInteraction::MoveRasterTool(const PointerEvent& e) {
             SetCursor(StickerCursor());
         }
         return;
-    case ToolMode::ChooseMagnifiedArea:
+    case Tm::ChooseMagnifiedArea:
         SetCursor(CanvasCursor::PolygonTool);
         if (outlineShown_) {
             DrawBand(here, 1);
@@ -640,7 +643,7 @@ void CanvasInteraction::MoveRasterTool(const PointerEvent& e) {
             outlineShown_ = true;
         }
         return;
-    case ToolMode::ChooseValidArea:
+    case Tm::ChooseValidArea:
         SetCursor(CanvasCursor::PolygonTool);
         if (stage_ >= 1) {
             stage_ = 2;
@@ -655,15 +658,15 @@ void CanvasInteraction::MoveRasterTool(const PointerEvent& e) {
 void CanvasInteraction::ReleaseRasterTool(const PointerEvent& e) {
     const QPoint here = e.pos;
     switch (Tool()) {
-    case ToolMode::Eraser:
+    case Tm::Eraser:
         SetCursor(CanvasCursor::Arrow);
         return;
-    case ToolMode::LocalBrighten:
-    case ToolMode::LocalDarken:
+    case Tm::LocalBrighten:
+    case Tm::LocalDarken:
         raster_.ResetStrokeMask();
         SetCursor(CanvasCursor::Arrow);
         return;
-    case ToolMode::MakeupBrush:
+    case Tm::MakeupBrush:
         raster_.ResetStrokeMask();
         StopFlashing();
         if (altSample_) {
@@ -682,7 +685,7 @@ void CanvasInteraction::ReleaseRasterTool(const PointerEvent& e) {
             SetCursor(CanvasCursor::MakeupNoSample);
         }
         return;
-    case ToolMode::StickerSelection:
+    case Tm::StickerSelection:
         if (stage_ == 2 && Distance(first_, here) >= kMinimumDrag) {
             EraseBand();
             strokeMade_ = true;
@@ -693,8 +696,8 @@ void CanvasInteraction::ReleaseRasterTool(const PointerEvent& e) {
             listener_.RepaintCanvas();
         }
         return;
-    case ToolMode::ChooseMagnifiedArea:
-        state_.toolMode = ToolMode::None;
+    case Tm::ChooseMagnifiedArea:
+        tool_ = Tm::None;
         SetCursor(CanvasCursor::Arrow);
         EraseBand();
         outlineShown_ = false;
@@ -709,7 +712,7 @@ void CanvasInteraction::ReleaseRasterTool(const PointerEvent& e) {
 void CanvasInteraction::BrushStroke(QPoint from, QPoint to, bool alt) {
     if (!canvas_)
         return;
-    if (Tool() == ToolMode::Eraser)
+    if (Tool() == Tm::Eraser)
         raster_.EraseStroke(*canvas_, from, to, alt ? imaging::EraseOp::Restore : imaging::EraseOp::Remove);
     else
         raster_.ToneStroke(*canvas_, from, to,
@@ -739,7 +742,7 @@ void CanvasInteraction::HideBrushOutline() {
 void CanvasInteraction::PressGesture(const PointerEvent& e) {
     const QPoint here = e.pos;
     down_ = here;
-    switch (state_.gesture) {
+    switch (gesture_) {
     case GestureMode::PlacePicture:
     case GestureMode::MoveAllMaterials:
         drag_ = 19;
@@ -763,7 +766,7 @@ void CanvasInteraction::PressGesture(const PointerEvent& e) {
 void CanvasInteraction::MoveGesture(const PointerEvent& e) {
     const QPoint here = e.pos;
     const int dx = here.x() - last_.x(), dy = here.y() - last_.y();
-    switch (state_.gesture) {
+    switch (gesture_) {
     case GestureMode::DragPhoto:
         SetCursor(CanvasCursor::GestureDrag);
         if (AnyHeld(e) && drag_ != 0 && PhotoLoaded() && (std::abs(dx) > 1 || std::abs(dy) > 1)) {
@@ -871,7 +874,7 @@ void CanvasInteraction::PanelPress(const PointerEvent& e) {
         }
     }
     const auto t = Tool();
-    if (t == ToolMode::MagicWand) {
+    if (t == Tm::MagicWand) {
         if (e.button == Qt::LeftButton) {
             const imaging::IntRect v = raster_.MagnifierView();
             raster_.SetToolMode(t);
@@ -887,12 +890,12 @@ void CanvasInteraction::PanelPress(const PointerEvent& e) {
     }
     if (e.button != Qt::LeftButton)
         return;
-    if (t == ToolMode::Eraser) {
+    if (t == Tm::Eraser) {
         raster_.SetToolMode(t);
         panelDown_ = panelLast_ = e.pos;
         return;
     }
-    if (t == ToolMode::MakeupBrush) {
+    if (t == Tm::MakeupBrush) {
         raster_.SetToolMode(t);
         panelDown_ = panelLast_ = e.pos;
         strokeMade_ = false;
@@ -912,7 +915,7 @@ void CanvasInteraction::PanelMove(const PointerEvent& e) {
     if (!panel_ || !LeftHeld(e))
         return;
     const imaging::IntRect v = raster_.MagnifierView();
-    if (t == ToolMode::Eraser) {
+    if (t == Tm::Eraser) {
         raster_.EraseMagnifierStroke(*panel_, PanelCell(panelLast_), PanelCell(e.pos),
                                      e.alt ? imaging::EraseOp::Restore : imaging::EraseOp::Remove);
         PanelChanged(QRect(panelLast_, e.pos).normalized().adjusted(-8, -8, 8, 8) &
@@ -920,7 +923,7 @@ void CanvasInteraction::PanelMove(const PointerEvent& e) {
         panelLast_ = e.pos;
         return;
     }
-    if (t == ToolMode::MakeupBrush && raster_.SampleTaken() && !altSample_) {
+    if (t == Tm::MakeupBrush && raster_.SampleTaken() && !altSample_) {
         strokeMade_ = true;
         raster_.PencilMagnifierStroke(*panel_, PanelCell(panelLast_), PanelCell(e.pos));
         PanelChanged(QRect(panelLast_, e.pos).normalized().adjusted(-8, -8, 8, 8));
@@ -932,7 +935,7 @@ void CanvasInteraction::PanelRelease(const PointerEvent& e) {
     if (e.button != Qt::LeftButton)
         return;
     const auto t = Tool();
-    if (t == ToolMode::Eraser) {
+    if (t == Tm::Eraser) {
         if (panel_)
             raster_.EraseMagnifierStroke(*panel_, PanelCell(panelLast_), PanelCell(e.pos),
                                          e.alt ? imaging::EraseOp::Restore : imaging::EraseOp::Remove);
@@ -940,7 +943,7 @@ void CanvasInteraction::PanelRelease(const PointerEvent& e) {
         listener_.RepaintPanel();
         return;
     }
-    if (t == ToolMode::MakeupBrush) {
+    if (t == Tm::MakeupBrush) {
         raster_.ResetStrokeMask();
         StopFlashing();
         if (altSample_) {
