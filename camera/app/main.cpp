@@ -10,6 +10,7 @@
 #include "camera/photo/ImageFiles.h"
 #include "camera/settings/SysInfo.h"
 #include "camera/station/CameraStationWindow.h"
+#include "editor/window/EditorStationBridge.h"
 #include "platform/Clock.h"
 #include "platform/DesktopScreenGrabber.h"
 #include "platform/HotKey.h"
@@ -55,10 +56,12 @@ int main(int argc, char** argv) {
     context.hotKey = hotKey.get();
     // Connection point of the GIF and animation work: the "image/gif" encoder joins
     // `encoders` here, and context.hooks gets the animation window (openAnimationWindow),
-    // the background-music chooser (chooseBackgroundMusic), the burst GIF maker
-    // (makeBurstGif) and the image editor (openEditor).
+    // the background-music chooser (chooseBackgroundMusic) and the burst GIF maker
+    // (makeBurstGif); the image editor fills openEditor.
     vx7::animation::AnimationStationBridge animation(sys, prompt, encoders, *sound);
     animation.Install(context.hooks);
+    vx7::editor::EditorStationBridge editor(sys, prompt, encoders);
+    editor.Install(context.hooks);
 
     vx7::camera::CameraStationWindow station(context);
     prompt.SetParent(&station);

@@ -381,6 +381,7 @@ void CameraStationWindow::RunDrawnCommand(int id) {
         if (ctx_.hooks.openEditor)
             ctx_.hooks.openEditor(this, model_->LastPhotoPath(), 100, 9);
         ResumeCamera();
+        update();
         break;
     case DrawnButtonTable::kSetFormat: {
         if (ctx_.camera) {
@@ -614,13 +615,20 @@ void CameraStationWindow::PerformClick(const ClickAction& action) {
         }
         break;
     case ClickAction::kOpenLastPhoto:
-        if (ctx_.hooks.openEditor)
+        // The camera rests while the editor is open, whichever way it was opened.
+        if (ctx_.hooks.openEditor) {
+            SuspendCamera(false);
             ctx_.hooks.openEditor(this, model_->LastPhotoPath(), 101, 0);
+            ResumeCamera();
+        }
         update();
         break;
     case ClickAction::kOpenBurstShot:
-        if (ctx_.hooks.openEditor && action.index < model_->BurstGrabPaths().size())
+        if (ctx_.hooks.openEditor && action.index < model_->BurstGrabPaths().size()) {
+            SuspendCamera(false);
             ctx_.hooks.openEditor(this, model_->BurstGrabPaths().at(action.index), 102, 0);
+            ResumeCamera();
+        }
         update();
         break;
     case ClickAction::kOpenEditor:

@@ -70,11 +70,17 @@ EditorController::EditorController(EditorServices services, EditorState& state, 
 EditorController::~EditorController() = default;
 
 int EditorController::ToolCode() const {
-    return interaction_ ? static_cast<int>(interaction_->ToolMode()) : 0;
+    return static_cast<int>(state_.toolMode);
 }
 
 GestureMode EditorController::Gesture() const {
-    return interaction_ ? interaction_->Gesture() : GestureMode::None;
+    return state_.gesture;
+}
+
+void EditorController::SetGesture(GestureMode gesture) {
+    if (interaction_)
+        interaction_->SetGestureMode(gesture);
+    state_.SetGesture(gesture);
 }
 
 void EditorController::SetStatus(const QString& text) {
@@ -158,6 +164,8 @@ void EditorController::EndTool() {
     }
     if (interaction_)
         interaction_->EndTool();
+    state_.SetGesture(GestureMode::None);
+    state_.toolMode = ToolMode::None;
     SetStatus(prompts::kGestureEnded);
     state_.photoPlacementPending = false;
 }
@@ -166,13 +174,14 @@ void EditorController::StartTool(int toolCode, const QString& prompt) {
     EndTool();
     if (interaction_)
         interaction_->SetToolMode(static_cast<imaging::ToolMode>(toolCode));
+    else
+        state_.toolMode = static_cast<imaging::ToolMode>(toolCode);
     SetStatus(prompt);
     view_.RepaintCanvas();
 }
 
 void EditorController::StartGesture(GestureMode gesture, const QString& prompt) {
-    if (interaction_)
-        interaction_->SetGestureMode(gesture);
+    SetGesture(gesture);
     SetStatus(prompt);
     view_.RepaintCanvas();
 }
@@ -257,6 +266,7 @@ void EditorController::Run(EditorCommand command) {
         s_.raster.ResetStrokeMask();
         if (interaction_)
             interaction_->SetToolMode(ToolMode::None);
+        state_.toolMode = ToolMode::None;
         SetStatus(prompts::kIdle);
         view_.RepaintCanvas();
         break;
@@ -477,8 +487,7 @@ void EditorController::CanvasNotice(editor::CanvasNotice notice) {
             view_.RepaintPanel();
         break;
     case CanvasNotice::GestureEnded:
-        if (interaction_ && interaction_->Gesture() != GestureMode::None)
-            interaction_->SetGestureMode(GestureMode::None);
+        state_.SetGesture(GestureMode::None);
         state_.photoPlacementPending = false;
         SetStatus(prompts::kGestureEnded);
         break;
@@ -554,8 +563,7 @@ void EditorController::PlaceBackground() {
     EndTool();
     if (!s_.raster.StartPlaceBackground(imaging::PlacementTarget::Background, s_.prompt))
         return;
-    if (interaction_)
-        interaction_->SetGestureMode(GestureMode::PlacePicture);
+    SetGesture(GestureMode::PlacePicture);
     s_.raster.ResetPlacement();
     s_.raster.RotatePlacement(imaging::RotateOp::Set, 0);
     state_.wheelAction = WheelAction::Scale;
@@ -597,8 +605,7 @@ void EditorController::PlaceOriginalPhoto() {
         interaction_->EndTool();
     if (!s_.raster.StartPlaceBackground(imaging::PlacementTarget::Photo, s_.prompt))
         return;
-    if (interaction_)
-        interaction_->SetGestureMode(GestureMode::PlacePicture);
+    SetGesture(GestureMode::PlacePicture);
     s_.raster.ResetPlacement();
     s_.raster.RotatePlacement(imaging::RotateOp::Set, 0);
     state_.wheelAction = WheelAction::Scale;

@@ -122,6 +122,7 @@ class EditorController {
     void StartTool(int toolCode, const QString& prompt);
     void StartGesture(GestureMode gesture, const QString& prompt);
     void SetStatus(const QString& text);
+    void SetGesture(GestureMode gesture);
     void ClearWorkPolygon();
     void ChooseBackgroundFile();
     void ChooseNewPhoto();

@@ -65,7 +65,7 @@ void PaintMaterials(imaging::CanvasSurface& surface, const CanvasLayers& layers)
 }
 
 ComposeResult ComposeCanvas(imaging::CanvasSurface& surface, const CanvasLayers& layers, EditorState& state,
-                            const ComposeModes& modes) {
+                            bool drawValidAreaFrame) {
     ComposeResult result;
     imaging::RasterDocument& raster = layers.raster;
     const QRect area = surface.ClipBox();
@@ -74,10 +74,12 @@ ComposeResult ComposeCanvas(imaging::CanvasSurface& surface, const CanvasLayers&
     raster.GetBackground(fill);
     surface.Fill(fill);
 
-    if (modes.gesture == GestureMode::PlacePicture) {
-        if (modes.commitPlacement) {
+    if (state.gesture == GestureMode::PlacePicture) {
+        if (state.commitPlacement) {
             raster.DrawPlaced(surface, imaging::CaptureOp::Commit);
-            result.placementCommitted = true;
+            state.commitPlacement = false;
+            state.SetGesture(GestureMode::None);
+            result.gestureEnded = true;
         } else {
             raster.DrawPlaced(surface, imaging::CaptureOp::Preview);
         }
@@ -88,9 +90,9 @@ ComposeResult ComposeCanvas(imaging::CanvasSurface& surface, const CanvasLayers&
         } else {
             raster.PaintBackgroundLayer(surface);
         }
-        raster.SetToolMode(modes.toolMode);
+        raster.SetToolMode(state.toolMode);
         raster.PaintPhotoLayer(surface);
-        if (CollectsWorkPolygon(modes.toolMode))
+        if (CollectsWorkPolygon(state.toolMode))
             raster.DrawWorkPolygon(surface);
         layers.items.DrawItems(surface);
     }
@@ -101,7 +103,7 @@ ComposeResult ComposeCanvas(imaging::CanvasSurface& surface, const CanvasLayers&
         layers.caption.Draw(painter, area.left(), area.top());
     }
 
-    if (!modes.drawValidAreaFrame)
+    if (!drawValidAreaFrame)
         return result;
     const imaging::IntRect valid = raster.ValidArea();
     // The area's right and bottom are exclusive: the frame runs one pixel

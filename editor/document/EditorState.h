@@ -1,5 +1,7 @@
 #pragma once
 
+#include "imaging/raster/ToolMode.h"
+
 #include <QString>
 
 namespace vx7::editor {
@@ -22,9 +24,9 @@ enum class WheelAction : int {
 // The new-photo flag: the camera station opened the editor on the photo it just took.
 inline constexpr int kNewPhotoMode = 9;
 
-// The state of one open editor window besides the canvas's tool and gesture,
-// which the canvas interaction holds (its ToolMode, GestureMode and commit
-// mark). The window owns this; the interaction reads and flips the wheel action.
+// The state of one open editor window. The window owns it; the canvas
+// interaction and the composition read and change it, so the tool and gesture
+// have one home.
 struct EditorState {
     // The photo handed over by the camera station; moved into the save-back
     // path and emptied on the first paint, so it is loaded exactly once.
@@ -39,7 +41,9 @@ struct EditorState {
     int backgroundPictureOption = 0; // check box "背景图片"
     int materialViewOption = 0;      // check box "素材(服装)"
 
+    GestureMode gesture = GestureMode::None;
     WheelAction wheelAction = WheelAction::Scale;
+    imaging::ToolMode toolMode = imaging::ToolMode::None;
 
     // How many times "拖移缩放原始照片" was started in this window.
     int originalPlacementCount = 0;
@@ -50,9 +54,16 @@ struct EditorState {
 
     // One-shot: the next composition draws and captures the background picture anew.
     bool reloadBackground = false;
+    // The picture placed in gesture 22 is committed by the next composition,
+    // which also ends the gesture.
+    bool commitPlacement = false;
 
-    WheelAction GetWheelAction() const { return wheelAction; }
-    void SetWheelAction(WheelAction a) { wheelAction = a; }
+    bool InGesture(GestureMode g) const { return gesture == g; }
+    // Starting a gesture clears the commit mark.
+    void SetGesture(GestureMode g) {
+        gesture = g;
+        commitPlacement = false;
+    }
 };
 
 } // namespace vx7::editor

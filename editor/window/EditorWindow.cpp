@@ -101,7 +101,7 @@ EditorWindow::EditorWindow(EditorContext context, const QString& photoPath, int 
     settings.storeFolder = [&sys](const QString& folder) { sys.Text(202, folder); };
     export_ = std::make_unique<EditorExport>(
         ctx_.raster, [this] { return RenderComposition(); }, ctx_.encoders, ctx_.prompt, settings,
-        ctx_.photoSave);
+        PhotoSaveMemory{ctx_.session.chosenSaveFolder, ctx_.session.lastSavedName});
     controller_->SetExport(export_.get());
 
     controller_->Open(kCanvas.height());
@@ -218,21 +218,21 @@ void EditorWindow::ComposeInto(imaging::CanvasSurface& surface, bool forExport) 
         photoLoaded_ = true;
         controller_->LoadOpenedPhoto();
     }
-    ComposeModes modes;
-    modes.gesture = interaction_->Gesture();
-    modes.toolMode = interaction_->ToolMode();
-    modes.commitPlacement =
-        !forExport && interaction_->CommitMark() == static_cast<int>(imaging::CaptureOp::Commit);
-    modes.drawValidAreaFrame = !forExport;
     const CanvasLayers layers{
         ctx_.raster,          ctx_.items, ctx_.session.materials, ctx_.catalogue, controller_->Caption(),
         ctx_.session.pictures};
-    const ComposeResult result = ComposeCanvas(surface, layers, state_, modes);
-    if (forExport)
+    if (forExport) {
+        // A copy of the state: rendering for export must not end a gesture
+        // or use up the one-shot background reload.
+        EditorState copy = state_;
+        copy.commitPlacement = false;
+        ComposeCanvas(surface, layers, copy, false);
         return;
-    if (result.placementCommitted)
-        interaction_->PlacementCommitted();
+    }
+    const ComposeResult result = ComposeCanvas(surface, layers, state_);
     interaction_->AfterCompose();
+    if (result.gestureEnded)
+        Notify(CanvasNotice::GestureEnded);
 }
 
 void EditorWindow::ComposeCanvasNow() {

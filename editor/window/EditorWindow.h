@@ -33,7 +33,6 @@ class CursorTimer;
 class EditorCanvas;
 class EditorExport;
 class EditorPanel;
-struct PhotoSaveMemory;
 
 // The program-wide objects and services an editor window needs.
 struct EditorContext {
@@ -44,7 +43,6 @@ struct EditorContext {
     platform::Prompt& prompt;
     EditorSession& session;
     const camera::EncoderRegistry& encoders;
-    PhotoSaveMemory& photoSave;
     // The dialogs the commands open; null gives Qt's dialogs.
     EditorDialogs* dialogs = nullptr;
     std::function<QDate()> today = [] { return QDate::currentDate(); };

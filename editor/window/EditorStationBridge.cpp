@@ -1,0 +1,31 @@
+#include "editor/window/EditorStationBridge.h"
+
+#include "camera/settings/SysInfo.h"
+#include "camera/station/StationHooks.h"
+#include "editor/window/EditorWindow.h"
+
+namespace vx7::editor {
+
+EditorStationBridge::EditorStationBridge(camera::SysInfo& sys, platform::Prompt& prompt,
+                                         const camera::EncoderRegistry& encoders)
+    : sys_(sys), prompt_(prompt), encoders_(encoders), raster_(std::make_unique<imaging::RasterDocument>()),
+      items_(std::make_unique<imaging::DrawingItemList>()), catalogue_(sys.InstallFolder()) {}
+
+EditorStationBridge::~EditorStationBridge() = default;
+
+void EditorStationBridge::Install(camera::StationHooks& hooks) {
+    hooks.openEditor = [this](QWidget* parent, const QString& photoPath, int kind, int mode) {
+        OpenEditor(parent, photoPath, kind, mode);
+    };
+}
+
+int EditorStationBridge::OpenEditor(QWidget* parent, const QString& photoPath, int kind, int mode) {
+    catalogue_.SetInstallFolder(sys_.InstallFolder());
+    EditorContext context{*raster_, *items_, catalogue_, sys_, prompt_, session_, encoders_};
+    EditorWindow window(context, photoPath, kind, mode, parent);
+    if (beforeRun_)
+        beforeRun_(window);
+    return window.exec();
+}
+
+} // namespace vx7::editor
