@@ -4,6 +4,7 @@
 #include "imaging/raster/ToolMode.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
