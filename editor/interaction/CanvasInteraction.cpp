@@ -64,12 +64,22 @@ void CanvasInteraction::SetMagnifierBoxSize(QSize size) {
 // ---- Modes ----
 
 void CanvasInteraction::SetGesture(GestureMode mode) {
-    gesture_ = mode;
-    commitMark_ = 0;
+    state_.SetGesture(mode);
+}
+
+imaging::ToolMode CanvasInteraction::ToolMode() const {
+    return state_.toolMode;
+}
+
+GestureMode CanvasInteraction::Gesture() const {
+    return state_.gesture;
+}
+
+int CanvasInteraction::CommitMark() const {
+    return state_.commitPlacement ? kCommitMark : 0;
 }
 
 void CanvasInteraction::PlacementCommitted() {
-    commitMark_ = 0;
     SetGesture(GestureMode::None);
     drag_ = 0;
     listener_.Notify(CanvasNotice::GestureEnded);
@@ -78,7 +88,7 @@ void CanvasInteraction::PlacementCommitted() {
 void CanvasInteraction::SetToolMode(imaging::ToolMode mode) {
     EraseBand();
     StopFlashing();
-    tool_ = mode;
+    state_.toolMode = mode;
     stage_ = 0;
     pointCount_ = 0;
     closing_ = QRect();
@@ -128,7 +138,7 @@ void CanvasInteraction::EndTool() {
     EraseBand();
     StopFlashing();
     items_.EndItem();
-    tool_ = Tm::None;
+    state_.toolMode = Tm::None;
     SetGesture(GestureMode::None);
     stage_ = 0;
     pointCount_ = 0;
@@ -221,7 +231,7 @@ void CanvasInteraction::Release(const PointerEvent& e) {
 }
 
 void CanvasInteraction::RightPress(const PointerEvent&) {
-    const GestureMode g = gesture_;
+    const GestureMode g = state_.gesture;
     if (g == GestureMode::DragPhoto || g == GestureMode::MoveMaterial || g == GestureMode::MoveAllMaterials) {
         SetGesture(GestureMode::None);
         drag_ = 0;
@@ -229,7 +239,7 @@ void CanvasInteraction::RightPress(const PointerEvent&) {
         listener_.Notify(CanvasNotice::GestureEnded);
     } else if (g == GestureMode::PlacePicture) {
         // The next composition captures the placed picture and ends the gesture.
-        commitMark_ = kCommitMark;
+        state_.commitPlacement = true;
         listener_.RepaintCanvas();
     }
     if (Tool() == Tm::None)
@@ -241,7 +251,7 @@ void CanvasInteraction::RightPress(const PointerEvent&) {
         raster_.CommitKeep();
         selectionMade_ = false;
     }
-    tool_ = Tm::None;
+    state_.toolMode = Tm::None;
     items_.EndItem();
     stage_ = 0;
     pointCount_ = 0;
@@ -278,7 +288,7 @@ void CanvasInteraction::MiddlePress(const PointerEvent& e) {
         return;
     // Gestures: the middle button drags the caption, or what the gesture moves
     // unless a material is selected (that one moves with the left button only).
-    if (gesture_ == GestureMode::None && caption_.Hit(e.pos.x(), e.pos.y()))
+    if (state_.gesture == GestureMode::None && caption_.Hit(e.pos.x(), e.pos.y()))
         drag_ = 9;
     else if (!materials_.SelectedIsShown())
         drag_ = 19;
@@ -287,15 +297,15 @@ void CanvasInteraction::MiddlePress(const PointerEvent& e) {
 }
 
 void CanvasInteraction::Wheel(int steps) {
-    if (gesture_ == GestureMode::PlacePicture) {
+    if (state_.gesture == GestureMode::PlacePicture) {
         WheelGesture22(steps);
         return;
     }
-    if (gesture_ == GestureMode::MoveMaterial) {
+    if (state_.gesture == GestureMode::MoveMaterial) {
         WheelMaterial(steps);
         return;
     }
-    if (gesture_ == GestureMode::None && IsBrushTool())
+    if (state_.gesture == GestureMode::None && IsBrushTool())
         WheelBrush(steps);
 }
 
@@ -329,7 +339,7 @@ void CanvasInteraction::WheelBrush(int steps) {
 }
 
 ShiftOutcome CanvasInteraction::ShiftKey() {
-    if (gesture_ == GestureMode::PlacePicture) {
+    if (state_.gesture == GestureMode::PlacePicture) {
         state_.wheelAction =
             state_.wheelAction == WheelAction::Scale ? WheelAction::Rotate : WheelAction::Scale;
         return ShiftOutcome::WheelActionFlipped;
@@ -383,7 +393,7 @@ void CanvasInteraction::PressDrawingTool(const PointerEvent& e) {
         // A click in the square around the first point closes the area.
         items_.AddItemPoint(here.x(), here.y());
         items_.EndItem();
-        tool_ = Tm::None;
+        state_.toolMode = Tm::None;
         stage_ = 0;
         pointCount_ = 0;
         closing_ = QRect();
@@ -497,7 +507,7 @@ void CanvasInteraction::PressPolygonSelection(const PointerEvent& e) {
 
 void CanvasInteraction::ClosePolygonSelection() {
     const auto t = Tool();
-    tool_ = Tm::None;
+    state_.toolMode = Tm::None;
     raster_.SetToolMode(Tm::None);
     if (t == Tm::RemovePolygon) {
         raster_.FillWorkPolygon(imaging::FillAction::Remove);
@@ -562,7 +572,7 @@ void CanvasInteraction::PressRasterTool(const PointerEvent& e) {
                 raster_.SetValidArea(first_, here);
                 EraseBand();
                 stage_ = 0;
-                tool_ = Tm::None;
+                state_.toolMode = Tm::None;
                 SetCursor(CanvasCursor::Arrow);
             }
             listener_.RepaintCanvas();
@@ -697,7 +707,7 @@ void CanvasInteraction::ReleaseRasterTool(const PointerEvent& e) {
         }
         return;
     case Tm::ChooseMagnifiedArea:
-        tool_ = Tm::None;
+        state_.toolMode = Tm::None;
         SetCursor(CanvasCursor::Arrow);
         EraseBand();
         outlineShown_ = false;
@@ -742,7 +752,7 @@ void CanvasInteraction::HideBrushOutline() {
 void CanvasInteraction::PressGesture(const PointerEvent& e) {
     const QPoint here = e.pos;
     down_ = here;
-    switch (gesture_) {
+    switch (state_.gesture) {
     case GestureMode::PlacePicture:
     case GestureMode::MoveAllMaterials:
         drag_ = 19;
@@ -766,7 +776,7 @@ void CanvasInteraction::PressGesture(const PointerEvent& e) {
 void CanvasInteraction::MoveGesture(const PointerEvent& e) {
     const QPoint here = e.pos;
     const int dx = here.x() - last_.x(), dy = here.y() - last_.y();
-    switch (gesture_) {
+    switch (state_.gesture) {
     case GestureMode::DragPhoto:
         SetCursor(CanvasCursor::GestureDrag);
         if (AnyHeld(e) && drag_ != 0 && PhotoLoaded() && (std::abs(dx) > 1 || std::abs(dy) > 1)) {

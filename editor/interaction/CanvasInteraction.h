@@ -57,7 +57,7 @@ class CanvasInteraction {
         imaging::DrawingItemList& items;
         MaterialSlots& materials;
         CanvasCaption& caption;
-        EditorState& state; // the wheel action of gesture 22
+        EditorState& state; // the one home of the tool, the gesture, the commit mark and the wheel action
         CanvasListener& listener;
         CursorTimer& timer;
     };
@@ -90,15 +90,15 @@ class CanvasInteraction {
 
     // ---- Modes, set by the editor's commands ----
 
-    // Starts a tool: a shown band is erased and the stage, point count and
-    // pending sample restart. The RasterDocument
+    // Starts a tool (in the editor state): a shown band is erased and the
+    // stage, point count and pending sample restart. The RasterDocument
     // gets the mode at the next press (and at every paint).
     void SetToolMode(imaging::ToolMode mode);
-    imaging::ToolMode ToolMode() const { return tool_; }
-    imaging::ToolMode Tool() const { return tool_; }
-    // Starts or ends a gesture; also clears the commit mark.
+    imaging::ToolMode ToolMode() const;
+    imaging::ToolMode Tool() const { return ToolMode(); }
+    // Starts or ends a gesture (in the editor state); also clears the commit mark.
     void SetGestureMode(GestureMode mode);
-    GestureMode Gesture() const { return gesture_; }
+    GestureMode Gesture() const;
     // Ends whatever runs without notifying: tool and gesture 0, bands erased,
     // the current drawing item finished, arrow cursor.
     void EndTool();
@@ -127,7 +127,7 @@ class CanvasInteraction {
 
     // 99 when the picture placed in gesture 22 is to be committed by the next
     // composition (set by the right button).
-    int CommitMark() const { return commitMark_; }
+    int CommitMark() const;
     // Called by the composition after it committed the placement: clears the
     // mark, ends the gesture and notifies GestureEnded.
     void PlacementCommitted();
@@ -205,9 +205,6 @@ class CanvasInteraction {
     EditorState& state_;
     CanvasListener& listener_;
     CursorTimer& timer_;
-    imaging::ToolMode tool_ = imaging::ToolMode::None;
-    GestureMode gesture_ = static_cast<GestureMode>(0);
-    int commitMark_ = 0;
     imaging::CanvasSurface* canvas_ = nullptr;
     imaging::CanvasSurface* panel_ = nullptr;
     QSize boxSize_;
