@@ -4,6 +4,8 @@
 #include "editor/control/EditorView.h"
 #include "editor/document/EditorSession.h"
 #include "editor/export/EditorExport.h"
+#include "editor/export/PhotoSaveDialog.h"
+#include "editor/export/PhotoSaveModel.h"
 #include "editor/interaction/CanvasInteraction.h"
 #include "editor/window/EditorCanvas.h"
 #include "editor/window/EditorWindow.h"
@@ -176,8 +178,14 @@ TEST(ExportEndToEndTest, CutOutPortraitOverBackgroundWithGarmentAndCaptionIsWrit
     QTest::qWait(50);
 
     const QString shots = QStringLiteral(VX7_SOURCE_DIR "/docs/screenshots");
-    if (qEnvironmentVariableIsSet("VX7_WRITE_SCREENSHOTS"))
+    if (qEnvironmentVariableIsSet("VX7_WRITE_SCREENSHOTS")) {
         window.grab().save(QDir(shots).filePath("editor-fitting.png"));
+        PhotoSaveModel model(window.Export(), window.Export().PreparePhotoSave());
+        PhotoSaveDialog dialog(model, nullptr, &window);
+        dialog.show();
+        QTest::qWait(200);
+        dialog.grab().save(QDir(shots).filePath("photo-save-dialog.png"));
+    }
 
     const QImage expected = window.RenderComposition().copy(origin.x() + 1, origin.y() + 1, 320, 240);
     window.Controller().Run(EditorCommand::SaveAndExit);
