@@ -77,6 +77,8 @@ int main(int argc, char** argv) {
     parser.addOption({"content", "folder of the package description files", "dir"});
     parser.addOption({"preview", "also write pictures of every material on a person", "dir"});
     parser.addOption({"positions", "print the item lines with the positions the pictures need"});
+    parser.addOption({"figure-photo", "also write a 640 x 480 photo of the person on the first backdrop, "
+                                      "placed so the editor shows it where the materials expect it", "file"});
     parser.process(app);
     if (!parser.isSet("medium") || !parser.isSet("content")) {
         Err(QStringLiteral("--medium and --content are required"));
@@ -106,6 +108,15 @@ int main(int argc, char** argv) {
     QImage person(kCanvasWidth, kCanvasHeight, QImage::Format_ARGB32_Premultiplied);
     person.fill(Qt::transparent);
     DrawPerson(person);
+    if (parser.isSet("figure-photo") && !backdrops.empty()) {
+        // The editor draws a photo centred on its canvas; the person is drawn in canvas coordinates.
+        QImage photo = backdrops.front().copy();
+        QPainter p(&photo);
+        p.drawImage((photo.width() - kCanvasWidth) / 2, (photo.height() - kCanvasHeight) / 2, person);
+        p.end();
+        if (!Save(photo, parser.value("figure-photo"), "JPG", 95))
+            return 1;
+    }
 
     bool ok = true;
     for (const Category& cat : categories) {
