@@ -131,7 +131,6 @@ struct Editor {
     }
 
     void Compose(imaging::CanvasSurface& surface, bool frame) {
-
         const CanvasLayers layers{*raster, *items, materials, catalogue, caption, pictures};
         ComposeCanvas(surface, layers, state, frame);
     }
