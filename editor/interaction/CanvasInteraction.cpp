@@ -16,7 +16,7 @@
 
 namespace vx7::editor {
 
-using imaging::ToolMode;
+using Tm = imaging::ToolMode;
 
 namespace {
 
@@ -63,12 +63,26 @@ void CanvasInteraction::SetMagnifierBoxSize(QSize size) {
 
 // ---- Modes ----
 
-imaging::ToolMode CanvasInteraction::Tool() const {
+void CanvasInteraction::SetGesture(GestureMode mode) {
+    state_.SetGesture(mode);
+}
+
+imaging::ToolMode CanvasInteraction::ToolMode() const {
     return state_.toolMode;
 }
 
 GestureMode CanvasInteraction::Gesture() const {
     return state_.gesture;
+}
+
+int CanvasInteraction::CommitMark() const {
+    return state_.commitPlacement ? kCommitMark : 0;
+}
+
+void CanvasInteraction::PlacementCommitted() {
+    SetGesture(GestureMode::None);
+    drag_ = 0;
+    listener_.Notify(CanvasNotice::GestureEnded);
 }
 
 void CanvasInteraction::SetToolMode(imaging::ToolMode mode) {
@@ -84,28 +98,28 @@ void CanvasInteraction::SetToolMode(imaging::ToolMode mode) {
     altSample_ = false;
     outlineShown_ = false;
     switch (mode) {
-    case ToolMode::Freehand:
-    case ToolMode::Rectangle:
-    case ToolMode::Circle:
-    case ToolMode::Polyline:
-    case ToolMode::Arrow:
-    case ToolMode::PolygonArea:
+    case Tm::Freehand:
+    case Tm::Rectangle:
+    case Tm::Circle:
+    case Tm::Polyline:
+    case Tm::Arrow:
+    case Tm::PolygonArea:
         SetCursor(CanvasCursor::DrawingTool);
         break;
-    case ToolMode::ChooseMagnifiedArea:
-    case ToolMode::RemovePolygon:
-    case ToolMode::KeepPolygon:
-    case ToolMode::SpotlightPolygon:
-    case ToolMode::ChooseValidArea:
+    case Tm::ChooseMagnifiedArea:
+    case Tm::RemovePolygon:
+    case Tm::KeepPolygon:
+    case Tm::SpotlightPolygon:
+    case Tm::ChooseValidArea:
         SetCursor(CanvasCursor::PolygonTool);
         break;
-    case ToolMode::MagicWand:
+    case Tm::MagicWand:
         SetCursor(CanvasCursor::MagicWand);
         break;
-    case ToolMode::StickerSelection:
+    case Tm::StickerSelection:
         SetCursor(StickerCursor());
         break;
-    case ToolMode::MakeupBrush:
+    case Tm::MakeupBrush:
         SetCursor(MakeupCursor(false));
         break;
     default:
@@ -115,7 +129,7 @@ void CanvasInteraction::SetToolMode(imaging::ToolMode mode) {
 }
 
 void CanvasInteraction::SetGestureMode(GestureMode mode) {
-    state_.SetGesture(mode);
+    SetGesture(mode);
     drag_ = 0;
     SetCursor(mode == GestureMode::None ? CanvasCursor::Arrow : CanvasCursor::GestureDrag);
 }
@@ -124,8 +138,8 @@ void CanvasInteraction::EndTool() {
     EraseBand();
     StopFlashing();
     items_.EndItem();
-    state_.toolMode = ToolMode::None;
-    state_.SetGesture(GestureMode::None);
+    state_.toolMode = Tm::None;
+    SetGesture(GestureMode::None);
     stage_ = 0;
     pointCount_ = 0;
     closing_ = QRect();
@@ -138,18 +152,17 @@ void CanvasInteraction::EndTool() {
 
 bool CanvasInteraction::IsDrawingTool() const {
     const int t = static_cast<int>(Tool());
-    return t >= static_cast<int>(ToolMode::Freehand) && t <= static_cast<int>(ToolMode::PolygonArea);
+    return t >= static_cast<int>(Tm::Freehand) && t <= static_cast<int>(Tm::PolygonArea);
 }
 
 bool CanvasInteraction::IsBrushTool() const {
     const auto t = Tool();
-    return t == ToolMode::Eraser || t == ToolMode::LocalBrighten || t == ToolMode::LocalDarken ||
-           t == ToolMode::MakeupBrush;
+    return t == Tm::Eraser || t == Tm::LocalBrighten || t == Tm::LocalDarken || t == Tm::MakeupBrush;
 }
 
 bool CanvasInteraction::IsPolygonSelection() const {
     const auto t = Tool();
-    return t == ToolMode::RemovePolygon || t == ToolMode::KeepPolygon || t == ToolMode::SpotlightPolygon;
+    return t == Tm::RemovePolygon || t == Tm::KeepPolygon || t == Tm::SpotlightPolygon;
 }
 
 bool CanvasInteraction::PhotoLoaded() const {
@@ -169,7 +182,7 @@ void CanvasInteraction::Press(const PointerEvent& e) {
     }
     if (e.button != Qt::LeftButton)
         return;
-    if (Tool() == ToolMode::None) {
+    if (Tool() == Tm::None) {
         PressGesture(e);
         return;
     }
@@ -185,7 +198,7 @@ void CanvasInteraction::Press(const PointerEvent& e) {
 }
 
 void CanvasInteraction::Move(const PointerEvent& e) {
-    if (Tool() == ToolMode::None) {
+    if (Tool() == Tm::None) {
         MoveGesture(e);
         return;
     }
@@ -198,7 +211,7 @@ void CanvasInteraction::Move(const PointerEvent& e) {
 void CanvasInteraction::Release(const PointerEvent& e) {
     if (e.button == Qt::MiddleButton) {
         listener_.ReleaseCursorClip();
-        if (Tool() == ToolMode::None) {
+        if (Tool() == Tm::None) {
             drag_ = 0;
             SetCursor(CanvasCursor::Arrow);
         }
@@ -206,7 +219,7 @@ void CanvasInteraction::Release(const PointerEvent& e) {
     }
     if (e.button != Qt::LeftButton)
         return;
-    if (Tool() == ToolMode::None) {
+    if (Tool() == Tm::None) {
         drag_ = 0;
         SetCursor(CanvasCursor::Arrow);
         return;
@@ -220,7 +233,7 @@ void CanvasInteraction::Release(const PointerEvent& e) {
 void CanvasInteraction::RightPress(const PointerEvent&) {
     const GestureMode g = state_.gesture;
     if (g == GestureMode::DragPhoto || g == GestureMode::MoveMaterial || g == GestureMode::MoveAllMaterials) {
-        state_.SetGesture(GestureMode::None);
+        SetGesture(GestureMode::None);
         drag_ = 0;
         SetCursor(CanvasCursor::Arrow);
         listener_.Notify(CanvasNotice::GestureEnded);
@@ -229,16 +242,16 @@ void CanvasInteraction::RightPress(const PointerEvent&) {
         state_.commitPlacement = true;
         listener_.RepaintCanvas();
     }
-    if (Tool() == ToolMode::None)
+    if (Tool() == Tm::None)
         return;
     EraseBand();
     StopFlashing();
-    if (Tool() == ToolMode::StickerSelection && selectionMade_) {
+    if (Tool() == Tm::StickerSelection && selectionMade_) {
         // The selection becomes the kept photo.
         raster_.CommitKeep();
         selectionMade_ = false;
     }
-    state_.toolMode = ToolMode::None;
+    state_.toolMode = Tm::None;
     items_.EndItem();
     stage_ = 0;
     pointCount_ = 0;
@@ -252,7 +265,7 @@ void CanvasInteraction::RightPress(const PointerEvent&) {
 
 void CanvasInteraction::MiddlePress(const PointerEvent& e) {
     const auto t = Tool();
-    if (t == ToolMode::MagicWand) {
+    if (t == Tm::MagicWand) {
         raster_.UndoWand();
         listener_.RepaintCanvas();
         return;
@@ -271,7 +284,7 @@ void CanvasInteraction::MiddlePress(const PointerEvent& e) {
         listener_.RepaintCanvas();
         return;
     }
-    if (t != ToolMode::None)
+    if (t != Tm::None)
         return;
     // Gestures: the middle button drags the caption, or what the gesture moves
     // unless a material is selected (that one moves with the left button only).
@@ -331,7 +344,7 @@ ShiftOutcome CanvasInteraction::ShiftKey() {
             state_.wheelAction == WheelAction::Scale ? WheelAction::Rotate : WheelAction::Scale;
         return ShiftOutcome::WheelActionFlipped;
     }
-    if (Tool() == ToolMode::StickerSelection) {
+    if (Tool() == Tm::StickerSelection) {
         raster_.CycleEdgeStyle();
         SetCursor(StickerCursor());
         return ShiftOutcome::EdgeStyleStepped;
@@ -344,14 +357,14 @@ ShiftOutcome CanvasInteraction::ShiftKey() {
 void CanvasInteraction::PressDrawingTool(const PointerEvent& e) {
     const auto t = Tool();
     const QPoint here = e.pos;
-    if (t == ToolMode::Freehand) {
+    if (t == Tm::Freehand) {
         last_ = here;
         stage_ = 1;
         return;
     }
-    if (t == ToolMode::Rectangle || t == ToolMode::Circle || t == ToolMode::Arrow) {
-        const char band = t == ToolMode::Rectangle ? 'R' : t == ToolMode::Circle ? 'C' : 'A';
-        const char item = t == ToolMode::Rectangle ? 'B' : t == ToolMode::Circle ? 'C' : 'E';
+    if (t == Tm::Rectangle || t == Tm::Circle || t == Tm::Arrow) {
+        const char band = t == Tm::Rectangle ? 'R' : t == Tm::Circle ? 'C' : 'A';
+        const char item = t == Tm::Rectangle ? 'B' : t == Tm::Circle ? 'C' : 'E';
         if (stage_ <= 0) {
             first_ = here;
             stage_ = 1;
@@ -367,7 +380,7 @@ void CanvasInteraction::PressDrawingTool(const PointerEvent& e) {
         last_ = here;
         stage_ = 1;
         pointCount_ = 0;
-        if (t == ToolMode::PolygonArea)
+        if (t == Tm::PolygonArea)
             closing_ = QRect(QPoint(here.x() - kAreaCloseReach, here.y() - kAreaCloseReach),
                              QSize(2 * kAreaCloseReach, 2 * kAreaCloseReach));
         StartBand('L', here);
@@ -376,11 +389,11 @@ void CanvasInteraction::PressDrawingTool(const PointerEvent& e) {
     if (stage_ != 2)
         return;
     EraseBand();
-    if (t == ToolMode::PolygonArea && pointCount_ > 0 && closing_.contains(here)) {
+    if (t == Tm::PolygonArea && pointCount_ > 0 && closing_.contains(here)) {
         // A click in the square around the first point closes the area.
         items_.AddItemPoint(here.x(), here.y());
         items_.EndItem();
-        state_.toolMode = ToolMode::None;
+        state_.toolMode = Tm::None;
         stage_ = 0;
         pointCount_ = 0;
         closing_ = QRect();
@@ -389,7 +402,7 @@ void CanvasInteraction::PressDrawingTool(const PointerEvent& e) {
         return;
     }
     if (pointCount_ == 0) {
-        items_.BeginItem(t == ToolMode::PolygonArea ? 'D' : 'A');
+        items_.BeginItem(t == Tm::PolygonArea ? 'D' : 'A');
         items_.AddItemPoint(first_.x(), first_.y());
     }
     items_.AddItemPoint(here.x(), here.y());
@@ -423,7 +436,7 @@ void CanvasInteraction::FinishShape(char itemKind, QPoint end) {
 void CanvasInteraction::MoveDrawingTool(const PointerEvent& e) {
     SetCursor(CanvasCursor::DrawingTool);
     const QPoint here = e.pos;
-    if (Tool() == ToolMode::Freehand) {
+    if (Tool() == Tm::Freehand) {
         if (!LeftHeld(e) || stage_ <= 0 || here == down_)
             return;
         if (stage_ == 1) {
@@ -446,15 +459,15 @@ void CanvasInteraction::MoveDrawingTool(const PointerEvent& e) {
 
 void CanvasInteraction::ReleaseDrawingTool(const PointerEvent& e) {
     const auto t = Tool();
-    if (t == ToolMode::Freehand) {
+    if (t == Tm::Freehand) {
         if (stage_ > 0)
             items_.EndItem();
         stage_ = 0;
         return;
     }
-    if ((t == ToolMode::Rectangle || t == ToolMode::Circle || t == ToolMode::Arrow) && stage_ == 2 &&
+    if ((t == Tm::Rectangle || t == Tm::Circle || t == Tm::Arrow) && stage_ == 2 &&
         Distance(first_, e.pos) >= kMinimumDrag)
-        FinishShape(t == ToolMode::Rectangle ? 'B' : t == ToolMode::Circle ? 'C' : 'E', e.pos);
+        FinishShape(t == Tm::Rectangle ? 'B' : t == Tm::Circle ? 'C' : 'E', e.pos);
 }
 
 // ---- Polygon selections ----
@@ -494,11 +507,11 @@ void CanvasInteraction::PressPolygonSelection(const PointerEvent& e) {
 
 void CanvasInteraction::ClosePolygonSelection() {
     const auto t = Tool();
-    state_.toolMode = ToolMode::None;
-    raster_.SetToolMode(ToolMode::None);
-    if (t == ToolMode::RemovePolygon) {
+    state_.toolMode = Tm::None;
+    raster_.SetToolMode(Tm::None);
+    if (t == Tm::RemovePolygon) {
         raster_.FillWorkPolygon(imaging::FillAction::Remove);
-    } else if (t == ToolMode::KeepPolygon) {
+    } else if (t == Tm::KeepPolygon) {
         raster_.FillWorkPolygon(imaging::FillAction::Keep);
         raster_.CommitKeep();
     } else {
@@ -515,14 +528,14 @@ void CanvasInteraction::ClosePolygonSelection() {
 void CanvasInteraction::PressRasterTool(const PointerEvent& e) {
     const QPoint here = e.pos;
     switch (Tool()) {
-    case ToolMode::Eraser:
-    case ToolMode::LocalBrighten:
-    case ToolMode::LocalDarken:
+    case Tm::Eraser:
+    case Tm::LocalBrighten:
+    case Tm::LocalDarken:
         HideBrushOutline();
         last_ = here;
-        SetCursor(Tool() == ToolMode::Eraser ? RadiusCursor() : CanvasCursor::TonePressed);
+        SetCursor(Tool() == Tm::Eraser ? RadiusCursor() : CanvasCursor::TonePressed);
         return;
-    case ToolMode::MakeupBrush:
+    case Tm::MakeupBrush:
         HideBrushOutline();
         last_ = here;
         altSample_ = false;
@@ -534,11 +547,11 @@ void CanvasInteraction::PressRasterTool(const PointerEvent& e) {
             SetCursor(MakeupCursor(true));
         }
         return;
-    case ToolMode::MagicWand:
+    case Tm::MagicWand:
         raster_.WandAt(here);
         listener_.RepaintCanvas();
         return;
-    case ToolMode::StickerSelection:
+    case Tm::StickerSelection:
         if (stage_ <= 0) {
             stage_ = 1;
             first_ = here;
@@ -548,7 +561,7 @@ void CanvasInteraction::PressRasterTool(const PointerEvent& e) {
             stage_ = 0;
         }
         return;
-    case ToolMode::ChooseValidArea:
+    case Tm::ChooseValidArea:
         if (stage_ <= 0) {
             first_ = here;
             stage_ = 1;
@@ -559,7 +572,7 @@ void CanvasInteraction::PressRasterTool(const PointerEvent& e) {
                 raster_.SetValidArea(first_, here);
                 EraseBand();
                 stage_ = 0;
-                state_.toolMode = ToolMode::None;
+                state_.toolMode = Tm::None;
                 SetCursor(CanvasCursor::Arrow);
             }
             listener_.RepaintCanvas();
@@ -573,9 +586,9 @@ void CanvasInteraction::PressRasterTool(const PointerEvent& e) {
 void CanvasInteraction::MoveRasterTool(const PointerEvent& e) {
     const QPoint here = e.pos;
     switch (Tool()) {
-    case ToolMode::Eraser:
-    case ToolMode::LocalBrighten:
-    case ToolMode::LocalDarken:
+    case Tm::Eraser:
+    case Tm::LocalBrighten:
+    case Tm::LocalDarken:
         if (AnyHeld(e) || e.shift) {
             strokeMade_ = true;
             BrushStroke(last_, here, e.alt);
@@ -583,12 +596,12 @@ void CanvasInteraction::MoveRasterTool(const PointerEvent& e) {
         } else {
             ShowBrushOutline(here);
         }
-        if (Tool() == ToolMode::Eraser)
+        if (Tool() == Tm::Eraser)
             SetCursor(LeftHeld(e) ? RadiusCursor() : CanvasCursor::Arrow);
         else
             SetCursor(LeftHeld(e) ? CanvasCursor::TonePressed : CanvasCursor::Arrow);
         return;
-    case ToolMode::MakeupBrush:
+    case Tm::MakeupBrush:
         if (altSample_) {
             // A sample is pending: the cursor blinks until the button goes up.
             if (!timer_.Active())
@@ -606,12 +619,12 @@ void CanvasInteraction::MoveRasterTool(const PointerEvent& e) {
             ShowBrushOutline(here);
         }
         return;
-    case ToolMode::MagicWand:
+    case Tm::MagicWand:
         SetCursor(CanvasCursor::MagicWand);
         return;
-    case ToolMode::RemovePolygon:
-    case ToolMode::KeepPolygon:
-    case ToolMode::SpotlightPolygon:
+    case Tm::RemovePolygon:
+    case Tm::KeepPolygon:
+    case Tm::SpotlightPolygon:
         if (stage_ >= 1) {
             stage_ = 2;
             DrawBand(here, 1);
@@ -619,7 +632,7 @@ void CanvasInteraction::MoveRasterTool(const PointerEvent& e) {
         SetCursor(stage_ > 0 && closing_.contains(here) ? CanvasCursor::PolygonClose
                                                         : CanvasCursor::PolygonTool);
         return;
-    case ToolMode::StickerSelection:
+    case Tm::StickerSelection:
         if (LeftHeld(e) && stage_ >= 1) {
             stage_ = 2;
             DrawBand(here, 1);
@@ -627,7 +640,7 @@ void CanvasInteraction::MoveRasterTool(const PointerEvent& e) {
             SetCursor(StickerCursor());
         }
         return;
-    case ToolMode::ChooseMagnifiedArea:
+    case Tm::ChooseMagnifiedArea:
         SetCursor(CanvasCursor::PolygonTool);
         if (outlineShown_) {
             DrawBand(here, 1);
@@ -640,7 +653,7 @@ void CanvasInteraction::MoveRasterTool(const PointerEvent& e) {
             outlineShown_ = true;
         }
         return;
-    case ToolMode::ChooseValidArea:
+    case Tm::ChooseValidArea:
         SetCursor(CanvasCursor::PolygonTool);
         if (stage_ >= 1) {
             stage_ = 2;
@@ -655,15 +668,15 @@ void CanvasInteraction::MoveRasterTool(const PointerEvent& e) {
 void CanvasInteraction::ReleaseRasterTool(const PointerEvent& e) {
     const QPoint here = e.pos;
     switch (Tool()) {
-    case ToolMode::Eraser:
+    case Tm::Eraser:
         SetCursor(CanvasCursor::Arrow);
         return;
-    case ToolMode::LocalBrighten:
-    case ToolMode::LocalDarken:
+    case Tm::LocalBrighten:
+    case Tm::LocalDarken:
         raster_.ResetStrokeMask();
         SetCursor(CanvasCursor::Arrow);
         return;
-    case ToolMode::MakeupBrush:
+    case Tm::MakeupBrush:
         raster_.ResetStrokeMask();
         StopFlashing();
         if (altSample_) {
@@ -682,7 +695,7 @@ void CanvasInteraction::ReleaseRasterTool(const PointerEvent& e) {
             SetCursor(CanvasCursor::MakeupNoSample);
         }
         return;
-    case ToolMode::StickerSelection:
+    case Tm::StickerSelection:
         if (stage_ == 2 && Distance(first_, here) >= kMinimumDrag) {
             EraseBand();
             strokeMade_ = true;
@@ -693,8 +706,8 @@ void CanvasInteraction::ReleaseRasterTool(const PointerEvent& e) {
             listener_.RepaintCanvas();
         }
         return;
-    case ToolMode::ChooseMagnifiedArea:
-        state_.toolMode = ToolMode::None;
+    case Tm::ChooseMagnifiedArea:
+        state_.toolMode = Tm::None;
         SetCursor(CanvasCursor::Arrow);
         EraseBand();
         outlineShown_ = false;
@@ -709,7 +722,7 @@ void CanvasInteraction::ReleaseRasterTool(const PointerEvent& e) {
 void CanvasInteraction::BrushStroke(QPoint from, QPoint to, bool alt) {
     if (!canvas_)
         return;
-    if (Tool() == ToolMode::Eraser)
+    if (Tool() == Tm::Eraser)
         raster_.EraseStroke(*canvas_, from, to, alt ? imaging::EraseOp::Restore : imaging::EraseOp::Remove);
     else
         raster_.ToneStroke(*canvas_, from, to,
@@ -871,7 +884,7 @@ void CanvasInteraction::PanelPress(const PointerEvent& e) {
         }
     }
     const auto t = Tool();
-    if (t == ToolMode::MagicWand) {
+    if (t == Tm::MagicWand) {
         if (e.button == Qt::LeftButton) {
             const imaging::IntRect v = raster_.MagnifierView();
             raster_.SetToolMode(t);
@@ -887,12 +900,12 @@ void CanvasInteraction::PanelPress(const PointerEvent& e) {
     }
     if (e.button != Qt::LeftButton)
         return;
-    if (t == ToolMode::Eraser) {
+    if (t == Tm::Eraser) {
         raster_.SetToolMode(t);
         panelDown_ = panelLast_ = e.pos;
         return;
     }
-    if (t == ToolMode::MakeupBrush) {
+    if (t == Tm::MakeupBrush) {
         raster_.SetToolMode(t);
         panelDown_ = panelLast_ = e.pos;
         strokeMade_ = false;
@@ -912,7 +925,7 @@ void CanvasInteraction::PanelMove(const PointerEvent& e) {
     if (!panel_ || !LeftHeld(e))
         return;
     const imaging::IntRect v = raster_.MagnifierView();
-    if (t == ToolMode::Eraser) {
+    if (t == Tm::Eraser) {
         raster_.EraseMagnifierStroke(*panel_, PanelCell(panelLast_), PanelCell(e.pos),
                                      e.alt ? imaging::EraseOp::Restore : imaging::EraseOp::Remove);
         PanelChanged(QRect(panelLast_, e.pos).normalized().adjusted(-8, -8, 8, 8) &
@@ -920,7 +933,7 @@ void CanvasInteraction::PanelMove(const PointerEvent& e) {
         panelLast_ = e.pos;
         return;
     }
-    if (t == ToolMode::MakeupBrush && raster_.SampleTaken() && !altSample_) {
+    if (t == Tm::MakeupBrush && raster_.SampleTaken() && !altSample_) {
         strokeMade_ = true;
         raster_.PencilMagnifierStroke(*panel_, PanelCell(panelLast_), PanelCell(e.pos));
         PanelChanged(QRect(panelLast_, e.pos).normalized().adjusted(-8, -8, 8, 8));
@@ -932,7 +945,7 @@ void CanvasInteraction::PanelRelease(const PointerEvent& e) {
     if (e.button != Qt::LeftButton)
         return;
     const auto t = Tool();
-    if (t == ToolMode::Eraser) {
+    if (t == Tm::Eraser) {
         if (panel_)
             raster_.EraseMagnifierStroke(*panel_, PanelCell(panelLast_), PanelCell(e.pos),
                                          e.alt ? imaging::EraseOp::Restore : imaging::EraseOp::Remove);
@@ -940,7 +953,7 @@ void CanvasInteraction::PanelRelease(const PointerEvent& e) {
         listener_.RepaintPanel();
         return;
     }
-    if (t == ToolMode::MakeupBrush) {
+    if (t == Tm::MakeupBrush) {
         raster_.ResetStrokeMask();
         StopFlashing();
         if (altSample_) {

@@ -57,7 +57,7 @@ class CanvasInteraction {
         imaging::DrawingItemList& items;
         MaterialSlots& materials;
         CanvasCaption& caption;
-        EditorState& state; // the one home of the tool, gesture, wheel action and commit mark
+        EditorState& state; // the one home of the tool, the gesture, the commit mark and the wheel action
         CanvasListener& listener;
         CursorTimer& timer;
     };
@@ -72,6 +72,7 @@ class CanvasInteraction {
     static constexpr int kAltBlinkMs = 250;        // make-up cursor blink while a sample is pending
     static constexpr int kMaterialLeftLimit = -90; // a centre left of this jumps to 0
     static constexpr int kMaterialTopLimit = -90;  // a centre above this stays here
+    static constexpr int kCommitMark = 99;
 
     explicit CanvasInteraction(Parts parts);
     ~CanvasInteraction();
@@ -89,13 +90,13 @@ class CanvasInteraction {
 
     // ---- Modes, set by the editor's commands ----
 
-    // Starts a tool (written to the editor state): a shown band is erased and
-    // the stage, point count and pending sample restart. The RasterDocument
+    // Starts a tool (in the editor state): a shown band is erased and the
+    // stage, point count and pending sample restart. The RasterDocument
     // gets the mode at the next press (and at every paint).
     void SetToolMode(imaging::ToolMode mode);
-    imaging::ToolMode Tool() const;
-    // Starts or ends a gesture (written to the editor state, which also clears
-    // the commit mark).
+    imaging::ToolMode ToolMode() const;
+    imaging::ToolMode Tool() const { return ToolMode(); }
+    // Starts or ends a gesture (in the editor state); also clears the commit mark.
     void SetGestureMode(GestureMode mode);
     GestureMode Gesture() const;
     // Ends whatever runs without notifying: tool and gesture 0, bands erased,
@@ -124,6 +125,12 @@ class CanvasInteraction {
 
     // ---- Painting ----
 
+    // 99 when the picture placed in gesture 22 is to be committed by the next
+    // composition (set by the right button).
+    int CommitMark() const;
+    // Called by the composition after it committed the placement: clears the
+    // mark, ends the gesture and notifies GestureEnded.
+    void PlacementCommitted();
     // Called after the canvas was composed anew: puts back what is drawn on
     // top of the composition (a shown rubber band, the polygon's closing square).
     void AfterCompose();
@@ -173,6 +180,7 @@ class CanvasInteraction {
     void BrushStroke(QPoint from, QPoint to, bool alt);
 
     void TimerFired();
+    void SetGesture(GestureMode mode);
     void StartAltFlash();
     void StartAltBlink();
     void StopFlashing();

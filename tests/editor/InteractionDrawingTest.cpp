@@ -132,21 +132,21 @@ TEST_F(InteractionTest, FreehandStartsAtThePressPointOnTheFirstMoveAway) {
 TEST_F(InteractionTest, RightButtonOrderEndsGestureBeforeToolAndCommitsPlacement) {
     interaction.SetGestureMode(GestureMode::MoveMaterial);
     RightDown();
-    EXPECT_EQ(state.gesture, GestureMode::None);
+    EXPECT_EQ(interaction.Gesture(), GestureMode::None);
     EXPECT_EQ(listener.notices, std::vector<CanvasNotice>{CanvasNotice::GestureEnded});
 
     listener.notices.clear();
     interaction.SetGestureMode(GestureMode::PlacePicture);
     RightDown();
     // Gesture 22 is committed by the next paint, which also ends it.
-    EXPECT_TRUE(state.commitPlacement);
-    EXPECT_EQ(state.gesture, GestureMode::PlacePicture);
+    EXPECT_EQ(interaction.CommitMark(), 99);
+    EXPECT_EQ(interaction.Gesture(), GestureMode::PlacePicture);
     EXPECT_TRUE(listener.notices.empty());
     EXPECT_GE(listener.canvasRepaints, 1);
 
     // Starting a gesture again clears a pending commit.
     interaction.SetGestureMode(GestureMode::PlacePicture);
-    EXPECT_FALSE(state.commitPlacement);
+    EXPECT_EQ(interaction.CommitMark(), 0);
 
     interaction.SetGestureMode(GestureMode::None);
     interaction.SetToolMode(ToolMode::MagicWand);

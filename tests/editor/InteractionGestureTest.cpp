@@ -154,7 +154,7 @@ TEST_F(InteractionTest, AllMaterialsMoveTogetherInStepsOfThreeOrMore) {
     DragTo({203, 200});
     EXPECT_EQ(materials.Offset(), (GroupOffset{3, 0}));
     RightDown();
-    EXPECT_EQ(state.gesture, GestureMode::None);
+    EXPECT_EQ(interaction.Gesture(), GestureMode::None);
     EXPECT_EQ(listener.notices, std::vector<CanvasNotice>{CanvasNotice::GestureEnded});
 }
 

@@ -201,6 +201,19 @@ TEST_F(PolygonSelectionTest, StepBackWithOnePointRemovesNothingAndRestartsOnTheN
     EXPECT_EQ(raster->Polygon().At(0), AtPixel(10, 10));
 }
 
+TEST_F(PolygonSelectionTest, HoldsAtMost260ClickedPoints) {
+    LoadPhoto();
+    interaction.SetToolMode(ToolMode::RemovePolygon);
+    // A zigzag that never comes back near its first point.
+    for (int i = 0; i < 300; ++i)
+        MoveAndClick(AtPixel(20 + 2 * i, i % 2 == 0 ? 40 : 80));
+    EXPECT_EQ(raster->Polygon().Count(), 260);
+    EXPECT_EQ(interaction.Tool(), ToolMode::RemovePolygon);
+    // Closing still works on a full polygon.
+    MoveAndClick(AtPixel(21, 41));
+    EXPECT_EQ(interaction.Tool(), ToolMode::None);
+}
+
 TEST_F(PolygonSelectionTest, RightButtonEndsWithoutApplyingThePolygon) {
     LoadPhoto();
     interaction.SetToolMode(ToolMode::KeepPolygon);
