@@ -1,6 +1,6 @@
 #include "editor/export/EditorExport.h"
 
-#include "camera/photo/ImageFiles.h"
+#include "core/ImageFiles.h"
 #include "imaging/raster/RasterDocument.h"
 #include "platform/Prompt.h"
 
@@ -53,7 +53,7 @@ QString SaveBackFormat(const QString& path) {
 }
 
 EditorExport::EditorExport(const imaging::RasterDocument& raster, Compose compose,
-                           const camera::EncoderRegistry& encoders, platform::Prompt& prompt,
+                           const core::EncoderRegistry& encoders, platform::Prompt& prompt,
                            ExportSettings settings, PhotoSaveMemory memory)
     : raster_(raster), compose_(std::move(compose)), encoders_(encoders), prompt_(prompt),
       settings_(std::move(settings)), memory_(memory) {}
@@ -81,8 +81,8 @@ bool EditorExport::WritePicture(const QImage& picture, const QString& format, co
     };
     if (picture.isNull())
         return fail(QStringLiteral("没有可保存的图片"));
-    if (camera::MimeTypeOfFormat(format).isEmpty() ||
-        encoders_.FindEncoder(camera::MimeTypeOfFormat(format)) < 0)
+    if (core::MimeTypeOfFormat(format).isEmpty() ||
+        encoders_.FindEncoder(core::MimeTypeOfFormat(format)) < 0)
         return fail(QStringLiteral("不支持的图片格式 %1").arg(format));
     const QFileInfo target(path);
     // The permission bits, not access(): a photo the user made read-only stays

@@ -1,8 +1,8 @@
 #include "editor/window/EditorWindow.h"
 
-#include "camera/settings/SysInfo.h"
 #include "controls/BitmapButton.h"
 #include "controls/CTbarButTittleTip.h"
+#include "core/SysInfo.h"
 #include "editor/document/ComposeCanvas.h"
 #include "editor/document/EditorLayout.h"
 #include "editor/document/EditorSession.h"
@@ -94,7 +94,7 @@ EditorWindow::EditorWindow(EditorContext context, const QString& photoPath, int 
     BuildControls();
 
     ExportSettings settings;
-    camera::SysInfo& sys = ctx_.sys;
+    core::SysInfo& sys = ctx_.sys;
     settings.workFolder = sys.WorkFolder();
     settings.photoFolder = [&sys] { return sys.PhotoFolder(); };
     settings.savedFolder = [&sys] { return sys.Text(201); };

@@ -13,24 +13,28 @@
 class QWidget;
 
 namespace vx7::camera {
+struct StationHooks;
+}
+namespace vx7::core {
 class EncoderRegistry;
 class SysInfo;
-struct StationHooks;
-} // namespace vx7::camera
+} // namespace vx7::core
 namespace vx7::platform {
 class Prompt;
 }
 
 namespace vx7::editor {
-
 class EditorWindow;
+}
+
+namespace vx7::app {
 
 // Connects the camera station to the image editor and owns the editor's
 // program-wide objects: the raster document, the drawing items, the material
 // catalogue and the editor session, which live from start to exit.
 class EditorStationBridge {
   public:
-    EditorStationBridge(camera::SysInfo& sys, platform::Prompt& prompt, const camera::EncoderRegistry& encoders);
+    EditorStationBridge(core::SysInfo& sys, platform::Prompt& prompt, const core::EncoderRegistry& encoders);
     ~EditorStationBridge();
 
     // Fills the station's editor hook.
@@ -40,22 +44,22 @@ class EditorStationBridge {
     int OpenEditor(QWidget* parent, const QString& photoPath, int kind, int mode);
 
     // Called with each editor window before it runs (tests drive it from here).
-    void SetBeforeRun(std::function<void(EditorWindow&)> hook) { beforeRun_ = std::move(hook); }
+    void SetBeforeRun(std::function<void(editor::EditorWindow&)> hook) { beforeRun_ = std::move(hook); }
 
     imaging::RasterDocument& Raster() { return *raster_; }
     imaging::DrawingItemList& Items() { return *items_; }
     materials::MaterialCatalogue& Catalogue() { return catalogue_; }
-    EditorSession& Session() { return session_; }
+    editor::EditorSession& Session() { return session_; }
 
   private:
-    camera::SysInfo& sys_;
+    core::SysInfo& sys_;
     platform::Prompt& prompt_;
-    const camera::EncoderRegistry& encoders_;
+    const core::EncoderRegistry& encoders_;
     std::unique_ptr<imaging::RasterDocument> raster_;
     std::unique_ptr<imaging::DrawingItemList> items_;
     materials::MaterialCatalogue catalogue_;
-    EditorSession session_;
-    std::function<void(EditorWindow&)> beforeRun_;
+    editor::EditorSession session_;
+    std::function<void(editor::EditorWindow&)> beforeRun_;
 };
 
-} // namespace vx7::editor
+} // namespace vx7::app
