@@ -4,7 +4,7 @@ BUILD      ?= build
 TESTBUILD  ?= build-test
 RUNDIR     ?= $(BUILD)/run
 JOBS       ?= $(shell nproc)
-MEDIUM      = $(BUILD)/medium/摄像头拍照(动画)Snapo2011
+MEDIUM      = $(BUILD)/medium/$(shell sed -n "s/^ProgramFolder=//p" core/InstallLayout.names)
 
 .PHONY: run test deps build build-test fuzz bench clean
 

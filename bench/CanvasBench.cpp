@@ -16,7 +16,7 @@
 #include "editor/interaction/CanvasListener.h"
 #include "editor/interaction/CursorTimer.h"
 
-#include "camera/photo/ImageFiles.h"
+#include "core/ImageFiles.h"
 #include "imaging/drawing/DrawingItemList.h"
 #include "imaging/raster/CanvasSurface.h"
 #include "imaging/raster/RasterDocument.h"
@@ -184,7 +184,7 @@ BENCHMARK(CanvasMaterialDrag)->Unit(benchmark::kMicrosecond);
 void CanvasExportJpg(benchmark::State& st) {
     Editor ed;
     ed.raster->SetValidArea(QPoint(0, 0), QPoint(560, 482));
-    camera::EncoderRegistry encoders;
+    core::EncoderRegistry encoders;
     SilentPrompt prompt;
     QString folder, name;
     ExportSettings settings;

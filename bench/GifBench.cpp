@@ -13,8 +13,9 @@
 #include "animation/reduction/GifMaker.h"
 #include "animation/reduction/ImageConverterLibrary.h"
 #include "animation/reduction/ReferencePicture.h"
-#include "camera/photo/ImageFiles.h"
 #include "converter/PaletteQuantiser.h"
+#include "core/ImageFiles.h"
+#include "core/InstallLayout.h"
 #include "platform/Prompt.h"
 #include "tests/animation/GifTestFiles.h"
 
@@ -343,15 +344,17 @@ class SilentPrompt final : public vx7::platform::Prompt {
 // mode 1: the GIF encoder) and the builder, as the camera station's GIF button does.
 void MakeGif(benchmark::State& state, int mode, int w, int h) {
     QTemporaryDir home;
-    QDir(home.path()).mkpath("tmpBmpData");
-    QDir(home.path()).mkpath("ephoto_syspic");
-    vx7::animation::ReferencePicture::Write(home.filePath("ephoto_syspic/ProjRefBkgModel.GIF"));
+    namespace layout = vx7::core::layout;
+    QDir(home.path()).mkpath(layout::WorkFolder());
+    QDir(home.path()).mkpath(layout::SystemPictureFolder());
+    vx7::animation::ReferencePicture::Write(
+        home.filePath(layout::SystemPictureFolder() + '/' + vx7::animation::ReferencePicture::FileName()));
     QStringList pictures;
     for (int i = 0; i < 16; ++i) {
         pictures << home.filePath(QStringLiteral("shot%1.png").arg(i));
         Photo(w, h, 200 + static_cast<unsigned>(i)).save(pictures.back());
     }
-    vx7::camera::EncoderRegistry encoders;
+    vx7::core::EncoderRegistry encoders;
     vx7::animation::RegisterGifEncoder(encoders);
     vx7::animation::ImageConverterLibrary converter;
     SilentPrompt prompt;

@@ -1,8 +1,9 @@
-# The install medium: build/medium/摄像头拍照(动画)Snapo2011 with every data folder,
-# the generated content and, in vx7ECamProg, the program files.
+# The install medium: build/medium/<program folder> with every data folder, the
+# generated content and, in the program sub-folder, the program files (names from
+# core/InstallLayout.names).
 #
 # Subsystems contribute through three global properties, set with the functions below:
-#   VX7_MEDIUM_PROGRAMS    targets whose files are copied into vx7ECamProg
+#   VX7_MEDIUM_PROGRAMS    targets whose files are copied into the program sub-folder
 #   VX7_MEDIUM_GENERATORS  targets that write generated content into VX7_MEDIUM_DIR
 #   VX7_MEDIUM_PLACED      "target|path" pairs: a target's file copied to a path
 #                          relative to VX7_MEDIUM_ROOT (the folder holding the medium)
@@ -10,8 +11,8 @@
 # top-level CMakeLists, when every contribution is known.
 
 set(VX7_MEDIUM_ROOT "${CMAKE_BINARY_DIR}/medium")
-set(VX7_MEDIUM_DIR "${VX7_MEDIUM_ROOT}/摄像头拍照(动画)Snapo2011")
-set(VX7_MEDIUM_CATEGORIES "秋冬新款女装" "饰品")
+set(VX7_MEDIUM_DIR "${VX7_MEDIUM_ROOT}/${VX7_LAYOUT_ProgramFolder}")
+set(VX7_MEDIUM_CATEGORIES "${VX7_LAYOUT_WomenswearCategory}" "${VX7_LAYOUT_AccessoriesCategory}")
 
 function(vx7_add_to_medium target)
   set_property(GLOBAL APPEND PROPERTY VX7_MEDIUM_PROGRAMS ${target})
@@ -49,6 +50,7 @@ function(vx7_finish_medium)
       "-DMEDIUM_DIR=${VX7_MEDIUM_DIR}"
       "-DCATEGORIES=${VX7_MEDIUM_CATEGORIES}"
       "-DPROGRAM_FILES=${files}"
+      "-DLAYOUT_NAMES=${CMAKE_SOURCE_DIR}/core/InstallLayout.names"
       -P "${CMAKE_SOURCE_DIR}/cmake/LayOutMedium.cmake"
     ${place_commands}
     COMMENT "Laying out the install medium"

@@ -3,11 +3,11 @@
 // single-image GIF of the picture's size.
 #include "animation/gif/GifSingleImageWriter.h"
 #include "converter/PaletteQuantiser.h"
+#include "core/SaveFile.h"
 
 #include <QImage>
 #include <QImageReader>
 #include <QPainter>
-#include <QSaveFile>
 #include <QString>
 
 #include <algorithm>
@@ -65,8 +65,5 @@ ConvertImage(const char16_t* source, const char16_t* target, int, int, int, int 
         reduced.indices.data(), reduced.width, reduced.height, reduced.palette.data());
     if (gif.isEmpty())
         return 0;
-    QSaveFile file(QString::fromUtf16(target));
-    if (!file.open(QIODevice::WriteOnly) || file.write(gif) != gif.size() || !file.commit())
-        return 0;
-    return 1;
+    return vx7::core::SaveWholeFile(QString::fromUtf16(target), gif) ? 1 : 0;
 }

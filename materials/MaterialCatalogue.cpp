@@ -1,5 +1,7 @@
 #include "MaterialCatalogue.h"
 
+#include "core/PathParts.h"
+
 #include "MaterialPackageReader.h"
 #include "MaterialsLog.h"
 
@@ -7,20 +9,12 @@
 #include <QFileInfo>
 
 namespace vx7::materials {
-namespace {
-
-QString Join(const QString& folder, const QString& name) {
-    if (folder.isEmpty() || folder.endsWith(QLatin1Char('/')))
-        return folder + name;
-    return folder + QLatin1Char('/') + name;
-}
-
-} // namespace
 
 MaterialCatalogue::MaterialCatalogue(const QString& installFolder) : installFolder_(installFolder) {}
 
 QString MaterialCatalogue::PackagePath(const QString& category) const {
-    return Join(Join(installFolder_, LibraryFolderName()), category + QStringLiteral(".dm3"));
+    return core::JoinPath(core::JoinPath(installFolder_, LibraryFolderName()),
+                          category + QStringLiteral(".dm3"));
 }
 
 bool MaterialCatalogue::LoadPackage(const QString& category, QString* error) {
@@ -50,11 +44,12 @@ bool MaterialCatalogue::LoadPackage(const QString& category, QString* error) {
 QString MaterialCatalogue::ResolvePictureFolder(const QString& stored, const QString& category) const {
     if (!stored.isEmpty()) {
         // A relative folder is relative to the installation folder, the program's working folder.
-        const QString candidate = QDir::isAbsolutePath(stored) ? stored : Join(installFolder_, stored);
+        const QString candidate =
+            QDir::isAbsolutePath(stored) ? stored : core::JoinPath(installFolder_, stored);
         if (QFileInfo::exists(candidate))
             return candidate;
     }
-    return Join(Join(installFolder_, category), PictureSubfolderName());
+    return core::JoinPath(core::JoinPath(installFolder_, category), PictureSubfolderName());
 }
 
 QStringList MaterialCatalogue::FillGroupCombo() const {
@@ -90,7 +85,7 @@ QString MaterialCatalogue::MaterialPicturePath(int record) const {
     const MaterialRecord* rec = Record(record);
     if (!rec)
         return QString();
-    return Join(pictureFolder_, rec->pictureName + QStringLiteral(".png"));
+    return core::JoinPath(pictureFolder_, rec->pictureName + QStringLiteral(".png"));
 }
 
 const MaterialRecord* MaterialCatalogue::Record(int index) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MaterialPackage.h"
+#include "core/InstallLayout.h"
 
 #include <QString>
 #include <QStringList>
@@ -14,9 +15,9 @@ namespace vx7::materials {
 // leaves the previous catalogue exactly as it was.
 class MaterialCatalogue {
   public:
-    static QString StartCategory() { return QStringLiteral("秋冬新款女装"); }
-    static QString LibraryFolderName() { return QStringLiteral("vx7Ecamsys素材仓库"); }
-    static QString PictureSubfolderName() { return QStringLiteral("试衣及按钮图片"); }
+    static QString StartCategory() { return core::layout::WomenswearCategory(); }
+    static QString LibraryFolderName() { return core::layout::MaterialStore(); }
+    static QString PictureSubfolderName() { return core::layout::MaterialPictureFolder(); }
     static QString AllGroupsEntry() { return QStringLiteral("全部"); }
 
     explicit MaterialCatalogue(const QString& installFolder = QString());

@@ -1,6 +1,6 @@
 #include "MaterialPackageReader.h"
 
-#include "LittleEndian.h"
+#include "core/LittleEndian.h"
 #include "platform/Gbk.h"
 
 #include <QFile>
@@ -28,10 +28,10 @@ MaterialRecord ParseRecord(const char* r) {
     rec.type = r[P::kTypeOffset];
     rec.title = Field(r, P::kTitleOffset, P::kTitleSize);
     rec.pictureName = Field(r, P::kNameOffset, P::kNameSize);
-    rec.x = ReadInt32(r, P::kXOffset);
-    rec.y = ReadInt32(r, P::kYOffset);
-    rec.layer = ReadInt32(r, P::kLayerOffset);
-    rec.scale = ReadFloat32(r, P::kScaleOffset);
+    rec.x = core::ReadLeInt32(r, P::kXOffset);
+    rec.y = core::ReadLeInt32(r, P::kYOffset);
+    rec.layer = core::ReadLeInt32(r, P::kLayerOffset);
+    rec.scale = core::ReadLeFloat32(r, P::kScaleOffset);
     return rec;
 }
 
@@ -44,10 +44,10 @@ std::optional<MaterialPackage> MaterialPackageReader::Parse(const QByteArray& by
         Fail(error, QStringLiteral("package too short for its headers: %1 bytes").arg(size));
         return std::nullopt;
     }
-    const qint32 n = ReadInt32(base, P::kRecordCountOffset);
+    const qint32 n = core::ReadLeInt32(base, P::kRecordCountOffset);
     const char* layout = base + P::kHeaderSize;
-    const qint32 m = ReadInt32(layout, P::kExtraCountOffset);
-    const qint32 s = ReadInt32(layout, P::kTrailingSizeOffset);
+    const qint32 m = core::ReadLeInt32(layout, P::kExtraCountOffset);
+    const qint32 s = core::ReadLeInt32(layout, P::kTrailingSizeOffset);
     if (n < 0 || n > P::kMaxRecords) {
         Fail(error, QStringLiteral("material record count %1 outside 0..%2").arg(n).arg(P::kMaxRecords));
         return std::nullopt;

@@ -1,7 +1,7 @@
 #include "MaterialPackageWriter.h"
 
-#include "LittleEndian.h"
-#include "SaveBytes.h"
+#include "core/LittleEndian.h"
+#include "core/SaveFile.h"
 #include "platform/Gbk.h"
 
 #include <span>
@@ -60,10 +60,10 @@ std::optional<QByteArray> MaterialPackageWriter::Serialize(const MaterialPackage
     if (!PutText(base, P::kFolderOffset, P::kFolderSize, package.pictureFolder,
                  QStringLiteral("picture folder"), error))
         return std::nullopt;
-    WriteInt32(base, P::kRecordCountOffset, static_cast<qint32>(n));
+    core::WriteLeInt32(base, P::kRecordCountOffset, static_cast<qint32>(n));
     char* layout = base + P::kHeaderSize;
-    WriteInt32(layout, P::kExtraCountOffset, package.ExtraRecordCount());
-    WriteInt32(layout, P::kTrailingSizeOffset, static_cast<qint32>(package.trailing.size()));
+    core::WriteLeInt32(layout, P::kExtraCountOffset, package.ExtraRecordCount());
+    core::WriteLeInt32(layout, P::kTrailingSizeOffset, static_cast<qint32>(package.trailing.size()));
 
     for (qsizetype i = 0; i < n; ++i) {
         const MaterialRecord& rec = package.records[static_cast<size_t>(i)];
@@ -73,10 +73,10 @@ std::optional<QByteArray> MaterialPackageWriter::Serialize(const MaterialPackage
         if (!PutText(r, P::kTitleOffset, P::kTitleSize, rec.title, QStringLiteral("group title"), error) ||
             !PutText(r, P::kNameOffset, P::kNameSize, rec.pictureName, QStringLiteral("picture name"), error))
             return std::nullopt;
-        WriteInt32(r, P::kXOffset, rec.x);
-        WriteInt32(r, P::kYOffset, rec.y);
-        WriteInt32(r, P::kLayerOffset, rec.layer);
-        WriteFloat32(r, P::kScaleOffset, rec.scale);
+        core::WriteLeInt32(r, P::kXOffset, rec.x);
+        core::WriteLeInt32(r, P::kYOffset, rec.y);
+        core::WriteLeInt32(r, P::kLayerOffset, rec.layer);
+        core::WriteLeFloat32(r, P::kScaleOffset, rec.scale);
     }
     out.append(package.extraRecords);
     out.append(package.trailing);
@@ -87,7 +87,12 @@ bool MaterialPackageWriter::WriteFile(const MaterialPackage& package, const QStr
     const auto bytes = Serialize(package, error);
     if (!bytes)
         return false;
-    return SaveBytes(path, *bytes, error);
+    QString why;
+    if (core::SaveWholeFile(path, *bytes, &why))
+        return true;
+    if (error)
+        *error = QStringLiteral("cannot write %1: %2").arg(path, why);
+    return false;
 }
 
 } // namespace vx7::materials

@@ -1,6 +1,8 @@
 #include "RecordList.h"
 
 #include "MaterialsLog.h"
+#include "core/InstallLayout.h"
+#include "core/PathParts.h"
 #include "platform/Gbk.h"
 
 namespace vx7::materials {
@@ -11,12 +13,12 @@ QString RecordList::ListName(char kind) {
     switch (kind) {
     case 'B':
     case 'b':
-        return QStringLiteral("服饰图标/服饰图标列表");
+        return core::JoinPath(core::layout::ClothingIconFolder(), core::layout::ClothingIconList());
     case 'C':
     case 'c':
-        return QStringLiteral("通用图标/通用图标列表");
+        return core::JoinPath(core::layout::GeneralIconFolder(), core::layout::GeneralIconList());
     default:
-        return QStringLiteral("搭配图片/搭配图片记录表");
+        return core::JoinPath(core::layout::MatchingPictureFolder(), core::layout::MatchingPictureList());
     }
 }
 

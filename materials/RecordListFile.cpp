@@ -1,7 +1,7 @@
 #include "RecordListFile.h"
 
-#include "LittleEndian.h"
-#include "SaveBytes.h"
+#include "core/LittleEndian.h"
+#include "core/SaveFile.h"
 
 #include <QFile>
 
@@ -29,11 +29,11 @@ RecordListFile::Record RecordListFile::BlankRecord() {
 }
 
 qint32 RecordListFile::Field(const Record& r, int k) {
-    return ReadInt32(r.data(), kFieldsOffset + 4 * qsizetype(k));
+    return core::ReadLeInt32(r.data(), kFieldsOffset + 4 * qsizetype(k));
 }
 
 void RecordListFile::SetField(Record& r, int k, qint32 value) {
-    WriteInt32(r.data(), kFieldsOffset + 4 * qsizetype(k), value);
+    core::WriteLeInt32(r.data(), kFieldsOffset + 4 * qsizetype(k), value);
 }
 
 std::optional<RecordListFile> RecordListFile::Parse(const QByteArray& bytes, QString* error) {
@@ -43,9 +43,9 @@ std::optional<RecordListFile> RecordListFile::Parse(const QByteArray& bytes, QSt
         Fail(error, QStringLiteral("record list too short for its header: %1 bytes").arg(size));
         return std::nullopt;
     }
-    const qint32 r = ReadInt32(base, kRecordCountOffset);
-    const qint32 e = ReadInt32(base, kEntryCountOffset);
-    const qint32 d = ReadInt32(base, kDataSizeOffset);
+    const qint32 r = core::ReadLeInt32(base, kRecordCountOffset);
+    const qint32 e = core::ReadLeInt32(base, kEntryCountOffset);
+    const qint32 d = core::ReadLeInt32(base, kDataSizeOffset);
     if (r < 0 || r > kMaxRecords) {
         Fail(error, QStringLiteral("record count %1 outside 0..%2").arg(r).arg(kMaxRecords));
         return std::nullopt;
@@ -73,7 +73,8 @@ std::optional<RecordListFile> RecordListFile::Parse(const QByteArray& bytes, QSt
     list.entries.resize(static_cast<size_t>(e));
     for (qint32 i = 0; i < e; ++i) {
         const char* p = base + entriesAt + qsizetype(i) * kEntrySize;
-        list.entries[size_t(i)] = Entry{ReadInt32(p, 0), ReadInt32(p, 4), ReadInt32(p, 8)};
+        list.entries[size_t(i)] =
+            Entry{core::ReadLeInt32(p, 0), core::ReadLeInt32(p, 4), core::ReadLeInt32(p, 8)};
     }
     list.data = bytes.mid(dataAt, d);
     return list;
@@ -103,16 +104,16 @@ std::optional<QByteArray> RecordListFile::Serialize(QString* error) const {
         return std::nullopt;
     }
     QByteArray out(kHeaderSize, '\0');
-    WriteInt32(out.data(), kRecordCountOffset, static_cast<qint32>(records.size()));
-    WriteInt32(out.data(), kEntryCountOffset, static_cast<qint32>(entries.size()));
-    WriteInt32(out.data(), kDataSizeOffset, static_cast<qint32>(data.size()));
+    core::WriteLeInt32(out.data(), kRecordCountOffset, static_cast<qint32>(records.size()));
+    core::WriteLeInt32(out.data(), kEntryCountOffset, static_cast<qint32>(entries.size()));
+    core::WriteLeInt32(out.data(), kDataSizeOffset, static_cast<qint32>(data.size()));
     for (const Record& r : records)
         out.append(r.data(), kRecordSize);
     for (const Entry& e : entries) {
         char p[kEntrySize];
-        WriteInt32(p, 0, e.offset);
-        WriteInt32(p, 4, e.length);
-        WriteInt32(p, 8, e.reserved);
+        core::WriteLeInt32(p, 0, e.offset);
+        core::WriteLeInt32(p, 4, e.length);
+        core::WriteLeInt32(p, 8, e.reserved);
         out.append(p, kEntrySize);
     }
     out.append(data);
@@ -123,7 +124,12 @@ bool RecordListFile::WriteFile(const QString& path, QString* error) const {
     const auto bytes = Serialize(error);
     if (!bytes)
         return false;
-    return SaveBytes(path, *bytes, error);
+    QString why;
+    if (core::SaveWholeFile(path, *bytes, &why))
+        return true;
+    if (error)
+        *error = QStringLiteral("cannot write %1: %2").arg(path, why);
+    return false;
 }
 
 } // namespace vx7::materials

@@ -1,10 +1,11 @@
 #include "GifAnimationBuilder.h"
+#include "core/LittleEndian.h"
 
 #include "GifLzwDecoder.h"
 #include "animation/AnimationLog.h"
+#include "core/SaveFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cmath>
@@ -14,11 +15,6 @@
 namespace vx7::animation {
 namespace {
 
-void PutLe16(QByteArray& out, int value) {
-    out.append(static_cast<char>(value & 0xFF));
-    out.append(static_cast<char>((value >> 8) & 0xFF));
-}
-
 void WriteFrameHead(QByteArray& out, int width, int height, int bits, int delay, int transparentIndex,
                     bool interlaced) {
     // Graphic control extension: disposal 1 (leave in place), no user input.
@@ -26,15 +22,15 @@ void WriteFrameHead(QByteArray& out, int width, int height, int bits, int delay,
     out.append(char(0xF9));
     out.append(char(0x04));
     out.append(char(transparentIndex >= 0 ? 0x05 : 0x04));
-    PutLe16(out, std::clamp(delay, 0, 0xFFFF));
+    core::AppendLe16(out, std::clamp(delay, 0, 0xFFFF));
     out.append(static_cast<char>(transparentIndex >= 0 ? transparentIndex & 0xFF : 0));
     out.append(char(0x00));
     // Image descriptor at (0, 0) with a local colour table of 2^bits entries.
     out.append(char(0x2C));
-    PutLe16(out, 0);
-    PutLe16(out, 0);
-    PutLe16(out, width);
-    PutLe16(out, height);
+    core::AppendLe16(out, 0);
+    core::AppendLe16(out, 0);
+    core::AppendLe16(out, width);
+    core::AppendLe16(out, height);
     out.append(static_cast<char>(0x80 + (bits - 1) + (interlaced ? 0x40 : 0)));
 }
 
@@ -44,44 +40,44 @@ void WriteFrameHead(QByteArray& out, int width, int height, int bits, int delay,
 GifBuildResult RunBuild(const QStringList& paths, const QString& output, QByteArray& chunk,
                         const std::function<bool(const QString&, QByteArray&, int&, int&, QString&)>& frame) {
     GifBuildResult result;
-    QSaveFile file(output);
-    if (!file.open(QIODevice::WriteOnly)) {
-        result.error = QStringLiteral("cannot create %1").arg(output);
-        return result;
-    }
-    for (const QString& path : paths) {
-        chunk.clear();
-        int width = 0, height = 0;
-        QString why;
-        if (!frame(path, chunk, width, height, why)) {
-            result.skipped.append(path + QStringLiteral(": ") + why);
-            qCDebug(lcAnimation) << "frame left out:" << path << why;
-            continue;
+    bool opened = false;
+    const bool saved = core::SaveWholeFileWith(output, [&](QIODevice& file, QString*) {
+        opened = true;
+        for (const QString& path : paths) {
+            chunk.clear();
+            int width = 0, height = 0;
+            QString why;
+            if (!frame(path, chunk, width, height, why)) {
+                result.skipped.append(path + QStringLiteral(": ") + why);
+                qCDebug(lcAnimation) << "frame left out:" << path << why;
+                continue;
+            }
+            if (result.framesWritten == 0) {
+                QByteArray header;
+                GifAnimationBuilder::WriteGifHeader(header, width, height, GifAnimationBuilder::kBits);
+                chunk.prepend(header);
+            }
+            if (file.write(chunk) != chunk.size()) {
+                result.error = QStringLiteral("cannot write %1").arg(output);
+                return false;
+            }
+            ++result.framesWritten;
         }
         if (result.framesWritten == 0) {
-            QByteArray header;
-            GifAnimationBuilder::WriteGifHeader(header, width, height, GifAnimationBuilder::kBits);
-            file.write(header);
+            result.error = paths.isEmpty()
+                               ? QStringLiteral("no frame files given")
+                               : QStringLiteral("none of the %1 frame files is usable").arg(paths.size());
+            return false;
         }
-        if (file.write(chunk) != chunk.size()) {
+        QByteArray trailer;
+        GifAnimationBuilder::WriteTrailer(trailer);
+        return file.write(trailer) == trailer.size();
+    });
+    if (!saved) {
+        if (!opened)
+            result.error = QStringLiteral("cannot create %1").arg(output);
+        else if (result.error.isEmpty())
             result.error = QStringLiteral("cannot write %1").arg(output);
-            file.cancelWriting();
-            return result;
-        }
-        ++result.framesWritten;
-    }
-    if (result.framesWritten == 0) {
-        file.cancelWriting();
-        result.error = paths.isEmpty()
-                           ? QStringLiteral("no frame files given")
-                           : QStringLiteral("none of the %1 frame files is usable").arg(paths.size());
-        return result;
-    }
-    QByteArray trailer;
-    GifAnimationBuilder::WriteTrailer(trailer);
-    file.write(trailer);
-    if (!file.commit()) {
-        result.error = QStringLiteral("cannot write %1").arg(output);
         result.framesWritten = 0;
     }
     return result;
@@ -91,8 +87,8 @@ GifBuildResult RunBuild(const QStringList& paths, const QString& output, QByteAr
 
 void GifAnimationBuilder::WriteGifHeader(QByteArray& out, int width, int height, int bits) {
     out.append("GIF89a", 6);
-    PutLe16(out, width);
-    PutLe16(out, height);
+    core::AppendLe16(out, width);
+    core::AppendLe16(out, height);
     out.append(static_cast<char>(((bits + 15) * 16) % 256)); // 0x70 for 8 bits: no global table
     out.append(char(0x00));                                  // background colour index
     out.append(char(0x00));                                  // pixel aspect ratio
@@ -156,7 +152,7 @@ bool GifAnimationBuilder::ReadSourceGif(const QString& path, SourceFrame& frame,
         return false;
     }
     const GifImageDescriptor d = GifBlockWalker::ReadImage(data, *image);
-    const int screenWidth = ReadLe16(data, 6), screenHeight = ReadLe16(data, 8);
+    const int screenWidth = core::ReadLe16(data.data(), 6), screenHeight = core::ReadLe16(data.data(), 8);
     if (d.width < 1 || d.height < 1 || d.width > kMaxSide || d.height > kMaxSide ||
         d.left + d.width > screenWidth || d.top + d.height > screenHeight) {
         why = QStringLiteral("image size %1 x %2 at %3,%4 unusable")

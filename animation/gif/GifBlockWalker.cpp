@@ -1,4 +1,5 @@
 #include "GifBlockWalker.h"
+#include "core/LittleEndian.h"
 
 namespace vx7::animation {
 
@@ -104,10 +105,10 @@ std::optional<GifBlock> GifBlockWalker::Next() {
 GifImageDescriptor GifBlockWalker::ReadImage(ByteSpan data, const GifBlock& image) {
     GifImageDescriptor d;
     const std::size_t p = image.position;
-    d.left = ReadLe16(data, p + 1);
-    d.top = ReadLe16(data, p + 3);
-    d.width = ReadLe16(data, p + 5);
-    d.height = ReadLe16(data, p + 7);
+    d.left = core::ReadLe16(data.data(), p + 1);
+    d.top = core::ReadLe16(data.data(), p + 3);
+    d.width = core::ReadLe16(data.data(), p + 5);
+    d.height = core::ReadLe16(data.data(), p + 7);
     d.packed = data[p + 9];
     d.interlaced = (d.packed & 0x40) != 0;
     std::size_t q = p + 10;
@@ -131,7 +132,7 @@ std::optional<GifGraphicControl> GifBlockWalker::ReadGraphicControl(ByteSpan dat
     GifGraphicControl g;
     g.packed = data[p + 3];
     g.disposal = (g.packed >> 2) & 7;
-    g.delay = ReadLe16(data, p + 4);
+    g.delay = core::ReadLe16(data.data(), p + 4);
     g.transparentIndex = (g.packed & 1) ? data[p + 6] : -1;
     return g;
 }

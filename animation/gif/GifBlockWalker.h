@@ -94,9 +94,4 @@ class GifBlockWalker {
     bool failed_ = false;
 };
 
-// Little-endian 16-bit value at position (the caller has checked the bounds).
-inline int ReadLe16(ByteSpan data, std::size_t position) {
-    return data[position] | (data[position + 1] << 8);
-}
-
 } // namespace vx7::animation

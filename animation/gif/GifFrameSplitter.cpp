@@ -1,4 +1,5 @@
 #include "GifFrameSplitter.h"
+#include "core/LittleEndian.h"
 
 #include "animation/AnimationLog.h"
 
@@ -34,8 +35,8 @@ std::optional<GifSplit> GifFrameSplitter::Split(ByteSpan data) {
     if (!walker.IsGif())
         return std::nullopt;
     GifSplit split;
-    split.screenWidth = ReadLe16(data, 6);
-    split.screenHeight = ReadLe16(data, 8);
+    split.screenWidth = core::ReadLe16(data.data(), 6);
+    split.screenHeight = core::ReadLe16(data.data(), 8);
     const std::uint8_t packed = data[10];
     const std::size_t headerEnd = *GifBlockWalker::StreamStart(data);
     if (packed & 0x80) {

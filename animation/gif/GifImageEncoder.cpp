@@ -1,10 +1,10 @@
 #include "GifImageEncoder.h"
+#include "core/SaveFile.h"
 
 #include "GifSingleImageWriter.h"
-#include "camera/photo/ImageFiles.h"
+#include "core/ImageFiles.h"
 
 #include <QPainter>
-#include <QSaveFile>
 
 namespace vx7::animation {
 namespace {
@@ -124,17 +124,14 @@ bool GifImageEncoder::Write(const QImage& picture, const QString& path) {
     const QByteArray bytes = Encode(picture);
     if (bytes.isEmpty())
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    return file.write(bytes) == bytes.size() && file.commit();
+    return core::SaveWholeFile(path, bytes);
 }
 
-void RegisterGifEncoder(camera::EncoderRegistry& registry) {
+void RegisterGifEncoder(core::EncoderRegistry& registry) {
     registry.Add(
-        camera::ImageEncoder{QStringLiteral("image/gif"), [](const QImage& image, const QString& path, int) {
-                                 return GifImageEncoder::Write(image, path);
-                             }});
+        core::ImageEncoder{QStringLiteral("image/gif"), [](const QImage& image, const QString& path, int) {
+                               return GifImageEncoder::Write(image, path);
+                           }});
 }
 
 } // namespace vx7::animation

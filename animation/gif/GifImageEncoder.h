@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace vx7::camera {
+namespace vx7::core {
 class EncoderRegistry;
 }
 
@@ -39,6 +39,6 @@ class GifImageEncoder {
 };
 
 // Adds the GIF encoder to a registry under "image/gif".
-void RegisterGifEncoder(camera::EncoderRegistry& registry);
+void RegisterGifEncoder(core::EncoderRegistry& registry);
 
 } // namespace vx7::animation

@@ -1,4 +1,5 @@
 #include "GifIndexedReader.h"
+#include "core/LittleEndian.h"
 
 #include "GifLzwDecoder.h"
 
@@ -28,8 +29,8 @@ int GifIndexedReader::ReadAll(ByteSpan data, const std::function<void(const GifI
     GifBlockWalker walker(data);
     if (!walker.IsGif())
         return -1;
-    const int screenWidth = ReadLe16(data, 6);
-    const int screenHeight = ReadLe16(data, 8);
+    const int screenWidth = core::ReadLe16(data.data(), 6);
+    const int screenHeight = core::ReadLe16(data.data(), 8);
     const std::uint8_t packed = data[10];
     global_.fill(0);
     if (packed & 0x80) {

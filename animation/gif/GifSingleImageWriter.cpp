@@ -1,17 +1,9 @@
 #include "GifSingleImageWriter.h"
+#include "core/LittleEndian.h"
 
 #include "GifLzwEncoder.h"
 
 namespace vx7::animation {
-namespace {
-
-void PutLe16(QByteArray& out, int value) {
-    out.append(static_cast<char>(value & 0xFF));
-    out.append(static_cast<char>((value >> 8) & 0xFF));
-}
-
-} // namespace
-
 QByteArray GifSingleImageWriter::Write(const std::uint8_t* pixels, int width, int height,
                                        const std::uint8_t* palette) {
     if (width < 1 || height < 1 || width > 0xFFFF || height > 0xFFFF)
@@ -19,17 +11,17 @@ QByteArray GifSingleImageWriter::Write(const std::uint8_t* pixels, int width, in
     QByteArray out;
     out.reserve(13 + 768 + 11 + width * height / 2 + 64);
     out.append("GIF89a", 6);
-    PutLe16(out, width);
-    PutLe16(out, height);
+    core::AppendLe16(out, width);
+    core::AppendLe16(out, height);
     out.append(char(0xF7)); // global table of 256 entries, 8-bit colour resolution
     out.append(char(0));    // background index
     out.append(char(0));    // aspect ratio
     out.append(reinterpret_cast<const char*>(palette), 768);
     out.append(char(0x2C));
-    PutLe16(out, 0);
-    PutLe16(out, 0);
-    PutLe16(out, width);
-    PutLe16(out, height);
+    core::AppendLe16(out, 0);
+    core::AppendLe16(out, 0);
+    core::AppendLe16(out, width);
+    core::AppendLe16(out, height);
     out.append(char(0x00)); // no local table, not interlaced
     out.append(char(8));
     // One coder per thread, kept: its dictionary table is worth reusing.

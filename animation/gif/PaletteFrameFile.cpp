@@ -1,7 +1,8 @@
 #include "PaletteFrameFile.h"
+#include "core/LittleEndian.h"
+#include "core/SaveFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <cstring>
 
@@ -20,8 +21,8 @@ bool PaletteFrameFile::Parse(ByteSpan bytes, QString* error) {
         SetError(error, QStringLiteral("not a palette frame file"));
         return false;
     }
-    const int w = ReadLe16(bytes, 8);
-    const int h = ReadLe16(bytes, 10);
+    const int w = core::ReadLe16(bytes.data(), 8);
+    const int h = core::ReadLe16(bytes.data(), 10);
     if (w < 1 || h < 1 || w > kMaxSide || h > kMaxSide) {
         SetError(error, QStringLiteral("frame size %1 x %2 out of range").arg(w).arg(h));
         return false;
@@ -76,13 +77,7 @@ bool PaletteFrameFile::Write(const QString& path, QString* error) const {
         SetError(error, QStringLiteral("no frame to write"));
         return false;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        SetError(error, QStringLiteral("cannot create %1").arg(path));
-        return false;
-    }
-    const QByteArray bytes = ToBytes();
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
+    if (!core::SaveWholeFile(path, ToBytes())) {
         SetError(error, QStringLiteral("cannot write %1").arg(path));
         return false;
     }

@@ -8,7 +8,7 @@
 
 namespace vx7::animation {
 
-BurstGifMaker::BurstGifMaker(GifEngine& engine, const camera::EncoderRegistry& encoders,
+BurstGifMaker::BurstGifMaker(GifEngine& engine, const core::EncoderRegistry& encoders,
                              platform::Prompt& prompt, QObject* parent)
     : QObject(parent), prompt_(prompt), runner_(engine, encoders) {
     connect(&runner_, &GifBuildRunner::Progress, this, [this](int, int, const QString& text) {

@@ -33,7 +33,7 @@ class BurstGifMaker : public QObject {
         std::function<void()> openLastMade; // the animation window with automatic open
     };
 
-    BurstGifMaker(GifEngine& engine, const camera::EncoderRegistry& encoders, platform::Prompt& prompt,
+    BurstGifMaker(GifEngine& engine, const core::EncoderRegistry& encoders, platform::Prompt& prompt,
                   QObject* parent = nullptr);
 
     // Starts the build after the question; false when nothing was started (fewer than

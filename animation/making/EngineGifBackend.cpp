@@ -30,7 +30,7 @@ void LogSkipped(const GifBuildResult& result) {
 
 } // namespace
 
-EngineGifBackend::EngineGifBackend(const QString& installFolder, const camera::EncoderRegistry& encoders,
+EngineGifBackend::EngineGifBackend(const QString& installFolder, const core::EncoderRegistry& encoders,
                                    GifAnimationBuilder& builder, ImageConverterLibrary& converter)
     : builder_(builder), converter_(converter), silent_(std::make_unique<LoggingPrompt>()),
       reduction_(std::make_unique<ColourReduction>(installFolder, encoders, converter, *silent_)) {}

@@ -5,7 +5,7 @@
 #include <memory>
 #include <mutex>
 
-namespace vx7::camera {
+namespace vx7::core {
 class EncoderRegistry;
 }
 
@@ -28,7 +28,7 @@ class ImageConverterLibrary;
 // builder's buffers and the converter are never used by two builds at once.
 class EngineGifBackend final : public GifEngine {
   public:
-    EngineGifBackend(const QString& installFolder, const camera::EncoderRegistry& encoders,
+    EngineGifBackend(const QString& installFolder, const core::EncoderRegistry& encoders,
                      GifAnimationBuilder& builder, ImageConverterLibrary& converter);
     ~EngineGifBackend() override;
 

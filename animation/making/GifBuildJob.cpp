@@ -2,7 +2,7 @@
 
 #include "GifEngine.h"
 #include "animation/AnimationLog.h"
-#include "camera/photo/ImageFiles.h"
+#include "core/ImageFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,7 +24,7 @@ bool HoldsFrames(const QString& path) {
 
 } // namespace
 
-GifBuildJob::GifBuildJob(GifEngine& engine, const camera::EncoderRegistry& encoders)
+GifBuildJob::GifBuildJob(GifEngine& engine, const core::EncoderRegistry& encoders)
     : engine_(engine), encoders_(encoders) {}
 
 QString GifBuildJob::ProgressText(int index, int total) {
@@ -73,7 +73,7 @@ GifJobResult GifBuildJob::Run(const GifBuildRequest& request, const Progress& pr
             // A picture that cannot be re-encoded keeps no working BMP; the converter
             // then finds nothing and the writer leaves the frame out.
             source = request.workBmps.at(i);
-            if (!camera::SaveImageAs(encoders_, QStringLiteral("BMP"), picture, source, 100)) {
+            if (!core::SaveImageAs(encoders_, QStringLiteral("BMP"), picture, source, 100)) {
                 qCInfo(lcAnimation) << "cannot re-encode" << picture;
                 QFile::remove(source);
             }

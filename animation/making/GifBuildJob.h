@@ -6,7 +6,7 @@
 #include <atomic>
 #include <functional>
 
-namespace vx7::camera {
+namespace vx7::core {
 class EncoderRegistry;
 }
 
@@ -41,7 +41,7 @@ class GifBuildJob {
     // done pictures, total pictures, text for the status line.
     using Progress = std::function<void(int, int, const QString&)>;
 
-    GifBuildJob(GifEngine& engine, const camera::EncoderRegistry& encoders);
+    GifBuildJob(GifEngine& engine, const core::EncoderRegistry& encoders);
 
     GifJobResult Run(const GifBuildRequest& request, const Progress& progress = {},
                      const std::atomic<bool>* cancel = nullptr);
@@ -50,7 +50,7 @@ class GifBuildJob {
 
   private:
     GifEngine& engine_;
-    const camera::EncoderRegistry& encoders_;
+    const core::EncoderRegistry& encoders_;
 };
 
 } // namespace vx7::animation

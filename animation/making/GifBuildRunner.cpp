@@ -6,7 +6,7 @@
 
 namespace vx7::animation {
 
-GifBuildRunner::GifBuildRunner(GifEngine& engine, const camera::EncoderRegistry& encoders, QObject* parent)
+GifBuildRunner::GifBuildRunner(GifEngine& engine, const core::EncoderRegistry& encoders, QObject* parent)
     : QObject(parent), job_(engine, encoders) {
     qRegisterMetaType<vx7::animation::GifJobResult>("vx7::animation::GifJobResult");
 }

@@ -17,7 +17,7 @@ namespace vx7::animation {
 class GifBuildRunner : public QObject {
     Q_OBJECT
   public:
-    GifBuildRunner(GifEngine& engine, const camera::EncoderRegistry& encoders, QObject* parent = nullptr);
+    GifBuildRunner(GifEngine& engine, const core::EncoderRegistry& encoders, QObject* parent = nullptr);
     ~GifBuildRunner() override;
 
     // False when a build is running already.

@@ -1,21 +1,21 @@
 #include "GifPaths.h"
 
-#include "camera/settings/PathParts.h"
-#include "camera/settings/SysInfo.h"
+#include "core/PathParts.h"
+#include "core/SysInfo.h"
 
 namespace vx7::animation {
 
 QString GifPaths::Output(const QString& folder, const QString& name) {
-    return camera::JoinPath(folder, name + QStringLiteral(".gif"));
+    return core::JoinPath(folder, name + QStringLiteral(".gif"));
 }
 
-QString GifPaths::GifFolder(camera::SysInfo& sys) {
-    const QString stored = sys.Text(601);
+QString GifPaths::GifFolder(core::SysInfo& sys) {
+    const QString stored = sys.Text(core::SysInfo::kReadGifFolder);
     return stored.isEmpty() ? sys.PhotoFolder() : stored;
 }
 
-QString GifPaths::WorkBmp(const camera::SysInfo& sys, const QString& picturePath) {
-    return camera::JoinPath(sys.WorkFolder(), camera::FileTitlePart(picturePath) + QStringLiteral(".bmp"));
+QString GifPaths::WorkBmp(const core::SysInfo& sys, const QString& picturePath) {
+    return core::JoinPath(sys.WorkFolder(), core::FileTitlePart(picturePath) + QStringLiteral(".bmp"));
 }
 
 QString GifPaths::LastMadeName(const QString& photoName) {

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace vx7::camera {
+namespace vx7::core {
 class SysInfo;
 }
 
@@ -16,11 +16,11 @@ class GifPaths {
 
     // The GIF folder of the animation window: the stored folder (slot 601), or the
     // photo folder while none is stored.
-    static QString GifFolder(camera::SysInfo& sys);
+    static QString GifFolder(core::SysInfo& sys);
 
     // "<installation folder>/tmpBmpData/<title>.bmp": the BMP a picture is re-encoded to
     // before the converter mode reduces it.
-    static QString WorkBmp(const camera::SysInfo& sys, const QString& picturePath);
+    static QString WorkBmp(const core::SysInfo& sys, const QString& picturePath);
 
     // The name a burst GIF is recorded under as the last made file: "<photo name>.gif".
     static QString LastMadeName(const QString& photoName);

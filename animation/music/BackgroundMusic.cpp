@@ -1,7 +1,8 @@
 #include "BackgroundMusic.h"
+#include "core/InstallLayout.h"
 
 #include "animation/making/FileChooser.h"
-#include "camera/settings/PathParts.h"
+#include "core/PathParts.h"
 #include "platform/SoundPlayer.h"
 
 #include <QDir>
@@ -11,8 +12,8 @@ namespace vx7::animation {
 BackgroundMusic::BackgroundMusic(const QString& installFolder, platform::SoundPlayer& player,
                                  FileChooser& files)
     : installFolder_(installFolder), player_(player), files_(files),
-      musicPath_(camera::JoinPath(camera::JoinPath(installFolder, QStringLiteral("ephoto_syspic")),
-                                  QStringLiteral("loop11.WAV"))) {}
+      musicPath_(core::JoinPath(core::JoinPath(installFolder, core::layout::SystemPictureFolder()),
+                                QStringLiteral("loop11.WAV"))) {}
 
 bool BackgroundMusic::ChooseMusic(QWidget* parent) {
     const QString chosen = files_.OpenFile(parent, Filter(), InitialName());

@@ -1,12 +1,13 @@
 #include "ColourReduction.h"
+#include "core/InstallLayout.h"
 
 #include "ImageConverterLibrary.h"
 #include "ReferencePicture.h"
 #include "animation/AnimationLog.h"
 #include "animation/gif/GifIndexedReader.h"
 #include "animation/gif/PaletteFrameFile.h"
-#include "camera/photo/ImageFiles.h"
-#include "camera/settings/PathParts.h"
+#include "core/ImageFiles.h"
+#include "core/PathParts.h"
 #include "platform/Prompt.h"
 
 #include <QDir>
@@ -17,22 +18,22 @@
 
 namespace vx7::animation {
 
-ColourReduction::ColourReduction(QString installFolder, const camera::EncoderRegistry& encoders,
+ColourReduction::ColourReduction(QString installFolder, const core::EncoderRegistry& encoders,
                                  ImageConverterLibrary& converter, platform::Prompt& prompt)
     : installFolder_(std::move(installFolder)), encoders_(encoders), converter_(converter), prompt_(prompt) {}
 
 QString ColourReduction::WorkFolder() const {
-    return camera::JoinPath(installFolder_, QStringLiteral("tmpBmpData"));
+    return core::JoinPath(installFolder_, core::layout::WorkFolder());
 }
 
 QString ColourReduction::ReferencePicturePath() const {
-    return camera::JoinPath(camera::JoinPath(installFolder_, QStringLiteral("ephoto_syspic")),
-                            ReferencePicture::FileName());
+    return core::JoinPath(core::JoinPath(installFolder_, core::layout::SystemPictureFolder()),
+                          ReferencePicture::FileName());
 }
 
 QString ColourReduction::TitleOf(const QString& source) {
     // Relative paths are made absolute first, so that they too have a folder part.
-    return camera::FileTitlePart(QFileInfo(source).absoluteFilePath().left(256));
+    return core::FileTitlePart(QFileInfo(source).absoluteFilePath().left(256));
 }
 
 QString ColourReduction::ConverterMissingText() {
@@ -44,10 +45,10 @@ ReductionResult ColourReduction::ReduceByImageEncoder(const QStringList& sources
     ReductionResult result;
     QDir().mkpath(WorkFolder());
     for (const QString& source : sources) {
-        const QString target = camera::JoinPath(WorkFolder(), TitleOf(source) + QStringLiteral(".gif"));
+        const QString target = core::JoinPath(WorkFolder(), TitleOf(source) + QStringLiteral(".gif"));
         // A stale file from an earlier build must not stand in for a source that fails now.
         QFile::remove(target);
-        if (!camera::SaveImageAs(encoders_, QStringLiteral("GIF"), source, target, 100))
+        if (!core::SaveImageAs(encoders_, QStringLiteral("GIF"), source, target, 100))
             qCDebug(lcAnimation) << "no GIF made of" << source;
         result.frames << target;
     }
@@ -58,10 +59,10 @@ QStringList ColourReduction::ReencodeAsBmp(const QStringList& pictures) {
     QDir().mkpath(WorkFolder());
     QStringList out;
     for (const QString& picture : pictures) {
-        const QString target = camera::JoinPath(WorkFolder(), TitleOf(picture) + QStringLiteral(".bmp"));
+        const QString target = core::JoinPath(WorkFolder(), TitleOf(picture) + QStringLiteral(".bmp"));
         if (QFileInfo(picture).absoluteFilePath() != QFileInfo(target).absoluteFilePath()) {
             QFile::remove(target);
-            camera::SaveImageAs(encoders_, QStringLiteral("BMP"), picture, target, 100);
+            core::SaveImageAs(encoders_, QStringLiteral("BMP"), picture, target, 100);
         }
         out << target;
     }
@@ -82,12 +83,12 @@ ReductionResult ColourReduction::ReduceByConverter(const QStringList& sources) {
     const QString reference = ReferencePicturePath();
     for (const QString& source : sources) {
         const QString title = TitleOf(source);
-        const QString composite = camera::JoinPath(WorkFolder(), title + QStringLiteral("_Tmp.bmp"));
-        const QString target = camera::JoinPath(WorkFolder(), title + QStringLiteral(".gif"));
+        const QString composite = core::JoinPath(WorkFolder(), title + QStringLiteral("_Tmp.bmp"));
+        const QString target = core::JoinPath(WorkFolder(), title + QStringLiteral(".gif"));
         result.frames << target;
         QFile::remove(target);
         const int offset =
-            camera::ComposeSideBySide(encoders_, composite, source, reference, QStringLiteral("BMP"), 100);
+            core::ComposeSideBySide(encoders_, composite, source, reference, QStringLiteral("BMP"), 100);
         if (offset < 0) {
             qCDebug(lcAnimation) << "no composite made of" << source;
             continue;

@@ -3,9 +3,10 @@
 #include <QString>
 #include <QStringList>
 
-namespace vx7::camera {
+namespace vx7::core {
 class EncoderRegistry;
 }
+
 namespace vx7::platform {
 class Prompt;
 }
@@ -33,7 +34,7 @@ struct ReductionResult {
 // Runs synchronously; no message is shown except when the converter is missing.
 class ColourReduction {
   public:
-    ColourReduction(QString installFolder, const camera::EncoderRegistry& encoders,
+    ColourReduction(QString installFolder, const core::EncoderRegistry& encoders,
                     ImageConverterLibrary& converter, platform::Prompt& prompt);
 
     QString WorkFolder() const;
@@ -65,7 +66,7 @@ class ColourReduction {
 
   private:
     QString installFolder_;
-    const camera::EncoderRegistry& encoders_;
+    const core::EncoderRegistry& encoders_;
     ImageConverterLibrary& converter_;
     platform::Prompt& prompt_;
 };

@@ -1,8 +1,7 @@
 #include "ReferencePicture.h"
+#include "core/SaveFile.h"
 
 #include "animation/gif/GifSingleImageWriter.h"
-
-#include <QSaveFile>
 
 #include <array>
 
@@ -98,9 +97,7 @@ bool ReferencePicture::Write(const QString& path, QString* error) {
         pixels.insert(pixels.end(), picture.constScanLine(y), picture.constScanLine(y) + picture.width());
     const QByteArray gif =
         GifSingleImageWriter::Write(pixels.data(), picture.width(), picture.height(), palette.data());
-    QSaveFile file(path);
-    if (gif.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(gif) != gif.size() ||
-        !file.commit()) {
+    if (gif.isEmpty() || !core::SaveWholeFile(path, gif)) {
         if (error)
             *error = QStringLiteral("cannot write %1").arg(path);
         return false;

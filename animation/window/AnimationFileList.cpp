@@ -1,10 +1,10 @@
 #include "AnimationFileList.h"
 
-#include "camera/settings/SysInfo.h"
+#include "core/SysInfo.h"
 
 namespace vx7::animation {
 
-void AnimationFileList::Refill(const camera::SysInfo& sys, int kind) {
+void AnimationFileList::Refill(const core::SysInfo& sys, int kind) {
     QStringList titles, paths;
     sys.ListVideos(kind == 1 ? 1 : 0, titles, paths, kCapacity);
     SetFiles(titles, paths);

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace vx7::camera {
+namespace vx7::core {
 class SysInfo;
 }
 
@@ -20,7 +20,7 @@ class AnimationFileList {
     // Kind 0: the AVI files of the photo folder; kind 1: the GIF files of the GIF folder
     // (or of the photo folder while none is stored). Clears the selected name and keeps
     // the selected row only while it is below the new file count.
-    void Refill(const camera::SysInfo& sys, int kind);
+    void Refill(const core::SysInfo& sys, int kind);
     // The same with a given listing (titles and full paths, in order).
     void SetFiles(const QStringList& titles, const QStringList& paths);
 

@@ -7,8 +7,8 @@
 #include "animation/making/GifBuildRunner.h"
 #include "animation/making/GifPaths.h"
 #include "animation/picture/AnimatedPicture.h"
-#include "camera/settings/PathParts.h"
-#include "camera/settings/SysInfo.h"
+#include "core/PathParts.h"
+#include "core/SysInfo.h"
 #include "platform/Prompt.h"
 
 #include <QButtonGroup>
@@ -254,7 +254,7 @@ void AnimationWindow::ShowRows() {
     for (int row = 0; row < list_->rowCount(); ++row) {
         QString name;
         if (mode_ == kMakeGif)
-            name = row < pictures_.Count() ? camera::FileTitlePart(pictures_.At(row))
+            name = row < pictures_.Count() ? core::FileTitlePart(pictures_.At(row))
                                            : AnimationFileList::EmptyRowText();
         else
             name = files_.RowName(row);
@@ -297,7 +297,7 @@ void AnimationWindow::SelectRow(int row) {
 
 QString AnimationWindow::PathToOpen() const {
     if (usePhotoFolderName_)
-        return camera::JoinPath(ctx_.sys.PhotoFolder(), selectedName_);
+        return core::JoinPath(ctx_.sys.PhotoFolder(), selectedName_);
     return files_.PathAt(files_.SelectedRow());
 }
 
@@ -575,7 +575,7 @@ QString AnimationWindow::BuildStatusText() const {
 
 void AnimationWindow::ChooseGifFolder() {
     if (const std::optional<QString> folder = ctx_.files.ChooseFolder(this)) {
-        ctx_.sys.Text(602, *folder);
+        ctx_.sys.Text(core::SysInfo::kStoreGifFolder, *folder);
         UpdateTitle();
     }
     QDir::setCurrent(ctx_.sys.InstallFolder());

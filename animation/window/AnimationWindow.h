@@ -24,10 +24,12 @@ class QRadioButton;
 class QTableWidget;
 class QTimer;
 
-namespace vx7::camera {
+namespace vx7::core {
 class EncoderRegistry;
 class SysInfo;
-} // namespace vx7::camera
+} // namespace vx7::core
+
+namespace vx7::camera {} // namespace vx7::camera
 
 namespace vx7::platform {
 class Prompt;
@@ -43,9 +45,9 @@ class VideoView;
 
 // What the animation window needs from the program; built once in main().
 struct AnimationWindowContext {
-    camera::SysInfo& sys;
+    core::SysInfo& sys;
     platform::Prompt& prompt;
-    const camera::EncoderRegistry& encoders;
+    const core::EncoderRegistry& encoders;
     GifEngine& engine;
     FileChooser& files;
     VideoPlayerFactory makePlayer;

@@ -1,25 +1,13 @@
 #include "Bmp24Writer.h"
+#include "core/LittleEndian.h"
+#include "core/SaveFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <cstring>
 #include <limits>
 
 namespace vx7::camera {
-namespace {
-
-void Put16(char* p, quint16 v) {
-    p[0] = char(v & 0xFF);
-    p[1] = char(v >> 8);
-}
-void Put32(char* p, quint32 v) {
-    for (int i = 0; i < 4; ++i)
-        p[i] = char((v >> (8 * i)) & 0xFF);
-}
-
-} // namespace
-
 QByteArray Bmp24Writer::Encode(const QImage& image) {
     if (image.isNull())
         return {};
@@ -32,14 +20,14 @@ QByteArray Bmp24Writer::Encode(const QImage& image) {
     char* p = out.data();
     p[0] = 'B';
     p[1] = 'M';
-    Put32(p + 2, quint32(size));
-    Put32(p + 6, 0);
-    Put32(p + 10, kHeaderSize);
-    Put32(p + 14, 40);
-    Put32(p + 18, quint32(w));
-    Put32(p + 22, quint32(h));
-    Put16(p + 26, 1);
-    Put16(p + 28, 24);
+    core::WriteLe32(p, 2, quint32(size));
+    core::WriteLe32(p, 6, 0);
+    core::WriteLe32(p, 10, kHeaderSize);
+    core::WriteLe32(p, 14, 40);
+    core::WriteLe32(p, 18, quint32(w));
+    core::WriteLe32(p, 22, quint32(h));
+    core::WriteLe16(p, 26, 1);
+    core::WriteLe16(p, 28, 24);
     // Compression, image size, resolutions and colour counts stay 0.
     const qint64 rowBytes = RowBytes(w);
     for (int y = 0; y < h; ++y) {
@@ -63,13 +51,7 @@ bool Bmp24Writer::Write(const QImage& image, const QString& path, QString* error
     }
     // Written to a temporary file first, so a full disk never leaves half a picture
     // over a photo that was there before.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    return core::SaveWholeFile(path, bytes, error);
 }
 
 } // namespace vx7::camera

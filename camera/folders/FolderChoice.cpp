@@ -1,6 +1,6 @@
 #include "FolderChoice.h"
 
-#include "camera/settings/PathParts.h"
+#include "core/PathParts.h"
 
 #include <QDir>
 
@@ -22,7 +22,7 @@ QString FolderChoice::ChooseDefault() {
 }
 
 bool FolderChoice::Create(QString* error) {
-    const QString path = JoinPath(selected_, newName_);
+    const QString path = core::JoinPath(selected_, newName_);
     // One level only, and a name must not lead anywhere but into the selected folder.
     const bool nameOk =
         !newName_.contains(u'/') && newName_ != QLatin1String(".") && newName_ != QLatin1String("..");

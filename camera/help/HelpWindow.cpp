@@ -1,7 +1,7 @@
 #include "HelpWindow.h"
 
 #include "HotKeyChoices.h"
-#include "camera/settings/SysInfo.h"
+#include "core/SysInfo.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -16,7 +16,7 @@ QString HelpWindow::ManualUrl() {
     return QStringLiteral("http://www.vantor.com.cn/vx7ECamera/help.htm");
 }
 
-HelpWindow::HelpWindow(SysInfo& sys, OpenManual openManual, QWidget* parent)
+HelpWindow::HelpWindow(core::SysInfo& sys, OpenManual openManual, QWidget* parent)
     : QDialog(parent), sys_(sys), openManual_(std::move(openManual)) {
     setWindowTitle(Title());
     setObjectName(QStringLiteral("HelpWindow"));
@@ -66,7 +66,7 @@ HelpWindow::HelpWindow(SysInfo& sys, OpenManual openManual, QWidget* parent)
     layout->addLayout(keyRow);
 
     auto* buttons = new QHBoxLayout;
-    camera_ = new QPushButton(sys_.CameraOff(0) == 1 ? CameraOnText() : CameraOffText(), this);
+    camera_ = new QPushButton(sys_.IsCameraOff() ? CameraOnText() : CameraOffText(), this);
     camera_->setObjectName(QStringLiteral("button1097"));
     camera_->setAutoDefault(false);
     connect(camera_, &QPushButton::clicked, this, &HelpWindow::ToggleCamera);
@@ -88,10 +88,10 @@ void HelpWindow::accept() {
 }
 
 void HelpWindow::ToggleCamera() {
-    if (sys_.CameraOff(0) == 1)
-        sys_.CameraOff(11);
+    if (sys_.IsCameraOff())
+        sys_.CameraOff(core::SysInfo::kClearFlag);
     else
-        sys_.CameraOff(9);
+        sys_.CameraOff(core::SysInfo::kSetFlag);
     done(QDialog::Accepted);
 }
 

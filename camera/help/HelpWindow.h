@@ -7,9 +7,11 @@
 class QComboBox;
 class QPushButton;
 
-namespace vx7::camera {
-
+namespace vx7::core {
 class SysInfo;
+}
+
+namespace vx7::camera {
 
 // The help window: a short description, the online manual, the camera on/off switch
 // for screenshot-only work and the screen-capture hot key. It closes with OK only
@@ -26,7 +28,7 @@ class HelpWindow : public QDialog {
     static QString ManualUrl();
 
     using OpenManual = std::function<void(const QString& url)>;
-    HelpWindow(SysInfo& sys, OpenManual openManual, QWidget* parent = nullptr);
+    HelpWindow(core::SysInfo& sys, OpenManual openManual, QWidget* parent = nullptr);
 
     QPushButton* ManualButton() const { return manual_; }
     QPushButton* CameraButton() const { return camera_; }
@@ -39,7 +41,7 @@ class HelpWindow : public QDialog {
     void ToggleCamera();
     void ChooseHotKey(int index);
 
-    SysInfo& sys_;
+    core::SysInfo& sys_;
     OpenManual openManual_;
     QPushButton* manual_;
     QPushButton* camera_;

@@ -1,6 +1,6 @@
 #include "PhotoNames.h"
 
-#include "camera/settings/PathParts.h"
+#include "core/PathParts.h"
 
 namespace vx7::camera {
 
@@ -26,11 +26,11 @@ std::optional<PhotoNames> MakePhotoNames(int index, const QString& name, const Q
     n.isBmp = format == QLatin1String("BMP");
     const QString stem = index < 0 ? name : name + QString::number(index);
     if (n.isBmp) {
-        n.grabPath = JoinPath(photoFolder, stem + QLatin1String(".bmp"));
+        n.grabPath = core::JoinPath(photoFolder, stem + QLatin1String(".bmp"));
         n.finalPath = n.grabPath;
     } else {
-        n.grabPath = JoinPath(workFolder, stem + QLatin1String(".bmp"));
-        n.finalPath = JoinPath(photoFolder, stem + QLatin1Char('.') + format);
+        n.grabPath = core::JoinPath(workFolder, stem + QLatin1String(".bmp"));
+        n.finalPath = core::JoinPath(photoFolder, stem + QLatin1Char('.') + format);
     }
     return n;
 }

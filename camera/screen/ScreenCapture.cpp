@@ -1,9 +1,9 @@
 #include "ScreenCapture.h"
 
 #include "camera/capture/Bmp24Writer.h"
-#include "camera/photo/ImageFiles.h"
 #include "camera/photo/PhotoNames.h"
-#include "camera/settings/SysInfo.h"
+#include "core/ImageFiles.h"
+#include "core/SysInfo.h"
 #include "platform/ScreenGrabber.h"
 
 namespace vx7::camera {
@@ -19,20 +19,20 @@ bool ScreenCapture::CaptureScreenToBmp(platform::ScreenGrabber& screen, const QS
 }
 
 std::optional<QString> ScreenCapture::TakeScreenshot(platform::ScreenGrabber& screen,
-                                                     const EncoderRegistry& encoders, SysInfo& sys,
-                                                     const QString& photoName, const QString& format,
-                                                     QString* error) {
+                                                     const core::EncoderRegistry& encoders,
+                                                     core::SysInfo& sys, const QString& photoName,
+                                                     const QString& format, QString* error) {
     const auto names = MakePhotoNames(-1, photoName, format, sys.PhotoFolder(), sys.WorkFolder(), error);
     if (!names)
         return std::nullopt;
     if (!CaptureScreenToBmp(screen, names->grabPath, error))
         return std::nullopt;
-    if (!names->isBmp && !SaveImageAs(encoders, format, names->grabPath, names->finalPath, kQuality)) {
+    if (!names->isBmp && !core::SaveImageAs(encoders, format, names->grabPath, names->finalPath, kQuality)) {
         if (error)
             *error = QStringLiteral("截屏转换为 %1 格式失败: %2").arg(format, names->finalPath);
         return std::nullopt;
     }
-    sys.ScreenshotPending(9);
+    sys.ScreenshotPending(core::SysInfo::kSetFlag);
     return names->finalPath;
 }
 

@@ -8,10 +8,12 @@ namespace vx7::platform {
 class ScreenGrabber;
 }
 
-namespace vx7::camera {
-
+namespace vx7::core {
 class EncoderRegistry;
 class SysInfo;
+} // namespace vx7::core
+
+namespace vx7::camera {
 
 // The screen-capture hot key's work: the whole primary screen with the cursor drawn
 // in, stored like a single photo and marked for the editor.
@@ -33,7 +35,7 @@ class ScreenCapture {
     // converts to the final path for a format other than BMP, then sets the screenshot
     // flag. Returns the final path, or nullopt with the reason.
     static std::optional<QString> TakeScreenshot(platform::ScreenGrabber& screen,
-                                                 const EncoderRegistry& encoders, SysInfo& sys,
+                                                 const core::EncoderRegistry& encoders, core::SysInfo& sys,
                                                  const QString& photoName, const QString& format,
                                                  QString* error = nullptr);
 };

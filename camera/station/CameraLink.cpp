@@ -3,8 +3,8 @@
 #include "camera/CameraLog.h"
 #include "camera/capture/Bmp24Writer.h"
 #include "camera/capture/PreviewFit.h"
-#include "camera/settings/PathParts.h"
-#include "camera/settings/SysInfo.h"
+#include "core/PathParts.h"
+#include "core/SysInfo.h"
 #include "platform/Prompt.h"
 #include "platform/SoundPlayer.h"
 
@@ -13,7 +13,7 @@
 
 namespace vx7::camera {
 
-CameraLink::CameraLink(CaptureDevice* device, SysInfo& sys, platform::Prompt& prompt,
+CameraLink::CameraLink(CaptureDevice* device, core::SysInfo& sys, platform::Prompt& prompt,
                        platform::SoundPlayer& sound)
     : device_(device), sys_(sys), prompt_(prompt), sound_(sound) {
     clipboard_ = [](const QImage& image) {
@@ -71,7 +71,7 @@ bool CameraLink::GrabFrame(const QString& path, bool shutter, QString* error) {
         return false;
     }
     if (shutter)
-        sound_.Play(JoinPath(sys_.SystemPictureFolder(), QStringLiteral("CAMERAFAST.WAV")));
+        sound_.Play(core::JoinPath(sys_.SystemPictureFolder(), QStringLiteral("CAMERAFAST.WAV")));
     return true;
 }
 

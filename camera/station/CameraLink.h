@@ -15,9 +15,11 @@ class Prompt;
 class SoundPlayer;
 } // namespace vx7::platform
 
-namespace vx7::camera {
-
+namespace vx7::core {
 class SysInfo;
+}
+
+namespace vx7::camera {
 
 // The station's side of the camera: connecting with the two failure messages,
 // suspending, fitting the preview frame to the camera image and grabbing a still.
@@ -30,7 +32,8 @@ class CameraLink {
 
     using ClipboardSink = std::function<void(const QImage&)>;
 
-    CameraLink(CaptureDevice* device, SysInfo& sys, platform::Prompt& prompt, platform::SoundPlayer& sound);
+    CameraLink(CaptureDevice* device, core::SysInfo& sys, platform::Prompt& prompt,
+               platform::SoundPlayer& sound);
 
     CaptureDevice* Device() const { return device_; }
 
@@ -57,7 +60,7 @@ class CameraLink {
 
   private:
     CaptureDevice* device_;
-    SysInfo& sys_;
+    core::SysInfo& sys_;
     platform::Prompt& prompt_;
     platform::SoundPlayer& sound_;
     QSize lastFitted_{0, 0};

@@ -13,14 +13,14 @@
 #include "camera/capture/SourceDialog.h"
 #include "camera/folders/FolderChooserDialog.h"
 #include "camera/help/HelpWindow.h"
-#include "camera/photo/ImageFiles.h"
 #include "camera/screen/ScreenCapture.h"
-#include "camera/settings/PathParts.h"
-#include "camera/settings/SysInfo.h"
 #include "controls/BitmapButton.h"
 #include "controls/CHyperLink.h"
 #include "controls/CaptionLabel.h"
 #include "controls/Frame3d.h"
+#include "core/ImageFiles.h"
+#include "core/PathParts.h"
+#include "core/SysInfo.h"
 #include "platform/Clock.h"
 #include "platform/HotKey.h"
 #include "platform/Prompt.h"
@@ -72,7 +72,7 @@ CameraStationWindow::CameraStationWindow(StationContext ctx, QWidget* parent)
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     if (!ctx_.encoders) {
-        ownEncoders_ = std::make_unique<EncoderRegistry>();
+        ownEncoders_ = std::make_unique<core::EncoderRegistry>();
         ctx_.encoders = ownEncoders_.get();
     }
     link_ = std::make_unique<CameraLink>(ctx_.camera, ctx_.sys, ctx_.prompt, ctx_.sound);
@@ -296,7 +296,7 @@ void CameraStationWindow::RefreshDisplay() {
     setText(kSelfTimerValueLabel, model_->SelfTimerSeconds());
     setText(kBurstValueLabel, model_->BurstCount());
     setText(kIntervalLabel, model_->IntervalText());
-    setText(kSelfTimerLabel, model_->Label1021Text());
+    setText(kSelfTimerLabel, model_->CountdownLabelText());
     const bool on = model_->ControlsEnabled();
     for (int id : {kFormatList, kSelfTimerList, kBurstList, kIntervalList})
         lists_.value(id)->setEnabled(on);
@@ -353,6 +353,12 @@ void CameraStationWindow::ResumeCamera() {
     RefreshDisplay();
 }
 
+void CameraStationWindow::WithCameraSuspended(Click click, const std::function<void()>& whileSuspended) {
+    SuspendCamera(click == Click::Sound);
+    whileSuspended();
+    ResumeCamera();
+}
+
 void CameraStationWindow::MoveFrame(const QRect& rect) {
     preview_->setGeometry(rect);
 }
@@ -371,16 +377,17 @@ void CameraStationWindow::OnCameraLost(const QString& reason) {
 void CameraStationWindow::RunDrawnCommand(int id) {
     switch (id) {
     case DrawnButtonTable::kVideo:
-        SuspendCamera();
-        if (ctx_.hooks.openAnimationWindow)
-            ctx_.hooks.openAnimationWindow(this, model_->LastMadeName(), model_->LastMadeKind(), false);
-        ResumeCamera();
+        WithCameraSuspended(Click::Sound, [this] {
+            if (ctx_.hooks.openAnimationWindow)
+                ctx_.hooks.openAnimationWindow(this, model_->LastMadeName(), model_->LastMadeKind(), false);
+        });
         break;
     case DrawnButtonTable::kPicked:
-        SuspendCamera();
-        if (ctx_.hooks.openEditor)
-            ctx_.hooks.openEditor(this, model_->LastPhotoPath(), 100, 9);
-        ResumeCamera();
+        WithCameraSuspended(Click::Sound, [this] {
+            if (ctx_.hooks.openEditor)
+                ctx_.hooks.openEditor(this, model_->LastPhotoPath(), EditorKind::NewestPhoto,
+                                      EditorMode::NewPhoto);
+        });
         update();
         break;
     case DrawnButtonTable::kSetFormat: {
@@ -391,11 +398,8 @@ void CameraStationWindow::RunDrawnCommand(int id) {
         }
         if (const auto rect = link_->FitPreviewFrame(StationLayout::kPreviewArea))
             MoveFrame(*rect);
-        link_->Suspend();
-        preview_->hide();
-        preview_->show();
-        model_->ReconnectCamera([this] { StartSplash(); });
-        RefreshDisplay();
+        // The camera reconnects so the chosen format takes effect.
+        WithCameraSuspended(Click::Silent, [] {});
         break;
     }
     case DrawnButtonTable::kSetSource:
@@ -422,10 +426,10 @@ void CameraStationWindow::RunDrawnCommand(int id) {
         OpenLastMade();
         break;
     case DrawnButtonTable::kBackgroundMusic:
-        SuspendCamera(false);
-        if (ctx_.hooks.chooseBackgroundMusic)
-            ctx_.hooks.chooseBackgroundMusic(this);
-        ResumeCamera();
+        WithCameraSuspended(Click::Silent, [this] {
+            if (ctx_.hooks.chooseBackgroundMusic)
+                ctx_.hooks.chooseBackgroundMusic(this);
+        });
         break;
     case DrawnButtonTable::kGoWeb:
         if (ctx_.hooks.openWebPage)
@@ -437,10 +441,10 @@ void CameraStationWindow::RunDrawnCommand(int id) {
 }
 
 void CameraStationWindow::OpenLastMade() {
-    SuspendCamera();
-    if (ctx_.hooks.openAnimationWindow)
-        ctx_.hooks.openAnimationWindow(this, model_->LastMadeName(), model_->LastMadeKind(), true);
-    ResumeCamera();
+    WithCameraSuspended(Click::Sound, [this] {
+        if (ctx_.hooks.openAnimationWindow)
+            ctx_.hooks.openAnimationWindow(this, model_->LastMadeName(), model_->LastMadeKind(), true);
+    });
 }
 
 // --- Connection points of the GIF making ---------------------------------------------
@@ -517,25 +521,21 @@ void CameraStationWindow::OnIntervalChosen(int index) {
 }
 
 void CameraStationWindow::OnFolderButton() {
-    timer_.stop();
-    link_->Suspend();
-    preview_->hide();
-    std::optional<QString> chosen;
-    if (ctx_.hooks.runFolderChooser) {
-        chosen = ctx_.hooks.runFolderChooser(this);
-    } else {
-        FolderChooserDialog dialog(QDir::homePath(),
-                                   JoinPath(ctx_.sys.InstallFolder(), SysInfo::DefaultPhotoFolderName()),
-                                   ctx_.prompt, this);
-        if (dialog.exec() == QDialog::Accepted)
-            chosen = dialog.SelectedFolder();
-    }
-    if (chosen && model_->ChangePhotoFolder(*chosen))
-        setWindowTitle(QStringLiteral("%1< %2 >").arg(ProductTitle(), ctx_.sys.PhotoFolder()));
-    timer_.start(kTimerPeriodMs);
-    preview_->show();
-    model_->ReconnectCamera([this] { StartSplash(); });
-    RefreshDisplay();
+    WithCameraSuspended(Click::Silent, [this] {
+        std::optional<QString> chosen;
+        if (ctx_.hooks.runFolderChooser) {
+            chosen = ctx_.hooks.runFolderChooser(this);
+        } else {
+            FolderChooserDialog dialog(
+                QDir::homePath(),
+                core::JoinPath(ctx_.sys.InstallFolder(), core::SysInfo::DefaultPhotoFolderName()),
+                ctx_.prompt, this);
+            if (dialog.exec() == QDialog::Accepted)
+                chosen = dialog.SelectedFolder();
+        }
+        if (chosen && model_->ChangePhotoFolder(*chosen))
+            setWindowTitle(QStringLiteral("%1< %2 >").arg(ProductTitle(), ctx_.sys.PhotoFolder()));
+    });
 }
 
 void CameraStationWindow::RunHelp() {
@@ -550,7 +550,7 @@ void CameraStationWindow::OnCameraButton() {
     const int result = ctx_.hooks.runHelpWindow ? ctx_.hooks.runHelpWindow(this)
                                                 : HelpWindow(ctx_.sys, ctx_.hooks.openWebPage, this).exec();
     if (result == QDialog::Accepted) {
-        if (ctx_.sys.CameraOff(0) == 1)
+        if (ctx_.sys.IsCameraOff())
             link_->Suspend(); // the frame stays visible
         else
             model_->ReconnectCamera([this] { StartSplash(); });
@@ -581,7 +581,7 @@ void CameraStationWindow::OnHotKey() {
 
 ClickAreas::State CameraStationWindow::AreaState() const {
     ClickAreas::State state;
-    state.hasLastPhoto = model_->LastPhotoPath().size() > 2;
+    state.hasLastPhoto = core::IsStoredPath(model_->LastPhotoPath());
     state.shotsStored = model_->ShotsTaken();
     state.cells = stripCells_;
     state.burstBoxActive = model_->BurstBoxActive() && model_->ControlsEnabled();
@@ -616,19 +616,19 @@ void CameraStationWindow::PerformClick(const ClickAction& action) {
         break;
     case ClickAction::kOpenLastPhoto:
         // The camera rests while the editor is open, whichever way it was opened.
-        if (ctx_.hooks.openEditor) {
-            SuspendCamera(false);
-            ctx_.hooks.openEditor(this, model_->LastPhotoPath(), 101, 0);
-            ResumeCamera();
-        }
+        if (ctx_.hooks.openEditor)
+            WithCameraSuspended(Click::Silent, [this] {
+                ctx_.hooks.openEditor(this, model_->LastPhotoPath(), EditorKind::LastPhotoThumb,
+                                      EditorMode::Plain);
+            });
         update();
         break;
     case ClickAction::kOpenBurstShot:
-        if (ctx_.hooks.openEditor && action.index < model_->BurstGrabPaths().size()) {
-            SuspendCamera(false);
-            ctx_.hooks.openEditor(this, model_->BurstGrabPaths().at(action.index), 102, 0);
-            ResumeCamera();
-        }
+        if (ctx_.hooks.openEditor && action.index < model_->BurstGrabPaths().size())
+            WithCameraSuspended(Click::Silent, [this, &action] {
+                ctx_.hooks.openEditor(this, model_->BurstGrabPaths().at(action.index), EditorKind::BurstShot,
+                                      EditorMode::Plain);
+            });
         update();
         break;
     case ClickAction::kOpenEditor:
@@ -788,7 +788,7 @@ void CameraStationWindow::paintEvent(QPaintEvent*) {
 QPixmap CameraStationWindow::ButtonPicture(const QString& file) {
     auto it = buttonPictures_.find(file);
     if (it == buttonPictures_.end())
-        it = buttonPictures_.insert(file, QPixmap(JoinPath(ctx_.sys.SystemPictureFolder(), file)));
+        it = buttonPictures_.insert(file, QPixmap(core::JoinPath(ctx_.sys.SystemPictureFolder(), file)));
     return it.value();
 }
 
@@ -865,7 +865,7 @@ void CameraStationWindow::PaintThumbnail(QPainter& painter) {
     const auto frame = controls::FromQColor(QColor(kFrameColour));
     painter.fillRect(area, QColor(kPanelColour));
     controls::DrawFrame3d(painter, area, frame, frame);
-    if (model_->LastPhotoPath().size() <= 2)
+    if (!core::IsStoredPath(model_->LastPhotoPath()))
         return;
     const QImage picture = Thumbnail(model_->LastPhotoPath());
     if (picture.isNull())

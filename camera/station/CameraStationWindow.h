@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 
 class QComboBox;
@@ -34,27 +35,30 @@ class BitmapButton;
 class CaptionLabel;
 } // namespace vx7::controls
 
+namespace vx7::core {
+class EncoderRegistry;
+class SysInfo;
+} // namespace vx7::core
+
 namespace vx7::camera {
 
 class CameraLink;
 class CaptureDevice;
-class EncoderRegistry;
 class PreviewFrame;
 class SplashWindow;
 class StationModel;
-class SysInfo;
 
 // What the station needs from the rest of the program; built once in main(). The
 // pointers may be null: no camera (every connection fails with its message), the
 // built-in encoders, no screen and no hot key.
 struct StationContext {
-    SysInfo& sys;
+    core::SysInfo& sys;
     const platform::Clock& clock;
     platform::Prompt& prompt;
     platform::SoundPlayer& sound;
     std::atomic<int>& splashState;
     CaptureDevice* camera = nullptr;
-    const EncoderRegistry* encoders = nullptr;
+    const core::EncoderRegistry* encoders = nullptr;
     platform::ScreenGrabber* screen = nullptr;
     platform::HotKey* hotKey = nullptr;
     StationHooks hooks = {};
@@ -67,7 +71,7 @@ struct StationContext {
 // Construction starts the splash and the start-up sound; the dialog initialisation
 // reads the folders and settings, connects the camera, titles the window and tells
 // the splash to close. The close box purges the work folder; Esc closes without.
-class CameraStationWindow : public QDialog {
+class CameraStationWindow : public QDialog, public BurstGifStation {
     Q_OBJECT
   public:
     enum ControlId : int {
@@ -135,24 +139,30 @@ class CameraStationWindow : public QDialog {
     void OnHotKey();
 
     // The connection points of the GIF making and animation work.
-    QStringList BurstPhotos() const;
-    QString PhotoName() const;
-    QString PhotoFolder() const;
-    QString IntervalText() const;
-    int ColourMode() const;
+    QStringList BurstPhotos() const override;
+    QString PhotoName() const override;
+    QString PhotoFolder() const override;
+    QString IntervalText() const override;
+    int ColourMode() const override;
     // Enables or disables the format list, name field, shoot button, self-timer, burst
     // and interval lists and the GIF button together.
-    void SetGifControlsEnabled(bool on);
-    void SetLastMadeFile(const QString& name, int kind);
+    void SetGifControlsEnabled(bool on) override;
+    void SetLastMadeFile(const QString& name, int kind) override;
     // Suspends the camera, opens the animation window with the last made file and the
     // automatic-open request, then resumes the camera.
-    void OpenLastMade();
+    void OpenLastMade() override;
     // Shows a short text in the status label 1022 ("---" when empty).
-    void SetStatusText(const QString& text);
+    void SetStatusText(const QString& text) override;
     // Redraws labels, enabled states, thumbnail and strip from the model.
-    void RefreshDisplay();
+    void RefreshDisplay() override;
+    QObject* LifetimeObject() override { return this; }
 
-    // Suspends and resumes the camera around a modal window.
+    // Suspends and resumes the camera around a modal window: the tick timer stops, the
+    // click sounds (unless silent), the device disconnects and the preview hides; on
+    // resuming, all of it comes back and the station redraws. Every command that opens
+    // a window over the station goes through WithCameraSuspended.
+    enum class Click { Sound, Silent };
+    void WithCameraSuspended(Click click, const std::function<void()>& whileSuspended);
     void SuspendCamera(bool clickSound = true);
     void ResumeCamera();
 
@@ -196,7 +206,7 @@ class CameraStationWindow : public QDialog {
     QPixmap ButtonPicture(const QString& file);
 
     StationContext ctx_;
-    std::unique_ptr<EncoderRegistry> ownEncoders_;
+    std::unique_ptr<core::EncoderRegistry> ownEncoders_;
     std::unique_ptr<CameraLink> link_;
     std::unique_ptr<StationModel> model_;
     DrawnButtonTable buttons_;

@@ -2,9 +2,9 @@
 
 #include "CameraLink.h"
 #include "camera/app/SplashState.h"
-#include "camera/photo/ImageFiles.h"
 #include "camera/photo/PhotoNames.h"
-#include "camera/settings/SysInfo.h"
+#include "core/ImageFiles.h"
+#include "core/SysInfo.h"
 #include "platform/Clock.h"
 #include "platform/Prompt.h"
 
@@ -65,8 +65,9 @@ const QStringList& StationModel::IntervalEntries() {
     return entries;
 }
 
-StationModel::StationModel(SysInfo& sys, const platform::Clock& clock, platform::Prompt& prompt,
-                           CameraLink& camera, const EncoderRegistry& encoders, std::atomic<int>& splashState)
+StationModel::StationModel(core::SysInfo& sys, const platform::Clock& clock, platform::Prompt& prompt,
+                           CameraLink& camera, const core::EncoderRegistry& encoders,
+                           std::atomic<int>& splashState)
     : sys_(sys), clock_(clock), prompt_(prompt), camera_(camera), encoders_(encoders),
       splashState_(splashState) {}
 
@@ -145,7 +146,7 @@ bool StationModel::TakeSinglePhoto() {
     bool isBmp = true;
     if (!Shoot(-1, &grab, &final, &isBmp))
         return false;
-    if (!isBmp && !SaveImageAs(encoders_, format_, grab, final, kPhotoQuality)) {
+    if (!isBmp && !core::SaveImageAs(encoders_, format_, grab, final, kPhotoQuality)) {
         Report(QStringLiteral("照片转换为 %1 格式失败: %2").arg(format_, final));
         return false;
     }
@@ -157,9 +158,9 @@ void StationModel::TakeSelfTimerShot() {
     bool isBmp = true;
     const bool shot = Shoot(-1, &grab, &final, &isBmp);
     controlsEnabled_ = true;
-    if (shot && !isBmp && !SaveImageAs(encoders_, format_, grab, final, kPhotoQuality))
+    if (shot && !isBmp && !core::SaveImageAs(encoders_, format_, grab, final, kPhotoQuality))
         Report(QStringLiteral("照片转换为 %1 格式失败: %2").arg(format_, final));
-    label1021_ = NoCount();
+    countdownLabel_ = NoCount();
     countdown_.clear();
     mode_ = kIdle;
 }
@@ -199,7 +200,7 @@ void StationModel::EndBurst() {
     mode_ = kIdle;
     gifButtonVisible_ = true;
     controlsEnabled_ = true;
-    label1021_ = NoCount();
+    countdownLabel_ = NoCount();
     countdown_.clear();
     if (format_ == QLatin1String("BMP"))
         return;
@@ -208,7 +209,7 @@ void StationModel::EndBurst() {
     for (int i = 0; i < burstGrab_.size(); ++i) {
         if (!QFileInfo::exists(burstGrab_.at(i)))
             continue; // the grab failed and was reported already
-        if (!SaveImageAs(encoders_, format_, burstGrab_.at(i), burstFinal_.at(i), kPhotoQuality))
+        if (!core::SaveImageAs(encoders_, format_, burstGrab_.at(i), burstFinal_.at(i), kPhotoQuality))
             failed.append(burstFinal_.at(i));
     }
     if (!failed.isEmpty())
@@ -220,7 +221,7 @@ StationModel::TickResult StationModel::Tick() {
     case kSelfTimer: {
         const int d = clock_.SecondsOfDay() - referenceTime_;
         if (d >= 0 && d < countdownLength_) {
-            label1021_ = countdown_ = QString::number(countdownLength_ - d);
+            countdownLabel_ = countdown_ = QString::number(countdownLength_ - d);
             return TickResult::kCountdown;
         }
         TakeSelfTimerShot();
@@ -233,7 +234,8 @@ StationModel::TickResult StationModel::Tick() {
             referenceTime_ = now;
             return TakeBurstShot();
         }
-        label1021_ = countdown_ = QStringLiteral("%1[%2]").arg(shotsTaken_ + 1).arg(countdownLength_ - d);
+        countdownLabel_ = countdown_ =
+            QStringLiteral("%1[%2]").arg(shotsTaken_ + 1).arg(countdownLength_ - d);
         return TickResult::kCountdown;
     }
     case kSplashWait: {
@@ -253,7 +255,7 @@ StationModel::TickResult StationModel::Tick() {
 }
 
 void StationModel::ReconnectCamera(const std::function<void()>& startSplash) {
-    if (sys_.CameraOff(0) == 1)
+    if (sys_.IsCameraOff())
         return;
     // A self-timer or burst cut short by the reconnection must not leave the controls
     // disabled: the shots taken so far end the burst as usual.
@@ -262,7 +264,7 @@ void StationModel::ReconnectCamera(const std::function<void()>& startSplash) {
         EndBurst();
     } else if (mode_ == kSelfTimer || mode_ == kBurst) {
         controlsEnabled_ = true;
-        label1021_ = NoCount();
+        countdownLabel_ = NoCount();
         countdown_.clear();
     }
     splashState_.store(kSplashStarting);

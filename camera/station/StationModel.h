@@ -11,11 +11,14 @@ class Clock;
 class Prompt;
 } // namespace vx7::platform
 
+namespace vx7::core {
+class EncoderRegistry;
+class SysInfo;
+} // namespace vx7::core
+
 namespace vx7::camera {
 
 class CameraLink;
-class EncoderRegistry;
-class SysInfo;
 
 // The camera station's values and its one-second state machine, without any widget.
 // The window forwards its timer ticks and commands here and shows the state it reads
@@ -46,8 +49,8 @@ class StationModel {
     static const QStringList& BurstEntries();     // list 1019
     static const QStringList& IntervalEntries();  // list 1011
 
-    StationModel(SysInfo& sys, const platform::Clock& clock, platform::Prompt& prompt, CameraLink& camera,
-                 const EncoderRegistry& encoders, std::atomic<int>& splashState);
+    StationModel(core::SysInfo& sys, const platform::Clock& clock, platform::Prompt& prompt,
+                 CameraLink& camera, const core::EncoderRegistry& encoders, std::atomic<int>& splashState);
 
     // The window values.
     QString Format() const { return format_; }
@@ -86,7 +89,7 @@ class StationModel {
     void ReconnectCamera(const std::function<void()>& startSplash);
 
     // What the window shows.
-    QString Label1021Text() const { return label1021_; }
+    QString CountdownLabelText() const { return countdownLabel_; }
     QString CountdownText() const { return countdown_; } // empty: area cleared
     bool ControlsEnabled() const { return controlsEnabled_; }
     void SetControlsEnabled(bool on) { controlsEnabled_ = on; }
@@ -116,11 +119,11 @@ class StationModel {
     void EndBurst();
     void Report(const QString& text);
 
-    SysInfo& sys_;
+    core::SysInfo& sys_;
     const platform::Clock& clock_;
     platform::Prompt& prompt_;
     CameraLink& camera_;
-    const EncoderRegistry& encoders_;
+    const core::EncoderRegistry& encoders_;
     std::atomic<int>& splashState_;
 
     QString format_ = QStringLiteral("BMP");
@@ -142,7 +145,7 @@ class StationModel {
     QString lastMadeName_;
     int lastMadeKind_ = 0;
 
-    QString label1021_ = NoCount();
+    QString countdownLabel_ = NoCount();
     QString countdown_;
     bool controlsEnabled_ = true;
     bool gifButtonVisible_ = false;

@@ -1,6 +1,6 @@
 #include "editor/control/EditorController.h"
 
-#include "camera/settings/SysInfo.h"
+#include "core/SysInfo.h"
 #include "editor/control/EditorView.h"
 #include "editor/document/EditorLayout.h"
 #include "editor/document/EditorMenus.h"
@@ -95,7 +95,7 @@ void EditorController::Open(int canvasHeight) {
     s_.items.SetItemWidth(kDefaultItemWidth);
     SetStatus(prompts::kOpening);
 
-    const QStringList packages = s_.sys.ListMaterialPackages(camera::SysInfo::kListCapacityMaterials);
+    const QStringList packages = s_.sys.ListMaterialPackages(core::SysInfo::kListCapacityMaterials);
     view_.FillPackageCombo(packages, s_.catalogue.CurrentCategory());
     s_.catalogue.LoadPackage(s_.catalogue.CurrentCategory());
     view_.FillGroupCombo(s_.catalogue.FillGroupCombo());

@@ -12,7 +12,7 @@
 
 #include <functional>
 
-namespace vx7::camera {
+namespace vx7::core {
 class SysInfo;
 }
 namespace vx7::imaging {
@@ -39,7 +39,7 @@ struct EditorServices {
     imaging::RasterDocument& raster;
     imaging::DrawingItemList& items;
     materials::MaterialCatalogue& catalogue;
-    camera::SysInfo& sys;
+    core::SysInfo& sys;
     platform::Prompt& prompt;
     EditorSession& session;
     // Today's date for the default caption; replaceable for tests.

@@ -9,7 +9,7 @@
 namespace vx7::platform {
 class Prompt;
 }
-namespace vx7::camera {
+namespace vx7::core {
 class EncoderRegistry;
 }
 namespace vx7::imaging {
@@ -60,7 +60,7 @@ class EditorExport {
     static constexpr int kQuality = 100;
 
     EditorExport(const imaging::RasterDocument& raster, Compose compose,
-                 const camera::EncoderRegistry& encoders, platform::Prompt& prompt, ExportSettings settings,
+                 const core::EncoderRegistry& encoders, platform::Prompt& prompt, ExportSettings settings,
                  PhotoSaveMemory memory);
 
     // The picture inside the current valid area.
@@ -96,13 +96,13 @@ class EditorExport {
 
     const ExportSettings& Settings() const { return settings_; }
     PhotoSaveMemory& Memory() { return memory_; }
-    const camera::EncoderRegistry& Encoders() const { return encoders_; }
+    const core::EncoderRegistry& Encoders() const { return encoders_; }
     platform::Prompt& GetPrompt() { return prompt_; }
 
   private:
     const imaging::RasterDocument& raster_;
     Compose compose_;
-    const camera::EncoderRegistry& encoders_;
+    const core::EncoderRegistry& encoders_;
     platform::Prompt& prompt_;
     ExportSettings settings_;
     PhotoSaveMemory memory_;

@@ -1,21 +1,22 @@
 #include "editor/window/EditorStationBridge.h"
 
-#include "camera/settings/SysInfo.h"
 #include "camera/station/StationHooks.h"
+#include "core/SysInfo.h"
 #include "editor/window/EditorWindow.h"
 
 namespace vx7::editor {
 
-EditorStationBridge::EditorStationBridge(camera::SysInfo& sys, platform::Prompt& prompt,
-                                         const camera::EncoderRegistry& encoders)
+EditorStationBridge::EditorStationBridge(core::SysInfo& sys, platform::Prompt& prompt,
+                                         const core::EncoderRegistry& encoders)
     : sys_(sys), prompt_(prompt), encoders_(encoders), raster_(std::make_unique<imaging::RasterDocument>()),
       items_(std::make_unique<imaging::DrawingItemList>()), catalogue_(sys.InstallFolder()) {}
 
 EditorStationBridge::~EditorStationBridge() = default;
 
 void EditorStationBridge::Install(camera::StationHooks& hooks) {
-    hooks.openEditor = [this](QWidget* parent, const QString& photoPath, int kind, int mode) {
-        OpenEditor(parent, photoPath, kind, mode);
+    hooks.openEditor = [this](QWidget* parent, const QString& photoPath, camera::EditorKind kind,
+                              camera::EditorMode mode) {
+        OpenEditor(parent, photoPath, static_cast<int>(kind), static_cast<int>(mode));
     };
 }
 

@@ -12,9 +12,11 @@
 
 class QWidget;
 
-namespace vx7::camera {
+namespace vx7::core {
 class EncoderRegistry;
 class SysInfo;
+} // namespace vx7::core
+namespace vx7::camera {
 struct StationHooks;
 } // namespace vx7::camera
 namespace vx7::platform {
@@ -30,7 +32,7 @@ class EditorWindow;
 // catalogue and the editor session, which live from start to exit.
 class EditorStationBridge {
   public:
-    EditorStationBridge(camera::SysInfo& sys, platform::Prompt& prompt, const camera::EncoderRegistry& encoders);
+    EditorStationBridge(core::SysInfo& sys, platform::Prompt& prompt, const core::EncoderRegistry& encoders);
     ~EditorStationBridge();
 
     // Fills the station's editor hook.
@@ -48,9 +50,9 @@ class EditorStationBridge {
     EditorSession& Session() { return session_; }
 
   private:
-    camera::SysInfo& sys_;
+    core::SysInfo& sys_;
     platform::Prompt& prompt_;
-    const camera::EncoderRegistry& encoders_;
+    const core::EncoderRegistry& encoders_;
     std::unique_ptr<imaging::RasterDocument> raster_;
     std::unique_ptr<imaging::DrawingItemList> items_;
     materials::MaterialCatalogue catalogue_;

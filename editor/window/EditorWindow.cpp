@@ -1,6 +1,6 @@
 #include "editor/window/EditorWindow.h"
 
-#include "camera/settings/SysInfo.h"
+#include "core/SysInfo.h"
 #include "controls/BitmapButton.h"
 #include "controls/CTbarButTittleTip.h"
 #include "editor/document/ComposeCanvas.h"
@@ -94,7 +94,7 @@ EditorWindow::EditorWindow(EditorContext context, const QString& photoPath, int 
     BuildControls();
 
     ExportSettings settings;
-    camera::SysInfo& sys = ctx_.sys;
+    core::SysInfo& sys = ctx_.sys;
     settings.workFolder = sys.WorkFolder();
     settings.photoFolder = [&sys] { return sys.PhotoFolder(); };
     settings.savedFolder = [&sys] { return sys.Text(201); };

@@ -18,7 +18,7 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 
-namespace vx7::camera {
+namespace vx7::core {
 class EncoderRegistry;
 }
 namespace vx7::controls {
@@ -39,10 +39,10 @@ struct EditorContext {
     imaging::RasterDocument& raster;
     imaging::DrawingItemList& items;
     materials::MaterialCatalogue& catalogue;
-    camera::SysInfo& sys;
+    core::SysInfo& sys;
     platform::Prompt& prompt;
     EditorSession& session;
-    const camera::EncoderRegistry& encoders;
+    const core::EncoderRegistry& encoders;
     // The dialogs the commands open; null gives Qt's dialogs.
     EditorDialogs* dialogs = nullptr;
     std::function<QDate()> today = [] { return QDate::currentDate(); };

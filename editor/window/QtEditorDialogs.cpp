@@ -1,6 +1,6 @@
 #include "editor/window/QtEditorDialogs.h"
 
-#include "camera/settings/SysInfo.h"
+#include "core/SysInfo.h"
 #include "controls/CCMyColorSelDlg.h"
 #include "controls/IconMenu.h"
 #include "controls/TextLabelDialog.h"
@@ -18,7 +18,7 @@
 
 namespace vx7::editor {
 
-QtEditorDialogs::QtEditorDialogs(QWidget* parent, imaging::RasterDocument& raster, camera::SysInfo& sys,
+QtEditorDialogs::QtEditorDialogs(QWidget* parent, imaging::RasterDocument& raster, core::SysInfo& sys,
                                  platform::Prompt& prompt)
     : parent_(parent), raster_(raster), sys_(sys), prompt_(prompt) {}
 
@@ -78,7 +78,7 @@ bool QtEditorDialogs::EditCaption(CaptionEdit& edit, QPoint at) {
 }
 
 void QtEditorDialogs::RunMakeupBox(QPoint at) {
-    camera::SysInfo& sys = sys_;
+    core::SysInfo& sys = sys_;
     materials::MakeupBoxDialog dialog([&sys] { return sys.ListMakeupColours(200); }, raster_, parent_);
     dialog.PlaceAt(at);
     dialog.exec();

@@ -6,7 +6,7 @@
 
 class QWidget;
 
-namespace vx7::camera {
+namespace vx7::core {
 class SysInfo;
 }
 namespace vx7::imaging {
@@ -24,7 +24,7 @@ namespace vx7::editor {
 // photo save dialog.
 class QtEditorDialogs : public EditorDialogs {
   public:
-    QtEditorDialogs(QWidget* parent, imaging::RasterDocument& raster, camera::SysInfo& sys,
+    QtEditorDialogs(QWidget* parent, imaging::RasterDocument& raster, core::SysInfo& sys,
                     platform::Prompt& prompt);
 
     std::optional<imaging::Colour> ChooseColour(imaging::Colour initial, QPoint at, int placement) override;
@@ -41,7 +41,7 @@ class QtEditorDialogs : public EditorDialogs {
   private:
     QWidget* parent_;
     imaging::RasterDocument& raster_;
-    camera::SysInfo& sys_;
+    core::SysInfo& sys_;
     platform::Prompt& prompt_;
 };
 

@@ -2,9 +2,9 @@
 
 #include "DesktopEntryWriter.h"
 #include "InstallLog.h"
-#include "InstallNames.h"
 #include "InstallRecord.h"
 #include "ShortcutEntries.h"
+#include "core/InstallLayout.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -17,19 +17,14 @@ namespace vx7::install {
 // without them would lose those panels. The program folder stays last, as its files
 // go into the target itself and its completion ends the copying.
 QStringList CopyJob::SourceFolders() {
-    return {QStringLiteral("vx7Ecamsys背景图片"),
-            QStringLiteral("vx7Ecamsys素材仓库"),
-            QStringLiteral("ephoto_syspic"),
-            QStringLiteral("秋冬新款女装/试衣及按钮图片"),
-            QStringLiteral("秋冬新款女装/音乐及语音"),
-            QStringLiteral("秋冬新款女装/展示及说明图片"),
-            QStringLiteral("饰品/试衣及按钮图片"),
-            QStringLiteral("饰品/音乐及语音"),
-            QStringLiteral("饰品/展示及说明图片"),
-            QStringLiteral("搭配图片"),
-            QStringLiteral("服饰图标"),
-            QStringLiteral("通用图标"),
-            names::ProgramSubFolder()};
+    namespace layout = core::layout;
+    QStringList folders{layout::BackgroundFolder(), layout::MaterialStore(), layout::SystemPictureFolder()};
+    for (const QString& category : layout::ShippedCategories())
+        for (const QString& sub : layout::MaterialSubFolders())
+            folders << category + QLatin1Char('/') + sub;
+    folders << layout::MatchingPictureFolder() << layout::ClothingIconFolder() << layout::GeneralIconFolder()
+            << layout::ProgramSubFolder();
+    return folders;
 }
 
 CopyJob::CopyJob(CopyPlan plan, CopyProgress& progress) : plan_(std::move(plan)), progress_(progress) {}
@@ -79,7 +74,7 @@ bool CopyJob::CopyFolders() {
         const QString& rel = folders.at(f);
         const QString source = plan_.sourceBase + u'/' + rel;
         const QString destination =
-            rel == names::ProgramSubFolder() ? plan_.target : plan_.target + u'/' + rel;
+            rel == core::layout::ProgramSubFolder() ? plan_.target : plan_.target + u'/' + rel;
         progress_.folderIndex = f + 1;
 
         // Entries in the order the file system gives them, at most 460 per folder.
@@ -109,11 +104,11 @@ bool CopyJob::CopyFolders() {
 }
 
 void CopyJob::CopySupportFiles() {
-    const QString uninstaller = plan_.informationFolder + u'/' + names::Uninstaller();
-    if (!CopyReplacing(plan_.sourceBase + u'/' + names::Uninstaller(), uninstaller))
+    const QString uninstaller = plan_.informationFolder + u'/' + core::layout::Uninstaller();
+    if (!CopyReplacing(plan_.sourceBase + u'/' + core::layout::Uninstaller(), uninstaller))
         qCWarning(lcInstall) << "uninstaller not copied to" << uninstaller;
-    const QString converter = plan_.systemDirectory + u'/' + names::ConverterInstalled();
-    if (!CopyReplacing(plan_.sourceBase + u'/' + names::ConverterOnMedium(), converter))
+    const QString converter = plan_.systemDirectory + u'/' + core::layout::ConverterInstalled();
+    if (!CopyReplacing(plan_.sourceBase + u'/' + core::layout::ConverterOnMedium(), converter))
         qCWarning(lcInstall) << "converter library not copied to" << converter;
 }
 

@@ -1,8 +1,8 @@
 #include "DesktopEntryWriter.h"
+#include "core/SaveFile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace vx7::install {
 namespace {
@@ -68,12 +68,10 @@ QString DesktopEntryWriter::Text(const DesktopEntry& entry) {
 bool DesktopEntryWriter::Write(const QString& path, const DesktopEntry& entry, QString* error) {
     if (QFileInfo(path).isSymLink())
         QFile::remove(path);
-    QSaveFile file(path);
-    const QByteArray bytes = Text(entry).toUtf8();
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size() ||
-        !file.commit()) {
+    QString why;
+    if (!core::SaveWholeFile(path, Text(entry).toUtf8(), &why)) {
         if (error)
-            *error = QStringLiteral("%1: %2").arg(path, file.errorString());
+            *error = QStringLiteral("%1: %2").arg(path, why);
         return false;
     }
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |

@@ -2,11 +2,12 @@
 
 #include "DesktopEntryWriter.h"
 #include "InstallLog.h"
-#include "InstallNames.h"
 #include "InstallRecord.h"
 #include "InstallRecordReader.h"
 #include "InstallRecordWriter.h"
 #include "ShortcutEntries.h"
+#include "core/InstallLayout.h"
+#include "core/PathParts.h"
 
 #include "platform/Clock.h"
 #include "platform/Gbk.h"
@@ -27,33 +28,24 @@ const QString kTitle = QStringLiteral("摄像头拍照");
 
 // The data folders made below the program folder, parents first.
 const QStringList& DataFolders() {
-    static const QStringList folders{
-        QStringLiteral("2011拍照图片"),
-        QStringLiteral("tmpBmpData"),
-        QStringLiteral("vx7Ecamsys背景图片"),
-        QStringLiteral("vx7Ecamsys素材仓库"),
-        QStringLiteral("ephoto_syspic"),
-        QStringLiteral("秋冬新款女装"),
-        QStringLiteral("秋冬新款女装/试衣及按钮图片"),
-        QStringLiteral("秋冬新款女装/音乐及语音"),
-        QStringLiteral("秋冬新款女装/展示及说明图片"),
-        QStringLiteral("饰品"),
-        QStringLiteral("饰品/试衣及按钮图片"),
-        QStringLiteral("饰品/音乐及语音"),
-        QStringLiteral("饰品/展示及说明图片"),
-        QStringLiteral("搭配图片"),
-        QStringLiteral("服饰图标"),
-        QStringLiteral("通用图标"),
-    };
+    static const QStringList folders = [] {
+        namespace layout = core::layout;
+        QStringList list{layout::PhotoFolder(), layout::WorkFolder(), layout::BackgroundFolder(),
+                         layout::MaterialStore(), layout::SystemPictureFolder()};
+        for (const QString& category : layout::ShippedCategories()) {
+            list << category;
+            for (const QString& sub : layout::MaterialSubFolders())
+                list << category + QLatin1Char('/') + sub;
+        }
+        list << layout::MatchingPictureFolder() << layout::ClothingIconFolder()
+             << layout::GeneralIconFolder();
+        return list;
+    }();
     return folders;
 }
 
 QString FolderError(const QString& path, int error) {
     return QStringLiteral("创建<%1,%2>目录错!").arg(path).arg(error);
-}
-
-QString Join(const QString& folder, const QString& name) {
-    return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
 }
 
 // Gives a file its owner's write permission again so it can be replaced; links are left alone.
@@ -91,10 +83,13 @@ QString InstallModel::FreeKbText(std::uint64_t freeKb) {
 
 QString InstallModel::RatioText(std::uint64_t freeKb) {
     // The needed space as a percentage of the free space; nothing to show when the
-    // free space is unknown or zero.
+    // free space is unknown or zero. The needed size counts half a KB more than the
+    // whole KB shown, so the ratio of a volume with exactly that much free reads just
+    // over 100%.
     if (freeKb == 0)
         return QString();
-    return QString::asprintf("%8.4f%c", 24732850.0 / static_cast<double>(freeKb), '%');
+    constexpr double kNeededPercentKb = (kNeededKb + 0.5) * 100.0;
+    return QString::asprintf("%8.4f%c", kNeededPercentKb / static_cast<double>(freeKb), '%');
 }
 
 void InstallModel::RecomputeSpace() {
@@ -118,12 +113,12 @@ bool InstallModel::FolderNameAcceptable(const QString& name) {
 }
 
 QString InstallModel::SourceBase(const QString& startFolder) {
-    return Join(QDir::cleanPath(startFolder), names::ProgramFolder());
+    return core::JoinPath(QDir::cleanPath(startFolder), core::layout::ProgramFolder());
 }
 
 QString InstallModel::InformationFolder() const {
     const QString system = env_.folders.SystemDirectory();
-    return system.isEmpty() ? QString() : Join(system, names::InformationFolder());
+    return system.isEmpty() ? QString() : core::JoinPath(system, core::layout::InformationFolder());
 }
 
 bool InstallModel::Installing() const {
@@ -157,7 +152,8 @@ bool InstallModel::MakeFolder(const QString& path, bool* created, int* error) co
 }
 
 bool InstallModel::PreviousRecordCreatedTop() const {
-    const auto previous = InstallRecordReader::Read(Join(target_, names::ProgramRecordFile()));
+    const auto previous =
+        InstallRecordReader::Read(core::JoinPath(target_, core::layout::ProgramRecordFile()));
     return previous && previous->bytesRead == InstallRecord::kSize && previous->record.TopCreated() &&
            previous->record.TopFolder() == top_;
 }
@@ -181,8 +177,8 @@ bool InstallModel::StartInstall() {
 
     // 3. The folder name: more than one byte, and one plain folder name (no "/", no "..")
     //    whose paths the install information can hold whole.
-    const QString top = Join(*root, form.folderName);
-    const QString target = Join(top, names::ProgramFolder());
+    const QString top = core::JoinPath(*root, form.folderName);
+    const QString target = core::JoinPath(top, core::layout::ProgramFolder());
     if (!FolderNameAcceptable(form.folderName) || !InstallRecord::Fits(top, InstallRecord::kTopSize) ||
         !InstallRecord::Fits(target, InstallRecord::kProgramSize)) {
         Refuse(QStringLiteral(" 安装目录名不正确 ! "), kTitle);
@@ -205,8 +201,8 @@ bool InstallModel::StartInstall() {
             view_.closeRequested = true;
             return false;
         }
-        MakeWritable(Join(target_, names::ProgramRecordFile()));
-        MakeWritable(Join(target_, names::ProgramFile()));
+        MakeWritable(core::JoinPath(target_, core::layout::ProgramRecordFile()));
+        MakeWritable(core::JoinPath(target_, core::layout::ProgramFile()));
         // The top folder made by an earlier installation stays the installation's own.
         if (!topCreated_)
             topCreated_ = PreviousRecordCreatedTop();
@@ -224,7 +220,7 @@ bool InstallModel::StartInstall() {
         return false;
     }
     for (const QString& sub : DataFolders()) {
-        const QString path = Join(target_, sub);
+        const QString path = core::JoinPath(target_, sub);
         if (!MakeFolder(path, nullptr, &error)) {
             Refuse(FolderError(path, error), kTitle);
             return false;
@@ -297,7 +293,7 @@ void InstallModel::ShowProgress() {
 
 void InstallModel::CreateStartMenuLinks() {
     const QString apps = env_.folders.Applications();
-    const QString group = apps.isEmpty() ? QString() : Join(apps, names::MenuGroup());
+    const QString group = apps.isEmpty() ? QString() : core::JoinPath(apps, core::layout::MenuGroup());
     if (group.isEmpty() || !InstallRecord::Fits(group, InstallRecord::kGroupSize) || !QDir().mkpath(group) ||
         QFileInfo(group).isSymLink()) {
         env_.prompt.Message(QStringLiteral("创建文件夹失败！"), kTitle);
@@ -309,7 +305,7 @@ void InstallModel::CreateStartMenuLinks() {
     if (program.isEmpty() ||
         !DesktopEntryWriter::Write(program, ShortcutEntries::Program(target_, form.linkName), &error))
         qCWarning(lcInstall) << "program menu entry not made:" << program << error;
-    const QString uninstall = ShortcutEntries::EntryPath(group_, names::UninstallLinkName());
+    const QString uninstall = ShortcutEntries::EntryPath(group_, core::layout::UninstallLinkName());
     if (!DesktopEntryWriter::Write(uninstall, ShortcutEntries::Uninstall(InformationFolder()), &error))
         qCWarning(lcInstall) << "uninstall menu entry not made:" << error;
 }
@@ -323,10 +319,11 @@ void InstallModel::WriteInstallInformation() {
     record.SetGroupFolder(group_);
     record.SetDesktopShortcut(desktopShortcut_);
     QString error;
-    if (!InstallRecordWriter::WriteProgramFile(record, Join(target_, names::ProgramRecordFile()), &error))
+    if (!InstallRecordWriter::WriteProgramFile(
+            record, core::JoinPath(target_, core::layout::ProgramRecordFile()), &error))
         qCWarning(lcInstall) << error;
     if (!InstallRecordWriter::WriteInformationFile(
-            record, Join(InformationFolder(), names::InformationRecordFile()), &error)) {
+            record, core::JoinPath(InformationFolder(), core::layout::InformationRecordFile()), &error)) {
         // Without this file the uninstaller cannot find the installation: say so.
         qCWarning(lcInstall) << error;
         env_.prompt.Message(QStringLiteral("安装信息保存失败 ! 卸载时请直接删除软件目录。"), kTitle);

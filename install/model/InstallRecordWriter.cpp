@@ -1,8 +1,8 @@
 #include "InstallRecordWriter.h"
+#include "core/SaveFile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace vx7::install {
 namespace {
@@ -13,14 +13,11 @@ bool WriteWhole(const QString& path, const QByteArray& bytes, QString* error) {
     // A link standing at the path is replaced, never written through.
     if (QFileInfo(path).isSymLink())
         QFile::remove(path);
-    // Unbuffered, so a write the volume cannot take whole is seen here and the file is
-    // never committed cut short.
-    QSaveFile file(path);
     // A regular file replaced here may have been read-only; the new one is normal.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size() ||
-        !file.commit()) {
+    QString why;
+    if (!core::SaveWholeFile(path, bytes, &why)) {
         if (error)
-            *error = QStringLiteral("%1: %2").arg(path, file.errorString());
+            *error = QStringLiteral("%1: %2").arg(path, why);
         return false;
     }
     QFile::setPermissions(path, QFile::permissions(path) | QFile::ReadOwner | QFile::WriteOwner);

@@ -1,6 +1,6 @@
 #include "ShortcutEntries.h"
 
-#include "InstallNames.h"
+#include "core/InstallLayout.h"
 
 namespace vx7::install {
 
@@ -8,7 +8,7 @@ DesktopEntry ShortcutEntries::Program(const QString& programFolder, const QStrin
     DesktopEntry e;
     e.name = caption;
     e.comment = caption;
-    e.program = programFolder + u'/' + names::ProgramFile();
+    e.program = programFolder + u'/' + core::layout::ProgramFile();
     e.workingFolder = programFolder;
     e.icon = QStringLiteral("camera-photo");
     e.categories = QStringLiteral("Graphics;Photography;");
@@ -17,9 +17,9 @@ DesktopEntry ShortcutEntries::Program(const QString& programFolder, const QStrin
 
 DesktopEntry ShortcutEntries::Uninstall(const QString& informationFolder) {
     DesktopEntry e;
-    e.name = names::UninstallLinkName();
-    e.comment = names::UninstallLinkName();
-    e.program = informationFolder + u'/' + names::Uninstaller();
+    e.name = core::layout::UninstallLinkName();
+    e.comment = core::layout::UninstallLinkName();
+    e.program = informationFolder + u'/' + core::layout::Uninstaller();
     e.workingFolder = informationFolder;
     e.icon = QStringLiteral("edit-delete");
     e.categories = QStringLiteral("Utility;");
@@ -29,7 +29,7 @@ DesktopEntry ShortcutEntries::Uninstall(const QString& informationFolder) {
 QString ShortcutEntries::EntryPath(const QString& folder, const QString& name) {
     if (folder.isEmpty() || !DesktopEntryWriter::IsPlainFileName(name))
         return QString();
-    return folder + u'/' + name + names::ShortcutSuffix();
+    return folder + u'/' + name + core::layout::ShortcutSuffix();
 }
 
 } // namespace vx7::install

@@ -1,9 +1,9 @@
 #include "Uninstaller.h"
 
 #include "InstallLog.h"
-#include "InstallNames.h"
 #include "InstallRecordReader.h"
 #include "TreeRemover.h"
+#include "core/InstallLayout.h"
 
 #include "platform/Prompt.h"
 
@@ -42,12 +42,12 @@ Uninstaller::Uninstaller(platform::DesktopFolders folders, platform::Prompt& pro
 QString Uninstaller::InformationFolder() const {
     return folders_.SystemDirectory().isEmpty()
                ? QString()
-               : folders_.SystemDirectory() + u'/' + names::InformationFolder();
+               : folders_.SystemDirectory() + u'/' + core::layout::InformationFolder();
 }
 
 QString Uninstaller::InformationFile() const {
     const QString folder = InformationFolder();
-    return folder.isEmpty() ? QString() : folder + u'/' + names::InformationRecordFile();
+    return folder.isEmpty() ? QString() : folder + u'/' + core::layout::InformationRecordFile();
 }
 
 std::optional<InstallRecord> Uninstaller::ReadRecord(std::size_t limit, const QString& lostTitle) {
@@ -90,7 +90,7 @@ void Uninstaller::RemoveInstalledTree(const InstallRecord& record) {
         TreeRemover::RemoveTree(top);
     } else {
         // The folder held the user's things before: only the program folder goes.
-        TreeRemover::RemoveTree(top + u'/' + names::ProgramFolder());
+        TreeRemover::RemoveTree(top + u'/' + core::layout::ProgramFolder());
         TreeRemover::RemoveIfEmpty(top);
     }
 }
@@ -100,7 +100,7 @@ Uninstaller::Outcome Uninstaller::Uninstall() {
     if (!record)
         return Outcome::InformationLost;
 
-    const QString converter = folders_.SystemDirectory() + u'/' + names::ConverterInstalled();
+    const QString converter = folders_.SystemDirectory() + u'/' + core::layout::ConverterInstalled();
     if (!TopFolderPresent(record->TopFolder())) {
         prompt_.Message(kGone, QStringLiteral("Vantor拍照Snapo"));
         TreeRemover::RemoveTree(InformationFolder());
@@ -116,7 +116,7 @@ Uninstaller::Outcome Uninstaller::Uninstall() {
     const QString shortcut = record->DesktopShortcut();
     if (record->FieldLength(InstallRecord::kDesktopOffset, InstallRecord::kDesktopSize) > kShortPath &&
         record->FieldTerminated(InstallRecord::kDesktopOffset, InstallRecord::kDesktopSize) &&
-        QDir::isAbsolutePath(shortcut) && shortcut.endsWith(names::ShortcutSuffix())) {
+        QDir::isAbsolutePath(shortcut) && shortcut.endsWith(core::layout::ShortcutSuffix())) {
         const QFileInfo info(shortcut);
         if (info.isSymLink() || info.isFile())
             QFile::remove(shortcut);
@@ -126,7 +126,7 @@ Uninstaller::Outcome Uninstaller::Uninstall() {
     const QString group = record->GroupFolder();
     if (record->FieldLength(InstallRecord::kGroupOffset, InstallRecord::kGroupSize) > kShortPath &&
         record->FieldTerminated(InstallRecord::kGroupOffset, InstallRecord::kGroupSize) &&
-        CleanAbsolute(group) && QFileInfo(group).fileName() == names::MenuGroup())
+        CleanAbsolute(group) && QFileInfo(group).fileName() == core::layout::MenuGroup())
         TreeRemover::RemoveTree(group);
     return Outcome::Removed;
 }

@@ -1,6 +1,6 @@
 #include "StartWindow.h"
 
-#include "install/model/InstallNames.h"
+#include "core/InstallLayout.h"
 #include "resources/InstallerPictures.h"
 
 #include <QGuiApplication>
@@ -83,7 +83,7 @@ StartWindow::StartWindow(const QString& mediumProgramFolder, StartWindowActions 
 }
 
 void StartWindow::LoadPictures() {
-    picture_ = QImage(folder_ + u'/' + names::StartPicture());
+    picture_ = QImage(folder_ + u'/' + core::layout::StartPicture());
     if (picture_.isNull())
         picture_ = PlainStartPicture();
     for (const auto& r : resources::kInstallerRegions) {

@@ -7,7 +7,7 @@
 #include "animation/reduction/GifMaker.h"
 #include "animation/reduction/ImageConverterLibrary.h"
 #include "animation/reduction/ReferencePicture.h"
-#include "camera/photo/ImageFiles.h"
+#include "core/ImageFiles.h"
 
 #include "GifTestFiles.h"
 #include "support/ScriptedPrompt.h"
@@ -63,7 +63,7 @@ class ReductionTest : public testing::Test {
     QString Work(const QString& name) const { return home.Sub(QStringLiteral("tmpBmpData/") + name); }
 
     vx7::test::TempInstallFolder home;
-    vx7::camera::EncoderRegistry encoders;
+    vx7::core::EncoderRegistry encoders;
     ImageConverterLibrary converter;
     vx7::test::ScriptedPrompt prompt;
     ColourReduction reduction{home.Path(), encoders, converter, prompt};

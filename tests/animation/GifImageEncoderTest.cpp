@@ -1,6 +1,6 @@
 #include "animation/gif/GifImageEncoder.h"
 #include "animation/gif/GifAnimationBuilder.h"
-#include "camera/photo/ImageFiles.h"
+#include "core/ImageFiles.h"
 
 #include "GifTestFiles.h"
 
@@ -79,7 +79,7 @@ TEST(GifImageEncoderTest, WritesOneImageWithGlobalTableAndCodeSizeEight) {
 }
 
 TEST(GifImageEncoderTest, RegisteredForGifSoPhotosInFormatGifAreWritten) {
-    vx7::camera::EncoderRegistry registry;
+    vx7::core::EncoderRegistry registry;
     EXPECT_EQ(registry.FindEncoder(QStringLiteral("image/gif")), -1);
     RegisterGifEncoder(registry);
     ASSERT_GE(registry.FindEncoder(QStringLiteral("image/gif")), 0);
@@ -87,8 +87,8 @@ TEST(GifImageEncoderTest, RegisteredForGifSoPhotosInFormatGifAreWritten) {
     QTemporaryDir dir;
     const QImage photo = vx7::test::PhotoLikePicture(160, 120, 3);
     ASSERT_TRUE(photo.save(dir.filePath("shot.bmp")));
-    ASSERT_EQ(vx7::camera::SaveImageAs(registry, QStringLiteral("GIF"), dir.filePath("shot.bmp"),
-                                       dir.filePath("shot.GIF"), 100),
+    ASSERT_EQ(vx7::core::SaveImageAs(registry, QStringLiteral("GIF"), dir.filePath("shot.bmp"),
+                                     dir.filePath("shot.GIF"), 100),
               1);
     const QImage back(dir.filePath("shot.GIF"));
     ASSERT_EQ(back.size(), photo.size());

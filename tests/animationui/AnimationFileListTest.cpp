@@ -1,6 +1,6 @@
 #include "animation/window/AnimationFileList.h"
 #include "animation/window/VideoLayout.h"
-#include "camera/settings/SysInfo.h"
+#include "core/SysInfo.h"
 #include "support/TempInstallFolder.h"
 
 #include <QDir>
@@ -23,7 +23,7 @@ QStringList Numbered(const char* prefix, int n) {
 
 TEST(AnimationFileListTest, ListsAtMost260OfTheFilesFound) {
     vx7::test::TempInstallFolder home;
-    vx7::camera::SysInfo sys;
+    vx7::core::SysInfo sys;
     sys.SetFolder(home.Path());
     sys.Load();
     for (int i = 0; i < 261; ++i)
@@ -42,12 +42,12 @@ TEST(AnimationFileListTest, ListsAtMost260OfTheFilesFound) {
 
 TEST(AnimationFileListTest, GifsComeFromTheStoredGifFolder) {
     vx7::test::TempInstallFolder home;
-    vx7::camera::SysInfo sys;
+    vx7::core::SysInfo sys;
     sys.SetFolder(home.Path());
     sys.Load();
     home.WriteFile("2011拍照图片/inphoto.gif", "x");
     home.WriteFile("gifs/elsewhere.gif", "x");
-    sys.Text(602, home.Sub("gifs"));
+    sys.Text(vx7::core::SysInfo::kStoreGifFolder, home.Sub("gifs"));
     AnimationFileList list;
     list.Refill(sys, 1);
     ASSERT_EQ(list.FileCount(), 1);

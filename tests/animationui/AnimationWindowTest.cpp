@@ -4,8 +4,8 @@
 #include "TestMedia.h"
 #include "animation/picture/AnimatedPicture.h"
 #include "animation/window/GstVideoPlayer.h"
-#include "camera/photo/ImageFiles.h"
-#include "camera/settings/SysInfo.h"
+#include "core/ImageFiles.h"
+#include "core/SysInfo.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempInstallFolder.h"
 
@@ -34,9 +34,9 @@ QByteArray TwoFrameGif(int delay = 10) {
 struct AnimationWindowTest : ::testing::Test {
     vx7::test::TempInstallFolder home;
     QString previous = QDir::currentPath();
-    vx7::camera::SysInfo sys;
+    vx7::core::SysInfo sys;
     vx7::test::ScriptedPrompt prompt;
-    vx7::camera::EncoderRegistry encoders;
+    vx7::core::EncoderRegistry encoders;
     vx7::test::RecordingGifEngine engine{home.Sub("tmpBmpData")};
     vx7::test::ScriptedFileChooser files;
 
@@ -263,7 +263,7 @@ TEST_F(AnimationWindowTest, GifsThatCannotLoadShowNothingAndSayNothing) {
 TEST_F(AnimationWindowTest, JustMadeGifOpensItselfAfterTheFirstPaint) {
     // The GIF folder lies elsewhere; the just-made file is still taken from the photo folder.
     home.WriteFile("gifs/other.gif", TwoFrameGif());
-    sys.Text(602, home.Sub("gifs"));
+    sys.Text(vx7::core::SysInfo::kStoreGifFolder, home.Sub("gifs"));
     home.WriteFile("2011拍照图片/我的照片1.gif", TwoFrameGif());
     W w(Context(), LastMadeFile{"我的照片1.gif", LastMadeFile::kGif}, true);
     EXPECT_EQ(w.CurrentMode(), W::kGif);
@@ -393,14 +393,14 @@ TEST_F(AnimationWindowTest, GifFolderChoiceIsStoredAndTitled) {
     files.folders = {QString(), home.Sub("gifs")};
     QDir().mkpath(home.Sub("gifs"));
     w.ChooseGifFolder();
-    EXPECT_TRUE(sys.Text(601).isEmpty());
+    EXPECT_TRUE(sys.Text(vx7::core::SysInfo::kReadGifFolder).isEmpty());
     w.ChooseGifFolder();
-    EXPECT_EQ(sys.Text(601), home.Sub("gifs"));
+    EXPECT_EQ(sys.Text(vx7::core::SysInfo::kReadGifFolder), home.Sub("gifs"));
     EXPECT_EQ(w.windowTitle(), "视频[动画]窗口< Gif目录:" + home.Sub("gifs") + " >");
-    vx7::camera::SysInfo reread;
+    vx7::core::SysInfo reread;
     reread.SetFolder(home.Path());
     reread.Load();
-    EXPECT_EQ(reread.Text(601), home.Sub("gifs"));
+    EXPECT_EQ(reread.Text(vx7::core::SysInfo::kReadGifFolder), home.Sub("gifs"));
 }
 
 TEST_F(AnimationWindowTest, ClosingTheWindowStopsEverything) {

@@ -4,7 +4,7 @@
 #include "animation/making/BurstGifMaker.h"
 #include "animation/making/GifBuildRunner.h"
 #include "animation/making/GifMakingSettings.h"
-#include "camera/photo/ImageFiles.h"
+#include "core/ImageFiles.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempInstallFolder.h"
 
@@ -21,7 +21,7 @@ namespace {
 
 struct GifBuildJobTest : ::testing::Test {
     vx7::test::TempInstallFolder home;
-    vx7::camera::EncoderRegistry encoders;
+    vx7::core::EncoderRegistry encoders;
     RecordingGifEngine engine{home.Sub("tmpBmpData")};
 
     QStringList Pictures(int n) {

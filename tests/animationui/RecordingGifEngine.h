@@ -1,7 +1,7 @@
 #pragma once
 
 #include "animation/making/GifEngine.h"
-#include "camera/settings/PathParts.h"
+#include "core/PathParts.h"
 
 #include <QFile>
 #include <QStringList>
@@ -23,7 +23,7 @@ class RecordingGifEngine final : public animation::GifEngine {
 
     QString ReduceByImageEncoder(const QString& source) override {
         Record(QStringLiteral("encoder:") + source);
-        return camera::JoinPath(work_, camera::FileTitlePart(source) + QStringLiteral(".gif"));
+        return core::JoinPath(work_, core::FileTitlePart(source) + QStringLiteral(".gif"));
     }
     bool ConverterAvailable(QString& error) override {
         if (!converterAvailable)
@@ -33,7 +33,7 @@ class RecordingGifEngine final : public animation::GifEngine {
     QString ReduceByConverter(const QString& source) override {
         Record(QStringLiteral("converter:") + source +
                (QFile::exists(source) ? QString() : QStringLiteral(" (missing)")));
-        return camera::JoinPath(work_, camera::FileTitlePart(source) + QStringLiteral(".pal"));
+        return core::JoinPath(work_, core::FileTitlePart(source) + QStringLiteral(".pal"));
     }
     void BuildFromGifFiles(const QStringList& frames, const QString& output, int delay) override {
         Build(QStringLiteral("gif-files"), frames, output, delay);

@@ -1,7 +1,7 @@
 #include "camera/capture/Bmp24Writer.h"
-#include "camera/photo/ImageFiles.h"
 #include "camera/screen/ScreenCapture.h"
-#include "camera/settings/SysInfo.h"
+#include "core/ImageFiles.h"
+#include "core/SysInfo.h"
 #include "platform/CursorOverlay.h"
 #include "platform/HotKey.h"
 #include "platform/ScreenGrabber.h"
@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 using namespace vx7::camera;
+using namespace vx7::core;
 
 namespace {
 
@@ -99,7 +100,7 @@ TEST(ScreenCaptureTest, ScreenOf1366PixelsGivesRowsOf4100BytesAndAnHonestSize) {
     EXPECT_EQ(U32(bytes, 2), quint32(bytes.size()));
     EXPECT_EQ(U32(bytes, 18), 1366u);
     EXPECT_EQ(U32(bytes, 22), 768u);
-    EXPECT_EQ(sys.ScreenshotPending(0), 1);
+    EXPECT_EQ(sys.ScreenshotPending(SysInfo::kReadFlag), 1);
 }
 
 TEST(ScreenCaptureTest, PngScreenshotIsConvertedFromTheWorkFolder) {
@@ -129,7 +130,7 @@ TEST(ScreenCaptureTest, UnreadableScreenLeavesNoFileAndNoFlag) {
     EXPECT_FALSE(ScreenCapture::TakeScreenshot(grabber, encoders, sys, "a", "BMP", &error).has_value());
     EXPECT_FALSE(error.isEmpty());
     EXPECT_FALSE(QFile::exists(home.Sub("2011拍照图片/a.bmp")));
-    EXPECT_EQ(sys.ScreenshotPending(0), 0);
+    EXPECT_EQ(sys.ScreenshotPending(SysInfo::kReadFlag), 0);
 }
 
 TEST(ScreenCaptureTest, HotKeyCountsOnlyWhileMinimised) {

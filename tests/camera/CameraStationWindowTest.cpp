@@ -2,7 +2,6 @@
 #include "FakeCaptureDevice.h"
 #include "camera/app/SplashState.h"
 #include "camera/capture/GstCaptureDevice.h"
-#include "camera/settings/SysInfo.h"
 #include "camera/station/BurstStrip.h"
 #include "camera/station/CameraLink.h"
 #include "camera/station/PreviewFrame.h"
@@ -10,6 +9,7 @@
 #include "camera/station/StationModel.h"
 #include "controls/BitmapButton.h"
 #include "controls/CaptionLabel.h"
+#include "core/SysInfo.h"
 #include "platform/Clock.h"
 #include "platform/HotKey.h"
 #include "platform/ScreenGrabber.h"
@@ -30,6 +30,7 @@
 #include <gtest/gtest.h>
 
 using namespace vx7::camera;
+using namespace vx7::core;
 
 namespace {
 
@@ -85,8 +86,9 @@ struct StationWindowTest : ::testing::Test {
                          .arg(autoOpen)
                          .arg(camera.connected);
         };
-        ctx.hooks.openEditor = [this](QWidget*, const QString& path, int kind, int mode) {
-            calls << QString("editor %1 %2 %3").arg(QFileInfo(path).fileName()).arg(kind).arg(mode);
+        // The editor's window protocol knows kinds and modes by number: they are kept.
+        ctx.hooks.openEditor = [this](QWidget*, const QString& path, EditorKind kind, EditorMode mode) {
+            calls << QString("editor %1 %2 %3").arg(QFileInfo(path).fileName()).arg(int(kind)).arg(int(mode));
         };
         ctx.hooks.chooseBackgroundMusic = [this](QWidget*) { calls << "music"; };
         ctx.hooks.openWebPage = [this](const QString& url) { calls << "web " + url; };
@@ -221,33 +223,34 @@ TEST_F(StationWindowTest, ClickingLabel1021StartsTheSelfTimer) {
 
 TEST_F(StationWindowTest, HoverLightsButtonsForGoodAndRecordStopIsNeverHit) {
     Start();
-    const int fmt = station->Buttons().IndexOfId(2001);
-    Move(ButtonCentre(2001));
+    const int fmt = station->Buttons().IndexOfId(DrawnButtonTable::kSetFormat);
+    Move(ButtonCentre(DrawnButtonTable::kSetFormat));
     EXPECT_EQ(station->Buttons().At(fmt).state, 'Y');
     Move(QPoint(5, 5));
     EXPECT_EQ(station->Buttons().At(fmt).state, 'Y');
-    const QRect stop = station->Buttons().At(station->Buttons().IndexOfId(2011)).rect;
+    const QRect stop =
+        station->Buttons().At(station->Buttons().IndexOfId(DrawnButtonTable::kRecordStop)).rect;
     Click(stop.center());
     EXPECT_TRUE(calls.isEmpty());
-    EXPECT_EQ(station->Buttons().At(station->Buttons().IndexOfId(2011)).state, 'x');
+    EXPECT_EQ(station->Buttons().At(station->Buttons().IndexOfId(DrawnButtonTable::kRecordStop)).state, 'x');
 }
 
 TEST_F(StationWindowTest, DrawnButtonsOpenTheirWindowsWithTheCameraSuspended) {
     Start();
     station->SetLastMadeFile("burst.gif", 1);
     const int connects = camera.connects;
-    Click(ButtonCentre(1001));
+    Click(ButtonCentre(DrawnButtonTable::kVideo));
     EXPECT_EQ(calls.last(), "animation burst.gif 1 0 connected=0");
     EXPECT_EQ(camera.connects, connects + 1); // resumed
     EXPECT_TRUE(station->Preview()->isVisible());
     EXPECT_EQ(sound.LastPath(), ":/wave/145.wav");
-    Click(ButtonCentre(2010));
+    Click(ButtonCentre(DrawnButtonTable::kRecord));
     EXPECT_EQ(calls.last(), "animation burst.gif 1 1 connected=0");
-    Click(ButtonCentre(1002));
+    Click(ButtonCentre(DrawnButtonTable::kPicked));
     EXPECT_EQ(calls.last(), "editor  100 9");
-    Click(ButtonCentre(2012));
+    Click(ButtonCentre(DrawnButtonTable::kBackgroundMusic));
     EXPECT_EQ(calls.last(), "music");
-    Click(ButtonCentre(3002));
+    Click(ButtonCentre(DrawnButtonTable::kGoWeb));
     EXPECT_EQ(calls.last(), "web " + CameraStationWindow::MakerWebPage());
     // Each resume waits for its splash, then goes idle.
     EXPECT_EQ(station->Model().Mode(), StationModel::kSplashWait);
@@ -260,7 +263,7 @@ TEST_F(StationWindowTest, CameraSwitchedOffStaysOffAcrossSuspendAndResume) {
     StationContext ctx = Context();
     station.reset();
     ctx.hooks.runHelpWindow = [this](QWidget*) {
-        sys.CameraOff(9);
+        sys.CameraOff(SysInfo::kSetFlag);
         return int(QDialog::Accepted);
     };
     station = std::make_unique<CameraStationWindow>(ctx);
@@ -269,7 +272,7 @@ TEST_F(StationWindowTest, CameraSwitchedOffStaysOffAcrossSuspendAndResume) {
     EXPECT_FALSE(camera.connected);
     EXPECT_TRUE(station->Preview()->isVisible()); // the frame stays
     const int connects = camera.connects;
-    Click(ButtonCentre(1002));
+    Click(ButtonCentre(DrawnButtonTable::kPicked));
     EXPECT_EQ(camera.connects, connects);
     EXPECT_FALSE(camera.connected);
 }
@@ -290,6 +293,34 @@ TEST_F(StationWindowTest, PhotoFolderChoiceRetitlesTheWindowAndReconnects) {
     EXPECT_TRUE(station->TimerRunning());
 }
 
+// The folder chooser and the music chooser go through the same suspension as the
+// windows of the drawn buttons, without the click.
+TEST_F(StationWindowTest, ChoosersRunWithTheCameraSuspendedAndSilent) {
+    StationContext ctx = Context();
+    const auto state = [this](const char* what) {
+        return QString("%1 connected=%2 timer=%3 preview=%4")
+            .arg(what)
+            .arg(camera.connected)
+            .arg(station->TimerRunning())
+            .arg(station->Preview()->isVisible());
+    };
+    ctx.hooks.runFolderChooser = [this, state](QWidget*) {
+        calls << state("folder");
+        return std::optional<QString>();
+    };
+    ctx.hooks.chooseBackgroundMusic = [this, state](QWidget*) { calls << state("music"); };
+    station = std::make_unique<CameraStationWindow>(ctx);
+    station->show();
+    station->Button(CameraStationWindow::kFolderButton)->click();
+    Click(ButtonCentre(DrawnButtonTable::kBackgroundMusic));
+    EXPECT_EQ(calls,
+              QStringList({"folder connected=0 timer=0 preview=0", "music connected=0 timer=0 preview=0"}));
+    EXPECT_TRUE(camera.connected);
+    EXPECT_TRUE(station->TimerRunning());
+    EXPECT_TRUE(station->Preview()->isVisible());
+    EXPECT_NE(sound.LastPath(), ":/wave/145.wav");
+}
+
 TEST_F(StationWindowTest, FormatDialogRefitsThePreviewAndReconnects) {
     StationContext ctx = Context();
     ctx.hooks.runFormatDialog = [](QWidget*, CaptureDevice& device) {
@@ -299,11 +330,11 @@ TEST_F(StationWindowTest, FormatDialogRefitsThePreviewAndReconnects) {
     station = std::make_unique<CameraStationWindow>(ctx);
     station->show();
     const int connects = camera.connects;
-    Click(ButtonCentre(2001));
+    Click(ButtonCentre(DrawnButtonTable::kSetFormat));
     EXPECT_EQ(station->Preview()->geometry(), StationLayout::kPreviewArea);
     EXPECT_EQ(camera.connects, connects + 1);
     // Running it again without a change leaves the frame where it is.
-    Click(ButtonCentre(2001));
+    Click(ButtonCentre(DrawnButtonTable::kSetFormat));
     EXPECT_EQ(station->Preview()->geometry(), StationLayout::kPreviewArea);
 }
 
@@ -348,7 +379,7 @@ TEST_F(StationWindowTest, HotKeyCapturesOnlyWhileMinimisedAndRestoresTheWindow) 
     ASSERT_LE(station->ClientArea(), 100);
     hotKey.Press();
     EXPECT_TRUE(QFile::exists(home.Sub("2011拍照图片/我的照片1.bmp")));
-    EXPECT_EQ(sys.ScreenshotPending(0), 1);
+    EXPECT_EQ(sys.ScreenshotPending(SysInfo::kReadFlag), 1);
     EXPECT_EQ(station->Model().LastPhotoPath(), home.Sub("2011拍照图片/我的照片1.bmp"));
     EXPECT_FALSE(station->isMinimized());
     // The thumbnail now opens the editor on the screenshot.

@@ -1,6 +1,6 @@
 #include "camera/app/SplashWindow.h"
-#include "camera/settings/SysInfo.h"
 #include "camera/station/CameraStationWindow.h"
+#include "core/SysInfo.h"
 #include "platform/Clock.h"
 #include "platform/SoundPlayer.h"
 #include "support/ScriptedPrompt.h"
@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 using namespace vx7::camera;
+using namespace vx7::core;
 
 TEST(SplashWindowTest, CountsSecondsAndClosesOnTheHandshake) {
     std::atomic<int> state{kSplashStarting};

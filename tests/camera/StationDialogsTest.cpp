@@ -5,7 +5,7 @@
 #include "camera/folders/FolderChooserDialog.h"
 #include "camera/help/HelpWindow.h"
 #include "camera/help/HotKeyChoices.h"
-#include "camera/settings/SysInfo.h"
+#include "core/SysInfo.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempInstallFolder.h"
 
@@ -23,6 +23,7 @@
 #include <gtest/gtest.h>
 
 using namespace vx7::camera;
+using namespace vx7::core;
 
 TEST(HotKeyChoicesTest, FortyCharactersWithoutQInTheirOrder) {
     const QStringList& c = HotKeyChoices();
@@ -56,13 +57,13 @@ TEST_F(HelpWindowTest, CameraButtonTogglesTheFlagAndClosesWithOk) {
         help.show();
         help.CameraButton()->click();
         EXPECT_EQ(help.result(), QDialog::Accepted);
-        EXPECT_EQ(sys.CameraOff(0), 1);
+        EXPECT_TRUE(sys.IsCameraOff());
     }
     HelpWindow again(sys, {});
     EXPECT_EQ(again.CameraButton()->text(), "重新打开摄像头");
     again.show();
     again.CameraButton()->click();
-    EXPECT_EQ(sys.CameraOff(0), 0);
+    EXPECT_FALSE(sys.IsCameraOff());
 }
 
 TEST_F(HelpWindowTest, EnterOpensTheManualAndStaysOpen) {

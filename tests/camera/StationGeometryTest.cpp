@@ -47,7 +47,7 @@ TEST(DrawnButtonTableTest, RecordStopIsNeverHitAndEdgesAreHalfOpen) {
     DrawnButtonTable table(QPoint(0, 0));
     EXPECT_EQ(table.HitTest(QPoint(50, 310)), -1); // inside the hidden stop button
     EXPECT_EQ(table.Hover(QPoint(50, 310)), -1);
-    EXPECT_EQ(table.At(table.IndexOfId(2011)).state, 'x');
+    EXPECT_EQ(table.At(table.IndexOfId(DrawnButtonTable::kRecordStop)).state, 'x');
     EXPECT_EQ(table.At(table.HitTest(QPoint(0, 0))).id, 1001);
     EXPECT_EQ(table.HitTest(QPoint(116, 0)), -1); // right edge excluded
     EXPECT_EQ(table.HitTest(QPoint(0, 28)), -1);  // bottom edge excluded
@@ -56,14 +56,14 @@ TEST(DrawnButtonTableTest, RecordStopIsNeverHitAndEdgesAreHalfOpen) {
 
 TEST(DrawnButtonTableTest, HoverLightsAButtonForGood) {
     DrawnButtonTable table(QPoint(0, 0));
-    const int fmt = table.IndexOfId(2001);
+    const int fmt = table.IndexOfId(DrawnButtonTable::kSetFormat);
     EXPECT_EQ(DrawnButtonTable::PictureName(table.At(fmt)), "Video_butSetfmt_NO.png");
     EXPECT_EQ(table.Hover(QPoint(10, 80)), fmt);
     EXPECT_EQ(table.At(fmt).state, 'Y');
     EXPECT_EQ(DrawnButtonTable::PictureName(table.At(fmt)), "Video_butSetfmt_OK.png");
     table.Hover(QPoint(500, 500)); // away from every button
     EXPECT_EQ(table.At(fmt).state, 'Y');
-    EXPECT_EQ(table.At(table.IndexOfId(2002)).state, 'c');
+    EXPECT_EQ(table.At(table.IndexOfId(DrawnButtonTable::kSetSource)).state, 'c');
 }
 
 TEST(BurstStripTest, CellsFollowTheStripHeight) {

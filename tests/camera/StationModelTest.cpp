@@ -1,9 +1,9 @@
 #include "camera/station/StationModel.h"
 #include "FakeCaptureDevice.h"
 #include "camera/app/SplashState.h"
-#include "camera/photo/ImageFiles.h"
-#include "camera/settings/SysInfo.h"
 #include "camera/station/CameraLink.h"
+#include "core/ImageFiles.h"
+#include "core/SysInfo.h"
 #include "platform/Clock.h"
 #include "platform/SoundPlayer.h"
 #include "support/ScriptedPrompt.h"
@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 using namespace vx7::camera;
+using namespace vx7::core;
 using vx7::test::FakeCaptureDevice;
 
 namespace {
@@ -51,7 +52,7 @@ struct StationModelTest : ::testing::Test {
         QStringList shown;
         for (int i = 0; i < limit && model->Mode() != StationModel::kIdle; ++i) {
             if (model->Tick() == StationModel::TickResult::kCountdown)
-                shown << model->Label1021Text();
+                shown << model->CountdownLabelText();
             clock.Advance(1);
         }
         return shown;
@@ -68,15 +69,15 @@ TEST_F(StationModelTest, SelfTimerCountsThreeTwoOneThenShootsAndShowsDashes) {
     QStringList shown;
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(model->Tick(), StationModel::TickResult::kCountdown);
-        shown << model->Label1021Text();
-        EXPECT_EQ(model->CountdownText(), model->Label1021Text());
+        shown << model->CountdownLabelText();
+        EXPECT_EQ(model->CountdownText(), model->CountdownLabelText());
         clock.Advance(1);
     }
     EXPECT_EQ(shown, QStringList({"3", "2", "1"}));
     EXPECT_FALSE(QFile::exists(Photo("我的照片1.bmp")));
     EXPECT_EQ(model->Tick(), StationModel::TickResult::kSelfTimerShot);
     EXPECT_TRUE(QFile::exists(Photo("我的照片1.bmp")));
-    EXPECT_EQ(model->Label1021Text(), "---");
+    EXPECT_EQ(model->CountdownLabelText(), "---");
     EXPECT_TRUE(model->CountdownText().isEmpty());
     EXPECT_TRUE(model->ControlsEnabled());
     EXPECT_EQ(model->Mode(), StationModel::kIdle);
@@ -89,7 +90,7 @@ TEST_F(StationModelTest, BurstOfFourEveryFiveSecondsNamesShotsZeroToThree) {
     model->SetSelfTimerSeconds("5");
     model->StartBurst();
     EXPECT_EQ(model->Tick(), StationModel::TickResult::kCountdown);
-    EXPECT_EQ(model->Label1021Text(), "1[5]");
+    EXPECT_EQ(model->CountdownLabelText(), "1[5]");
     std::vector<int> shotAt;
     for (int second = 1; second <= 25 && model->Mode() == StationModel::kBurst; ++second) {
         clock.Advance(1);
@@ -97,7 +98,7 @@ TEST_F(StationModelTest, BurstOfFourEveryFiveSecondsNamesShotsZeroToThree) {
         if (r == StationModel::TickResult::kBurstShot || r == StationModel::TickResult::kBurstEnded)
             shotAt.push_back(second);
         if (second == 6) {
-            EXPECT_EQ(model->Label1021Text(), "2[4]");
+            EXPECT_EQ(model->CountdownLabelText(), "2[4]");
         }
     }
     EXPECT_EQ(shotAt, std::vector<int>({5, 10, 15, 20}));
@@ -106,7 +107,7 @@ TEST_F(StationModelTest, BurstOfFourEveryFiveSecondsNamesShotsZeroToThree) {
     EXPECT_FALSE(QFile::exists(Photo("我的照片14.bmp")));
     EXPECT_TRUE(model->GifButtonVisible());
     EXPECT_TRUE(model->ControlsEnabled());
-    EXPECT_EQ(model->Label1021Text(), "---");
+    EXPECT_EQ(model->CountdownLabelText(), "---");
     EXPECT_EQ(model->ShotsTaken(), 4);
     EXPECT_EQ(clipboard.size(), 4u);
 }
@@ -122,7 +123,7 @@ TEST_F(StationModelTest, BurstAcrossMidnightTakesTheNextShotAtOnce) {
     EXPECT_EQ(model->ShotsTaken(), 1);
     // The reference time is now past midnight; the count starts afresh.
     EXPECT_EQ(model->Tick(), StationModel::TickResult::kCountdown);
-    EXPECT_EQ(model->Label1021Text(), "2[30]");
+    EXPECT_EQ(model->CountdownLabelText(), "2[30]");
 }
 
 TEST_F(StationModelTest, SelfTimerAcrossMidnightShootsAtOnce) {
@@ -228,7 +229,7 @@ TEST_F(StationModelTest, ReconnectStartsASplashAndWaitsForItButNotWhileTheCamera
     EXPECT_EQ(splashes, 1);
     EXPECT_EQ(camera.connects, before + 1);
     EXPECT_EQ(model->Mode(), StationModel::kSplashWait);
-    sys.CameraOff(9);
+    sys.CameraOff(SysInfo::kSetFlag);
     model->ReconnectCamera([&] { ++splashes; });
     EXPECT_EQ(splashes, 1);
     EXPECT_EQ(camera.connects, before + 1);
@@ -255,7 +256,7 @@ TEST_F(StationModelTest, ReconnectingDuringABurstEndsItWithTheShotsTaken) {
     model->ReconnectCamera({});
     EXPECT_TRUE(model->ControlsEnabled());
     EXPECT_TRUE(model->GifButtonVisible());
-    EXPECT_EQ(model->Label1021Text(), "---");
+    EXPECT_EQ(model->CountdownLabelText(), "---");
 }
 
 TEST_F(StationModelTest, IntervalListTakesShortTextsAndTheTwoModes) {

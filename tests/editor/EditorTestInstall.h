@@ -1,6 +1,6 @@
 #pragma once
 
-#include "camera/settings/SysInfo.h"
+#include "core/SysInfo.h"
 #include "materials/MaterialPackage.h"
 #include "materials/MaterialPackageWriter.h"
 #include "support/TempInstallFolder.h"
@@ -68,7 +68,7 @@ class EditorTestInstall {
     }
 
     TempInstallFolder folder;
-    camera::SysInfo sys;
+    core::SysInfo sys;
 };
 
 } // namespace vx7::test

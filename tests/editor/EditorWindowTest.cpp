@@ -1,6 +1,6 @@
 #include "editor/window/EditorWindow.h"
 #include "EditorTestInstall.h"
-#include "camera/photo/ImageFiles.h"
+#include "core/ImageFiles.h"
 #include "editor/control/EditorView.h"
 #include "editor/document/EditorLayout.h"
 #include "editor/document/EditorSession.h"
@@ -103,7 +103,7 @@ class EditorWindowTest : public ::testing::Test {
     std::unique_ptr<imaging::RasterDocument> raster = std::make_unique<imaging::RasterDocument>();
     std::unique_ptr<imaging::DrawingItemList> items = std::make_unique<imaging::DrawingItemList>();
     editor::EditorSession session;
-    camera::EncoderRegistry encoders;
+    core::EncoderRegistry encoders;
     test::ScriptedPrompt prompt;
     FakeDialogs dialogs;
     QString photo;

@@ -10,8 +10,8 @@
 #include "editor/window/EditorCanvas.h"
 #include "editor/window/EditorWindow.h"
 
-#include "camera/photo/ImageFiles.h"
-#include "camera/settings/SysInfo.h"
+#include "core/ImageFiles.h"
+#include "core/SysInfo.h"
 #include "imaging/drawing/DrawingItemList.h"
 #include "imaging/raster/RasterDocument.h"
 #include "materials/MaterialCatalogue.h"
@@ -120,13 +120,13 @@ TEST(ExportEndToEndTest, CutOutPortraitOverBackgroundWithGarmentAndCaptionIsWrit
     ASSERT_TRUE(materials::MaterialPackageWriter::WriteFile(
         package, catalogue.PackagePath(materials::MaterialCatalogue::StartCategory())));
 
-    camera::SysInfo sys;
+    core::SysInfo sys;
     sys.SetFolder(install.Path());
     imaging::RasterDocument raster;
     imaging::DrawingItemList items;
     test::ScriptedPrompt prompt;
     EditorSession session;
-    camera::EncoderRegistry encoders;
+    core::EncoderRegistry encoders;
     ScriptedDialogs dialogs;
     dialogs.openFile = background;
     dialogs.captionText = QStringLiteral("试衣效果");

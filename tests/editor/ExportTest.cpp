@@ -2,7 +2,7 @@
 #include "editor/export/PhotoSaveDialog.h"
 #include "editor/export/PhotoSaveModel.h"
 
-#include "camera/photo/ImageFiles.h"
+#include "core/ImageFiles.h"
 #include "imaging/raster/RasterDocument.h"
 #include "support/ScriptedPrompt.h"
 
@@ -89,7 +89,7 @@ class ExportTest : public ::testing::Test {
     QString slot201, slot202;
     QString chosenFolder, lastName;
     imaging::RasterDocument raster; // valid area (6, 6, 326, 246) from the start
-    camera::EncoderRegistry encoders;
+    core::EncoderRegistry encoders;
     test::ScriptedPrompt prompt;
     QImage composition;
 };
@@ -170,7 +170,7 @@ TEST_F(ExportTest, ReadOnlyPhotoIsReportedAndLeftIntact) {
 
 TEST_F(ExportTest, EncoderFailureLeavesTheOriginalWholeAndNoPartFile) {
     // A GIF encoder that gives up half way through its file.
-    encoders.Add(camera::ImageEncoder{"image/gif", [](const QImage&, const QString& path, int) {
+    encoders.Add(core::ImageEncoder{"image/gif", [](const QImage&, const QString& path, int) {
                                           WriteBytes(path, "GIF8");
                                           return false;
                                       }});

@@ -446,8 +446,8 @@ TEST_F(InstallModelTest, MenuGroupThatCannotBeMadeIsReported) {
 TEST(InstallSpaceTest, FreeSpaceAndRatioFollowTheirFormats) {
     EXPECT_EQ(InstallModel::FreeKbText(123456), QString("123456"));
     EXPECT_EQ(InstallModel::FreeKbText(6000000000ull), QString("6000000000")) << "large volumes do not wrap";
-    EXPECT_EQ(InstallModel::RatioText(24732850), QString("  1.0000%"));
-    EXPECT_EQ(InstallModel::RatioText(247328), QString("100.0002%"));
+    EXPECT_EQ(InstallModel::RatioText((InstallModel::kNeededKb * 100) + 50), QString("  1.0000%"));
+    EXPECT_EQ(InstallModel::RatioText(InstallModel::kNeededKb), QString("100.0002%"));
     EXPECT_EQ(InstallModel::RatioText(1000000000), QString("  0.0247%"));
     EXPECT_EQ(InstallModel::RatioText(0), QString()) << "no division by an unknown free space";
 }

@@ -1,5 +1,5 @@
 #include "materials/MaterialCatalogue.h"
-#include "camera/settings/SysInfo.h"
+#include "core/SysInfo.h"
 #include "materials/MaterialPackageWriter.h"
 #include "support/TempInstallFolder.h"
 
@@ -155,7 +155,7 @@ TEST_F(MaterialCatalogueTest, LibraryWith61PackagesListsTheFirst60) {
     for (int i = 0; i < 61; ++i)
         home.WriteFile(QStringLiteral("vx7Ecamsys素材仓库/类别%1.dm3").arg(i), QByteArray(668, '\0'));
     home.WriteFile(QStringLiteral("vx7Ecamsys素材仓库/readme.txt"), "not a package");
-    vx7::camera::SysInfo sys;
+    vx7::core::SysInfo sys;
     sys.SetFolder(home.Path());
     const QStringList names = sys.ListMaterialPackages();
     ASSERT_EQ(names.size(), 60);

@@ -1,5 +1,5 @@
 #include "materials/MaterialPackageReader.h"
-#include "materials/LittleEndian.h"
+#include "core/LittleEndian.h"
 #include "materials/MaterialPackageWriter.h"
 #include "platform/Gbk.h"
 
@@ -49,7 +49,7 @@ MaterialPackage FullPackage() {
 }
 
 void PutInt(QByteArray& bytes, qsizetype offset, qint32 v) {
-    WriteInt32(bytes.data(), offset, v);
+    vx7::core::WriteLeInt32(bytes.data(), offset, v);
 }
 
 constexpr qsizetype kRecords = P::kHeaderSize + P::kLayoutSize;
@@ -99,7 +99,7 @@ TEST_P(MaterialPackageOffsetTest, FieldIsStoredAtItsOffset) {
     p.records[1].layer = 0x0A0B0C0D;
     const QByteArray bytes = Bytes(p);
     const auto& c = GetParam();
-    EXPECT_EQ(ReadInt32(bytes.constData(), c.offset), c.value) << c.name;
+    EXPECT_EQ(vx7::core::ReadLeInt32(bytes.constData(), c.offset), c.value) << c.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(Layout, MaterialPackageOffsetTest,

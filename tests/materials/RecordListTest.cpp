@@ -1,5 +1,5 @@
 #include "materials/RecordList.h"
-#include "materials/LittleEndian.h"
+#include "core/LittleEndian.h"
 #include "materials/RecordListDescription.h"
 #include "platform/Gbk.h"
 #include "support/TempInstallFolder.h"
@@ -62,7 +62,7 @@ struct RecordListTest : ::testing::Test {
 };
 
 void PutInt(QByteArray& bytes, qsizetype offset, qint32 v) {
-    WriteInt32(bytes.data(), offset, v);
+    vx7::core::WriteLeInt32(bytes.data(), offset, v);
 }
 
 } // namespace

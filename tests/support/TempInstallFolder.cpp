@@ -1,5 +1,7 @@
 #include "TempInstallFolder.h"
 
+#include "core/InstallLayout.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -7,9 +9,10 @@ namespace vx7::test {
 
 TempInstallFolder::TempInstallFolder() {
     QDir root(dir_.path());
-    for (const char* sub :
-         {"tmpBmpData", "2011拍照图片", "ephoto_syspic", "vx7Ecamsys背景图片", "vx7Ecamsys素材仓库"})
-        root.mkpath(QString::fromUtf8(sub));
+    namespace layout = vx7::core::layout;
+    for (const QString& sub : {layout::WorkFolder(), layout::PhotoFolder(), layout::SystemPictureFolder(),
+                               layout::BackgroundFolder(), layout::MaterialStore()})
+        root.mkpath(sub);
 }
 
 QString TempInstallFolder::WriteFile(const QString& relative, const QByteArray& bytes) const {

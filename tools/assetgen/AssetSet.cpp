@@ -9,6 +9,7 @@
 #include "ToolbarArt.h"
 #include "WaveWriter.h"
 
+#include "core/InstallLayout.h"
 #include "resources/InstallerPictures.h"
 #include "resources/ResourceCatalog.h"
 #include "resources/SystemPictures.h"
@@ -76,7 +77,7 @@ QByteArray MakeQrc(const std::vector<AssetFile>& files) {
 
 std::vector<AssetFile> MakeMediumFiles() {
     std::vector<AssetFile> files;
-    const QString sys = QStringLiteral("ephoto_syspic/");
+    const QString sys = core::layout::SystemPictureFolder() + QLatin1Char('/');
     for (const auto& b : resources::kStationButtons) {
         const QString name = QString::fromLatin1(b.name);
         files.push_back({sys + name + QStringLiteral("_OK.png"), Png(MakeStationButton(name, true))});

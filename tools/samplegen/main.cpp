@@ -9,6 +9,7 @@
 #include "Backgrounds.h"
 #include "Figure.h"
 #include "Palettes.h"
+#include "core/InstallLayout.h"
 
 #include "materials/PackageDescription.h"
 
@@ -69,6 +70,8 @@ void Place(QImage& canvas, const QImage& picture, const MaterialRecord& rec) {
 
 } // namespace
 
+namespace layout = vx7::core::layout;
+
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -93,8 +96,8 @@ int main(int argc, char** argv) {
     const QString preview = parser.value("preview");
 
     std::vector<Category> categories{
-        {QStringLiteral("秋冬新款女装"), QStringLiteral("autumn-winter-womenswear.txt"), Garments()},
-        {QStringLiteral("饰品"), QStringLiteral("accessories.txt"), Accessories()},
+        {layout::WomenswearCategory(), QStringLiteral("autumn-winter-womenswear.txt"), Garments()},
+        {layout::AccessoriesCategory(), QStringLiteral("accessories.txt"), Accessories()},
     };
 
     // Backgrounds first: previews use them.
@@ -102,11 +105,13 @@ int main(int argc, char** argv) {
     for (const Backdrop& b : Backdrops()) {
         QImage img = b.render().convertToFormat(QImage::Format_RGB32);
         backdrops.push_back(img);
-        if (!Save(img, medium.filePath(QStringLiteral("vx7Ecamsys背景图片/") + b.fileName), "JPG", 92))
+        if (!Save(img, medium.filePath(layout::BackgroundFolder() + QLatin1Char('/') + b.fileName), "JPG",
+                  92))
             return 1;
     }
     for (const Palette& pal : Palettes())
-        if (!Save(pal.render(), medium.filePath(QStringLiteral("ephoto_syspic/") + pal.fileName)))
+        if (!Save(pal.render(),
+                  medium.filePath(layout::SystemPictureFolder() + QLatin1Char('/') + pal.fileName)))
             return 1;
 
     QImage person(kCanvasWidth, kCanvasHeight, QImage::Format_ARGB32_Premultiplied);
@@ -137,7 +142,7 @@ int main(int argc, char** argv) {
         for (const MaterialRecord& rec : package->records)
             if (!rec.IsTitle())
                 described[rec.pictureName] = &rec;
-        const QString folder = medium.filePath(cat.name + QStringLiteral("/试衣及按钮图片"));
+        const QString folder = medium.filePath(cat.name + QLatin1Char('/') + layout::MaterialPictureFolder());
         for (const Art& art : cat.art) {
             const Sprite sprite = RenderSprite(art);
             if (!Save(sprite.image, folder + QLatin1Char('/') + art.name + QStringLiteral(".png")))

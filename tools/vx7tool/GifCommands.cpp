@@ -1,5 +1,8 @@
 // vx7tool gif …: building, copying, cropping and inspecting GIF files headlessly.
 #include "Commands.h"
+#include "core/InstallLayout.h"
+#include "core/LittleEndian.h"
+#include "core/PathParts.h"
 
 #include "animation/gif/GifAnimationBuilder.h"
 #include "animation/gif/GifBlockWalker.h"
@@ -9,7 +12,7 @@
 #include "animation/reduction/GifMaker.h"
 #include "animation/reduction/ImageConverterLibrary.h"
 #include "animation/reduction/ReferencePicture.h"
-#include "camera/photo/ImageFiles.h"
+#include "core/ImageFiles.h"
 #include "platform/Prompt.h"
 
 #include <QDir>
@@ -125,18 +128,19 @@ int Build(const QStringList& args) {
         if (!temporary.isValid())
             return Fail(QStringLiteral("cannot make a temporary installation folder"));
         home = temporary.path();
-        QDir(home).mkpath(QStringLiteral("tmpBmpData"));
-        QDir(home).mkpath(QStringLiteral("ephoto_syspic"));
+        QDir(home).mkpath(core::layout::WorkFolder());
+        QDir(home).mkpath(core::layout::SystemPictureFolder());
         QString error;
-        if (!ReferencePicture::Write(
-                QDir(home).filePath(QStringLiteral("ephoto_syspic/") + ReferencePicture::FileName()), &error))
+        if (!ReferencePicture::Write(QDir(home).filePath(core::JoinPath(core::layout::SystemPictureFolder(),
+                                                                        ReferencePicture::FileName())),
+                                     &error))
             return Fail(error);
     } else if (!QFileInfo(home).isDir()) {
         return Fail(QStringLiteral("%1 is not a folder").arg(home));
     }
     home = QFileInfo(home).absoluteFilePath();
 
-    camera::EncoderRegistry encoders;
+    core::EncoderRegistry encoders;
     RegisterGifEncoder(encoders);
     ImageConverterLibrary converter;
     ConsolePrompt prompt;
@@ -193,7 +197,7 @@ int Info(const QStringList& args) {
     GifBlockWalker walker(data);
     if (!walker.IsGif())
         return Fail(QStringLiteral("%1 is not a GIF file").arg(args[0]));
-    const int screenWidth = ReadLe16(data, 6), screenHeight = ReadLe16(data, 8);
+    const int screenWidth = core::ReadLe16(data.data(), 6), screenHeight = core::ReadLe16(data.data(), 8);
     std::printf("screen %dx%d%s\n", screenWidth, screenHeight,
                 (data[10] & 0x80)
                     ? qPrintable(QStringLiteral(", global colour table of %1").arg(2 << (data[10] & 7)))

@@ -1,6 +1,6 @@
 #include "PathParts.h"
 
-namespace vx7::camera {
+namespace vx7::core {
 
 QString DirectoryPart(const QString& path) {
     const QString head = path.left(256);
@@ -18,7 +18,13 @@ QString FileTitlePart(const QString& path) {
 }
 
 QString JoinPath(const QString& folder, const QString& name) {
+    if (folder.isEmpty() || folder.endsWith(QLatin1Char('/')))
+        return folder + name;
     return folder + QLatin1Char('/') + name;
 }
 
-} // namespace vx7::camera
+bool IsStoredPath(const QString& path) {
+    return path.size() > 2;
+}
+
+} // namespace vx7::core

@@ -1,17 +1,17 @@
-#include "animation/window/AnimationStationBridge.h"
-#include "ScriptedFileChooser.h"
+#include "app/AnimationStationBridge.h"
 #include "animation/gif/GifFrameSplitter.h"
 #include "animation/making/BurstGifMaker.h"
 #include "animation/picture/AnimatedPicture.h"
 #include "animation/window/AnimationWindow.h"
+#include "animationui/ScriptedFileChooser.h"
 #include "camera/FakeCaptureDevice.h"
 #include "camera/app/SplashState.h"
-#include "camera/photo/ImageFiles.h"
-#include "camera/settings/SysInfo.h"
 #include "camera/station/CameraStationWindow.h"
 #include "camera/station/DrawnButtonTable.h"
 #include "camera/station/StationModel.h"
 #include "controls/BitmapButton.h"
+#include "core/ImageFiles.h"
+#include "core/SysInfo.h"
 #include "platform/Clock.h"
 #include "platform/SoundPlayer.h"
 #include "support/ScriptedPrompt.h"
@@ -29,7 +29,9 @@
 #include <functional>
 
 using namespace vx7::animation;
+using vx7::app::AnimationStationBridge;
 using vx7::camera::CameraStationWindow;
+using vx7::camera::DrawnButtonTable;
 
 namespace {
 
@@ -43,13 +45,13 @@ class RecordingSound final : public vx7::platform::SoundPlayer {
 struct AnimationStationBridgeTest : ::testing::Test {
     vx7::test::TempInstallFolder home;
     QString previous = QDir::currentPath();
-    vx7::camera::SysInfo sys;
+    vx7::core::SysInfo sys;
     vx7::platform::ManualClock clock;
     vx7::test::ScriptedPrompt prompt;
     RecordingSound sound;
     std::atomic<int> splash{vx7::camera::kSplashUp};
     vx7::test::FakeCaptureDevice camera;
-    vx7::camera::EncoderRegistry encoders;
+    vx7::core::EncoderRegistry encoders;
     vx7::test::ScriptedFileChooser files;
     std::unique_ptr<AnimationStationBridge> bridge;
     std::unique_ptr<CameraStationWindow> station;
@@ -102,7 +104,7 @@ TEST_F(AnimationStationBridgeTest, VideoButtonOpensTheWindowWithTheCameraSuspend
             mode = w.CurrentMode();
         },
         &seen);
-    station->RunDrawnCommand(1001);
+    station->RunDrawnCommand(DrawnButtonTable::kVideo);
     EXPECT_TRUE(seen);
     EXPECT_TRUE(cameraOffMeanwhile);
     EXPECT_EQ(mode, AnimationWindow::kAvi);
@@ -114,7 +116,7 @@ TEST_F(AnimationStationBridgeTest, MusicButtonPlaysTheChoiceWithoutTheClickSound
     const QString song = home.WriteFile("music/song.mp3", "not really music");
     files.files = {song};
     sound.played.clear();
-    station->RunDrawnCommand(2012);
+    station->RunDrawnCommand(DrawnButtonTable::kBackgroundMusic);
     EXPECT_EQ(bridge->Music().MusicPath(), song);
     EXPECT_EQ(sound.played, QStringList({song}));
     EXPECT_TRUE(camera.connected);

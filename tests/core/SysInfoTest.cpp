@@ -1,15 +1,18 @@
-#include "camera/settings/SysInfo.h"
-#include "camera/settings/PathParts.h"
+#include "core/SysInfo.h"
 #include "platform/Gbk.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempInstallFolder.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+
+#include <signal.h>
+#include <sys/resource.h>
 
 #include <gtest/gtest.h>
 
-using namespace vx7::camera;
+using namespace vx7::core;
 
 namespace {
 
@@ -45,7 +48,7 @@ TEST_F(SysInfoTest, FirstStartCreatesTheRecordWithItsCreationValues) {
         ASSERT_EQ(file[i], ' ') << "at " << i;
     for (int i : {9, 67, 536, 1212, 1678, 2144, 2610, 3076, 4048, 4123})
         EXPECT_EQ(file[i], '\0') << "at " << i;
-    EXPECT_EQ(sys.Text(101), QString());
+    EXPECT_EQ(sys.Text(SysInfo::kReadBackgroundFolder), QString());
 }
 
 TEST_F(SysInfoTest, ExistingReservedBytesSurviveLoadAndSave) {
@@ -55,7 +58,7 @@ TEST_F(SysInfoTest, ExistingReservedBytesSurviveLoadAndSave) {
     original[1212 + 3] = '\0'; // slot 1 holds "abc"… up to a terminator
     home.WriteFile("vx7ECameraSysInfo.e3f", original);
     sys.Load();
-    EXPECT_EQ(sys.Text(602, "gifs"), QString("gifs"));
+    EXPECT_EQ(sys.Text(SysInfo::kStoreGifFolder, "gifs"), QString("gifs"));
     const QByteArray after = ReadAll(sys.SettingsPath());
     ASSERT_EQ(after.size(), 4124);
     for (int i = 0; i < 4124; ++i) {
@@ -63,7 +66,7 @@ TEST_F(SysInfoTest, ExistingReservedBytesSurviveLoadAndSave) {
             continue; // "gifs" and its terminator
         ASSERT_EQ(after[i], original[i]) << "byte " << i << " changed";
     }
-    EXPECT_EQ(sys.Text(601), QString("gifs"));
+    EXPECT_EQ(sys.Text(SysInfo::kReadGifFolder), QString("gifs"));
 }
 
 TEST_F(SysInfoTest, ShortFileIsTakenAsFarAsItGoes) {
@@ -80,26 +83,26 @@ TEST_F(SysInfoTest, ShortFileIsTakenAsFarAsItGoes) {
 TEST_F(SysInfoTest, TextSlotsKeepAtMost256CharactersAndAreSaved) {
     sys.Load();
     const QString longText(300, QChar('q'));
-    EXPECT_EQ(sys.Text(102, longText), longText);
-    EXPECT_EQ(sys.Text(101), QString(256, QChar('q')));
+    EXPECT_EQ(sys.Text(SysInfo::kStoreBackgroundFolder, longText), longText);
+    EXPECT_EQ(sys.Text(SysInfo::kReadBackgroundFolder), QString(256, QChar('q')));
     const QByteArray file = ReadAll(sys.SettingsPath());
     EXPECT_EQ(file[1212 + 256], '\0');
     // Chinese text is cut at a whole character: 129 characters = 258 bytes → 128 kept.
     const QString chinese(129, QChar(0x7167));
-    sys.Text(302, chinese);
-    EXPECT_EQ(sys.Text(301), QString(128, QChar(0x7167)));
+    sys.Text(SysInfo::kStoreLastBackground, chinese);
+    EXPECT_EQ(sys.Text(SysInfo::kReadLastBackground), QString(128, QChar(0x7167)));
     EXPECT_EQ(sys.Text(999, "x"), QString());
-    EXPECT_EQ(sys.Text(202, "/save"), QString("/save"));
-    EXPECT_EQ(sys.Text(201), QString("/save"));
+    EXPECT_EQ(sys.Text(SysInfo::kStoreSaveFolder, "/save"), QString("/save"));
+    EXPECT_EQ(sys.Text(SysInfo::kReadSaveFolder), QString("/save"));
 }
 
 TEST_F(SysInfoTest, TextWithoutGbkFormIsRefusedWithAMessage) {
     vx7::test::ScriptedPrompt prompt;
     sys.SetPrompt(&prompt);
     sys.Load();
-    sys.Text(102, "/good");
-    EXPECT_EQ(sys.Text(102, "/bad😀"), QString());
-    EXPECT_EQ(sys.Text(101), QString("/good"));
+    sys.Text(SysInfo::kStoreBackgroundFolder, "/good");
+    EXPECT_EQ(sys.Text(SysInfo::kStoreBackgroundFolder, "/bad😀"), QString());
+    EXPECT_EQ(sys.Text(SysInfo::kReadBackgroundFolder), QString("/good"));
     ASSERT_EQ(prompt.shown.size(), 1u);
     EXPECT_FALSE(sys.SetPhotoFolder("/😀"));
     EXPECT_EQ(prompt.shown.size(), 2u);
@@ -111,13 +114,13 @@ TEST_F(SysInfoTest, HotKeyAndFlags) {
     EXPECT_EQ(sys.HotKeyChar('K'), 'K');
     EXPECT_EQ(ReadAll(sys.SettingsPath())[4046], 'K');
     EXPECT_EQ(sys.HotKeyChar(' '), 'K');
-    EXPECT_EQ(sys.CameraOff(0), 0);
-    EXPECT_EQ(sys.CameraOff(9), 1);
+    EXPECT_EQ(sys.CameraOff(SysInfo::kReadFlag), 0);
+    EXPECT_EQ(sys.CameraOff(SysInfo::kSetFlag), 1);
     EXPECT_EQ(sys.CameraOff(5), 1);
-    EXPECT_EQ(sys.CameraOff(11), 0);
-    EXPECT_EQ(sys.ScreenshotPending(9), 1);
-    EXPECT_EQ(sys.ScreenshotPending(0), 1);
-    EXPECT_EQ(sys.ScreenshotPending(11), 0);
+    EXPECT_EQ(sys.CameraOff(SysInfo::kClearFlag), 0);
+    EXPECT_EQ(sys.ScreenshotPending(SysInfo::kSetFlag), 1);
+    EXPECT_EQ(sys.ScreenshotPending(SysInfo::kReadFlag), 1);
+    EXPECT_EQ(sys.ScreenshotPending(SysInfo::kClearFlag), 0);
 }
 
 TEST_F(SysInfoTest, SetPhotoFolderIsKeptUntilTheNextSave) {
@@ -175,7 +178,7 @@ TEST_F(SysInfoTest, ListingsFindTheirPatternsCaseInsensitively) {
     EXPECT_EQ(titles, QStringList{"c"});
     home.WriteFile("gifs/x.gif", "");
     home.WriteFile("gifs/y.gif", "");
-    sys.Text(602, home.Sub("gifs"));
+    sys.Text(SysInfo::kStoreGifFolder, home.Sub("gifs"));
     EXPECT_EQ(sys.ListVideos(1, titles, paths, 1), 1) << "stops at the capacity";
     EXPECT_TRUE(paths[0].startsWith(home.Sub("gifs")));
 
@@ -187,13 +190,54 @@ TEST_F(SysInfoTest, ListingsFindTheirPatternsCaseInsensitively) {
     EXPECT_EQ(sys.ListMakeupColours(30).size(), 1);
 }
 
-TEST(PathPartsTest, DirectoryAndTitle) {
-    EXPECT_EQ(FileTitlePart("/home/u/photo.one.bmp"), QString("photo"));
-    EXPECT_EQ(FileTitlePart("/home/u/"), QString());
-    EXPECT_EQ(FileTitlePart("photo.bmp"), QString());
-    EXPECT_EQ(FileTitlePart("/a/noext"), QString("noext"));
-    EXPECT_EQ(DirectoryPart("/c/a/photo.bmp"), QString("/c/a"));
-    EXPECT_EQ(DirectoryPart("photo.bmp"), QString());
-    const QString longPath = "/" + QString(300, 'd') + "/f.bmp";
-    EXPECT_EQ(DirectoryPart(longPath), QString()) << "only the first 256 characters are searched";
+// The file-size limit makes every write past its first kLimit bytes fail, as a full
+// disk would; SIGXFSZ is ignored meanwhile so the failure is an error, not the end.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t limit) {
+        struct sigaction ignore {};
+        ignore.sa_handler = SIG_IGN;
+        sigaction(SIGXFSZ, &ignore, &oldAction_);
+        getrlimit(RLIMIT_FSIZE, &old_);
+        rlimit small = old_;
+        small.rlim_cur = limit;
+        active_ = setrlimit(RLIMIT_FSIZE, &small) == 0;
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        sigaction(SIGXFSZ, &oldAction_, nullptr);
+    }
+    bool Active() const { return active_; }
+
+  private:
+    rlimit old_{};
+    struct sigaction oldAction_ {};
+    bool active_ = false;
+};
+
+TEST_F(SysInfoTest, SaveThatFailsPartwayLeavesTheOldFileWhole) {
+    sys.Load();
+    sys.Text(SysInfo::kStoreGifFolder, "/old/gifs");
+    const QByteArray before = ReadAll(sys.SettingsPath());
+    ASSERT_EQ(before.size(), 4124);
+    bool saved = true;
+    QString stored;
+    {
+        FileSizeLimit limit(1000); // the record is 4124 bytes: the write stops partway
+        ASSERT_TRUE(limit.Active());
+        stored = sys.Text(SysInfo::kStoreGifFolder, "/new/gifs");
+        saved = sys.Save();
+    }
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(stored, QString("/new/gifs")) << "the program runs on with the value in memory";
+    EXPECT_EQ(ReadAll(sys.SettingsPath()), before) << "the old settings survive whole";
+    const QStringList left = QDir(home.Path()).entryList(QDir::Files);
+    EXPECT_EQ(left, QStringList{"vx7ECameraSysInfo.e3f"}) << "no temporary file stays behind";
+
+    // Once the disk takes the write again, the next save stores everything.
+    ASSERT_TRUE(sys.Save());
+    SysInfo reread;
+    reread.SetFolder(home.Path());
+    reread.Load();
+    EXPECT_EQ(reread.Text(SysInfo::kReadGifFolder), QString("/new/gifs"));
 }

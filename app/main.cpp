@@ -3,13 +3,13 @@
 // camera or the first real camera; auto is the default. --screenshot FILE saves a
 // picture of the station a few seconds after start and ends the program (for the
 // documentation and visual checks).
-#include "animation/window/AnimationStationBridge.h"
+#include "app/AnimationStationBridge.h"
 #include "camera/app/SplashState.h"
 #include "camera/capture/CameraChoice.h"
 #include "camera/capture/GstCaptureDevice.h"
-#include "camera/photo/ImageFiles.h"
-#include "camera/settings/SysInfo.h"
 #include "camera/station/CameraStationWindow.h"
+#include "core/ImageFiles.h"
+#include "core/SysInfo.h"
 #include "editor/window/EditorStationBridge.h"
 #include "platform/Clock.h"
 #include "platform/DesktopScreenGrabber.h"
@@ -38,13 +38,13 @@ int main(int argc, char** argv) {
     if (!choiceError.isEmpty())
         std::fprintf(stderr, "%s\n", choiceError.toLocal8Bit().constData());
 
-    vx7::camera::SysInfo sys;
+    vx7::core::SysInfo sys;
     vx7::platform::SystemClock clock;
     vx7::platform::QtPrompt prompt;
     sys.SetPrompt(&prompt);
     auto sound = vx7::platform::MakeSoundPlayer();
     std::atomic<int> splashState{vx7::camera::kSplashUp};
-    vx7::camera::EncoderRegistry encoders;
+    vx7::core::EncoderRegistry encoders;
     vx7::camera::GstCaptureDevice camera(choice);
     auto screen = vx7::platform::MakeScreenGrabber();
     auto hotKey = vx7::platform::MakeHotKey();
@@ -54,11 +54,11 @@ int main(int argc, char** argv) {
     context.encoders = &encoders;
     context.screen = screen.get();
     context.hotKey = hotKey.get();
-    // Connection point of the GIF and animation work: the "image/gif" encoder joins
+    // The one place the station meets the other windows: the "image/gif" encoder joins
     // `encoders` here, and context.hooks gets the animation window (openAnimationWindow),
     // the background-music chooser (chooseBackgroundMusic) and the burst GIF maker
-    // (makeBurstGif); the image editor fills openEditor.
-    vx7::animation::AnimationStationBridge animation(sys, prompt, encoders, *sound);
+    // (makeBurstGif); the image editor (openEditor) joins here too.
+    vx7::app::AnimationStationBridge animation(sys, prompt, encoders, *sound);
     animation.Install(context.hooks);
     vx7::editor::EditorStationBridge editor(sys, prompt, encoders);
     editor.Install(context.hooks);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/InstallLayout.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -10,11 +12,11 @@ namespace vx7::platform {
 class Prompt;
 }
 
-namespace vx7::camera {
+namespace vx7::core {
 
 // The program-wide settings and folder object. Created once in main() and passed
 // to the windows that need it. Holds the 4124-byte settings record exactly as it is
-// stored in "vx7ECameraSysInfo.e3f", plus run-time fields that are never written.
+// stored in the settings file (layout::SettingsFile()), plus run-time fields that are never written.
 class SysInfo {
   public:
     static constexpr std::size_t kRecordSize = 4124;
@@ -24,10 +26,10 @@ class SysInfo {
     static constexpr std::size_t kPhotoFolderOffset = 68, kPhotoFolderSize = 468, kPhotoFolderMax = 460;
     static constexpr std::size_t kSecondFolderOffset = 640, kSecondFolderSize = 468;
     static constexpr std::size_t kSlotSize = 466, kSlotMax = 256;
-    static constexpr std::size_t kSlotBackgroundFolder = 1212; // codes 101 / 102
-    static constexpr std::size_t kSlotLastBackground = 1678;   // codes 301 / 302
-    static constexpr std::size_t kSlotGifFolder = 2144;        // codes 601 / 602
-    static constexpr std::size_t kSlotSaveFolder = 2610;       // codes 201 / 202
+    static constexpr std::size_t kSlotBackgroundFolder = 1212; // kReadBackgroundFolder / kStore...
+    static constexpr std::size_t kSlotLastBackground = 1678;   // kReadLastBackground / kStore...
+    static constexpr std::size_t kSlotGifFolder = 2144;        // kReadGifFolder / kStore...
+    static constexpr std::size_t kSlotSaveFolder = 2610;       // kReadSaveFolder / kStore...
     static constexpr std::size_t kSpacesOffset = 3082, kSpacesSize = 964;
     static constexpr std::size_t kHotKeyOffset = 4046, kHotKeySpaceOffset = 4047;
 
@@ -35,6 +37,26 @@ class SysInfo {
     static constexpr int kPurgeLimit = 661;
 
     using Record = std::array<char, kRecordSize>;
+
+    // Codes of Text(): each slot has a code that reads it and the next one, which stores
+    // into it. The numbers are those the windows pass through their hooks.
+    enum TextCode : int {
+        kReadBackgroundFolder = 101,
+        kStoreBackgroundFolder = 102,
+        kReadSaveFolder = 201,
+        kStoreSaveFolder = 202,
+        kReadLastBackground = 301,
+        kStoreLastBackground = 302,
+        kReadGifFolder = 601,
+        kStoreGifFolder = 602,
+    };
+
+    // Codes of the two run-time flags (CameraOff, ScreenshotPending).
+    enum FlagCode : int {
+        kReadFlag = 0,
+        kSetFlag = 9,
+        kClearFlag = 11,
+    };
 
     SysInfo();
 
@@ -45,7 +67,9 @@ class SysInfo {
     // as it goes), or writes a new one from the defaults when it does not.
     void Load();
 
-    // Writes the whole record. Errors are ignored, as the program runs on in memory.
+    // Writes the whole record, atomically: a write that fails (a full disk, a crash)
+    // leaves the previous settings file as it was. Callers may ignore a failure, as the
+    // program runs on in memory.
     bool Save() const;
 
     QString InstallFolder() const { return installFolder_; }
@@ -59,10 +83,10 @@ class SysInfo {
     // Copies at most 460 characters into the record; not saved until the next Save.
     // Returns false (nothing stored) when the text has no GBK form.
     bool SetPhotoFolder(const QString& folder);
-    static QString DefaultPhotoFolderName() { return QStringLiteral("2011拍照图片"); }
+    static QString DefaultPhotoFolderName() { return layout::PhotoFolder(); }
 
-    // Codes 101/201/301/601 read a slot; 102/202/302/602 store value (at most 256
-    // characters), save and return it. Other codes return an empty string. A value
+    // A kRead... code reads a slot; a kStore... code stores value (at most 256
+    // characters), saves and returns it. Other codes return an empty string. A value
     // with characters outside GBK is refused: nothing is stored, an empty string is
     // returned and the prompt (if any) tells the user.
     QString Text(int code, const QString& value = QString());
@@ -70,9 +94,12 @@ class SysInfo {
     // A space only reads; any other character is stored, saved and returned.
     char HotKeyChar(char c);
 
-    // Code 9 sets the flag, 11 clears it, anything else only reads.
+    // kSetFlag sets the flag, kClearFlag clears it, anything else only reads. Each
+    // returns the flag afterwards, 1 when set.
     int CameraOff(int code);
     int ScreenshotPending(int code);
+    // The camera is switched off: the station only takes screenshots.
+    bool IsCameraOff() { return CameraOff(kReadFlag) == 1; }
 
     // Deletes the files among the first 661 entries of the work folder (the
     // entries "." and ".." count). Folders are never touched. Returns the names tried.
@@ -107,4 +134,4 @@ class SysInfo {
 // in file-system order, files only, at most capacity. Used by every listing above.
 QStringList ListFiles(const QString& folder, const QString& pattern, int capacity);
 
-} // namespace vx7::camera
+} // namespace vx7::core

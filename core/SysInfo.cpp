@@ -1,6 +1,7 @@
 #include "SysInfo.h"
 
-#include "PathParts.h"
+#include "core/PathParts.h"
+#include "core/SaveFile.h"
 #include "platform/Gbk.h"
 #include "platform/Prompt.h"
 
@@ -11,7 +12,7 @@
 #include <cstring>
 #include <span>
 
-namespace vx7::camera {
+namespace vx7::core {
 namespace {
 
 std::span<char> Field(SysInfo::Record& r, std::size_t offset, std::size_t size) {
@@ -33,20 +34,20 @@ SysInfo::SysInfo() {
 
 void SysInfo::SetFolder(const QString& installFolder) {
     installFolder_ = installFolder;
-    settingsPath_ = JoinPath(installFolder_, QStringLiteral("vx7ECameraSysInfo.e3f"));
+    settingsPath_ = JoinPath(installFolder_, layout::SettingsFile());
 }
 
 QString SysInfo::WorkFolder() const {
-    return JoinPath(installFolder_, QStringLiteral("tmpBmpData"));
+    return JoinPath(installFolder_, layout::WorkFolder());
 }
 QString SysInfo::SystemPictureFolder() const {
-    return JoinPath(installFolder_, QStringLiteral("ephoto_syspic"));
+    return JoinPath(installFolder_, layout::SystemPictureFolder());
 }
 QString SysInfo::MaterialStore() const {
-    return JoinPath(installFolder_, QStringLiteral("vx7Ecamsys素材仓库"));
+    return JoinPath(installFolder_, layout::MaterialStore());
 }
 QString SysInfo::BackgroundFolder() const {
-    return JoinPath(installFolder_, QStringLiteral("vx7Ecamsys背景图片"));
+    return JoinPath(installFolder_, layout::BackgroundFolder());
 }
 
 void SysInfo::Load() {
@@ -67,10 +68,7 @@ void SysInfo::Load() {
 }
 
 bool SysInfo::Save() const {
-    QFile file(settingsPath_);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    return file.write(record_.data(), static_cast<qint64>(kRecordSize)) == static_cast<qint64>(kRecordSize);
+    return SaveWholeFile(settingsPath_, QByteArray(record_.data(), static_cast<qsizetype>(kRecordSize)));
 }
 
 QString SysInfo::PhotoFolder() const {
@@ -88,17 +86,17 @@ bool SysInfo::SetPhotoFolder(const QString& folder) {
 
 std::size_t SysInfo::SlotOffset(int code) {
     switch (code) {
-    case 101:
-    case 102:
+    case kReadBackgroundFolder:
+    case kStoreBackgroundFolder:
         return kSlotBackgroundFolder;
-    case 201:
-    case 202:
+    case kReadSaveFolder:
+    case kStoreSaveFolder:
         return kSlotSaveFolder;
-    case 301:
-    case 302:
+    case kReadLastBackground:
+    case kStoreLastBackground:
         return kSlotLastBackground;
-    case 601:
-    case 602:
+    case kReadGifFolder:
+    case kStoreGifFolder:
         return kSlotGifFolder;
     default:
         return 0;
@@ -110,7 +108,9 @@ QString SysInfo::Text(int code, const QString& value) {
     if (offset == 0)
         return QString();
     auto field = Field(record_, offset, kSlotSize);
-    if (code % 100 == 1)
+    const bool reads = code == kReadBackgroundFolder || code == kReadSaveFolder ||
+                       code == kReadLastBackground || code == kReadGifFolder;
+    if (reads)
         return platform::ReadGbkField(field);
     if (!platform::WriteGbkField(field, value, kSlotMax)) {
         Refuse(QStringLiteral("文字含有无法保存的字符, 未能记住:\n%1").arg(value));
@@ -129,17 +129,17 @@ char SysInfo::HotKeyChar(char c) {
 }
 
 int SysInfo::CameraOff(int code) {
-    if (code == 9)
+    if (code == kSetFlag)
         cameraOff_ = 1;
-    else if (code == 11)
+    else if (code == kClearFlag)
         cameraOff_ = 0;
     return cameraOff_;
 }
 
 int SysInfo::ScreenshotPending(int code) {
-    if (code == 9)
+    if (code == kSetFlag)
         screenshotPending_ = 1;
-    else if (code == 11)
+    else if (code == kClearFlag)
         screenshotPending_ = 0;
     return screenshotPending_;
 }
@@ -203,4 +203,4 @@ void SysInfo::Refuse(const QString& text) const {
         prompt_->Message(text, QStringLiteral("特别提示"));
 }
 
-} // namespace vx7::camera
+} // namespace vx7::core

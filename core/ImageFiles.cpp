@@ -6,7 +6,7 @@
 #include <QImageWriter>
 #include <QPainter>
 
-namespace vx7::camera {
+namespace vx7::core {
 namespace {
 
 ImageEncoder QtEncoder(const char* mime, const char* format) {
@@ -119,4 +119,4 @@ int ComposeSideBySide(const EncoderRegistry& encoders, const QString& destinatio
     return w / 2;
 }
 
-} // namespace vx7::camera
+} // namespace vx7::core

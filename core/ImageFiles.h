@@ -11,7 +11,7 @@ namespace vx7::platform {
 class ScreenGrabber;
 }
 
-namespace vx7::camera {
+namespace vx7::core {
 
 // One image encoder: writes a picture to a file with a quality value (0..100).
 struct ImageEncoder {
@@ -56,4 +56,4 @@ bool SaveScreenArea(const EncoderRegistry& encoders, platform::ScreenGrabber& sc
 int ComposeSideBySide(const EncoderRegistry& encoders, const QString& destination, const QString& pathA,
                       const QString& pathB, const QString& format, int quality);
 
-} // namespace vx7::camera
+} // namespace vx7::core
