@@ -1,6 +1,7 @@
 #include "editor/export/EditorExport.h"
 
 #include "core/ImageFiles.h"
+#include "core/SaveFile.h"
 #include "imaging/raster/RasterDocument.h"
 #include "platform/Prompt.h"
 
@@ -11,7 +12,6 @@
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QPainter>
-#include <QSaveFile>
 
 namespace vx7::editor {
 
@@ -81,8 +81,7 @@ bool EditorExport::WritePicture(const QImage& picture, const QString& format, co
     };
     if (picture.isNull())
         return fail(QStringLiteral("没有可保存的图片"));
-    if (core::MimeTypeOfFormat(format).isEmpty() ||
-        encoders_.FindEncoder(core::MimeTypeOfFormat(format)) < 0)
+    if (core::MimeTypeOfFormat(format).isEmpty() || encoders_.FindEncoder(core::MimeTypeOfFormat(format)) < 0)
         return fail(QStringLiteral("不支持的图片格式 %1").arg(format));
     const QFileInfo target(path);
     // The permission bits, not access(): a photo the user made read-only stays
@@ -92,13 +91,12 @@ bool EditorExport::WritePicture(const QImage& picture, const QString& format, co
         return fail(QStringLiteral("文件是只读的或不是普通文件"));
     if (!QFileInfo(target.absolutePath()).isDir())
         return fail(QStringLiteral("目录不存在"));
+    if (!QFileInfo(target.absolutePath()).isWritable())
+        return fail(QStringLiteral("目录不可写"));
 
     // The encoder writes a complete file beside the target first; its bytes
-    // then replace the target in one step, so the target is either the old
-    // file or the whole new one.
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly))
-        return fail(out.errorString());
+    // then replace the target in one whole-file save, so the target is either
+    // the old file or the whole new one.
     const QString encoded = path + QStringLiteral(".vx7part");
     const bool encodedOk = encoders_.Save(picture, format, encoded, kQuality);
     QFile part(encoded);
@@ -107,17 +105,11 @@ bool EditorExport::WritePicture(const QImage& picture, const QString& format, co
         bytes = part.readAll();
     part.close();
     QFile::remove(encoded);
-    if (!encodedOk || bytes.isEmpty()) {
-        out.cancelWriting();
+    if (!encodedOk || bytes.isEmpty())
         return fail(QStringLiteral("图片编码失败"));
-    }
-    if (out.write(bytes) != bytes.size()) {
-        const QString why = out.errorString();
-        out.cancelWriting();
+    QString why;
+    if (!core::SaveWholeFile(path, bytes, &why))
         return fail(why);
-    }
-    if (!out.commit())
-        return fail(out.errorString());
     return true;
 }
 
