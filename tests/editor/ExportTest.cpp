@@ -171,9 +171,9 @@ TEST_F(ExportTest, ReadOnlyPhotoIsReportedAndLeftIntact) {
 TEST_F(ExportTest, EncoderFailureLeavesTheOriginalWholeAndNoPartFile) {
     // A GIF encoder that gives up half way through its file.
     encoders.Add(core::ImageEncoder{"image/gif", [](const QImage&, const QString& path, int) {
-                                          WriteBytes(path, "GIF8");
-                                          return false;
-                                      }});
+                                        WriteBytes(path, "GIF8");
+                                        return false;
+                                    }});
     const QString path = QDir(photos).filePath("anim.gif");
     ASSERT_TRUE(WriteBytes(path, "original gif"));
     EditorExport exporter = MakeExporter();
