@@ -8,10 +8,13 @@
 #include "animation/making/GifBuildRunner.h"
 #include "animation/making/GifPaths.h"
 #include "animation/picture/AnimatedPicture.h"
+#include "animation/reduction/ColourReduction.h"
 #include "core/PathParts.h"
 #include "core/SysInfo.h"
 #include "platform/Prompt.h"
+#include "platform/RegularFile.h"
 
+#include <QBuffer>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -611,8 +614,16 @@ void AnimationWindow::paintEvent(QPaintEvent* event) {
         const QString path = pictures_.At(shownPicture_);
         if (path != shownPicturePath_) {
             // Read once per shown picture; a picture that cannot be read shows nothing.
-            QImageReader reader(path);
-            shownPictureImage_ = reader.read();
+            // Regular files only, read with a cap: a FIFO chosen as a picture must not
+            // hold up the window.
+            QByteArray bytes;
+            shownPictureImage_ = QImage();
+            if (platform::ReadRegularFile(path, ColourReduction::kMaxPictureBytes, bytes)) {
+                QBuffer buffer(&bytes);
+                buffer.open(QIODevice::ReadOnly);
+                QImageReader reader(&buffer);
+                shownPictureImage_ = reader.read();
+            }
             shownPicturePath_ = path;
         }
         if (!shownPictureImage_.isNull()) {

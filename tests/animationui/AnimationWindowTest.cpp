@@ -12,6 +12,7 @@
 #include "support/TempInstallFolder.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -589,4 +590,19 @@ TEST_F(AnimationWindowTest, HostileGifsAreNotListedOrAreRefusedWithAMessage) {
     ASSERT_EQ(prompt.shown.size(), 1u);
     EXPECT_TRUE(prompt.shown[0].text.contains(QStringLiteral("太大"))) << prompt.shown[0].text.toStdString();
     EXPECT_TRUE(Enabled(w, W::kCloseFile));
+}
+
+// A FIFO chosen as a picture for a GIF must not hold up the window when it is shown.
+TEST_F(AnimationWindowTest, AFifoChosenAsAPictureDoesNotHoldUpTheWindow) {
+    const QString fifo = home.Sub("pics/fifo.png");
+    QDir().mkpath(home.Sub("pics"));
+    ASSERT_TRUE(vx7::test::MakeFifo(fifo));
+    W w(Context());
+    w.SetMode(W::kMakeGif);
+    files.files = {fifo};
+    w.AddGifPicture();
+    QElapsedTimer timer;
+    timer.start();
+    w.grab();
+    EXPECT_LT(timer.elapsed(), 5000);
 }
