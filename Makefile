@@ -1,12 +1,12 @@
 # Two entry points: `make run` starts the camera station in a ready installation,
-# `make test` builds with sanitizers and runs every test.
+# `make test` checks the formatting, builds with sanitizers and runs every test.
 BUILD      ?= build
 TESTBUILD  ?= build-test
 RUNDIR     ?= $(BUILD)/run
 JOBS       ?= $(shell nproc)
 MEDIUM      = $(BUILD)/medium/$(shell sed -n "s/^ProgramFolder=//p" core/InstallLayout.names)
 
-.PHONY: run test deps build build-test fuzz bench clean
+.PHONY: run test check-format deps build build-test fuzz bench clean
 
 deps:
 	scripts/install-deps
@@ -22,7 +22,12 @@ build-test: deps
 	cmake -S . -B $(TESTBUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVX7_SANITIZE=ON -DVX7_BUILD_BENCH=OFF
 	cmake --build $(TESTBUILD) -j $(JOBS)
 
-test: build-test
+# Every tracked C++ file as .clang-format has it; checked before anything is built.
+check-format: deps
+	scripts/check-format
+
+test: check-format
+	$(MAKE) build-test
 	cd $(TESTBUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 600
 
 # libFuzzer targets (clang), each run for a bounded time; crash inputs land in build-fuzz.

@@ -92,16 +92,16 @@ std::vector<QPoint> Shape(int which) {
 
 void PolygonFillOurs(benchmark::State& state) {
     Loaded l(BlobPicture());
-    l.doc->SetEdgeStyle(RasterDocument::kEdgeFeather); // keeps the polygon after each fill
+    l.doc->SetEdgeStyle(EdgeStyle::Feather); // keeps the polygon after each fill
     if (state.range(0) == 0) {
         l.doc->BuildEllipse(320, 240, 300, 220);
     } else {
         for (QPoint p : StarPolygon())
-            if (l.doc->AddPolygonPoint(WorkPolygon::kClick, p) == WorkPolygon::kClosed)
+            if (l.doc->AddPolygonPoint(PolygonOp::Click, p) == WorkPolygon::kClosed)
                 break;
     }
     for (auto _ : state)
-        l.doc->FillWorkPolygon(RasterDocument::kActionRemove);
+        l.doc->FillWorkPolygon(FillAction::Remove);
     state.SetItemsProcessed(state.iterations() * kWidth * kHeight);
 }
 BENCHMARK(PolygonFillOurs)

@@ -1,8 +1,6 @@
 #include "GifBuildRunner.h"
 
 #include <QMetaObject>
-#include <QPointer>
-#include <QThread>
 
 namespace vx7::animation {
 
@@ -18,53 +16,43 @@ GifBuildRunner::~GifBuildRunner() {
 bool GifBuildRunner::Start(const GifBuildRequest& request) {
     if (running_)
         return false;
-    Join();
-    cancel_ = false;
     running_ = true;
     const int generation = ++generation_;
-    thread_ = QThread::create([this, request, generation] {
-        // Progress and the result travel to the owner's thread as queued calls; the
-        // owner cannot be destroyed before this thread is joined.
+    // Progress and the result travel to the owner's thread as queued calls; the owner
+    // cannot be destroyed before the worker is joined.
+    auto forwardProgress = [this, generation](const core::WorkProgress& p) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, p, generation] {
+                if (generation == generation_)
+                    emit Progress(p.done, p.total, p.text);
+            },
+            Qt::QueuedConnection);
+    };
+    auto build = [this, request, generation](core::WorkControl& control) {
         const auto result = job_.Run(
             request,
-            [this, generation](int done, int total, const QString& text) {
-                QMetaObject::invokeMethod(
-                    this,
-                    [this, done, total, text, generation] {
-                        if (generation == generation_)
-                            emit Progress(done, total, text);
-                    },
-                    Qt::QueuedConnection);
-            },
-            &cancel_);
+            [&control](int done, int total, const QString& text) { control.Report(done, total, text); },
+            &control.StopFlag());
         QMetaObject::invokeMethod(
             this,
             [this, result, generation] {
                 if (generation != generation_)
                     return; // abandoned by CancelAndWait
                 running_ = false;
-                Join();
+                worker_.Join();
                 emit Finished(result);
             },
             Qt::QueuedConnection);
-    });
-    thread_->start();
+    };
+    worker_.Start(std::move(build), std::move(forwardProgress));
     return true;
 }
 
 void GifBuildRunner::CancelAndWait() {
-    cancel_ = true;
-    Join();
+    worker_.StopAndJoin();
     running_ = false;
     ++generation_;
-}
-
-void GifBuildRunner::Join() {
-    if (!thread_)
-        return;
-    thread_->wait();
-    delete thread_;
-    thread_ = nullptr;
 }
 
 } // namespace vx7::animation

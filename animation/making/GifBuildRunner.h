@@ -2,12 +2,9 @@
 
 #include "GifBuildJob.h"
 
+#include "core/BackgroundWorker.h"
+
 #include <QObject>
-
-#include <atomic>
-#include <memory>
-
-class QThread;
 
 namespace vx7::animation {
 
@@ -23,7 +20,7 @@ class GifBuildRunner : public QObject {
     // False when a build is running already.
     bool Start(const GifBuildRequest& request);
     bool IsRunning() const { return running_; }
-    void Cancel() { cancel_ = true; }
+    void Cancel() { worker_.RequestStop(); }
     // Cancels and blocks until the worker has ended (no signal is emitted afterwards).
     void CancelAndWait();
 
@@ -32,13 +29,11 @@ class GifBuildRunner : public QObject {
     void Finished(const vx7::animation::GifJobResult& result);
 
   private:
-    void Join();
-
     GifBuildJob job_;
-    std::atomic<bool> cancel_{false};
     bool running_ = false;
     int generation_ = 0; // owner thread only; stale queued calls compare against it
-    QThread* thread_ = nullptr;
+    // Last member: joined before the job it runs is destroyed.
+    core::BackgroundWorker worker_;
 };
 
 } // namespace vx7::animation

@@ -9,8 +9,8 @@ namespace vx7::animation {
 AnimatedPicture::AnimatedPicture(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     model_.SetRepaintRequest([this] {
-        // Called on the drawing thread: post, never paint. Stop() detaches this before
-        // the control goes away, and posted events die with their receiver.
+        // Called on the drawing thread: post, never paint. The destructor joins that
+        // thread first, and posted events die with their receiver.
         QMetaObject::invokeMethod(
             this, [this] { update(); }, Qt::QueuedConnection);
     });

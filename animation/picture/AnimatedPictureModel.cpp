@@ -10,7 +10,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <mutex>
 #include <optional>
 
@@ -23,32 +22,21 @@ constexpr qint64 kMaxFileBytes = 256LL * 1024 * 1024;
 
 } // namespace
 
-// State shared between the owner and one drawing thread. A thread keeps its Shared
-// alive on its own, so even a thread that outlives Stop()'s wait never touches freed
-// memory or the control.
+// The frames and the off-screen image, shared by the owner and one drawing thread.
 struct AnimatedPictureModel::Shared {
     // Guards the composer and the still off-screen image.
     mutable std::mutex imageLock;
     std::optional<GifComposer> composer;
     QImage offscreen; // the still picture's off-screen image
 
-    // The exit event (manual reset) and what it guards.
-    std::mutex eventLock;
-    std::condition_variable event;
-    bool signalled = false;
-    bool exitRequested = false;
-    bool finished = true;
-    std::condition_variable finishedChanged;
-    RepaintRequest repaint;
-    WaitObserver observer;
-
     std::atomic<bool> playing{false};
     std::atomic<int> current{0};
 
-    void Run();
+    void Run(core::WorkControl& control, const RepaintRequest& repaint, const WaitObserver& observer);
 };
 
-void AnimatedPictureModel::Shared::Run() {
+void AnimatedPictureModel::Shared::Run(core::WorkControl& control, const RepaintRequest& repaint,
+                                       const WaitObserver& observer) {
     for (;;) {
         int wait = 0;
         int index = 0;
@@ -59,26 +47,20 @@ void AnimatedPictureModel::Shared::Run() {
             wait = composer->CurrentWaitMilliseconds();
         }
         current = index;
-        std::unique_lock lock(eventLock);
-        // The notification only posts a repaint to the owner's thread; calling it under
-        // the event lock means Stop() can never return while it runs.
+        // The notification only posts a repaint to the owner's thread; Stop() joins
+        // this thread, so it never runs once Stop() has returned.
         if (repaint)
             repaint();
-        if (exitRequested)
+        if (control.StopRequested())
             break;
         if (observer)
             observer(index, wait);
-        event.wait_for(lock, std::chrono::milliseconds(wait), [this] { return signalled; });
-        if (exitRequested)
+        if (control.WaitForStop(std::chrono::milliseconds(wait)))
             break;
-        lock.unlock();
         std::lock_guard imageGuard(imageLock);
         composer->DisposeAndAdvance();
     }
     playing = false;
-    std::lock_guard lock(eventLock);
-    finished = true;
-    finishedChanged.notify_all();
 }
 
 AnimatedPictureModel::AnimatedPictureModel() = default;
@@ -172,18 +154,11 @@ bool AnimatedPictureModel::Draw() {
         painter.drawImage(QRect(QPoint(0, 0), screen_), stillPicture_);
         return true;
     }
-    if (thread_.joinable())
+    if (worker_.Running())
         return true; // already playing
-    {
-        std::lock_guard lock(shared_->eventLock);
-        shared_->signalled = false;
-        shared_->exitRequested = false;
-        shared_->finished = false;
-        shared_->repaint = repaint_;
-        shared_->observer = waitObserver_;
-    }
     shared_->playing = true;
-    thread_ = std::thread([shared = shared_] { shared->Run(); });
+    worker_.Start([shared = shared_, repaint = repaint_, observer = waitObserver_](
+                      core::WorkControl& control) { shared->Run(control, repaint, observer); });
     return true;
 }
 
@@ -191,36 +166,15 @@ void AnimatedPictureModel::Stop() {
     lastStopMs_ = 0;
     if (!shared_)
         return;
-    std::unique_lock lock(shared_->eventLock);
     shared_->playing = false;
-    shared_->exitRequested = true;
-    shared_->signalled = true;
-    shared_->repaint = nullptr;
-    shared_->observer = nullptr;
-    shared_->event.notify_all();
-    if (thread_.joinable()) {
-        QElapsedTimer waited;
-        waited.start();
-        const bool ended = shared_->finishedChanged.wait_for(
-            lock, std::chrono::milliseconds(kStopWaitMilliseconds), [this] { return shared_->finished; });
-        lastStopMs_ = static_cast<int>(waited.elapsed());
-        lock.unlock();
-        if (ended) {
-            thread_.join();
-        } else {
-            // The thread holds its own reference to the shared state and can reach
-            // nothing else; it ends at its next check of the exit request.
-            qCWarning(lcAnimation) << "drawing thread did not end within" << kStopWaitMilliseconds << "ms";
-            thread_.detach();
-            shared_.reset();
-            ready_ = false;
-            return;
-        }
-        lock.lock();
-    }
-    // Manual reset: the next Draw() starts with the event cleared.
-    shared_->signalled = false;
-    shared_->exitRequested = false;
+    // The thread wakes from its wait for the next frame at once, so this is quick; it
+    // is joined however long it takes, as it draws into the shared image.
+    QElapsedTimer waited;
+    waited.start();
+    worker_.StopAndJoin();
+    lastStopMs_ = static_cast<int>(waited.elapsed());
+    if (lastStopMs_ > kStopWaitMilliseconds)
+        qCWarning(lcAnimation) << "drawing thread took" << lastStopMs_ << "ms to end";
 }
 
 void AnimatedPictureModel::Paint(const std::function<void(const QImage&)>& paint) const {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/BackgroundWorker.h"
+
 #include <QColor>
 #include <QImage>
 #include <QSize>
@@ -7,7 +9,6 @@
 
 #include <functional>
 #include <memory>
-#include <thread>
 
 namespace vx7::animation {
 
@@ -17,8 +18,9 @@ namespace vx7::animation {
 //
 // Threading: the drawing thread composes frames into the off-screen image and then
 // calls the repaint notification; it never touches a widget. The owner's thread reads
-// the off-screen image through Paint() under the same lock. Stop() signals the exit
-// event and waits up to StopWaitMilliseconds for the thread to end.
+// the off-screen image through Paint() under the same lock. Stop() requests the exit,
+// which cuts the thread's wait for the next frame short, and joins the thread; a stop
+// that takes longer than kStopWaitMilliseconds is logged.
 class AnimatedPictureModel {
   public:
     static constexpr int kStopWaitMilliseconds = 5000;
@@ -44,7 +46,8 @@ class AnimatedPictureModel {
     // screen size. False when nothing is loaded.
     bool Draw();
 
-    // Ends the drawing thread: exit requested, event signalled, at most 5 s of waiting.
+    // Ends the drawing thread: the exit is requested and the thread joined. No repaint
+    // request or wait observer is called once this returns.
     void Stop();
 
     bool IsReady() const { return ready_; }
@@ -60,7 +63,7 @@ class AnimatedPictureModel {
     void Paint(const std::function<void(const QImage&)>& paint) const;
     QImage Snapshot() const;
 
-    // Both are taken by the next Draw(); Stop() detaches them from a running thread.
+    // Both are taken by the next Draw().
     void SetRepaintRequest(RepaintRequest request) { repaint_ = std::move(request); }
     void SetWaitObserver(WaitObserver observer) { waitObserver_ = std::move(observer); }
 
@@ -72,13 +75,14 @@ class AnimatedPictureModel {
     void Release();
 
     std::shared_ptr<Shared> shared_;
-    std::thread thread_;
     QSize screen_;
     QImage stillPicture_; // the decoded still picture, drawn by Draw()
     bool ready_ = false;
     int lastStopMs_ = 0;
     RepaintRequest repaint_;
     WaitObserver waitObserver_;
+    // Last member: destroyed (and so joined) before everything the thread uses.
+    core::BackgroundWorker worker_;
 };
 
 } // namespace vx7::animation

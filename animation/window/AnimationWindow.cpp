@@ -1,5 +1,6 @@
 #include "AnimationWindow.h"
 
+#include "AnimationWindowLayout.h"
 #include "VideoLayout.h"
 #include "VideoView.h"
 #include "animation/AnimationLog.h"
@@ -30,11 +31,7 @@
 namespace vx7::animation {
 namespace {
 
-// Layout in pixels (dialog units x 1.5).
-const QRect kDisplayRect(12, 12, 480, 360);
-const QRect kListRect(504, 12, 244, 330);
-constexpr int kWindowWidth = 760;
-constexpr int kWindowHeight = 516;
+using Layout = AnimationWindowLayout;
 
 QLabel* MakeField(QWidget* parent, const QRect& rect) {
     auto* label = new QLabel(parent);
@@ -58,8 +55,8 @@ AnimationWindow::AnimationWindow(AnimationWindowContext ctx, LastMadeFile lastMa
     : QDialog(parent), ctx_(std::move(ctx)), lastMade_(std::move(lastMade)) {
     setObjectName(QStringLiteral("AnimationWindow"));
     setWindowTitle(QStringLiteral("视频[动画]窗口"));
-    setFixedSize(kWindowWidth, kWindowHeight);
-    dialogDisplayRect_ = kDisplayRect;
+    setFixedSize(Layout::kClientSize);
+    dialogDisplayRect_ = Layout::kDisplay;
 
     commands_ = {
         {kOpenFile, &AnimationWindow::OpenFile},
@@ -113,22 +110,22 @@ AnimationWindow::~AnimationWindow() {
 
 void AnimationWindow::BuildControls() {
     video_ = new VideoView(this);
-    video_->setGeometry(kDisplayRect);
+    video_->setGeometry(Layout::kDisplay);
     controls_[kDisplay] = video_;
 
     // The GIF display lies over the display area; the holder clips a picture larger
     // than the area so it never covers the other controls.
     gifArea_ = new QWidget(this);
-    gifArea_->setGeometry(kDisplayRect);
+    gifArea_->setGeometry(Layout::kDisplay);
     picture_ = new AnimatedPicture(gifArea_);
     picture_->move(0, 0);
     controls_[kGifPicture] = picture_;
 
     list_ = new QTableWidget(0, 2, this);
-    list_->setGeometry(kListRect);
+    list_->setGeometry(Layout::kFileList);
     list_->setHorizontalHeaderLabels({QStringLiteral("号"), QStringLiteral("名称")});
-    list_->setColumnWidth(0, 30);
-    list_->setColumnWidth(1, 160);
+    list_->setColumnWidth(0, Layout::kNumberColumnWidth);
+    list_->setColumnWidth(1, Layout::kNameColumnWidth);
     list_->horizontalHeader()->setStretchLastSection(true);
     list_->verticalHeader()->hide();
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -150,9 +147,9 @@ void AnimationWindow::BuildControls() {
         int id;
         const char* text;
         QRect rect;
-    } radios[] = {{kModeAvi, "AVI", QRect(504, 350, 60, 22)},
-                  {kModeGif, "GIF", QRect(566, 350, 60, 22)},
-                  {kModeMakeGif, "制作GIF", QRect(628, 350, 110, 22)}};
+    } radios[] = {{kModeAvi, "AVI", Layout::kModeAvi},
+                  {kModeGif, "GIF", Layout::kModeGif},
+                  {kModeMakeGif, "制作GIF", Layout::kModeMakeGif}};
     for (const auto& r : radios) {
         auto* radio = new QRadioButton(QString::fromUtf8(r.text), this);
         radio->setGeometry(r.rect);
@@ -164,24 +161,24 @@ void AnimationWindow::BuildControls() {
         SetMode(id == kModeAvi ? kAvi : id == kModeGif ? kGif : kMakeGif);
     });
 
-    info_ = MakeField(this, QRect(12, 380, 480, 22));
+    info_ = MakeField(this, Layout::kInfo);
     controls_[kInfo] = info_;
-    frame_ = MakeField(this, QRect(12, 406, 160, 22));
+    frame_ = MakeField(this, Layout::kFrame);
     controls_[kFrame] = frame_;
-    status_ = MakeField(this, QRect(180, 406, 312, 22));
+    status_ = MakeField(this, Layout::kStatus);
     controls_[kStatus] = status_;
 
     const struct {
         int id;
         const char* text;
         QRect rect;
-    } buttons[] = {{kOpenFile, "打开文件", QRect(12, 440, 90, 30)},
-                   {kCloseFile, "关闭文件", QRect(108, 440, 90, 30)},
-                   {kPlay, "播放", QRect(204, 440, 90, 30)},
-                   {kStop, "停止", QRect(300, 440, 90, 30)},
-                   {kAddPicture, "加图片文件", QRect(504, 380, 118, 28)},
-                   {kBuildGif, "建立GIF", QRect(630, 380, 118, 28)},
-                   {kGifFolder, "GIF目录", QRect(504, 414, 118, 28)}};
+    } buttons[] = {{kOpenFile, "打开文件", Layout::kOpenFile},
+                   {kCloseFile, "关闭文件", Layout::kCloseFile},
+                   {kPlay, "播放", Layout::kPlay},
+                   {kStop, "停止", Layout::kStop},
+                   {kAddPicture, "加图片文件", Layout::kAddPicture},
+                   {kBuildGif, "建立GIF", Layout::kBuildGif},
+                   {kGifFolder, "GIF目录", Layout::kGifFolder}};
     for (const auto& b : buttons) {
         QPushButton* button = MakeButton(this, QString::fromUtf8(b.text), b.rect);
         const int id = b.id;
@@ -192,12 +189,12 @@ void AnimationWindow::BuildControls() {
         controls_[id]->setEnabled(false);
 
     fill_ = new QCheckBox(QStringLiteral("满屏"), this);
-    fill_->setGeometry(396, 440, 90, 30);
+    fill_->setGeometry(Layout::kFill);
     connect(fill_, &QCheckBox::toggled, this, &AnimationWindow::SetFillArea);
     controls_[kFill] = fill_;
 
     interval_ = new QComboBox(this);
-    interval_->setGeometry(630, 414, 118, 28);
+    interval_->setGeometry(Layout::kInterval);
     interval_->addItems(GifMakingSettings::Entries());
     interval_->setPlaceholderText(making_.Interval());
     interval_->setCurrentIndex(-1);
@@ -205,20 +202,20 @@ void AnimationWindow::BuildControls() {
     controls_[kInterval] = interval_;
 
     auto* caption = new QLabel(QStringLiteral("Gif文件名:"), this);
-    caption->setGeometry(504, 448, 80, 24);
+    caption->setGeometry(Layout::kNameCaption);
     controls_[kNameCaption] = caption;
     name_ = new QLineEdit(this);
-    name_->setGeometry(586, 448, 162, 24);
+    name_->setGeometry(Layout::kName);
     controls_[kName] = name_;
 
     progress_ = new QProgressBar(this);
-    progress_->setGeometry(12, 480, 300, 22);
+    progress_->setGeometry(Layout::kProgress);
     progress_->setRange(0, 1);
     progress_->setValue(0);
     progress_->setFormat(QStringLiteral("%v / %m"));
     progress_->setTextVisible(false);
     buildStatus_ = new QLabel(this);
-    buildStatus_->setGeometry(320, 480, 428, 22);
+    buildStatus_->setGeometry(Layout::kBuildStatus);
     ShowMakingState();
 }
 
@@ -598,15 +595,9 @@ void AnimationWindow::paintEvent(QPaintEvent* event) {
             shownPicturePath_ = path;
         }
         if (!shownPictureImage_.isNull()) {
-            const QSize own = shownPictureImage_.size();
-            QSize size = own;
-            if (own.width() > dialogDisplayRect_.width() || own.height() > dialogDisplayRect_.height()) {
-                const double scale = std::min(double(dialogDisplayRect_.width()) / own.width(),
-                                              double(dialogDisplayRect_.height()) / own.height());
-                size = QSize(std::max(1, int(own.width() * scale)), std::max(1, int(own.height() * scale)));
-            }
             painter.setRenderHint(QPainter::SmoothPixmapTransform);
-            painter.drawImage(QRect(dialogDisplayRect_.topLeft(), size), shownPictureImage_);
+            painter.drawImage(Layout::PictureRect(dialogDisplayRect_, shownPictureImage_.size()),
+                              shownPictureImage_);
         }
     }
     if (autoOpenPending_) {

@@ -2,8 +2,15 @@
 
 #include "imaging/raster/CanvasSurface.h"
 #include "imaging/raster/Colour.h"
-#include "imaging/raster/PictureFile.h"
+#include "imaging/raster/CutOutTools.h"
+#include "imaging/raster/Magnifier.h"
+#include "imaging/raster/PhotoLayers.h"
+#include "imaging/raster/PicturePlacement.h"
 #include "imaging/raster/PixelMask.h"
+#include "imaging/raster/RasterBrush.h"
+#include "imaging/raster/RasterCodes.h"
+#include "imaging/raster/StickerEdges.h"
+#include "imaging/raster/ToneTools.h"
 #include "imaging/raster/ToolMode.h"
 #include "imaging/raster/WorkPolygon.h"
 
@@ -11,33 +18,11 @@
 #include <QRect>
 #include <QString>
 
-#include <array>
-#include <cstdint>
-#include <memory>
-#include <vector>
-
 namespace vx7::platform {
 class Prompt;
 }
 
 namespace vx7::imaging {
-
-class RingCrossing;
-
-// A rectangle as four ints, left/top inclusive and right/bottom exclusive.
-struct IntRect {
-    int left = 0, top = 0, right = 0, bottom = 0;
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
-    friend bool operator==(const IntRect&, const IntRect&) = default;
-};
-
-// The picture being moved, scaled and rotated before it is captured.
-struct Placement {
-    int left = 0, top = 0, width = 0, height = 0;
-    int angle = 0; // whole degrees
-    friend bool operator==(const Placement&, const Placement&) = default;
-};
 
 // The edited photo, the background picture and the state of the cut-out, tone
 // and sticker tools. One document lives for the whole program run and is
@@ -45,45 +30,38 @@ struct Placement {
 // memory surface of the drawing area it draws on (the canvas, or the
 // magnifier panel), so what the layers read back is what the area shows.
 //
-// Pictures enter the layers only by being drawn onto the canvas and read back
-// from it; scaling, rotation and whatever lay under the picture become part of
-// the layer. Pixel storage is fixed (650000 entries per array, at most
-// 640 x 480 used), row-major with a stride of the layer width, and every
-// per-pixel operation skips what lies outside the layer.
+// The document is a front over its parts, each with its own state:
+//   PhotoLayers       the pixel layers, their place on the canvas and painting
+//   PicturePlacement  loading pictures, the valid area, move/scale/rotate
+//   Magnifier         the magnified cells and their scrolling
+//   CutOutTools       polygon fills, the magic wand and the eraser
+//   ToneTools         whole-layer tones, tone brushes, make-up and the sample
+//   StickerEdges      ellipse selections with feathered or bright rings
+// plus the brush radius, the work polygon, the tool mode and the selection
+// rectangle, which several parts share. The front keeps the operations that
+// touch more than one part in step (a captured background restarts the
+// sharpening, a cleared photo resets the magnifier and the scale).
 class RasterDocument {
   public:
-    static constexpr int kPixelCapacity = 650000;
-    static constexpr int kMaxLayerWidth = 640;
-    static constexpr int kMaxLayerHeight = 480;
-    static constexpr Colour kClearedColour = Colour(0x000D0C0Bu);
-    static constexpr Colour kInitialBackground = Colour(0x006A6F0Du);
-    static constexpr Colour kMagnifierFill = Colour(0x00DEDEDEu);
-    static constexpr Colour kMagnifierGrid = Colour(0x00808080u);
+    static constexpr int kPixelCapacity = PhotoLayers::kPixelCapacity;
+    static constexpr int kMaxLayerWidth = PhotoLayers::kMaxLayerWidth;
+    static constexpr int kMaxLayerHeight = PhotoLayers::kMaxLayerHeight;
+    static constexpr Colour kClearedColour = PhotoLayers::kClearedColour;
+    static constexpr Colour kInitialBackground = PhotoLayers::kInitialBackground;
+    static constexpr Colour kMagnifierFill = Magnifier::kFill;
+    static constexpr Colour kMagnifierGrid = Magnifier::kGrid;
     static constexpr Colour kPolygonLine = Colour(0x00F4E9E9u);
     static constexpr Colour kCloseMarkTopLeft = Colour(0x0000FFFFu);
     static constexpr Colour kCloseMarkBottomRight = Colour(0x00FFFF00u);
-    static constexpr int kMagnifierZoom = 7;
-    static constexpr int kSamplePatchSize = 23;
-    static constexpr int kSamplePatchStride = 26;
-    static constexpr int kLargestCentredOffset = 320;
+    static constexpr int kMagnifierZoom = Magnifier::kZoom;
+    static constexpr int kSamplePatchSize = ToneTools::kSamplePatchSize;
+    static constexpr int kSamplePatchStride = ToneTools::kSamplePatchStride;
+    static constexpr int kLargestCentredOffset = PicturePlacement::kLargestCentredOffset;
+    // SetSelection with this first coordinate clears the selection (the
+    // editor's protocol); ClearSelection says the same by name.
+    static constexpr int kSelectionClearX = 100;
 
-    // Operation codes.
-    static constexpr int kCommit = 99;
-    static constexpr int kTargetBackground = 111;
-    static constexpr int kRotateSet = 100, kRotateUp = 101, kRotateDown = 102;
-    static constexpr int kRadiusDown = 11111, kRadiusUp = 22222;
-    static constexpr int kScrollLeft = 101, kScrollRight = 102, kScrollUp = 201, kScrollDown = 202;
-    static constexpr int kBrighten = 101, kDarken = 102, kSharpen = 103;
-    static constexpr int kAltHeld = 9;    // eraser restores, sticker selection deselects
-    static constexpr int kSingleDab = 99; // a make-up click without a move
-    static constexpr int kSelectionClear = 100;
-    static constexpr int kFillKeep = 9, kFillRing = 111;
-
-    static constexpr char kEdgePlain = ' ', kEdgeFeather = 'Y', kEdgeBright = 'L', kEdgeCycle = '*';
-    static constexpr char kActionRemove = 'x', kActionKeep = 'B', kActionSpotlight = 'L';
-
-    RasterDocument();
-    ~RasterDocument();
+    RasterDocument() = default;
     RasterDocument(const RasterDocument&) = delete;
     RasterDocument& operator=(const RasterDocument&) = delete;
 
@@ -97,15 +75,15 @@ class RasterDocument {
     void LoadPhotoCentred(CanvasSurface& canvas, const QString& path = QString());
     // Redraws the photo scaled down to fit the valid area and captures the area.
     void FitPhotoToValidArea(CanvasSurface& canvas);
-    // Draws the photo (or, with target 111, the background) with the placement;
-    // with commit 99 captures the result.
-    void DrawPlaced(CanvasSurface& canvas, int commit);
-    void DrawPlacedBackground(CanvasSurface& canvas, int commit);
+    // Draws the photo (or, with the background as placement target, the
+    // background) with the placement; with Commit captures the result.
+    void DrawPlaced(CanvasSurface& canvas, CaptureOp op);
+    void DrawPlacedBackground(CanvasSurface& canvas, CaptureOp op);
     // Draws the background picture at the home position and captures it.
     void LoadBackground(CanvasSurface& canvas);
-    // Chooses what the placement acts on (111 background, else the photo) when
-    // its file exists; otherwise shows "请注意,当前图片不存在" and changes nothing.
-    bool StartPlaceBackground(int target, platform::Prompt& prompt);
+    // Chooses what the placement acts on when its file exists; otherwise shows
+    // "请注意,当前图片不存在" and changes nothing.
+    bool StartPlaceBackground(PlacementTarget target, platform::Prompt& prompt);
 
     // ---- Painting ----
 
@@ -120,192 +98,150 @@ class RasterDocument {
 
     // Writes the background colour to colour unless background-picture mode is
     // on; returns the mode.
-    int GetBackground(Colour& colour) const;
-    Colour BackgroundColour() const { return backgroundColour_; }
-    void SetBackgroundColour(Colour c) { backgroundColour_ = c; }
-    int BackgroundMode() const { return backgroundMode_; }
-    void SetBackgroundMode(int mode) { backgroundMode_ = mode; }
-    void SetPhotoPath(const QString& path) { photoPath_ = path; }
-    const QString& PhotoPath() const { return photoPath_; }
-    void SetBackgroundPath(const QString& path) { backgroundPath_ = path; }
-    const QString& BackgroundPath() const { return backgroundPath_; }
-    void SetEdgeColour(Colour c) { edgeColour_ = c; }
-    Colour EdgeColour() const { return edgeColour_; }
-    void SetToolMode(int mode) { toolMode_ = mode; }
-    int GetToolMode() const { return toolMode_; }
-    int SampleTaken() const { return sampleTaken_; }
-    void SetSampleTaken(int taken) { sampleTaken_ = taken; }
-    bool PhotoLoaded() const { return photoFlags_[1] == 'Y'; }
-    bool BackgroundLoaded() const { return backgroundFlags_[1] == 'Y'; }
-    void SetValidArea(QPoint a, QPoint b);
-    IntRect ValidArea() const { return validArea_; }
-    // A first coordinate of 100 clears the rectangle.
+    BackgroundMode GetBackground(Colour& colour) const;
+    Colour BackgroundColour() const { return layers_.BackgroundColour(); }
+    void SetBackgroundColour(Colour c) { layers_.SetBackgroundColour(c); }
+    BackgroundMode GetBackgroundMode() const { return layers_.Mode(); }
+    void SetBackgroundMode(BackgroundMode mode) { layers_.SetMode(mode); }
+    void SetPhotoPath(const QString& path) { placement_.SetPhotoPath(path); }
+    const QString& PhotoPath() const { return placement_.PhotoPath(); }
+    void SetBackgroundPath(const QString& path) { placement_.SetBackgroundPath(path); }
+    const QString& BackgroundPath() const { return placement_.BackgroundPath(); }
+    void SetEdgeColour(Colour c) { edges_.SetEdgeColour(c); }
+    Colour EdgeColour() const { return edges_.EdgeColour(); }
+    void SetToolMode(ToolMode mode) { toolMode_ = mode; }
+    ToolMode GetToolMode() const { return toolMode_; }
+    bool SampleTaken() const { return tone_.SampleTaken(); }
+    void SetSampleTaken(bool taken) { tone_.SetSampleTaken(taken); }
+    bool PhotoLoaded() const { return layers_.PhotoLoaded(); }
+    bool BackgroundLoaded() const { return layers_.BackgroundLoaded(); }
+    void SetValidArea(QPoint a, QPoint b) { placement_.SetValidArea(a, b); }
+    IntRect ValidArea() const { return placement_.ValidArea(); }
+    // A first coordinate of kSelectionClearX clears the rectangle.
     void SetSelection(int x1, int y1, int x2, int y2);
+    void ClearSelection() { selection_ = {}; }
     // Returns the selection rectangle and clears it.
     IntRect TakeSelection();
-    void SetMagnifierView(const IntRect& view) { magnifierView_ = view; }
-    IntRect MagnifierView() const { return magnifierView_; }
-    void SetMagnifierSize(int columns, int rows) {
-        magnifierColumns_ = columns;
-        magnifierRows_ = rows;
-    }
+    void SetMagnifierView(const IntRect& view) { magnifier_.SetView(view); }
+    IntRect MagnifierView() const { return magnifier_.View(); }
+    void SetMagnifierSize(int columns, int rows) { magnifier_.SetSize(columns, rows); }
     // The magnifier's top-left cell shows the photo pixel under the canvas point.
-    void SetMagnifierOrigin(QPoint canvasPoint);
-    QPoint MagnifierOrigin() const { return {magnifierColumn_, magnifierRow_}; }
-    int MagnifierZoom() const { return magnifierZoom_; }
-    int BrushRadius() const { return brushRadius_; }
-    char EdgeStyle() const { return edgeStyle_; }
-    int FeatherWidth() const { return featherWidth_; }
-    int PosteriseStep() const { return posteriseStep_; }
+    void SetMagnifierOrigin(QPoint canvasPoint) {
+        magnifier_.SetOrigin(canvasPoint, layers_.PhotoPosition());
+    }
+    QPoint MagnifierOrigin() const { return magnifier_.Origin(); }
+    int MagnifierZoom() const { return magnifier_.Zoom(); }
+    int BrushRadius() const { return brush_.Radius(); }
+    EdgeStyle GetEdgeStyle() const { return edges_.Style(); }
+    int FeatherWidth() const { return edges_.FeatherWidth(); }
+    int PosteriseStep() const { return tone_.PosteriseStep(); }
 
-    QPoint PhotoPosition() const { return {photoX_, photoY_}; }
-    int PhotoWidth() const { return photoWidth_; }
-    int PhotoHeight() const { return photoHeight_; }
-    QPoint HomePosition() const { return {homeX_, homeY_}; }
-    int NaturalWidth() const { return naturalWidth_; }
-    int NaturalHeight() const { return naturalHeight_; }
-    float Scale() const { return scale_; }
-    QPoint BackgroundPosition() const { return {backgroundX_, backgroundY_}; }
-    int BackgroundWidth() const { return backgroundWidth_; }
-    int BackgroundHeight() const { return backgroundHeight_; }
-    const Placement& CurrentPlacement() const { return placement_; }
-    int PlacementTarget() const { return placementTarget_; }
+    QPoint PhotoPosition() const { return layers_.PhotoPosition(); }
+    int PhotoWidth() const { return layers_.PhotoWidth(); }
+    int PhotoHeight() const { return layers_.PhotoHeight(); }
+    QPoint HomePosition() const { return placement_.HomePosition(); }
+    int NaturalWidth() const { return placement_.NaturalWidth(); }
+    int NaturalHeight() const { return placement_.NaturalHeight(); }
+    float Scale() const { return placement_.ScaleFactor(); }
+    QPoint BackgroundPosition() const { return layers_.BackgroundPosition(); }
+    int BackgroundWidth() const { return layers_.BackgroundWidth(); }
+    int BackgroundHeight() const { return layers_.BackgroundHeight(); }
+    const Placement& CurrentPlacement() const { return placement_.Current(); }
+    PlacementTarget GetPlacementTarget() const { return placement_.Target(); }
     const WorkPolygon& Polygon() const { return polygon_; }
 
     // Layer pixels by layer column and row; outside the layer the cleared values.
-    Colour PhotoColour(int column, int row) const;
-    char MaskAt(int column, int row) const;
-    char StrokeMaskAt(int column, int row) const;
-    Colour BackgroundLayerColour(int column, int row) const;
+    Colour PhotoColour(int column, int row) const { return layers_.PhotoColour(column, row); }
+    PixelMask MaskAt(int column, int row) const { return layers_.MaskAt(column, row); }
+    // Whether the current tone stroke has already changed the pixel.
+    bool StrokeTouched(int column, int row) const { return tone_.StrokeTouched(layers_, column, row); }
+    Colour BackgroundLayerColour(int column, int row) const {
+        return layers_.BackgroundLayerColour(column, row);
+    }
     // What a removed photo pixel shows: the background picture at the same
     // column and row in background-picture mode with a captured background
     // (the background colour past its size), else the background colour.
-    Colour BackgroundAt(int column, int row) const;
-    Colour SampleAt(int row, int column) const;
+    Colour BackgroundAt(int column, int row) const { return layers_.BackgroundAt(column, row); }
+    Colour SampleAt(int row, int column) const { return tone_.SampleAt(row, column); }
     // Direct writes for the editor and tests; ignored outside the layer.
-    void SetPhotoPixel(int column, int row, Colour c, char mask);
+    void SetPhotoPixel(int column, int row, Colour c, PixelMask mask) {
+        layers_.SetPhotoPixel(column, row, c, mask);
+    }
 
     // ---- Placement, brush and magnifier ----
 
-    void ResetPlacement();
-    void MovePlacement(int dx, int dy);
+    void ResetPlacement() { placement_.Reset(layers_.PhotoPosition()); }
+    void MovePlacement(int dx, int dy) { placement_.Move(dx, dy); }
     // Applied only when the new width is above 100 and the new height above 60.
-    bool ScalePlacement(double factor);
-    int RotatePlacement(int op, int angle);
-    int StepBrushRadius(int op);
-    int ScrollMagnifier(int op);
-    void MovePhoto(int dx, int dy);
+    bool ScalePlacement(double factor) { return placement_.Scale(factor); }
+    int RotatePlacement(RotateOp op, int angle = 0) { return placement_.Rotate(op, angle); }
+    int StepBrushRadius(RadiusOp op) { return brush_.Step(op); }
+    // Returns whether the origin moved.
+    bool ScrollMagnifier(ScrollOp op) { return magnifier_.Scroll(op, layers_); }
+    void MovePhoto(int dx, int dy) { layers_.MovePhoto(dx, dy); }
 
     void ClearPhoto();
-    void ResetStrokeMask(char value = ' ');
-    void UndoWand();
-    void CommitKeep();
+    // Starts a new tone stroke: no pixel counts as touched.
+    void ResetStrokeMask() { tone_.ResetStrokeMask(layers_); }
+    void UndoWand() { cutOut_.UndoWand(layers_); }
+    void CommitKeep() { cutOut_.CommitKeep(layers_); }
 
     // ---- Cut-out ----
 
-    int AddPolygonPoint(int op, QPoint& point) { return polygon_.AddPoint(op, point); }
+    int AddPolygonPoint(PolygonOp op, QPoint& point) { return polygon_.AddPoint(op, point); }
     // Draws the polygon being collected and returns the marker rectangle around its first point.
     QRect DrawWorkPolygon(CanvasSurface& canvas) const;
-    void FillWorkPolygon(char action);
-    void WandAt(QPoint canvasPoint);
+    // Fills the work polygon; with the plain edge style the polygon is then emptied.
+    void FillWorkPolygon(FillAction action);
+    void WandAt(QPoint canvasPoint) { cutOut_.WandAt(layers_, canvasPoint); }
     void WandAtMagnifier(QPoint panelPoint);
-    void EraseStroke(CanvasSurface& canvas, QPoint from, QPoint to, int op);
-    void EraseMagnifierStroke(CanvasSurface& panel, QPoint fromCell, QPoint toCell, int op);
+    void EraseStroke(CanvasSurface& canvas, QPoint from, QPoint to, EraseOp op) {
+        cutOut_.EraseStroke(canvas, layers_, brush_, from, to, op);
+    }
+    void EraseMagnifierStroke(CanvasSurface& panel, QPoint fromCell, QPoint toCell, EraseOp op) {
+        cutOut_.EraseMagnifierStroke(panel, layers_, magnifier_, fromCell, toCell, op);
+    }
 
     // ---- Tone ----
 
-    int ToneWholePhoto(int op);
-    int ToneBackground(int op);
-    void ToneStroke(CanvasSurface& canvas, QPoint from, QPoint to, int op);
-    void TakeSamplePatch(const CanvasSurface& surface, QPoint point);
-    Colour TakeSampleColour(const CanvasSurface& surface, QPoint point);
-    void PencilMagnifierStroke(CanvasSurface& panel, QPoint fromCell, QPoint toCell);
+    // Both return whether anything changed.
+    bool ToneWholePhoto(ToneOp op) { return tone_.ToneWholePhoto(layers_, op); }
+    bool ToneBackground(ToneOp op) { return tone_.ToneBackground(layers_, op); }
+    void ToneStroke(CanvasSurface& canvas, QPoint from, QPoint to, ToneStrokeOp op) {
+        tone_.ToneStroke(canvas, layers_, brush_, toolMode_, from, to, op);
+    }
+    void TakeSamplePatch(const CanvasSurface& surface, QPoint point) {
+        tone_.TakeSamplePatch(surface, point);
+    }
+    Colour TakeSampleColour(const CanvasSurface& surface, QPoint point) {
+        return tone_.TakeSampleColour(surface, point);
+    }
+    void PencilMagnifierStroke(CanvasSurface& panel, QPoint fromCell, QPoint toCell) {
+        tone_.PencilMagnifierStroke(panel, layers_, magnifier_, fromCell, toCell);
+    }
 
     // ---- Sticker edges and spotlight ----
 
-    char SetEdgeStyle(char style);
+    EdgeStyle SetEdgeStyle(EdgeStyle style) { return edges_.SetStyle(style); }
+    // Steps plain, feather, bright, plain ...; returns the new style.
+    EdgeStyle CycleEdgeStyle() { return edges_.CycleStyle(); }
+    // Puts the ellipse with centre (cx, cy) and half-axes rx, ry in the work polygon.
     void BuildEllipse(int cx, int cy, int rx, int ry);
-    void SelectEllipse(int x1, int y1, int x2, int y2, int op);
+    void SelectEllipse(int x1, int y1, int x2, int y2, SelectOp op) {
+        edges_.SelectEllipse(layers_, polygon_, x1, y1, x2, y2, op);
+    }
 
   private:
-    // The fixed pixel arrays, allocated once with the document.
-    struct Storage {
-        std::array<Colour, kPixelCapacity> photo;
-        std::array<char, kPixelCapacity> mask;
-        std::array<Colour, kPixelCapacity> background;
-        std::array<char, kPixelCapacity> backgroundMask;
-        std::array<char, kPixelCapacity> stroke;          // ' ' untouched in this stroke, 'A' touched
-        std::array<std::uint8_t, kPixelCapacity> scratch; // the wand's pixels that may still join
-        std::array<Colour, kSamplePatchSize * kSamplePatchStride> sample;
-    };
-
-    int Index(int column, int row) const { return column + row * photoWidth_; }
-    bool InLayer(int column, int row) const {
-        return column >= 0 && row >= 0 && column < photoWidth_ && row < photoHeight_;
-    }
-    int LayerSize() const { return photoWidth_ * photoHeight_; }
-    // What PaintPhotoLayer shows at a layer pixel outside the sticker mode.
-    Colour ShownColour(int column, int row) const;
-    void WriteShown(CanvasSurface& canvas, int column, int row) const;
-
-    void CapturePhoto(const CanvasSurface& canvas, int x, int y, int width, int height);
-    void DrawPicture(CanvasSurface& canvas, const QImage& picture, const Placement& where) const;
-    QPoint MagnifierCellToPixel(QPoint cell) const {
-        return {cell.x() + magnifierColumn_, cell.y() + magnifierRow_};
-    }
-
-    void EraserPixel(CanvasSurface* canvas, int column, int row, int op);
-    void StampEraser(CanvasSurface& canvas, int column, int row, int op);
-    void StampTone(CanvasSurface& canvas, int column, int row);
-    void MakeupDab(CanvasSurface& canvas, int column, int row, int op);
-    void BlendRingPixel(int canvasX, int canvasY, int column, int row, const RingCrossing& crossing);
-    const std::vector<QPoint>& StampOffsets();
-
-    std::unique_ptr<Storage> px_;
-    PictureFile photoFile_;
-    PictureFile backgroundFile_;
-
-    Colour backgroundColour_ = kInitialBackground;
-    int brushRadius_ = 3;
-    int backgroundMode_ = 0;
-    int homeX_ = 0, homeY_ = 0;
-    std::array<char, 2> photoFlags_{' ', ' '};
-    int photoX_ = 0, photoY_ = 0;
-    int photoWidth_ = 0, photoHeight_ = 0;
-    float scale_ = 1.0f;
-    int naturalWidth_ = 0, naturalHeight_ = 0;
-    IntRect selection_{};
-    IntRect validArea_{6, 6, 326, 246};
-    QString photoPath_;
-    Placement placement_{};
-    int placementTarget_ = 0;
-    // Set to 7 whenever the magnifier is drawn; starts at 7 so that a click
-    // before the first paint maps to cells instead of dividing by zero.
-    int magnifierZoom_ = kMagnifierZoom;
-    int magnifierColumn_ = 0, magnifierRow_ = 0;
-    IntRect magnifierView_{};
-    int magnifierColumns_ = 0, magnifierRows_ = 0;
-    std::array<char, 2> backgroundFlags_{' ', ' '};
-    int backgroundX_ = 0, backgroundY_ = 0;
-    int backgroundWidth_ = 0, backgroundHeight_ = 0;
-    int backgroundNaturalWidth_ = 0, backgroundNaturalHeight_ = 0;
-    QString backgroundPath_;
-    int posteriseStep_ = 2;
+    PhotoLayers layers_;
+    PicturePlacement placement_;
+    imaging::Magnifier magnifier_;
+    RasterBrush brush_;
+    CutOutTools cutOut_;
+    ToneTools tone_;
+    StickerEdges edges_;
     WorkPolygon polygon_;
-    std::array<int, 6> wandBounds_{}; // low and high of red, green, blue
-    int toolMode_ = ToolMode::None;
-    int ellipseFill_ = 0, fillValue_ = 0;
-    char edgeStyle_ = kEdgePlain;
-    WorkPolygon innerEllipse_;
-    int featherWidth_ = 0;
-    Colour edgeColour_ = Colour(0x00FFFFFFu);
-    int ringX_ = 0, ringY_ = 0, ringHalfWidth_ = 0, ringHalfHeight_ = 0;
-    int sampleTaken_ = 0;
-    int lastBrushX_ = 0, lastBrushY_ = 0;
-    char lastBrushFlag_ = ' ';
-
-    int stampRadius_ = -1;
-    std::vector<QPoint> stampOffsets_;
+    ToolMode toolMode_ = ToolMode::None;
+    IntRect selection_{};
 };
 
 } // namespace vx7::imaging

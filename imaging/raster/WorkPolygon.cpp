@@ -4,12 +4,12 @@
 
 namespace vx7::imaging {
 
-int WorkPolygon::AddPoint(int op, QPoint& point) {
-    if (op < 0) {
+int WorkPolygon::AddPoint(PolygonOp op, QPoint& point) {
+    if (static_cast<int>(op) < 0) {
         count_ = 0;
         return 0;
     }
-    if (op == kClick) {
+    if (op == PolygonOp::Click) {
         if (count_ > 2) {
             const QPoint first = points_[0];
             const bool inSquare = point.x() >= first.x() - kCloseReach &&
@@ -25,7 +25,7 @@ int WorkPolygon::AddPoint(int op, QPoint& point) {
             points_[static_cast<size_t>(count_++)] = point;
         return count_;
     }
-    if (op == kStepBack) {
+    if (op == PolygonOp::StepBack) {
         if (count_ < 2)
             return -1;
         --count_;

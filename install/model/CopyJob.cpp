@@ -30,26 +30,22 @@ QStringList CopyJob::SourceFolders() {
 CopyJob::CopyJob(CopyPlan plan, CopyProgress& progress) : plan_(std::move(plan)), progress_(progress) {}
 
 CopyJob::~CopyJob() {
-    progress_.stopRequested = true;
-    if (thread_.joinable())
-        thread_.join();
+    worker_.StopAndJoin();
 }
 
 void CopyJob::Start() {
-    if (thread_.joinable())
+    if (worker_.Running() || worker_.Finished())
         return;
     progress_.SetState(CopyState::Copying);
-    thread_ = std::thread([this] { Run(); });
+    worker_.Start([this](core::WorkControl&) { Run(); });
 }
 
 bool CopyJob::Wait(std::chrono::milliseconds limit) {
-    std::unique_lock lock(mutex_);
-    return finishedCv_.wait_for(lock, limit, [this] { return finished_; });
+    return worker_.Wait(limit);
 }
 
 bool CopyJob::Finished() const {
-    std::lock_guard lock(mutex_);
-    return finished_;
+    return worker_.Finished();
 }
 
 void CopyJob::Run() {
@@ -58,18 +54,13 @@ void CopyJob::Run() {
     CopySupportFiles();
     if (done && plan_.desktopShortcut)
         MakeDesktopShortcut();
-    {
-        std::lock_guard lock(mutex_);
-        finished_ = true;
-    }
     progress_.SetState(done ? CopyState::Done : CopyState::Stopped);
-    finishedCv_.notify_all();
 }
 
 bool CopyJob::CopyFolders() {
     const QStringList folders = SourceFolders();
     for (int f = 0; f < folders.size(); ++f) {
-        if (progress_.stopRequested)
+        if (StopRequested())
             return false;
         const QString& rel = folders.at(f);
         const QString source = plan_.sourceBase + u'/' + rel;
@@ -89,7 +80,7 @@ bool CopyJob::CopyFolders() {
         progress_.rangePending = true;
 
         for (int e = 0; e < entries.size(); ++e) {
-            if (progress_.stopRequested)
+            if (StopRequested())
                 return false;
             progress_.fileIndex = e + 1;
             progress_.SetCurrentName(entries.at(e));

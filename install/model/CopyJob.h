@@ -2,14 +2,13 @@
 
 #include "CopyProgress.h"
 
+#include "core/BackgroundWorker.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <chrono>
-#include <condition_variable>
 #include <functional>
-#include <mutex>
-#include <thread>
 
 namespace vx7::install {
 
@@ -54,8 +53,11 @@ class CopyJob {
     void Start();
     // The thread's work, also callable directly on the calling thread.
     void Run();
-    // True when the work has ended within the limit.
+    // Stops the copying at the next entry, as the dialog's stop request does.
+    void RequestStop() { worker_.RequestStop(); }
+    // True when the copy thread has ended within the limit (or was never started).
     bool Wait(std::chrono::milliseconds limit);
+    // True once the copy thread has ended.
     bool Finished() const;
 
     // Valid once Finished(): the shortcut made (empty when none) and whether making
@@ -69,6 +71,7 @@ class CopyJob {
     static bool CopyReplacing(const QString& src, const QString& dst);
 
   private:
+    bool StopRequested() const { return progress_.stopRequested || worker_.StopRequested(); }
     bool CopyFolders();
     void CopySupportFiles();
     void MakeDesktopShortcut();
@@ -76,13 +79,11 @@ class CopyJob {
     CopyPlan plan_;
     CopyProgress& progress_;
     EntryHook hook_;
-    std::thread thread_;
-    mutable std::mutex mutex_;
-    std::condition_variable finishedCv_;
-    bool finished_ = false;
     QString desktopShortcut_;
     bool desktopFailed_ = false;
     int filesCopied_ = 0;
+    // Last member: joined before anything the copy thread uses is destroyed.
+    core::BackgroundWorker worker_;
 };
 
 } // namespace vx7::install

@@ -114,7 +114,7 @@ void MakeupBoxDialog::TakeSampleAndClose() {
         // pixels just around it.
         const imaging::CanvasSurface surface(PaintSurface());
         document_.TakeSamplePatch(surface, *point);
-        document_.SetSampleTaken(1);
+        document_.SetSampleTaken(true);
         sampleTaken_ = true;
     }
     accept();

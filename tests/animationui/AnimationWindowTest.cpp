@@ -3,6 +3,7 @@
 #include "ScriptedFileChooser.h"
 #include "TestMedia.h"
 #include "animation/picture/AnimatedPicture.h"
+#include "animation/window/AnimationWindowLayout.h"
 #include "animation/window/GstVideoPlayer.h"
 #include "core/ImageFiles.h"
 #include "core/SysInfo.h"
@@ -74,6 +75,58 @@ struct AnimationWindowTest : ::testing::Test {
 };
 
 } // namespace
+
+TEST_F(AnimationWindowTest, ControlsSitInTheirLayoutRectanglesInsideTheWindowWithoutOverlapping) {
+    using L = AnimationWindowLayout;
+    W w(Context());
+    EXPECT_EQ(w.size(), L::kClientSize);
+    EXPECT_EQ(w.DialogDisplayRect(), L::kDisplay);
+    const std::vector<std::pair<int, QRect>> placed = {{W::kDisplay, L::kDisplay},
+                                                       {W::kFileList, L::kFileList},
+                                                       {W::kModeAvi, L::kModeAvi},
+                                                       {W::kModeGif, L::kModeGif},
+                                                       {W::kModeMakeGif, L::kModeMakeGif},
+                                                       {W::kInfo, L::kInfo},
+                                                       {W::kFrame, L::kFrame},
+                                                       {W::kStatus, L::kStatus},
+                                                       {W::kOpenFile, L::kOpenFile},
+                                                       {W::kCloseFile, L::kCloseFile},
+                                                       {W::kPlay, L::kPlay},
+                                                       {W::kStop, L::kStop},
+                                                       {W::kFill, L::kFill},
+                                                       {W::kAddPicture, L::kAddPicture},
+                                                       {W::kBuildGif, L::kBuildGif},
+                                                       {W::kGifFolder, L::kGifFolder},
+                                                       {W::kInterval, L::kInterval},
+                                                       {W::kNameCaption, L::kNameCaption},
+                                                       {W::kName, L::kName}};
+    const QRect client(QPoint(0, 0), L::kClientSize);
+    std::vector<QRect> all;
+    for (const auto& [id, rect] : placed) {
+        EXPECT_EQ(w.Control(id)->geometry(), rect) << id;
+        all.push_back(rect);
+    }
+    all.push_back(L::kProgress);
+    all.push_back(L::kBuildStatus);
+    // The GIF picture lies over the display in the area's own coordinates.
+    EXPECT_EQ(w.Control(W::kGifPicture)->parentWidget()->geometry(), L::kDisplay);
+    for (size_t i = 0; i < all.size(); ++i) {
+        EXPECT_TRUE(client.contains(all[i])) << i;
+        for (size_t j = i + 1; j < all.size(); ++j)
+            EXPECT_FALSE(all[i].intersects(all[j])) << i << " and " << j;
+    }
+}
+
+TEST(AnimationWindowLayoutTest, AChosenPictureKeepsItsSizeOrShrinksToFitWithItsProportions) {
+    const QRect display = AnimationWindowLayout::kDisplay; // 480 x 360
+    using L = AnimationWindowLayout;
+    EXPECT_EQ(L::PictureRect(display, QSize(100, 50)), QRect(display.topLeft(), QSize(100, 50)));
+    EXPECT_EQ(L::PictureRect(display, QSize(480, 360)), display);
+    EXPECT_EQ(L::PictureRect(display, QSize(960, 400)), QRect(display.topLeft(), QSize(480, 200)));
+    EXPECT_EQ(L::PictureRect(display, QSize(100, 720)), QRect(display.topLeft(), QSize(50, 360)));
+    // A sliver never shrinks to nothing.
+    EXPECT_EQ(L::PictureRect(display, QSize(1, 100000)), QRect(display.topLeft(), QSize(1, 360)));
+}
 
 TEST_F(AnimationWindowTest, StartsInAviModeWithItsControlSet) {
     Avi("first.avi");

@@ -28,7 +28,7 @@ class RasterDocumentTest : public ::testing::Test {
 
 TEST_F(RasterDocumentTest, StartsWithTheDocumentedValues) {
     Colour bg;
-    EXPECT_EQ(doc->GetBackground(bg), 0);
+    EXPECT_EQ(doc->GetBackground(bg), BackgroundMode::Colour);
     EXPECT_EQ(bg.Value(), 0x006A6F0Du);
     EXPECT_EQ(doc->BrushRadius(), 3);
     EXPECT_FALSE(doc->PhotoLoaded());
@@ -36,8 +36,8 @@ TEST_F(RasterDocumentTest, StartsWithTheDocumentedValues) {
     EXPECT_EQ(doc->ValidArea(), (IntRect{6, 6, 326, 246}));
     EXPECT_EQ(doc->PosteriseStep(), 2);
     EXPECT_EQ(doc->EdgeColour().Value(), 0x00FFFFFFu);
-    EXPECT_EQ(doc->EdgeStyle(), ' ');
-    EXPECT_EQ(doc->SampleTaken(), 0);
+    EXPECT_EQ(doc->GetEdgeStyle(), EdgeStyle::Plain);
+    EXPECT_FALSE(doc->SampleTaken());
     EXPECT_EQ(doc->Polygon().Count(), 0);
     EXPECT_FLOAT_EQ(doc->Scale(), 1.0f);
     EXPECT_EQ(doc->TakeSelection(), (IntRect{}));
@@ -57,7 +57,7 @@ TEST_F(RasterDocumentTest, CentredPhotoIsReadBackFromTheCanvasAsKeptPixels) {
     for (int y = 0; y < 100; y += 13)
         for (int x = 0; x < 200; x += 17) {
             EXPECT_EQ(doc->PhotoColour(x, y), Colour::FromQRgb(picture.pixel(x, y)));
-            EXPECT_EQ(doc->MaskAt(x, y), 'A');
+            EXPECT_EQ(doc->MaskAt(x, y), PixelMask::Kept);
         }
     EXPECT_EQ(canvas.PixelAt(180, 191), Colour::FromQRgb(picture.pixel(0, 0)));
 }
@@ -82,7 +82,7 @@ TEST_F(RasterDocumentTest, LargePictureIsClippedTo640By480AtTheCanvasCorner) {
     EXPECT_EQ(doc->ValidArea(), (IntRect{0, 0, 640, 480}));
     // Columns past the canvas edge are read as an invalid (white) colour, never out of bounds.
     EXPECT_EQ(doc->PhotoColour(600, 10), CanvasSurface::kOutside);
-    EXPECT_EQ(doc->MaskAt(639, 479), 'A');
+    EXPECT_EQ(doc->MaskAt(639, 479), PixelMask::Kept);
 }
 
 TEST_F(RasterDocumentTest, CentringOffsetAbove320PutsThePhotoAtOne) {
@@ -108,8 +108,8 @@ TEST_F(RasterDocumentTest, UndecodablePictureLoadsAsEmptyLayerMarkedLoaded) {
     // Tools on an empty layer change nothing and stay in bounds.
     doc->WandAt({150, 100});
     QPoint p(150, 100);
-    doc->EraseStroke(canvas, p, p + QPoint(30, 30), 0);
-    EXPECT_EQ(doc->ToneWholePhoto(RasterDocument::kBrighten), 1);
+    doc->EraseStroke(canvas, p, p + QPoint(30, 30), EraseOp::Remove);
+    EXPECT_TRUE(doc->ToneWholePhoto(ToneOp::Brighten));
     doc->PaintPhotoLayer(canvas);
 }
 
@@ -123,9 +123,9 @@ TEST_F(RasterDocumentTest, MissingFileAndEmptyCanvasDoNotCrash) {
 
 TEST_F(RasterDocumentTest, ReloadWithoutPathUsesTheCurrentPhoto) {
     auto canvas = LoadPicture(*doc, folder, PatternPicture(50, 40), 300, 300);
-    doc->SetPhotoPixel(0, 0, Colour(0), 'x');
+    doc->SetPhotoPixel(0, 0, Colour(0), PixelMask::Removed);
     doc->LoadPhotoCentred(canvas);
-    EXPECT_EQ(doc->MaskAt(0, 0), 'A');
+    EXPECT_EQ(doc->MaskAt(0, 0), PixelMask::Kept);
     EXPECT_EQ(doc->PhotoWidth(), 50);
 }
 
@@ -159,10 +159,10 @@ TEST_F(RasterDocumentTest, CommittedPlacementCapturesTheValidArea) {
     doc->MovePlacement(-home.x(), -home.y());
     canvas.Fill(Colour(0));
     doc->SetValidArea({0, 0}, {120, 100});
-    doc->DrawPlaced(canvas, 0);
+    doc->DrawPlaced(canvas, CaptureOp::Preview);
     EXPECT_EQ(doc->PhotoPosition(), home) << "drawing without commit captures nothing";
-    doc->RotatePlacement(RasterDocument::kRotateSet, 90);
-    doc->DrawPlaced(canvas, RasterDocument::kCommit);
+    doc->RotatePlacement(RotateOp::Set, 90);
+    doc->DrawPlaced(canvas, CaptureOp::Commit);
     EXPECT_EQ(doc->CurrentPlacement().angle, 0);
     EXPECT_EQ(doc->PhotoPosition(), QPoint(0, 0));
     EXPECT_EQ(doc->PhotoWidth(), 120);
@@ -173,9 +173,9 @@ TEST_F(RasterDocumentTest, RotationTurnsAboutHalfTheSumOfLeftAndWidth) {
     auto canvas = LoadPicture(*doc, folder, SolidPicture(100, 50, qRgb(0, 0, 250)), 300, 300);
     doc->ResetPlacement();
     doc->MovePlacement(100 - doc->CurrentPlacement().left, -doc->CurrentPlacement().top);
-    doc->RotatePlacement(RasterDocument::kRotateSet, 180);
+    doc->RotatePlacement(RotateOp::Set, 180);
     canvas.Fill(Colour(0));
-    doc->DrawPlaced(canvas, 0);
+    doc->DrawPlaced(canvas, CaptureOp::Preview);
     // The pivot is ((100 + 100) / 2, (0 + 50) / 2) = (100, 25): a half turn moves the
     // picture from columns 100..199 to 0..99.
     EXPECT_EQ(canvas.PixelAt(50, 25), Colour::FromRgb(0, 0, 250));
@@ -198,37 +198,36 @@ TEST_F(RasterDocumentTest, ScalePlacementRefusesTooSmallSizes) {
 }
 
 TEST_F(RasterDocumentTest, RotatePlacementWrapsAtFullTurns) {
-    EXPECT_EQ(doc->RotatePlacement(RasterDocument::kRotateSet, 359), 359);
-    EXPECT_EQ(doc->RotatePlacement(RasterDocument::kRotateUp, 0), 0);
-    EXPECT_EQ(doc->RotatePlacement(RasterDocument::kRotateSet, -359), -359);
-    EXPECT_EQ(doc->RotatePlacement(RasterDocument::kRotateDown, 0), 0);
-    doc->RotatePlacement(RasterDocument::kRotateSet, 0);
+    EXPECT_EQ(doc->RotatePlacement(RotateOp::Set, 359), 359);
+    EXPECT_EQ(doc->RotatePlacement(RotateOp::Up, 0), 0);
+    EXPECT_EQ(doc->RotatePlacement(RotateOp::Set, -359), -359);
+    EXPECT_EQ(doc->RotatePlacement(RotateOp::Down, 0), 0);
+    doc->RotatePlacement(RotateOp::Set, 0);
     for (int i = 0; i < 360; ++i)
-        doc->RotatePlacement(RasterDocument::kRotateUp, 0);
+        doc->RotatePlacement(RotateOp::Up, 0);
     EXPECT_EQ(doc->CurrentPlacement().angle, 0);
 }
 
 TEST_F(RasterDocumentTest, BrushRadiusStepsBetweenThreeAndNine) {
-    EXPECT_EQ(doc->StepBrushRadius(RasterDocument::kRadiusDown), 3);
-    EXPECT_EQ(doc->StepBrushRadius(RasterDocument::kRadiusUp), 6);
-    EXPECT_EQ(doc->StepBrushRadius(RasterDocument::kRadiusUp), 9);
-    EXPECT_EQ(doc->StepBrushRadius(RasterDocument::kRadiusUp), 9);
-    EXPECT_EQ(doc->StepBrushRadius(0), 9);
-    EXPECT_EQ(doc->StepBrushRadius(-5), 9);
-    EXPECT_EQ(doc->StepBrushRadius(12345), 9);
-    EXPECT_EQ(doc->StepBrushRadius(RasterDocument::kRadiusDown), 6);
-    EXPECT_EQ(doc->StepBrushRadius(RasterDocument::kRadiusDown), 3);
+    EXPECT_EQ(doc->StepBrushRadius(RadiusOp::Down), 3);
+    EXPECT_EQ(doc->StepBrushRadius(RadiusOp::Up), 6);
+    EXPECT_EQ(doc->StepBrushRadius(RadiusOp::Up), 9);
+    EXPECT_EQ(doc->StepBrushRadius(RadiusOp::Up), 9);
+    EXPECT_EQ(doc->StepBrushRadius(static_cast<RadiusOp>(0)), 9) << "unknown codes change nothing";
+    EXPECT_EQ(doc->StepBrushRadius(static_cast<RadiusOp>(12345)), 9);
+    EXPECT_EQ(doc->StepBrushRadius(RadiusOp::Down), 6);
+    EXPECT_EQ(doc->StepBrushRadius(RadiusOp::Down), 3);
 }
 
 TEST_F(RasterDocumentTest, StartPlaceBackgroundRefusesAMissingFile) {
     vx7::test::ScriptedPrompt prompt;
     doc->SetBackgroundPath(folder.Path(QStringLiteral("none.jpg")));
-    EXPECT_FALSE(doc->StartPlaceBackground(RasterDocument::kTargetBackground, prompt));
+    EXPECT_FALSE(doc->StartPlaceBackground(PlacementTarget::Background, prompt));
     ASSERT_EQ(prompt.Texts(), QStringList{QStringLiteral("请注意,当前图片不存在")});
-    EXPECT_EQ(doc->PlacementTarget(), 0);
+    EXPECT_EQ(doc->GetPlacementTarget(), PlacementTarget::Photo);
     doc->SetBackgroundPath(folder.Write(SolidPicture(5, 5, 0), QStringLiteral("bg.png")));
-    EXPECT_TRUE(doc->StartPlaceBackground(RasterDocument::kTargetBackground, prompt));
-    EXPECT_EQ(doc->PlacementTarget(), RasterDocument::kTargetBackground);
+    EXPECT_TRUE(doc->StartPlaceBackground(PlacementTarget::Background, prompt));
+    EXPECT_EQ(doc->GetPlacementTarget(), PlacementTarget::Background);
     EXPECT_EQ(prompt.shown.size(), 1u);
 }
 
@@ -242,17 +241,17 @@ TEST_F(RasterDocumentTest, BackgroundLoadsAtHomeAndPlacedBackgroundIsCapturedFro
     EXPECT_EQ(doc->BackgroundHeight(), 480);
 
     // Placing: sharpening state is reset and the capture starts at (1, 1).
-    doc->SetBackgroundMode(1);
-    doc->ToneBackground(RasterDocument::kSharpen);
+    doc->SetBackgroundMode(BackgroundMode::Picture);
+    doc->ToneBackground(ToneOp::Sharpen);
     EXPECT_EQ(doc->PosteriseStep(), 4);
     vx7::test::ScriptedPrompt prompt;
-    ASSERT_TRUE(doc->StartPlaceBackground(RasterDocument::kTargetBackground, prompt));
+    ASSERT_TRUE(doc->StartPlaceBackground(PlacementTarget::Background, prompt));
     doc->ResetPlacement();
     doc->MovePlacement(-doc->CurrentPlacement().left, -doc->CurrentPlacement().top);
     canvas.Fill(Colour(0));
-    doc->DrawPlaced(canvas, RasterDocument::kCommit);
+    doc->DrawPlaced(canvas, CaptureOp::Commit);
     EXPECT_EQ(doc->PosteriseStep(), 2);
-    EXPECT_EQ(doc->PlacementTarget(), 0);
+    EXPECT_EQ(doc->GetPlacementTarget(), PlacementTarget::Photo);
     EXPECT_EQ(doc->BackgroundPosition(), QPoint(1, 1));
     EXPECT_EQ(doc->BackgroundWidth(), 640);
     EXPECT_EQ(doc->BackgroundLayerColour(0, 0), canvas.PixelAt(1, 1));
@@ -276,19 +275,19 @@ QImage ReferencePaint(const RasterDocument& doc, QImage canvas, bool sticker) {
             const int x = doc.PhotoPosition().x() + col, y = doc.PhotoPosition().y() + row;
             if (x < 0 || y < 0 || x >= canvas.width() || y >= canvas.height())
                 continue;
-            const char m = doc.MaskAt(col, row);
+            const PixelMask m = doc.MaskAt(col, row);
             const Colour c = doc.PhotoColour(col, row);
             if (sticker) {
-                if (m == 'A')
+                if (m == PixelMask::Kept)
                     canvas.setPixel(
                         x, y,
                         Colour::FromRgb(int(c.Red() * 0.6), int(c.Green() * 0.6), int(c.Blue() * 0.6))
                             .ToQRgb());
-                else if (m == 'B')
+                else if (m == PixelMask::Marked)
                     canvas.setPixel(x, y, c.ToQRgb());
-            } else if (m == 'A') {
+            } else if (m == PixelMask::Kept) {
                 canvas.setPixel(x, y, c.ToQRgb());
-            } else if (doc.BackgroundMode() != 1) {
+            } else if (doc.GetBackgroundMode() != BackgroundMode::Picture) {
                 canvas.setPixel(x, y, doc.BackgroundColour().ToQRgb());
             }
         }
@@ -299,7 +298,9 @@ void MarkSomePixels(RasterDocument& doc) {
     for (int row = 0; row < doc.PhotoHeight(); ++row)
         for (int col = 0; col < doc.PhotoWidth(); ++col) {
             const int k = (col * 13 + row * 7) % 5;
-            const char code = "AxBc "[k];
+            constexpr PixelMask codes[] = {PixelMask::Kept, PixelMask::Removed, PixelMask::Marked,
+                                           PixelMask::WandPending, PixelMask::Empty};
+            const PixelMask code = codes[k];
             doc.SetPhotoPixel(col, row, doc.PhotoColour(col, row), code);
         }
 }
@@ -308,8 +309,8 @@ void MarkSomePixels(RasterDocument& doc) {
 
 struct PaintCase {
     const char* name;
-    int toolMode;
-    int backgroundMode;
+    ToolMode toolMode;
+    BackgroundMode backgroundMode;
 };
 
 class PaintPhotoLayerTest : public ::testing::TestWithParam<PaintCase> {};
@@ -330,11 +331,12 @@ TEST_P(PaintPhotoLayerTest, MatchesThePixelByPixelReference) {
         QString::fromLatin1(GetParam().name)));
 }
 
-INSTANTIATE_TEST_SUITE_P(Modes, PaintPhotoLayerTest,
-                         ::testing::Values(PaintCase{"plain", ToolMode::None, 0},
-                                           PaintCase{"backgroundPicture", ToolMode::Eraser, 1},
-                                           PaintCase{"sticker", ToolMode::StickerSelection, 0}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Modes, PaintPhotoLayerTest,
+    ::testing::Values(PaintCase{"plain", ToolMode::None, BackgroundMode::Colour},
+                      PaintCase{"backgroundPicture", ToolMode::Eraser, BackgroundMode::Picture},
+                      PaintCase{"sticker", ToolMode::StickerSelection, BackgroundMode::Colour}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RasterDocumentTest, NothingIsPaintedWithoutAPhoto) {
     CanvasSurface canvas(50, 50, Colour(7));
@@ -350,7 +352,7 @@ TEST_F(RasterDocumentTest, BackgroundLayerPaintsOnlyInBackgroundPictureMode) {
     doc->PaintBackgroundLayer(canvas);
     EXPECT_EQ(canvas.PixelAt(doc->BackgroundPosition().x() + 2, doc->BackgroundPosition().y() + 2),
               Colour(0));
-    doc->SetBackgroundMode(1);
+    doc->SetBackgroundMode(BackgroundMode::Picture);
     doc->PaintBackgroundLayer(canvas);
     EXPECT_EQ(canvas.PixelAt(doc->BackgroundPosition().x() + 2, doc->BackgroundPosition().y() + 2),
               Colour::FromRgb(0, 200, 0));
@@ -361,7 +363,7 @@ TEST_F(RasterDocumentTest, BackgroundLayerPaintsOnlyInBackgroundPictureMode) {
 
 TEST_F(RasterDocumentTest, MagnifierShowsSevenPixelCellsWithAGrid) {
     auto canvas = LoadPicture(*doc, folder, PatternPicture(40, 30), 100, 100);
-    doc->SetPhotoPixel(1, 0, Colour::FromRgb(1, 2, 3), 'x');
+    doc->SetPhotoPixel(1, 0, Colour::FromRgb(1, 2, 3), PixelMask::Removed);
     CanvasSurface panel(200, 200, Colour(0));
     doc->SetMagnifierView({10, 10, 82, 60}); // room for 10 columns and 7 rows
     doc->SetMagnifierOrigin(doc->PhotoPosition());
@@ -386,29 +388,29 @@ TEST_F(RasterDocumentTest, MagnifierShowsSevenPixelCellsWithAGrid) {
 
 TEST_F(RasterDocumentTest, MagnifierScrollsByThirdsWithinThePhoto) {
     CanvasSurface panel(10, 10);
-    EXPECT_EQ(doc->ScrollMagnifier(RasterDocument::kScrollRight), 0) << "no photo";
+    EXPECT_FALSE(doc->ScrollMagnifier(ScrollOp::Right)) << "no photo";
     auto canvas = LoadPicture(*doc, folder, PatternPicture(100, 50), 200, 200);
     doc->SetMagnifierSize(30, 30);
     doc->SetMagnifierOrigin(doc->PhotoPosition());
-    EXPECT_EQ(doc->ScrollMagnifier(RasterDocument::kScrollLeft), 0);
-    EXPECT_EQ(doc->ScrollMagnifier(RasterDocument::kScrollRight), 1);
+    EXPECT_FALSE(doc->ScrollMagnifier(ScrollOp::Left));
+    EXPECT_TRUE(doc->ScrollMagnifier(ScrollOp::Right));
     EXPECT_EQ(doc->MagnifierOrigin(), QPoint(10, 0));
-    doc->ScrollMagnifier(RasterDocument::kScrollRight);
-    doc->ScrollMagnifier(RasterDocument::kScrollRight);
+    doc->ScrollMagnifier(ScrollOp::Right);
+    doc->ScrollMagnifier(ScrollOp::Right);
     EXPECT_EQ(doc->MagnifierOrigin().x(), 30);
-    doc->ScrollMagnifier(RasterDocument::kScrollRight);
-    doc->ScrollMagnifier(RasterDocument::kScrollRight);
+    doc->ScrollMagnifier(ScrollOp::Right);
+    doc->ScrollMagnifier(ScrollOp::Right);
     EXPECT_EQ(doc->MagnifierOrigin().x(), 50);
-    EXPECT_EQ(doc->ScrollMagnifier(RasterDocument::kScrollRight), 1) << "50 + 30 < 100";
-    EXPECT_EQ(doc->ScrollMagnifier(RasterDocument::kScrollRight), 1) << "60 + 30 < 100";
-    EXPECT_EQ(doc->ScrollMagnifier(RasterDocument::kScrollRight), 0) << "70 + 30 reaches the width";
+    EXPECT_TRUE(doc->ScrollMagnifier(ScrollOp::Right)) << "50 + 30 < 100";
+    EXPECT_TRUE(doc->ScrollMagnifier(ScrollOp::Right)) << "60 + 30 < 100";
+    EXPECT_FALSE(doc->ScrollMagnifier(ScrollOp::Right)) << "70 + 30 reaches the width";
     EXPECT_EQ(doc->MagnifierOrigin().x(), 70);
-    EXPECT_EQ(doc->ScrollMagnifier(RasterDocument::kScrollDown), 1);
-    EXPECT_EQ(doc->ScrollMagnifier(RasterDocument::kScrollDown), 1);
-    EXPECT_EQ(doc->ScrollMagnifier(RasterDocument::kScrollDown), 0);
+    EXPECT_TRUE(doc->ScrollMagnifier(ScrollOp::Down));
+    EXPECT_TRUE(doc->ScrollMagnifier(ScrollOp::Down));
+    EXPECT_FALSE(doc->ScrollMagnifier(ScrollOp::Down));
     EXPECT_EQ(doc->MagnifierOrigin().y(), 20);
     doc->SetMagnifierOrigin(doc->PhotoPosition() + QPoint(4, 4));
-    EXPECT_EQ(doc->ScrollMagnifier(RasterDocument::kScrollUp), 1);
+    EXPECT_TRUE(doc->ScrollMagnifier(ScrollOp::Up));
     EXPECT_EQ(doc->MagnifierOrigin().y(), 0) << "clamped at 0";
 }
 
@@ -421,34 +423,34 @@ TEST_F(RasterDocumentTest, RectanglesAreNormalisedAndSelectionIsTakenOnce) {
     EXPECT_EQ(doc->TakeSelection(), (IntRect{10, 20, 40, 30}));
     EXPECT_EQ(doc->TakeSelection(), (IntRect{}));
     doc->SetSelection(40, 30, 10, 20);
-    doc->SetSelection(RasterDocument::kSelectionClear, 1, 2, 3);
+    doc->SetSelection(RasterDocument::kSelectionClearX, 1, 2, 3);
     EXPECT_EQ(doc->TakeSelection(), (IntRect{}));
 }
 
 TEST_F(RasterDocumentTest, BackgroundGetterLeavesColourAloneInPictureMode) {
     Colour c(0x123456);
-    doc->SetBackgroundMode(1);
-    EXPECT_EQ(doc->GetBackground(c), 1);
+    doc->SetBackgroundMode(BackgroundMode::Picture);
+    EXPECT_EQ(doc->GetBackground(c), BackgroundMode::Picture);
     EXPECT_EQ(c.Value(), 0x123456u);
-    doc->SetBackgroundMode(0);
+    doc->SetBackgroundMode(BackgroundMode::Colour);
     doc->SetBackgroundColour(Colour(0x00ABCDEFu));
-    EXPECT_EQ(doc->GetBackground(c), 0);
+    EXPECT_EQ(doc->GetBackground(c), BackgroundMode::Colour);
     EXPECT_EQ(c.Value(), 0x00ABCDEFu);
 }
 
 TEST_F(RasterDocumentTest, CommitKeepSwapsKeptAndMarkedAndClearPhotoResets) {
     auto canvas = LoadPicture(*doc, folder, PatternPicture(4, 1), 50, 50);
-    doc->SetPhotoPixel(0, 0, doc->PhotoColour(0, 0), 'A');
-    doc->SetPhotoPixel(1, 0, doc->PhotoColour(1, 0), 'B');
-    doc->SetPhotoPixel(2, 0, doc->PhotoColour(2, 0), 'x');
-    doc->SetPhotoPixel(3, 0, doc->PhotoColour(3, 0), 'c');
+    doc->SetPhotoPixel(0, 0, doc->PhotoColour(0, 0), PixelMask::Kept);
+    doc->SetPhotoPixel(1, 0, doc->PhotoColour(1, 0), PixelMask::Marked);
+    doc->SetPhotoPixel(2, 0, doc->PhotoColour(2, 0), PixelMask::Removed);
+    doc->SetPhotoPixel(3, 0, doc->PhotoColour(3, 0), PixelMask::WandPending);
     doc->CommitKeep();
-    EXPECT_EQ(doc->MaskAt(0, 0), 'x');
-    EXPECT_EQ(doc->MaskAt(1, 0), 'A');
-    EXPECT_EQ(doc->MaskAt(2, 0), 'x');
-    EXPECT_EQ(doc->MaskAt(3, 0), 'c');
+    EXPECT_EQ(doc->MaskAt(0, 0), PixelMask::Removed);
+    EXPECT_EQ(doc->MaskAt(1, 0), PixelMask::Kept);
+    EXPECT_EQ(doc->MaskAt(2, 0), PixelMask::Removed);
+    EXPECT_EQ(doc->MaskAt(3, 0), PixelMask::WandPending);
     doc->UndoWand();
-    EXPECT_EQ(doc->MaskAt(3, 0), 'A');
+    EXPECT_EQ(doc->MaskAt(3, 0), PixelMask::Kept);
 
     doc->ClearPhoto();
     EXPECT_FALSE(doc->PhotoLoaded());

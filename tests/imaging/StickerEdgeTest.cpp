@@ -97,7 +97,7 @@ class StickerEdgeTest : public ::testing::Test {
         canvas = LoadPicture(*doc, folder, SolidPicture(w, h, colour), 400, 400);
         origin = doc->PhotoPosition();
     }
-    int Count(char code) const {
+    int Count(PixelMask code) const {
         int n = 0;
         for (int r = 0; r < doc->PhotoHeight(); ++r)
             for (int c = 0; c < doc->PhotoWidth(); ++c)
@@ -112,10 +112,10 @@ class StickerEdgeTest : public ::testing::Test {
         probe->SetPhotoPath(doc->PhotoPath());
         CanvasSurface scratch(400, 400);
         probe->LoadPhotoCentred(scratch);
-        probe->SelectEllipse(x1, y1, x2, y2, 0);
+        probe->SelectEllipse(x1, y1, x2, y2, SelectOp::Select);
         for (int r = 0; r < probe->PhotoHeight(); ++r)
             for (int c = 0; c < probe->PhotoWidth(); ++c)
-                if (probe->MaskAt(c, r) == 'B')
+                if (probe->MaskAt(c, r) == PixelMask::Marked)
                     inside.insert({c, r});
         return inside;
     }
@@ -129,47 +129,49 @@ class StickerEdgeTest : public ::testing::Test {
 } // namespace
 
 TEST_F(StickerEdgeTest, EdgeStyleCyclesPlainFeatherBright) {
-    EXPECT_EQ(doc->SetEdgeStyle('*'), 'Y');
-    EXPECT_EQ(doc->SetEdgeStyle('*'), 'L');
-    EXPECT_EQ(doc->SetEdgeStyle('*'), ' ');
-    EXPECT_EQ(doc->SetEdgeStyle('L'), 'L');
-    EXPECT_EQ(doc->SetEdgeStyle('?'), 'L') << "unknown styles are ignored";
+    EXPECT_EQ(doc->CycleEdgeStyle(), EdgeStyle::Feather);
+    EXPECT_EQ(doc->CycleEdgeStyle(), EdgeStyle::Bright);
+    EXPECT_EQ(doc->CycleEdgeStyle(), EdgeStyle::Plain);
+    EXPECT_EQ(doc->SetEdgeStyle(EdgeStyle::Bright), EdgeStyle::Bright);
+    EXPECT_EQ(doc->SetEdgeStyle(static_cast<EdgeStyle>('?')), EdgeStyle::Bright)
+        << "unknown styles are ignored";
 }
 
 TEST_F(StickerEdgeTest, PlainSelectionMarksTheEllipseAndEmptiesThePolygon) {
     Load(qRgb(90, 90, 90));
-    doc->SetPhotoPixel(150, 120, doc->PhotoColour(150, 120), 'x');
-    doc->SelectEllipse(origin.x() + 100, origin.y() + 80, origin.x() + 200, origin.y() + 160, 0);
-    EXPECT_EQ(doc->MaskAt(150, 120), 'B') << "whatever its code was";
-    EXPECT_EQ(doc->MaskAt(100, 80), 'A') << "the box corner is outside the ellipse";
-    EXPECT_GT(Count('B'), 5500); // about pi * 50 * 40
-    EXPECT_LT(Count('B'), 6700);
+    doc->SetPhotoPixel(150, 120, doc->PhotoColour(150, 120), PixelMask::Removed);
+    doc->SelectEllipse(origin.x() + 100, origin.y() + 80, origin.x() + 200, origin.y() + 160,
+                       SelectOp::Select);
+    EXPECT_EQ(doc->MaskAt(150, 120), PixelMask::Marked) << "whatever its code was";
+    EXPECT_EQ(doc->MaskAt(100, 80), PixelMask::Kept) << "the box corner is outside the ellipse";
+    EXPECT_GT(Count(PixelMask::Marked), 5500); // about pi * 50 * 40
+    EXPECT_LT(Count(PixelMask::Marked), 6700);
     EXPECT_EQ(doc->Polygon().Count(), 0);
     EXPECT_EQ(doc->PhotoColour(150, 120), Colour::FromRgb(90, 90, 90)) << "plain selection keeps colours";
     // Alt deselects: the same ellipse turns back to kept pixels.
     doc->SelectEllipse(origin.x() + 100, origin.y() + 80, origin.x() + 200, origin.y() + 160,
-                       RasterDocument::kAltHeld);
-    EXPECT_EQ(Count('B'), 0);
-    EXPECT_EQ(doc->MaskAt(150, 120), 'A');
+                       SelectOp::Deselect);
+    EXPECT_EQ(Count(PixelMask::Marked), 0);
+    EXPECT_EQ(doc->MaskAt(150, 120), PixelMask::Kept);
 }
 
 TEST_F(StickerEdgeTest, FeatherWidthIsASixthOfTheSmallerHalfSize) {
     Load(qRgb(0, 0, 0));
-    doc->SetEdgeStyle('Y');
+    doc->SetEdgeStyle(EdgeStyle::Feather);
     // 40 x 20: half sizes 20 and 10, width 1: no ring.
-    doc->SelectEllipse(origin.x() + 10, origin.y() + 10, origin.x() + 50, origin.y() + 30, 0);
+    doc->SelectEllipse(origin.x() + 10, origin.y() + 10, origin.x() + 50, origin.y() + 30, SelectOp::Select);
     EXPECT_EQ(doc->FeatherWidth(), 1);
     const auto inner40 = InnerPixels(origin.x() + 10, origin.y() + 10, origin.x() + 50, origin.y() + 30);
-    EXPECT_EQ(Count('B'), static_cast<int>(inner40.size()));
+    EXPECT_EQ(Count(PixelMask::Marked), static_cast<int>(inner40.size()));
     EXPECT_GT(doc->Polygon().Count(), 0) << "the polygon is kept while the style is not plain";
 }
 
 TEST_F(StickerEdgeTest, FeatheredRingFadesIntoTheBackground) {
     Load(qRgb(0, 0, 0));
     doc->SetBackgroundColour(Colour::FromRgb(250, 250, 250));
-    doc->SetEdgeStyle('Y');
+    doc->SetEdgeStyle(EdgeStyle::Feather);
     const int x1 = origin.x() + 100, y1 = origin.y() + 100, x2 = origin.x() + 160, y2 = origin.y() + 130;
-    doc->SelectEllipse(x1, y1, x2, y2, 0); // 60 x 30: width 2
+    doc->SelectEllipse(x1, y1, x2, y2, SelectOp::Select); // 60 x 30: width 2
     EXPECT_EQ(doc->FeatherWidth(), 2);
     EXPECT_GT(doc->Polygon().Count(), 0) << "the polygon is kept while the style is not plain";
     const auto inner = InnerPixels(x1, y1, x2, y2);
@@ -177,7 +179,7 @@ TEST_F(StickerEdgeTest, FeatheredRingFadesIntoTheBackground) {
     std::set<int> values;
     for (int r = 0; r < doc->PhotoHeight(); ++r)
         for (int c = 0; c < doc->PhotoWidth(); ++c) {
-            if (doc->MaskAt(c, r) != 'B' || inner.count({c, r}))
+            if (doc->MaskAt(c, r) != PixelMask::Marked || inner.count({c, r}))
                 continue;
             ++ring;
             const Colour col = doc->PhotoColour(c, r);
@@ -195,15 +197,15 @@ TEST_F(StickerEdgeTest, FeatheredRingFadesIntoTheBackground) {
 
 TEST_F(StickerEdgeTest, BrightEdgeRunsFrom249To195) {
     Load(qRgb(10, 20, 30));
-    doc->SetEdgeStyle('L');
+    doc->SetEdgeStyle(EdgeStyle::Bright);
     const int x1 = origin.x() + 30, y1 = origin.y() + 30, x2 = origin.x() + 270, y2 = origin.y() + 210;
-    doc->SelectEllipse(x1, y1, x2, y2, 0); // half sizes 120 x 90: width 15
+    doc->SelectEllipse(x1, y1, x2, y2, SelectOp::Select); // half sizes 120 x 90: width 15
     EXPECT_EQ(doc->FeatherWidth(), 15);
     const auto inner = InnerPixels(x1, y1, x2, y2);
     std::set<int> values;
     for (int r = 0; r < doc->PhotoHeight(); ++r)
         for (int c = 0; c < doc->PhotoWidth(); ++c)
-            if (doc->MaskAt(c, r) == 'B' && !inner.count({c, r})) {
+            if (doc->MaskAt(c, r) == PixelMask::Marked && !inner.count({c, r})) {
                 const Colour col = doc->PhotoColour(c, r);
                 EXPECT_EQ(col.Red(), col.Blue());
                 values.insert(col.Red());
@@ -217,20 +219,20 @@ TEST_F(StickerEdgeTest, BrightEdgeRunsFrom249To195) {
 
 TEST_F(StickerEdgeTest, DeselectingWithAltMakesNoRing) {
     Load(qRgb(40, 40, 40));
-    doc->SetEdgeStyle('Y');
+    doc->SetEdgeStyle(EdgeStyle::Feather);
     doc->SelectEllipse(origin.x() + 50, origin.y() + 50, origin.x() + 200, origin.y() + 150,
-                       RasterDocument::kAltHeld);
-    EXPECT_EQ(Count('B'), 0);
-    EXPECT_EQ(Count('x'), 0);
+                       SelectOp::Deselect);
+    EXPECT_EQ(Count(PixelMask::Marked), 0);
+    EXPECT_EQ(Count(PixelMask::Removed), 0);
     EXPECT_EQ(doc->PhotoColour(40, 100), Colour::FromRgb(40, 40, 40));
 }
 
 TEST_F(StickerEdgeTest, SelectionsFarOutsideTheLayerStayInBounds) {
     Load(qRgb(1, 1, 1), 40, 30);
-    doc->SetEdgeStyle('L');
-    doc->SelectEllipse(-100000, -100000, 100000, 100000, 0);
-    doc->SelectEllipse(INT_MIN, INT_MIN, INT_MAX, INT_MAX, 0);
-    doc->SelectEllipse(origin.x() - 5, origin.y() - 5, origin.x() + 5, origin.y() + 5, 0);
+    doc->SetEdgeStyle(EdgeStyle::Bright);
+    doc->SelectEllipse(-100000, -100000, 100000, 100000, SelectOp::Select);
+    doc->SelectEllipse(INT_MIN, INT_MIN, INT_MAX, INT_MAX, SelectOp::Select);
+    doc->SelectEllipse(origin.x() - 5, origin.y() - 5, origin.x() + 5, origin.y() + 5, SelectOp::Select);
     EXPECT_EQ(doc->Polygon().Count() <= WorkPolygon::kMaxGenerated, true);
 }
 
@@ -238,14 +240,14 @@ TEST_F(StickerEdgeTest, SelectionsFarOutsideTheLayerStayInBounds) {
 
 TEST_F(StickerEdgeTest, SpotlightBrightensOnlyKeptPixelsInsideThePolygon) {
     Load(qRgb(200, 100, 10));
-    doc->SetPhotoPixel(20, 20, doc->PhotoColour(20, 20), 'x');
+    doc->SetPhotoPixel(20, 20, doc->PhotoColour(20, 20), PixelMask::Removed);
     for (QPoint p : {QPoint(10, 10), QPoint(50, 10), QPoint(50, 50), QPoint(10, 50), QPoint(10, 10)}) {
         QPoint q = origin + p;
-        doc->AddPolygonPoint(WorkPolygon::kClick, q);
+        doc->AddPolygonPoint(PolygonOp::Click, q);
     }
-    doc->FillWorkPolygon(RasterDocument::kActionSpotlight);
+    doc->FillWorkPolygon(FillAction::Spotlight);
     EXPECT_EQ(doc->PhotoColour(30, 30), Colour::FromRgb(255, 130, 13));
     EXPECT_EQ(doc->PhotoColour(20, 20), Colour::FromRgb(200, 100, 10)) << "removed pixels are unchanged";
     EXPECT_EQ(doc->PhotoColour(60, 30), Colour::FromRgb(200, 100, 10)) << "outside the polygon";
-    EXPECT_EQ(doc->MaskAt(30, 30), 'A');
+    EXPECT_EQ(doc->MaskAt(30, 30), PixelMask::Kept);
 }

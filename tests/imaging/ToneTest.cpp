@@ -72,35 +72,35 @@ class ToneTest : public ::testing::Test {
 } // namespace
 
 TEST_F(ToneTest, WholePhotoToneNeedsAPhotoAndChangesEveryPixel) {
-    EXPECT_EQ(doc->ToneWholePhoto(RasterDocument::kBrighten), 0);
+    EXPECT_FALSE(doc->ToneWholePhoto(ToneOp::Brighten));
     Load(SolidPicture(20, 10, qRgb(0, 10, 240)));
-    doc->SetPhotoPixel(3, 3, doc->PhotoColour(3, 3), 'x');
-    EXPECT_EQ(doc->ToneWholePhoto(RasterDocument::kBrighten), 1);
+    doc->SetPhotoPixel(3, 3, doc->PhotoColour(3, 3), PixelMask::Removed);
+    EXPECT_TRUE(doc->ToneWholePhoto(ToneOp::Brighten));
     EXPECT_EQ(doc->PhotoColour(0, 0), Colour::FromRgb(2, 11, 255));
     EXPECT_EQ(doc->PhotoColour(3, 3), Colour::FromRgb(2, 11, 255)) << "whatever the mask";
-    EXPECT_EQ(doc->ToneWholePhoto(RasterDocument::kDarken), 1);
+    EXPECT_TRUE(doc->ToneWholePhoto(ToneOp::Darken));
     EXPECT_EQ(doc->PhotoColour(0, 0), Colour::FromRgb(1, 9, 229));
-    EXPECT_EQ(doc->ToneWholePhoto(12345), 0);
+    EXPECT_FALSE(doc->ToneWholePhoto(static_cast<ToneOp>(12345)));
 }
 
 TEST_F(ToneTest, BackgroundToneNeedsPictureModeAndACapturedBackground) {
     Load(SolidPicture(20, 10, qRgb(0, 0, 0)));
     doc->SetBackgroundPath(folder.Write(SolidPicture(16, 16, qRgb(255, 130, 77)), QStringLiteral("bg.png")));
     doc->LoadBackground(canvas);
-    EXPECT_EQ(doc->ToneBackground(RasterDocument::kSharpen), 0) << "picture mode is off";
+    EXPECT_FALSE(doc->ToneBackground(ToneOp::Sharpen)) << "picture mode is off";
     EXPECT_EQ(doc->PosteriseStep(), 2);
-    doc->SetBackgroundMode(1);
+    doc->SetBackgroundMode(BackgroundMode::Picture);
     const int expectedSteps[] = {2, 4, 8, 16, 32, 64, 64};
     for (int step : expectedSteps) {
         EXPECT_EQ(doc->PosteriseStep(), step);
         const Colour before = doc->BackgroundLayerColour(0, 0);
-        EXPECT_EQ(doc->ToneBackground(RasterDocument::kSharpen), 1);
+        EXPECT_TRUE(doc->ToneBackground(ToneOp::Sharpen));
         EXPECT_EQ(doc->BackgroundLayerColour(0, 0),
                   Colour::FromRgb(step * (before.Red() / step), step * (before.Green() / step),
                                   step * (before.Blue() / step)));
     }
     EXPECT_EQ(doc->BackgroundLayerColour(5, 5), Colour::FromRgb(192, 128, 64));
-    EXPECT_EQ(doc->ToneBackground(RasterDocument::kBrighten), 1);
+    EXPECT_TRUE(doc->ToneBackground(ToneOp::Brighten));
     EXPECT_EQ(doc->BackgroundLayerColour(5, 5), Colour::FromRgb(211, 140, 70));
     // Loading the background again starts the steps over.
     doc->LoadBackground(canvas);
@@ -111,13 +111,14 @@ TEST_F(ToneTest, LocalBrightenChangesPixelsOncePerStroke) {
     Load(SolidPicture(60, 60, qRgb(100, 100, 100)));
     doc->SetToolMode(ToolMode::LocalBrighten);
     doc->ResetStrokeMask();
-    doc->ToneStroke(canvas, At(30, 30), At(30, 30), 0);
+    doc->ToneStroke(canvas, At(30, 30), At(30, 30), ToneStrokeOp::Drag);
     EXPECT_EQ(doc->PhotoColour(30, 30), Colour::FromRgb(105, 105, 105));
-    doc->ToneStroke(canvas, At(30, 30), At(31, 30), 0); // the same pixels again in this stroke
+    doc->ToneStroke(canvas, At(30, 30), At(31, 30),
+                    ToneStrokeOp::Drag); // the same pixels again in this stroke
     EXPECT_EQ(doc->PhotoColour(30, 30), Colour::FromRgb(105, 105, 105));
-    EXPECT_EQ(doc->StrokeMaskAt(30, 30), 'A');
+    EXPECT_TRUE(doc->StrokeTouched(30, 30));
     doc->ResetStrokeMask(); // button released
-    doc->ToneStroke(canvas, At(30, 30), At(30, 30), 0);
+    doc->ToneStroke(canvas, At(30, 30), At(30, 30), ToneStrokeOp::Drag);
     EXPECT_EQ(doc->PhotoColour(30, 30), Colour::FromRgb(110, 110, 110));
     EXPECT_EQ(doc->PhotoColour(50, 50), Colour::FromRgb(100, 100, 100)) << "outside the brush";
 }
@@ -126,7 +127,7 @@ TEST_F(ToneTest, LocalDarkenUsesTheFivePercentRule) {
     Load(SolidPicture(30, 30, qRgb(2, 1, 100)));
     doc->SetToolMode(ToolMode::LocalDarken);
     doc->ResetStrokeMask();
-    doc->ToneStroke(canvas, At(10, 10), At(10, 10), 0);
+    doc->ToneStroke(canvas, At(10, 10), At(10, 10), ToneStrokeOp::Drag);
     EXPECT_EQ(doc->PhotoColour(10, 10), Colour::FromRgb(1, 0, 95));
 }
 
@@ -134,13 +135,13 @@ TEST_F(ToneTest, ToneStrokeLeavesTheCanvasAsARepaintWouldShowIt) {
     Load(PatternPicture(120, 90));
     for (int r = 20; r < 60; ++r)
         for (int c = 10; c < 50; ++c)
-            doc->SetPhotoPixel(c, r, doc->PhotoColour(c, r), 'x');
-    doc->StepBrushRadius(RasterDocument::kRadiusUp);
+            doc->SetPhotoPixel(c, r, doc->PhotoColour(c, r), PixelMask::Removed);
+    doc->StepBrushRadius(RadiusOp::Up);
     doc->SetToolMode(ToolMode::LocalBrighten);
     doc->ResetStrokeMask();
     canvas.Fill(Colour(0));
     doc->PaintPhotoLayer(canvas);
-    doc->ToneStroke(canvas, At(-5, 30), At(125, 40), 0);
+    doc->ToneStroke(canvas, At(-5, 30), At(125, 40), ToneStrokeOp::Drag);
     CanvasSurface repaint(canvas.Width(), canvas.Height(), Colour(0));
     doc->PaintPhotoLayer(repaint);
     EXPECT_TRUE(vx7::test::ImagesNear(canvas.Image(), repaint.Image(), 0, QStringLiteral("tone_stroke")));
@@ -149,7 +150,7 @@ TEST_F(ToneTest, ToneStrokeLeavesTheCanvasAsARepaintWouldShowIt) {
 TEST_F(ToneTest, OtherToolModesMakeToneStrokesDoNothing) {
     Load(SolidPicture(30, 30, qRgb(50, 50, 50)));
     doc->SetToolMode(ToolMode::Eraser);
-    doc->ToneStroke(canvas, At(10, 10), At(20, 10), 0);
+    doc->ToneStroke(canvas, At(10, 10), At(20, 10), ToneStrokeOp::Drag);
     EXPECT_EQ(doc->PhotoColour(10, 10), Colour::FromRgb(50, 50, 50));
 }
 
@@ -158,7 +159,7 @@ TEST_F(ToneTest, OtherToolModesMakeToneStrokesDoNothing) {
 TEST_F(ToneTest, SamplePatchHoldsTheNeighbourhoodRowByRow) {
     CanvasSurface source(QImage(PatternPicture(80, 80)));
     doc->TakeSamplePatch(source, {40, 30});
-    EXPECT_EQ(doc->SampleTaken(), 1);
+    EXPECT_TRUE(doc->SampleTaken());
     for (int r = 0; r < 23; r += 5)
         for (int c = 0; c < 23; c += 4)
             EXPECT_EQ(doc->SampleAt(r, c), source.PixelAt(40 - 11 + c, 30 - 11 + r));
@@ -173,14 +174,14 @@ TEST_F(ToneTest, SampleColourFillsTheWholePatch) {
     EXPECT_EQ(doc->TakeSampleColour(source, {4, 4}), Colour::FromRgb(1, 2, 3));
     EXPECT_EQ(doc->SampleAt(0, 0), Colour::FromRgb(1, 2, 3));
     EXPECT_EQ(doc->SampleAt(22, 22), Colour::FromRgb(1, 2, 3));
-    EXPECT_EQ(doc->SampleTaken(), 1);
+    EXPECT_TRUE(doc->SampleTaken());
 }
 
 TEST_F(ToneTest, MakeupPaintsNothingBeforeASampleExists) {
     Load(SolidPicture(50, 50, qRgb(10, 10, 10)));
     doc->SetToolMode(ToolMode::MakeupBrush);
-    doc->ToneStroke(canvas, At(10, 10), At(40, 10), 0);
-    doc->ToneStroke(canvas, At(25, 25), At(25, 25), RasterDocument::kSingleDab);
+    doc->ToneStroke(canvas, At(10, 10), At(40, 10), ToneStrokeOp::Drag);
+    doc->ToneStroke(canvas, At(25, 25), At(25, 25), ToneStrokeOp::SingleDab);
     for (int c = 0; c < 50; ++c)
         EXPECT_EQ(doc->PhotoColour(c, 10), Colour::FromRgb(10, 10, 10));
 }
@@ -189,7 +190,7 @@ TEST_F(ToneTest, MakeupStrokeAtRadiusThreePaintsSinglePixelsThreeApart) {
     Load(SolidPicture(60, 20, qRgb(10, 10, 10)));
     doc->TakeSampleColour(CanvasSurface(1, 1, Colour::FromRgb(200, 0, 0)), {0, 0});
     doc->SetToolMode(ToolMode::MakeupBrush);
-    doc->ToneStroke(canvas, At(5, 10), At(15, 10), 0);
+    doc->ToneStroke(canvas, At(5, 10), At(15, 10), ToneStrokeOp::Drag);
     std::vector<int> painted;
     for (int c = 0; c < 60; ++c)
         for (int r = 0; r < 20; ++r)
@@ -199,7 +200,7 @@ TEST_F(ToneTest, MakeupStrokeAtRadiusThreePaintsSinglePixelsThreeApart) {
             }
     EXPECT_EQ(painted, (std::vector<int>{5, 8, 11, 14}));
     // A new segment forgets the last point: its first point paints again.
-    doc->ToneStroke(canvas, At(15, 10), At(16, 10), 0);
+    doc->ToneStroke(canvas, At(15, 10), At(16, 10), ToneStrokeOp::Drag);
     EXPECT_NE(doc->PhotoColour(15, 10), Colour::FromRgb(10, 10, 10));
 }
 
@@ -208,8 +209,8 @@ TEST_F(ToneTest, MakeupDabTakesTheSampleOneColumnToTheRight) {
     CanvasSurface source(QImage(PatternPicture(60, 60)));
     doc->TakeSamplePatch(source, {30, 30});
     doc->SetToolMode(ToolMode::MakeupBrush);
-    doc->StepBrushRadius(RasterDocument::kRadiusUp); // 6
-    doc->ToneStroke(canvas, At(20, 20), At(20, 20), RasterDocument::kSingleDab);
+    doc->StepBrushRadius(RadiusOp::Up); // 6
+    doc->ToneStroke(canvas, At(20, 20), At(20, 20), ToneStrokeOp::SingleDab);
     int painted = 0;
     for (int dy = -8; dy <= 8; ++dy)
         for (int dx = -8; dx <= 8; ++dx) {
@@ -230,9 +231,9 @@ TEST_F(ToneTest, MakeupDabAtTheLayerCornerStaysInside) {
     doc->TakeSampleColour(CanvasSurface(1, 1, Colour::FromRgb(9, 9, 9)), {0, 0});
     doc->SetToolMode(ToolMode::MakeupBrush);
     for (int i = 0; i < 2; ++i)
-        doc->StepBrushRadius(RasterDocument::kRadiusUp);
-    doc->ToneStroke(canvas, At(0, 0), At(0, 0), RasterDocument::kSingleDab);
-    doc->ToneStroke(canvas, At(-3, 12), At(12, -3), RasterDocument::kSingleDab);
+        doc->StepBrushRadius(RadiusOp::Up);
+    doc->ToneStroke(canvas, At(0, 0), At(0, 0), ToneStrokeOp::SingleDab);
+    doc->ToneStroke(canvas, At(-3, 12), At(12, -3), ToneStrokeOp::SingleDab);
     EXPECT_EQ(doc->PhotoColour(0, 0), Colour::FromRgb(9, 9, 9));
     EXPECT_EQ(doc->PhotoColour(9, 9), Colour::FromRgb(9, 9, 9));
 }
@@ -256,7 +257,7 @@ TEST_F(ToneTest, MagnifierPencilPaintsTheSampleAndShowsTheCellAsPainted) {
     Load(SolidPicture(40, 40, qRgb(0, 0, 0)));
     CanvasSurface source(QImage(PatternPicture(40, 40)));
     doc->TakeSamplePatch(source, {20, 20});
-    doc->SetPhotoPixel(6, 5, doc->PhotoColour(6, 5), 'x');
+    doc->SetPhotoPixel(6, 5, doc->PhotoColour(6, 5), PixelMask::Removed);
     CanvasSurface panel(100, 100, Colour(0));
     doc->SetMagnifierView({0, 0, 100, 100});
     doc->SetMagnifierOrigin(doc->PhotoPosition() + QPoint(5, 5));
@@ -264,7 +265,7 @@ TEST_F(ToneTest, MagnifierPencilPaintsTheSampleAndShowsTheCellAsPainted) {
     const Colour sample = source.PixelAt(20 - 11 + 12, 20 - 11 + 10);
     EXPECT_EQ(doc->PhotoColour(5, 5), sample);
     EXPECT_EQ(doc->PhotoColour(6, 5), sample);
-    EXPECT_EQ(doc->MaskAt(6, 5), 'x') << "the mask is not changed";
+    EXPECT_EQ(doc->MaskAt(6, 5), PixelMask::Removed) << "the mask is not changed";
     EXPECT_EQ(panel.PixelAt(3, 3), sample);
     EXPECT_EQ(panel.PixelAt(10, 3), doc->BackgroundColour()) << "a removed pixel's cell shows its background";
 }

@@ -8,8 +8,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSemaphore>
+#include <QThread>
 
 #include <gtest/gtest.h>
+
+#include <atomic>
 
 #include <sys/resource.h>
 #include <unistd.h>
@@ -119,6 +122,7 @@ TEST_F(InstallModelTest, TopFolderThatCannotBeMadeIsReportedWithPathAndErrorNumb
     } else if (QFileInfo("/sys").isDir()) {
         root = "/sys"; // refuses new folders even to the superuser
     } else {
+        // About the machine, not the build: nothing here refuses a new folder.
         GTEST_SKIP() << "no read-only volume to try";
     }
     const vx7::install::DriveTable drives({{u'C', box.Home()}, {u'D', root}});
@@ -318,6 +322,32 @@ TEST_F(InstallModelTest, StopStillInstallsUninstallerAndLibraryButNoRecordAndNoS
     EXPECT_TRUE(QDir(box.Desktop()).isEmpty());
     EXPECT_FALSE(QFileInfo::exists(box.Applications() + "/摄像头拍照(动画)Snapo"));
     EXPECT_TRUE(box.prompt.shown.empty());
+}
+
+TEST_F(InstallModelTest, ClosingTheModelMidCopyStopsTheCopyAndWaitsForIt) {
+    auto model = box.MakeModel();
+    QSemaphore reached;
+    std::atomic<int> entriesAfterClose{0};
+    std::atomic<bool> closing{false};
+    model->SetEntryHook([&](int folder, int entry) {
+        if (closing)
+            ++entriesAfterClose;
+        if (folder == 3 && entry == 1) {
+            reached.release();
+            // Hold this entry until the owner is closing, and a little past its stop request.
+            while (!closing)
+                QThread::msleep(1);
+            QThread::msleep(200);
+        }
+    });
+    ASSERT_TRUE(model->StartInstall());
+    ASSERT_TRUE(reached.tryAcquire(1, 30000));
+    closing = true;
+    model.reset(); // stops the copy and joins its thread
+    EXPECT_EQ(entriesAfterClose.load(), 0) << "the entry in hand finishes, the next one never starts";
+    EXPECT_EQ(CountFiles(Target(box.Home()) + "/ephoto_syspic"), 1);
+    EXPECT_FALSE(QFileInfo::exists(Target(box.Home()) + "/vx7Ecamera"));
+    EXPECT_FALSE(QFileInfo::exists(box.InfoFolder() + "/VX7lothInfo.3fg"));
 }
 
 TEST_F(InstallModelTest, FullVolumeLeavesWholeFilesOrNoneAndReportsTheUnwrittenRecord) {

@@ -75,7 +75,7 @@ TEST_F(MakeupBoxDialogTest, ChoosingASwatchEnablesOkAndOkSamplesIt) {
     QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_TRUE(dialog.SampleTaken());
-    EXPECT_EQ(document->SampleTaken(), 1);
+    EXPECT_TRUE(document->SampleTaken());
     // The patch is centred one pixel left of the swatch's middle: its centre is the
     // palette, its top-left corner lies just outside the swatch on the box's grey.
     EXPECT_EQ(document->SampleAt(11, 11), Colour::FromQRgb(ColourOf(6).rgb()));
@@ -91,7 +91,7 @@ TEST_F(MakeupBoxDialogTest, OkWithoutAChosenSwatchTakesNoSample) {
     EXPECT_FALSE(dialog.OkButton()->isEnabled());
     dialog.TakeSampleAndClose();
     EXPECT_FALSE(dialog.SampleTaken());
-    EXPECT_EQ(document->SampleTaken(), 0);
+    EXPECT_FALSE(document->SampleTaken());
 }
 
 TEST_F(MakeupBoxDialogTest, UndecodablePaletteDrawsNothingButStillAnswersClicks) {
@@ -113,7 +113,7 @@ TEST_F(MakeupBoxDialogTest, CancelTakesNoSample) {
     QTest::mouseClick(&dialog, Qt::LeftButton, Qt::NoModifier, Centre(dialog.Box().Swatches()[0]));
     QTest::mouseClick(dialog.CancelButton(), Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_EQ(document->SampleTaken(), 0);
+    EXPECT_FALSE(document->SampleTaken());
 }
 
 TEST_F(MakeupBoxDialogTest, OpensAtTheGivenCorner) {

@@ -47,8 +47,12 @@ bool ParseGroup(const QString& text, int& index) {
     return false;
 }
 
-int Pack(const QStringList& args) {
-    if (args.size() != 2 && !(args.size() == 4 && args[2] == QLatin1String("--pictures")))
+int Pack(const QStringList& arguments) {
+    VerbArguments a("dm3", "pack", {ValueOption("pictures", "DIR")});
+    if (!a.Parse(arguments))
+        return Usage();
+    const QStringList args = a.Operands();
+    if (args.size() != 2)
         return Usage();
     QString error;
     const auto package = materials::PackageDescription::ReadFile(args[0], &error);
@@ -56,17 +60,17 @@ int Pack(const QStringList& args) {
         Err(QStringLiteral("%1: %2").arg(args[0], error));
         return 1;
     }
-    if (args.size() == 4) {
+    if (a.IsSet("pictures")) {
         // Every record that may be listed needs its picture.
-        const QDir pictures(args[3]);
+        const QString folder = a.Value("pictures");
+        const QDir pictures(folder);
         QStringList missing;
         for (const MaterialRecord& rec : package->records)
             if (rec.IsListable() &&
                 !QFileInfo::exists(pictures.filePath(rec.pictureName + QStringLiteral(".png"))))
                 missing.append(rec.pictureName);
         if (!missing.isEmpty()) {
-            Err(QStringLiteral("pictures missing in %1: %2")
-                    .arg(args[3], missing.join(QStringLiteral(", "))));
+            Err(QStringLiteral("pictures missing in %1: %2").arg(folder, missing.join(QStringLiteral(", "))));
             return 1;
         }
     }
@@ -85,12 +89,17 @@ int Pack(const QStringList& args) {
     return 0;
 }
 
-int List(const QStringList& args) {
+int List(const QStringList& arguments) {
+    VerbArguments a("dm3", "list", {ValueOption("group", "K")});
+    if (!a.Parse(arguments))
+        return Usage();
+    const QStringList args = a.Operands();
+    if (args.size() != 1)
+        return Usage();
     int group = 0;
-    if (args.size() == 3 && args[1] == QLatin1String("--group")) {
-        if (!ParseGroup(args[2], group))
-            return Usage();
-    } else if (args.size() != 1) {
+    if (a.IsSet("group") && !ParseGroup(a.Value("group"), group)) {
+        Err(QStringLiteral("list: --group takes a combo index (0 = all) or a group letter, not %1")
+                .arg(a.Value("group")));
         return Usage();
     }
     QString error;

@@ -39,7 +39,11 @@ char KindFromName(const QString& path) {
     return 'A';
 }
 
-int Pack(const QStringList& args) {
+int Pack(const QStringList& arguments) {
+    VerbArguments a("g3d", "pack", {});
+    if (!a.Parse(arguments))
+        return Usage();
+    const QStringList args = a.Operands();
     if (args.size() != 2)
         return Usage();
     QString error;
@@ -59,25 +63,30 @@ int Pack(const QStringList& args) {
     return 0;
 }
 
-int List(const QStringList& args) {
-    if (args.isEmpty())
+int List(const QStringList& arguments) {
+    VerbArguments a("g3d", "list", {ValueOption("group", "G"), ValueOption("kind", "K")});
+    if (!a.Parse(arguments))
+        return Usage();
+    const QStringList args = a.Operands();
+    if (args.size() != 1)
         return Usage();
     int group = 0;
-    char kind = KindFromName(args[0]);
-    for (qsizetype i = 1; i < args.size(); i += 2) {
-        if (i + 1 >= args.size())
-            return Usage();
-        if (args[i] == QLatin1String("--group")) {
-            bool ok = false;
-            group = args[i + 1].toInt(&ok);
-            if (!ok || group < 0)
-                return Usage();
-        } else if (args[i] == QLatin1String("--kind") && args[i + 1].size() == 1 &&
-                   args[i + 1][0].unicode() < 128) {
-            kind = static_cast<char>(args[i + 1][0].unicode());
-        } else {
+    if (a.IsSet("group")) {
+        bool ok = false;
+        group = a.Value("group").toInt(&ok);
+        if (!ok || group < 0) {
+            Err(QStringLiteral("list: --group takes a group number, 0 = all, not %1").arg(a.Value("group")));
             return Usage();
         }
+    }
+    char kind = KindFromName(args[0]);
+    if (a.IsSet("kind")) {
+        const QString k = a.Value("kind");
+        if (k.size() != 1 || k[0].unicode() >= 128) {
+            Err(QStringLiteral("list: --kind takes one letter, not %1").arg(k));
+            return Usage();
+        }
+        kind = static_cast<char>(k[0].unicode());
     }
     RecordList holder;
     QString error;

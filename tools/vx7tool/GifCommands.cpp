@@ -1,4 +1,5 @@
 // vx7tool gif …: building, copying, cropping and inspecting GIF files headlessly.
+#include "CommandOutput.h"
 #include "Commands.h"
 #include "core/InstallLayout.h"
 #include "core/LittleEndian.h"
@@ -55,43 +56,15 @@ class ConsolePrompt final : public platform::Prompt {
     }
 };
 
-// Options of the form "--name value" and "-o value"; the rest are operands.
-struct Arguments {
-    QMap<QString, QString> options;
-    QStringList operands;
-    QString error;
-};
-
-Arguments Parse(const QStringList& args, const QStringList& valued) {
-    Arguments a;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
-            if (!valued.contains(arg)) {
-                a.error = QStringLiteral("unknown option %1").arg(arg);
-                return a;
-            }
-            if (i + 1 >= args.size()) {
-                a.error = QStringLiteral("%1 needs a value").arg(arg);
-                return a;
-            }
-            a.options[arg] = args[++i];
-        } else {
-            a.operands << arg;
-        }
-    }
-    return a;
-}
-
-std::optional<int> IntOption(const Arguments& a, const QString& name, int low, int high, QString& error) {
-    if (!a.options.contains(name)) {
-        error = QStringLiteral("%1 is required").arg(name);
+std::optional<int> IntOption(const VerbArguments& a, const QString& name, int low, int high, QString& error) {
+    if (!a.IsSet(name)) {
+        error = QStringLiteral("--%1 is required").arg(name);
         return std::nullopt;
     }
     bool ok = false;
-    const int v = a.options[name].toInt(&ok);
+    const int v = a.Value(name).toInt(&ok);
     if (!ok || v < low || v > high) {
-        error = QStringLiteral("%1 must be a whole number from %2 to %3").arg(name).arg(low).arg(high);
+        error = QStringLiteral("--%1 must be a whole number from %2 to %3").arg(name).arg(low).arg(high);
         return std::nullopt;
     }
     return v;
@@ -107,23 +80,25 @@ int Report(const GifBuildResult& r, const QString& output) {
 }
 
 int Build(const QStringList& args) {
-    const Arguments a = Parse(args, {"--interval", "--mode", "--home", "-o"});
-    if (!a.error.isEmpty())
-        return Fail(a.error);
-    if (!a.options.contains("-o") || a.operands.isEmpty())
+    VerbArguments a("gif", "build",
+                    {ValueOption("interval", "SECONDS"), ValueOption("mode", "MODE"),
+                     ValueOption("home", "DIR"), ValueOption("o", "OUT")});
+    if (!a.Parse(args))
+        return Usage();
+    if (!a.IsSet("o") || a.Operands().isEmpty())
         return Usage();
     bool ok = true;
-    const double seconds = a.options.value("--interval", "1.5").toDouble(&ok);
+    const double seconds = a.Value("interval", "1.5").toDouble(&ok);
     if (!ok || seconds < 0 || seconds > 655.35)
         return Fail(QStringLiteral("--interval must be a number of seconds from 0 to 655.35"));
-    const int mode = a.options.value("--mode", "0").toInt(&ok);
+    const int mode = a.Value("mode", "0").toInt(&ok);
     if (!ok || (mode != kModePopularColours && mode != kModeHighContrast))
         return Fail(QStringLiteral("--mode must be 0 (%1) or 1 (%2)")
                         .arg(GifMaker::ModeText(kModePopularColours), GifMaker::ModeText(kModeHighContrast)));
 
     // Without --home, a throw-away installation folder with the reference picture.
     QTemporaryDir temporary;
-    QString home = a.options.value("--home");
+    QString home = a.Value("home");
     if (home.isEmpty()) {
         if (!temporary.isValid())
             return Fail(QStringLiteral("cannot make a temporary installation folder"));
@@ -148,45 +123,51 @@ int Build(const QStringList& args) {
     GifAnimationBuilder builder;
     GifMaker maker(reduction, builder);
     QStringList pictures;
-    for (const QString& p : a.operands)
+    for (const QString& p : a.Operands())
         pictures << QFileInfo(p).absoluteFilePath();
-    const QString output = a.options["-o"];
+    const QString output = a.Value("o");
     return Report(maker.Make(pictures, mode, GifAnimationBuilder::DelayFromSeconds(seconds), output), output);
 }
 
 int FromFrames(const QStringList& args, bool copy) {
-    const Arguments a = Parse(args, {"--delay", "-o"});
-    if (!a.error.isEmpty())
-        return Fail(a.error);
-    if (!a.options.contains("-o") || a.operands.isEmpty())
+    VerbArguments a("gif", copy ? "copy" : "frames",
+                    {ValueOption("delay", "HUNDREDTHS"), ValueOption("o", "OUT")});
+    if (!a.Parse(args))
+        return Usage();
+    if (!a.IsSet("o") || a.Operands().isEmpty())
         return Usage();
     QString error;
-    const auto delay = IntOption(a, "--delay", 0, 0xFFFF, error);
+    const auto delay = IntOption(a, "delay", 0, 0xFFFF, error);
     if (!delay)
         return Fail(error);
     GifAnimationBuilder builder;
-    const QString output = a.options["-o"];
-    const GifBuildResult r = copy ? builder.BuildFromGifFiles(a.operands, output, *delay)
-                                  : builder.BuildFromPaletteFrames(a.operands, output, *delay);
+    const QString output = a.Value("o");
+    const GifBuildResult r = copy ? builder.BuildFromGifFiles(a.Operands(), output, *delay)
+                                  : builder.BuildFromPaletteFrames(a.Operands(), output, *delay);
     return Report(r, output);
 }
 
 int Crop(const QStringList& args) {
-    const Arguments a = Parse(args, {"--offset"});
-    if (!a.error.isEmpty())
-        return Fail(a.error);
-    if (a.operands.size() != 2)
+    VerbArguments a("gif", "crop", {ValueOption("offset", "N")});
+    if (!a.Parse(args))
+        return Usage();
+    const QStringList operands = a.Operands();
+    if (operands.size() != 2)
         return Usage();
     QString error;
-    const auto offset = IntOption(a, "--offset", 0, 0xFFFF, error);
+    const auto offset = IntOption(a, "offset", 0, 0xFFFF, error);
     if (!offset)
         return Fail(error);
-    if (!ColourReduction::CropToPaletteFrame(a.operands[0], *offset, a.operands[1], &error))
+    if (!ColourReduction::CropToPaletteFrame(operands[0], *offset, operands[1], &error))
         return Fail(error);
     return 0;
 }
 
-int Info(const QStringList& args) {
+int Info(const QStringList& arguments) {
+    VerbArguments a("gif", "info", {});
+    if (!a.Parse(arguments))
+        return Usage();
+    const QStringList args = a.Operands();
     if (args.size() != 1)
         return Usage();
     QByteArray bytes;
@@ -226,21 +207,12 @@ int Info(const QStringList& args) {
 } // namespace
 
 int RunGifCommand(const QStringList& args) {
-    if (args.isEmpty())
-        return Usage();
-    const QString command = args.first();
-    const QStringList rest = args.mid(1);
-    if (command == QLatin1String("build"))
-        return Build(rest);
-    if (command == QLatin1String("frames"))
-        return FromFrames(rest, false);
-    if (command == QLatin1String("copy"))
-        return FromFrames(rest, true);
-    if (command == QLatin1String("crop"))
-        return Crop(rest);
-    if (command == QLatin1String("info"))
-        return Info(rest);
-    return Usage();
+    return DispatchVerb(args, Usage,
+                        {{"build", Build},
+                         {"frames", [](const QStringList& a) { return FromFrames(a, false); }},
+                         {"copy", [](const QStringList& a) { return FromFrames(a, true); }},
+                         {"crop", Crop},
+                         {"info", Info}});
 }
 
 } // namespace vx7::tools

@@ -1,3 +1,4 @@
+#include "CommandOutput.h"
 #include "Commands.h"
 
 #include "install/model/InstallRecord.h"
@@ -49,13 +50,25 @@ int Show(const QString& path) {
     return 0;
 }
 
+int Usage() {
+    std::fputs("usage: vx7tool install-record show FILE\n", stderr);
+    return 2;
+}
+
+int ShowVerb(const QStringList& arguments) {
+    VerbArguments a("install-record", "show", {});
+    if (!a.Parse(arguments))
+        return Usage();
+    const QStringList operands = a.Operands();
+    if (operands.size() != 1)
+        return Usage();
+    return Show(operands.front());
+}
+
 } // namespace
 
 int RunInstallRecordCommand(const QStringList& args) {
-    if (args.size() == 2 && args.at(0) == QLatin1String("show"))
-        return Show(args.at(1));
-    std::fputs("usage: vx7tool install-record show FILE\n", stderr);
-    return 2;
+    return DispatchVerb(args, Usage, {{"show", ShowVerb}});
 }
 
 } // namespace vx7::tools

@@ -2,5 +2,6 @@
 #include "FuzzTargets.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    return vx7::fuzz::VX7_FUZZ_TARGET(data, size);
+    vx7::fuzz::VX7_FUZZ_TARGET(data, size);
+    return 0;
 }

@@ -7,6 +7,7 @@
 #include "animation/gif/GifLzwEncoder.h"
 #include "animation/gif/PaletteFrameFile.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -16,16 +17,21 @@ namespace vx7::fuzz {
 using namespace vx7::animation;
 
 namespace {
-void Check(bool ok) {
-    if (!ok)
+#define Check(condition) CheckInvariant((condition), #condition)
+
+void CheckInvariant(bool ok, const char* what) {
+    if (!ok) {
+        std::fprintf(stderr, "invariant broken: %s\n", what);
         std::abort();
+    }
 }
 } // namespace
 
-int BlockWalker(const std::uint8_t* data, std::size_t size) {
+Outcome BlockWalker(const std::uint8_t* data, std::size_t size) {
     const ByteSpan bytes(data, size);
     GifBlockWalker walker(bytes);
     std::size_t sum = 0;
+    std::size_t images = 0;
     while (const auto block = walker.Next()) {
         Check(block->length > 0 && block->position + block->length <= size);
         // Every byte of a block may be read.
@@ -34,30 +40,34 @@ int BlockWalker(const std::uint8_t* data, std::size_t size) {
             const GifImageDescriptor d = GifBlockWalker::ReadImage(bytes, *block);
             Check(d.dataPosition + d.dataLength == block->position + block->length);
             Check(data[d.dataPosition + d.dataLength - 1] == 0);
+            ++images;
         } else if (block->kind == GifBlockKind::GraphicControl) {
             GifBlockWalker::ReadGraphicControl(bytes, *block);
         }
     }
-    return static_cast<int>(sum & 0);
+    (void)sum;
+    return {walker.IsGif() && !walker.Failed(), images};
 }
 
-int LzwDecoder(const std::uint8_t* data, std::size_t size) {
+Outcome LzwDecoder(const std::uint8_t* data, std::size_t size) {
     if (size < 3)
-        return 0;
+        return {};
     const int codeSize = data[0] % 10;
     const std::size_t count = data[1] | (data[2] << 8);
     std::vector<std::uint8_t> out(count + 16, 0xA5);
     std::size_t written = 0;
-    GifLzwDecoder::Decode(ByteSpan(data + 3, size - 3), codeSize, out.data(), count, &written);
+    const auto status =
+        GifLzwDecoder::Decode(ByteSpan(data + 3, size - 3), codeSize, out.data(), count, &written);
     Check(written <= count);
+    Check(status != GifLzwDecoder::Status::Complete || written == count);
     for (std::size_t i = count; i < out.size(); ++i)
         Check(out[i] == 0xA5);
-    return 0;
+    return {status == GifLzwDecoder::Status::Complete, written};
 }
 
-int LzwRoundTrip(const std::uint8_t* data, std::size_t size) {
+Outcome LzwRoundTrip(const std::uint8_t* data, std::size_t size) {
     if (size == 0)
-        return 0;
+        return {};
     GifLzwEncoder encoder;
     QByteArray blocks;
     encoder.Encode(data, size, 8, blocks);
@@ -70,38 +80,42 @@ int LzwRoundTrip(const std::uint8_t* data, std::size_t size) {
     Check(GifLzwDecoder::Decode(ByteSpan(joined.data(), joined.size()), 8, back.data(), size, &written) ==
           GifLzwDecoder::Status::Complete);
     Check(std::memcmp(back.data(), data, size) == 0);
-    return 0;
+    return {true, size};
 }
 
-int PaletteFrameReader(const std::uint8_t* data, std::size_t size) {
+Outcome PaletteFrameReader(const std::uint8_t* data, std::size_t size) {
     PaletteFrameFile frame;
-    if (frame.Parse(ByteSpan(data, size))) {
-        Check(frame.pixels.size() >= frame.PixelCount());
-        Check(PaletteFrameFile::kPixelOffset + frame.PixelCount() <= size);
-        const QByteArray again = frame.ToBytes();
-        Check(std::memcmp(again.constData() + 8, data + 8, static_cast<std::size_t>(again.size()) - 8) == 0);
-    }
-    return 0;
+    if (!frame.Parse(ByteSpan(data, size)))
+        return {};
+    Check(frame.pixels.size() >= frame.PixelCount());
+    Check(PaletteFrameFile::kPixelOffset + frame.PixelCount() <= size);
+    const QByteArray again = frame.ToBytes();
+    Check(std::memcmp(again.constData() + 8, data + 8, static_cast<std::size_t>(again.size()) - 8) == 0);
+    return {true, frame.PixelCount()};
 }
 
-int FrameSplitter(const std::uint8_t* data, std::size_t size) {
+Outcome FrameSplitter(const std::uint8_t* data, std::size_t size) {
     const auto split = GifFrameSplitter::Split(ByteSpan(data, size));
-    if (split) {
-        for (const auto& f : split->frames) {
-            Check(f.gif.size() > 13 && f.gif.back() == char(0x3B));
-            Check(f.left + f.width <= split->screenWidth && f.top + f.height <= split->screenHeight);
-        }
+    if (!split)
+        return {};
+    for (const auto& f : split->frames) {
+        Check(f.gif.size() > 13 && f.gif.back() == char(0x3B));
+        Check(f.width > 0 && f.height > 0);
+        Check(f.left + f.width <= split->screenWidth && f.top + f.height <= split->screenHeight);
     }
-    return 0;
+    return {true, split->frames.size()};
 }
 
-int IndexedReader(const std::uint8_t* data, std::size_t size) {
+Outcome IndexedReader(const std::uint8_t* data, std::size_t size) {
     GifIndexedReader reader;
-    reader.ReadAll(ByteSpan(data, size), [](const GifIndexedImage& image) {
+    std::size_t seen = 0;
+    const int decoded = reader.ReadAll(ByteSpan(data, size), [&seen](const GifIndexedImage& image) {
         Check(image.pixels.size() ==
               static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height));
+        ++seen;
     });
-    return 0;
+    Check(decoded < 0 ? seen == 0 : std::size_t(decoded) == seen);
+    return {decoded > 0, seen};
 }
 
 } // namespace vx7::fuzz

@@ -3,6 +3,13 @@
 // byte flips, counts overwritten with values at and beyond the limits, cuts and
 // appended bytes. Used where the compiler has no libFuzzer, so the targets still run
 // under the sanitizers in the ordinary test suite.
+//
+// Besides the target's own invariant checks it checks the outcomes: every file named
+// must be accepted (they are sound files), the empty input refused, and the mutations
+// must be refused often enough to show that the reader's checks are reached, and
+// accepted sometimes, so that what it accepts is checked too.
+#include "FuzzInput.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QRandomGenerator>
@@ -12,14 +19,12 @@
 #include <cstdlib>
 #include <vector>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
-
 namespace {
 
-void Run(const QByteArray& bytes) {
+bool Run(const QByteArray& bytes) {
     // Its own heap block of exactly the input's size.
     std::vector<std::uint8_t> copy(bytes.begin(), bytes.end());
-    LLVMFuzzerTestOneInput(copy.data(), copy.size());
+    return vx7::fuzz::ReadInput(copy.data(), copy.size());
 }
 
 QByteArray Mutate(QByteArray bytes, QRandomGenerator& rng) {
@@ -53,6 +58,7 @@ QByteArray Mutate(QByteArray bytes, QRandomGenerator& rng) {
 int main(int argc, char** argv) {
     int mutations = 3000;
     std::vector<QByteArray> seeds;
+    std::vector<const char*> names;
     for (int i = 1; i < argc; ++i) {
         const QByteArray arg(argv[i]);
         if (arg.startsWith("--mutations=")) {
@@ -65,14 +71,29 @@ int main(int argc, char** argv) {
             return 1;
         }
         seeds.push_back(f.readAll());
+        names.push_back(argv[i]);
     }
-    seeds.emplace_back(); // the empty input
+    int failures = 0;
+    for (std::size_t i = 0; i < seeds.size(); ++i)
+        if (!Run(seeds[i])) {
+            std::fprintf(stderr, "refused a sound file: %s\n", names[i]);
+            ++failures;
+        }
+    if (Run(QByteArray())) {
+        std::fprintf(stderr, "accepted the empty input\n");
+        ++failures;
+    }
+    seeds.emplace_back(); // the empty input is mutated too
     QRandomGenerator rng(20111);
-    for (const QByteArray& seed : seeds) {
-        Run(seed);
+    long accepted = 0, refused = 0;
+    for (const QByteArray& seed : seeds)
         for (int m = 0; m < mutations; ++m)
-            Run(Mutate(seed, rng));
+            (Run(Mutate(seed, rng)) ? accepted : refused) += 1;
+    std::printf("ran %zu inputs with %d mutations each: %ld accepted, %ld refused\n", seeds.size(), mutations,
+                accepted, refused);
+    if (mutations > 0 && (accepted == 0 || refused == 0)) {
+        std::fprintf(stderr, "the mutations were all %s\n", accepted == 0 ? "refused" : "accepted");
+        ++failures;
     }
-    std::printf("ran %zu inputs with %d mutations each\n", seeds.size(), mutations);
-    return 0;
+    return failures == 0 ? 0 : 1;
 }
