@@ -44,7 +44,7 @@ class PaletteQuantiser {
     struct Options {
         int maxColours = 256; // 2 to 256
         int passes = 4;       // k-means passes (most of the gain comes in the first three)
-        int pixelPasses = 2;  // passes that move the free entries to the means of their pixels
+        int pixelPasses = 1;  // passes that move the free entries to the means of their pixels
         bool keepFlatColours = true;
     };
 
