@@ -258,7 +258,8 @@ void QuantiseMagickOn(benchmark::State& state, const QImage& picture) {
     picture.convertToFormat(QImage::Format_RGB888).save(in, "PPM");
     for (auto _ : state) {
         QProcess p;
-        p.start(convert, {in, "-colors", "256", "+dither", out});
+        // +dither must come before -colors: an operator takes the settings given before it.
+        p.start(convert, {in, "+dither", "-colors", "256", out});
         if (!p.waitForFinished(60000) || p.exitCode() != 0) {
             state.SkipWithError("ImageMagick convert failed");
             return;
