@@ -14,6 +14,7 @@
 #include "platform/DesktopScreenGrabber.h"
 #include "platform/HotKey.h"
 #include "platform/QtPrompt.h"
+#include "platform/QtTranslations.h"
 #include "platform/SoundPlayer.h"
 
 #include <QApplication>
@@ -25,6 +26,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    vx7::platform::InstallQtChineseTranslations(app);
     QApplication::setApplicationName(QStringLiteral("vx7ECamera"));
     // The windows ask for "宋体"; on Linux the CJK font that stands in for it is
     // WenQuanYi Zen Hei, which is also the message font.

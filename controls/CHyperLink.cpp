@@ -1,6 +1,7 @@
 #include "CHyperLink.h"
 
 #include "platform/Prompt.h"
+#include "platform/ShellOpen.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -88,7 +89,8 @@ bool CHyperLink::OpenTarget(const QString& target, platform::Prompt& prompt, con
     if (result > 32)
         return true;
     QApplication::beep();
-    prompt.Message(FailureText(result));
+    prompt.Message(result == platform::kShellNoAssociation && !target.isEmpty() ? NoProgramText(target)
+                                                                                : FailureText(result));
     return false;
 }
 

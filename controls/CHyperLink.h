@@ -55,6 +55,13 @@ class CHyperLink : public QLabel {
     static QString FailureText(int code) {
         return QStringLiteral("Can't open link:\n\n") + LinkErrorText(code);
     }
+    // What the user is told when no program (no browser) is set up to open target: in
+    // the program's language, with the address to copy.
+    static QString NoProgramText(const QString& target) {
+        return QStringLiteral(
+                   "本机没有设置可以打开此链接的浏览器程序。\n\n请复制下面的地址, 在浏览器中打开:\n%1")
+            .arg(target);
+    }
 
     // The rectangle fitted to a text size: shrunk equally on both sides when centred,
     // kept at its right edge when right-aligned, otherwise kept at its left (and top) edge.

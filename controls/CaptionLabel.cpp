@@ -2,14 +2,42 @@
 
 #include "Frame3d.h"
 
+#include <QFontMetrics>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace vx7::controls {
 
 CaptionLabel::CaptionLabel(QWidget* parent) : CaptionLabel(QString(), parent) {}
 
 CaptionLabel::CaptionLabel(const QString& text, QWidget* parent)
-    : QWidget(parent), text_(text), icon_(QStringLiteral(":/icon/152.png")) {}
+    : QWidget(parent), text_(text), icon_(QStringLiteral(":/icon/152.png")) {
+    SetCaption(text);
+}
+
+void CaptionLabel::SetCaption(const QString& text) {
+    text_ = text;
+    UpdateToolTip();
+}
+
+void CaptionLabel::UpdateToolTip() {
+    setToolTip(ShownText(rect()) == text_ ? QString() : text_);
+}
+
+void CaptionLabel::resizeEvent(QResizeEvent* event) {
+    UpdateToolTip();
+    QWidget::resizeEvent(event);
+}
+
+QString CaptionLabel::ShownText(const QRect& rect) const {
+    const QFont font = parentWidget() ? parentWidget()->font() : this->font();
+    QRect room = TextRect(rect);
+    const QRect icon = IconRect(rect);
+    if (!icon.isNull())
+        room.setRight(icon.left() - 2);
+    return QFontMetrics(font).elidedText(text_, Qt::ElideMiddle, std::max(0, room.width()));
+}
 
 QRect CaptionLabel::TextRect(const QRect& rect) const {
     if (style_ == kStyleLeftFramed)
@@ -37,7 +65,7 @@ void CaptionLabel::Render(QPainter& painter, const QRect& rect) {
     const QFont font = parentWidget() ? parentWidget()->font() : this->font();
     painter.setFont(font);
     painter.setPen(ToQColor(text_colour_));
-    painter.drawText(TextRect(rect), TextAlignment(), text_);
+    painter.drawText(TextRect(rect), TextAlignment(), ShownText(rect));
     if (style_ == kStyleLeftFramed) {
         DrawFrame3d(painter, rect, 0x002B2B2B, 0x008B8B8B);
         const QRect iconRect = IconRect(rect);

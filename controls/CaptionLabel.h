@@ -21,8 +21,9 @@ class CaptionLabel : public QWidget {
     explicit CaptionLabel(QWidget* parent = nullptr);
     CaptionLabel(const QString& text, QWidget* parent = nullptr);
 
-    // The caller repaints (as with every setter here).
-    void SetCaption(const QString& text) { text_ = text; }
+    // The caller repaints (as with every setter here). A caption wider than the label is
+    // shown shortened in the middle, and whole in the tooltip.
+    void SetCaption(const QString& text);
     QString Caption() const { return text_; }
     void SetLabelStyle(char style, char iconFlag) {
         style_ = style;
@@ -47,10 +48,16 @@ class CaptionLabel : public QWidget {
 
     void Render(QPainter& painter, const QRect& rect);
 
+    // The caption as drawn in rect: whole when it fits, else with its middle left out.
+    QString ShownText(const QRect& rect) const;
+
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
+    void UpdateToolTip();
+
     QString text_;
     char style_ = kStylePlain;
     char iconFlag_ = ' ';

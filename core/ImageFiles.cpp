@@ -13,7 +13,11 @@ ImageEncoder QtEncoder(const char* mime, const char* format) {
     return ImageEncoder{QString::fromLatin1(mime),
                         [format](const QImage& image, const QString& path, int quality) {
                             QImageWriter writer(path, format);
-                            writer.setQuality(quality);
+                            // The quality is JPEG's: Qt's PNG writer reads it as "less
+                            // compression", and 100 would store the pixels uncompressed.
+                            // PNG is lossless either way, so it keeps its normal compression.
+                            if (qstrcmp(format, "png") != 0)
+                                writer.setQuality(quality);
                             // BMP and JPEG carry no alpha: flatten over white, as a screen would show it.
                             if (qstrcmp(format, "png") != 0 && image.hasAlphaChannel()) {
                                 QImage flat(image.size(), QImage::Format_RGB32);

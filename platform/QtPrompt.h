@@ -2,6 +2,9 @@
 
 #include "Prompt.h"
 
+#include <memory>
+
+class QMessageBox;
 class QWidget;
 
 namespace vx7::platform {
@@ -13,6 +16,10 @@ class QtPrompt final : public Prompt {
     void SetParent(QWidget* parent) { parent_ = parent; }
     void Message(const QString& text, const QString& title = QString()) override;
     bool Ask(const QString& text, const QString& title = QStringLiteral("特别提示")) override;
+
+    // The box Message (OK: "确定") or Ask (Yes "是", No "否", No the default) shows.
+    static std::unique_ptr<QMessageBox> MakeBox(QWidget* parent, const QString& text, const QString& title,
+                                                bool question);
 
   private:
     QWidget* parent_;

@@ -7,7 +7,10 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QLoggingCategory>
+#include <QSaveFile>
 #include <QSet>
+#include <QStandardPaths>
+#include <QStringList>
 #include <QUrl>
 
 #include <gst/gst.h>
@@ -33,6 +36,8 @@ class GstSoundPlayer final : public SoundPlayer {
         for (Playback* p : std::as_const(active_))
             Release(p);
         active_.clear();
+        for (const QString& file : std::as_const(temporary_))
+            QFile::remove(file);
     }
 
     void Play(const QString& path) override {
@@ -101,8 +106,10 @@ class GstSoundPlayer final : public SoundPlayer {
         delete p;
     }
 
-    // playbin cannot read Qt resources: bundled sounds are written once to a
-    // temporary file and played from there.
+    // playbin cannot read Qt resources: a bundled sound is played from a copy in the
+    // user's cache folder, written once and reused by every later run, so nothing is
+    // left behind in the temporary folder. Where the cache cannot be written, a
+    // temporary copy is made and removed again with the player.
     QString LocalFileFor(const QString& path) {
         if (!path.startsWith(QLatin1String(":/")))
             return path;
@@ -111,20 +118,41 @@ class GstSoundPlayer final : public SoundPlayer {
         QFile res(path);
         if (!res.open(QIODevice::ReadOnly))
             return QString();
+        const QByteArray bytes = res.readAll();
         QString name = path.mid(2);
         name.replace(QLatin1Char('/'), QLatin1Char('_'));
+
+        const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+        if (!cache.isEmpty()) {
+            const QString target = cache + QStringLiteral("/vx7ECamera/sounds/") + name;
+            if (SameContents(target, bytes) ||
+                (QDir().mkpath(QFileInfo(target).path()) && WriteWhole(target, bytes))) {
+                extracted_.insert(path, target);
+                return target;
+            }
+        }
         const QString target =
             QDir::temp().filePath(QStringLiteral("vx7-%1-%2").arg(static_cast<qint64>(::getpid())).arg(name));
-        QFile out(target);
-        if (!out.open(QIODevice::WriteOnly) || out.write(res.readAll()) < 0)
+        if (!WriteWhole(target, bytes))
             return QString();
-        out.close();
         extracted_.insert(path, target);
+        temporary_.append(target);
         return target;
+    }
+
+    static bool SameContents(const QString& file, const QByteArray& bytes) {
+        QFile f(file);
+        return f.size() == bytes.size() && f.open(QIODevice::ReadOnly) && f.readAll() == bytes;
+    }
+
+    static bool WriteWhole(const QString& file, const QByteArray& bytes) {
+        QSaveFile out(file);
+        return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.commit();
     }
 
     QSet<Playback*> active_;
     QHash<QString, QString> extracted_;
+    QStringList temporary_;
 };
 
 } // namespace

@@ -37,8 +37,13 @@ bool AnimatedPicture::Load(const QByteArray& data) {
 }
 
 void AnimatedPicture::Prepare(bool loaded) {
-    if (loaded)
-        resize(model_.ScreenSize());
+    if (loaded) {
+        QSize size = model_.ScreenSize();
+        if (maxDisplay_.isValid() &&
+            (size.width() > maxDisplay_.width() || size.height() > maxDisplay_.height()))
+            size = size.scaled(maxDisplay_, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+        resize(size);
+    }
     update();
 }
 
@@ -54,7 +59,14 @@ void AnimatedPicture::Stop() {
 
 void AnimatedPicture::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    model_.Paint([&](const QImage& image) { painter.drawImage(event->rect(), image, event->rect()); });
+    model_.Paint([&](const QImage& image) {
+        if (image.size() == size()) {
+            painter.drawImage(event->rect(), image, event->rect());
+        } else {
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.drawImage(rect(), image);
+        }
+    });
 }
 
 } // namespace vx7::animation

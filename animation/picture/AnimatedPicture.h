@@ -23,6 +23,10 @@ class AnimatedPicture : public QWidget {
     bool Draw();
     void Stop();
 
+    // The largest size the control takes: a larger picture is shown scaled down to fit,
+    // its aspect ratio kept. Empty (the default): always the picture's own size.
+    void SetMaximumDisplaySize(const QSize& size) { maxDisplay_ = size; }
+
     AnimatedPictureModel& Model() { return model_; }
     const AnimatedPictureModel& Model() const { return model_; }
 
@@ -36,6 +40,7 @@ class AnimatedPicture : public QWidget {
     void Prepare(bool loaded);
 
     AnimatedPictureModel model_;
+    QSize maxDisplay_;
 };
 
 } // namespace vx7::animation

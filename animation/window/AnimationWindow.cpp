@@ -72,7 +72,7 @@ AnimationWindow::AnimationWindow(AnimationWindowContext ctx, LastMadeFile lastMa
     connect(runner_, &GifBuildRunner::Progress, this, [this](int done, int total, const QString& text) {
         progress_->setRange(0, total);
         progress_->setValue(done);
-        buildStatus_->setText(text);
+        SetBuildStatus(text);
     });
     connect(runner_, &GifBuildRunner::Finished, this, &AnimationWindow::OnBuildFinished);
 
@@ -118,6 +118,8 @@ void AnimationWindow::BuildControls() {
     gifArea_ = new QWidget(this);
     gifArea_->setGeometry(Layout::kDisplay);
     picture_ = new AnimatedPicture(gifArea_);
+    // A larger animation is scaled down to the area, never cut.
+    picture_->SetMaximumDisplaySize(Layout::kDisplay.size());
     picture_->move(0, 0);
     controls_[kGifPicture] = picture_;
 
@@ -139,6 +141,12 @@ void AnimationWindow::BuildControls() {
     connect(list_, &QTableWidget::itemSelectionChanged, this, [this] {
         const auto rows = list_->selectionModel()->selectedRows();
         SelectRow(rows.isEmpty() ? -1 : rows.constFirst().row());
+    });
+    // A double click opens the row's file, as "打开文件" would.
+    connect(list_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
+        SelectRow(row);
+        if (mode_ != kMakeGif && !selectedName_.isEmpty())
+            OpenFile();
     });
     controls_[kFileList] = list_;
 
@@ -368,8 +376,10 @@ void AnimationWindow::OpenGif(const QString& path) {
     info_->clear();
     frame_->clear();
     // A picture that cannot be loaded shows nothing.
-    if (picture_->LoadFile(path))
+    if (picture_->LoadFile(path)) {
+        picture_->show();
         picture_->Draw();
+    }
     // Closing is the only way to stop an animation, so it must be reachable.
     controls_[kCloseFile]->setEnabled(true);
 }
@@ -418,10 +428,12 @@ void AnimationWindow::SetFillArea(bool on) {
 }
 
 void AnimationWindow::CloseFile() {
-    if (shown_ == Shown::Video)
+    if (shown_ == Shown::Video) {
         CloseVideo();
-    else
+    } else {
         StopGif();
+        picture_->hide(); // the area is empty again
+    }
     for (int id : {kCloseFile, kPlay, kStop})
         controls_[id]->setEnabled(false);
     status_->clear();
@@ -490,15 +502,15 @@ void AnimationWindow::ShowMakingState() {
     if (IsBuilding())
         return;
     interval_->setPlaceholderText(making_.Interval());
-    buildStatus_->setText(QStringLiteral("间隔 %1 秒, %2, %3/%4 张图片")
-                              .arg(making_.Interval(), GifMakingSettings::ModeText(making_.Mode()))
-                              .arg(pictures_.Count())
-                              .arg(GifPictureList::kCapacity));
+    SetBuildStatus(QStringLiteral("间隔 %1 秒, %2, %3/%4 张图片")
+                       .arg(making_.Interval(), GifMakingSettings::ModeText(making_.Mode()))
+                       .arg(pictures_.Count())
+                       .arg(GifPictureList::kCapacity));
 }
 
 void AnimationWindow::AddGifPicture() {
     if (pictures_.IsFull()) {
-        buildStatus_->setText(QStringLiteral("最多只能加入 %1 张图片").arg(GifPictureList::kCapacity));
+        SetBuildStatus(QStringLiteral("最多只能加入 %1 张图片").arg(GifPictureList::kCapacity));
         return;
     }
     const QString chosen = ctx_.files.OpenFile(this, PictureFilter(), PictureInitialName());
@@ -556,7 +568,7 @@ void AnimationWindow::SetBuilding(bool building) {
 void AnimationWindow::OnBuildFinished(const GifJobResult& result) {
     SetBuilding(false);
     progress_->setValue(progress_->maximum());
-    buildStatus_->setText(result.message);
+    SetBuildStatus(result.message);
     if (result.outcome == GifJobResult::Outcome::ConverterMissing)
         ctx_.prompt.Message(result.message, QStringLiteral("特别提示"));
     emit BuildFinished(result);
@@ -567,7 +579,16 @@ bool AnimationWindow::IsBuilding() const {
 }
 
 QString AnimationWindow::BuildStatusText() const {
-    return buildStatus_->text();
+    return buildStatusText_;
+}
+
+void AnimationWindow::SetBuildStatus(const QString& text) {
+    // A long result (a path) is shortened in the middle; the tooltip holds it whole.
+    buildStatusText_ = text;
+    const QString shown =
+        buildStatus_->fontMetrics().elidedText(text, Qt::ElideMiddle, buildStatus_->width() - 4);
+    buildStatus_->setText(shown);
+    buildStatus_->setToolTip(shown == text ? QString() : text);
 }
 
 void AnimationWindow::ChooseGifFolder() {

@@ -158,6 +158,7 @@ class AnimationWindow : public QDialog {
     void PlaceVideo();
     void SetBuilding(bool building);
     void ShowMakingState();
+    void SetBuildStatus(const QString& text);
     void OnBuildFinished(const GifJobResult& result);
     void ShutDown();
 
@@ -198,6 +199,7 @@ class AnimationWindow : public QDialog {
     QLineEdit* name_ = nullptr;
     QProgressBar* progress_ = nullptr;
     QLabel* buildStatus_ = nullptr;
+    QString buildStatusText_;
     QTimer* timer_ = nullptr;
 };
 

@@ -76,7 +76,8 @@ class CaptureDevice : public QObject {
     virtual CaptureFormat CurrentFormat() const = 0;
     virtual bool SetFormat(const CaptureFormat& format) = 0;
 
-    // The device's picture controls, read live; SetControl applies at once.
+    // The device's picture controls, read live; SetControl applies at once, and the
+    // value set is applied again at every later connection of the run.
     virtual std::vector<CaptureControl> Controls() const = 0;
     virtual bool SetControl(const QString& name, int value) = 0;
 
@@ -85,6 +86,12 @@ class CaptureDevice : public QObject {
     virtual QStringList Compressions() const = 0;
     virtual QString Compression() const = 0;
     virtual bool SetCompression(const QString& compression) = 0;
+
+    // False when there is no camera to connect to at all.
+    virtual bool HasCamera() const { return true; }
+    // Switches to the built-in test camera (for a machine without one); false when the
+    // device has none.
+    virtual bool SwitchToTestCamera() { return false; }
 
   signals:
     // A new frame is available through CurrentFrame().

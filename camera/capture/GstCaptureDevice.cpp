@@ -156,6 +156,22 @@ struct GstCaptureDevice::Impl {
     bool preview = false;
     QTimer* timer = nullptr;
     int frameCount = 0;
+    // The picture controls the user set, applied again after every connection.
+    std::vector<std::pair<QString, int>> userControls;
+
+    bool ApplyControl(const QString& name, int value) const {
+        GstColorBalance* b = BalanceInUse();
+        if (!b)
+            return false;
+        for (const GList* l = gst_color_balance_list_channels(b); l; l = l->next) {
+            GstColorBalanceChannel* ch = GST_COLOR_BALANCE_CHANNEL(l->data);
+            if (name == QString::fromUtf8(ch->label)) {
+                gst_color_balance_set_value(b, ch, std::clamp(value, ch->min_value, ch->max_value));
+                return true;
+            }
+        }
+        return false;
+    }
 
     GstColorBalance* BalanceInUse() const {
         // The camera's own controls when it has any, else the balance element's.
@@ -332,6 +348,8 @@ ConnectResult GstCaptureDevice::Connect() {
             d_->imageSize = QSize(GST_VIDEO_INFO_WIDTH(&info), GST_VIDEO_INFO_HEIGHT(&info));
     }
     gst_sample_unref(first);
+    for (const auto& [name, value] : d_->userControls)
+        d_->ApplyControl(name, value);
     return ConnectResult::kOk;
 }
 
@@ -461,17 +479,31 @@ std::vector<CaptureControl> GstCaptureDevice::Controls() const {
 }
 
 bool GstCaptureDevice::SetControl(const QString& name, int value) {
-    GstColorBalance* balance = d_->BalanceInUse();
-    if (!balance)
+    if (!d_->ApplyControl(name, value))
         return false;
-    for (const GList* l = gst_color_balance_list_channels(balance); l; l = l->next) {
-        GstColorBalanceChannel* ch = GST_COLOR_BALANCE_CHANNEL(l->data);
-        if (name == QString::fromUtf8(ch->label)) {
-            gst_color_balance_set_value(balance, ch, std::clamp(value, ch->min_value, ch->max_value));
-            return true;
-        }
-    }
-    return false;
+    auto known = std::find_if(d_->userControls.begin(), d_->userControls.end(),
+                              [&](const auto& c) { return c.first == name; });
+    if (known != d_->userControls.end())
+        known->second = value;
+    else
+        d_->userControls.emplace_back(name, value);
+    return true;
+}
+
+bool GstCaptureDevice::HasCamera() const {
+    return d_->choice == CameraChoice::kTest || d_->device;
+}
+
+bool GstCaptureDevice::SwitchToTestCamera() {
+    Disconnect();
+    d_->choice = CameraChoice::kTest;
+    d_->device.reset();
+    d_->deviceName = QStringLiteral("内置测试摄像头");
+    d_->formats = TestCameraFormats();
+    d_->compression = QStringLiteral("YUYV");
+    d_->format = DefaultFormat(d_->formats, d_->compression);
+    d_->userControls.clear();
+    return true;
 }
 
 QStringList GstCaptureDevice::Compressions() const {

@@ -39,6 +39,8 @@ class GstCaptureDevice final : public CaptureDevice {
     QStringList Compressions() const override;
     QString Compression() const override;
     bool SetCompression(const QString& compression) override;
+    bool HasCamera() const override;
+    bool SwitchToTestCamera() override;
 
     // Takes the newest frame from the pipeline now and checks the pipeline's messages;
     // the preview timer calls it every 30 ms.

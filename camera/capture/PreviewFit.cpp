@@ -5,13 +5,15 @@
 namespace vx7::camera {
 
 QRect FitPreviewFrame(const QRect& area, const QSize& imageSize) {
-    const int w = imageSize.width(), h = imageSize.height();
+    int w = std::max(0, imageSize.width()), h = std::max(0, imageSize.height());
     const int areaW = area.width(), areaH = area.height();
-    int x = area.left() + (areaW - w) / 2;
-    int y = area.top() + (areaH - h) / 2;
-    x = std::max(x, area.left());
-    y = std::max(y, area.top());
-    return QRect(x, y, std::min(areaW, w), std::min(areaH, h));
+    if (w > areaW || h > areaH) {
+        // Scaled down to fit, aspect ratio kept: the whole picture the photo will hold.
+        const QSize fitted = QSize(w, h).scaled(areaW, areaH, Qt::KeepAspectRatio);
+        w = std::max(1, fitted.width());
+        h = std::max(1, fitted.height());
+    }
+    return QRect(area.left() + (areaW - w) / 2, area.top() + (areaH - h) / 2, w, h);
 }
 
 } // namespace vx7::camera

@@ -6,9 +6,9 @@
 namespace vx7::camera {
 
 // Where the preview frame goes for a camera image of imageSize inside the preview
-// area: centred when it fits, otherwise at the area's left or top edge, and never
-// larger than the area. An image larger than the area therefore sits at the area's
-// top-left corner, cut to the area.
+// area: centred at its own size when it fits, otherwise scaled down with its aspect
+// ratio kept until it fits, and centred. The preview never hides part of the picture
+// a photo will hold.
 QRect FitPreviewFrame(const QRect& area, const QSize& imageSize);
 
 } // namespace vx7::camera

@@ -63,6 +63,26 @@ QString FallbackCaption(const QString& name) {
     return captions.value(name, name);
 }
 
+// Messages and questions shown while a splash is up would open beneath it (the splash
+// stays on top): the splash closes first.
+class SplashSafePrompt final : public platform::Prompt {
+  public:
+    SplashSafePrompt(platform::Prompt& inner, std::function<void()> closeSplashes)
+        : inner_(inner), closeSplashes_(std::move(closeSplashes)) {}
+    void Message(const QString& text, const QString& title) override {
+        closeSplashes_();
+        inner_.Message(text, title);
+    }
+    bool Ask(const QString& text, const QString& title) override {
+        closeSplashes_();
+        return inner_.Ask(text, title);
+    }
+
+  private:
+    platform::Prompt& inner_;
+    std::function<void()> closeSplashes_;
+};
+
 } // namespace
 
 CameraStationWindow::CameraStationWindow(StationContext ctx, QWidget* parent)
@@ -75,12 +95,13 @@ CameraStationWindow::CameraStationWindow(StationContext ctx, QWidget* parent)
         ownEncoders_ = std::make_unique<core::EncoderRegistry>();
         ctx_.encoders = ownEncoders_.get();
     }
-    link_ = std::make_unique<CameraLink>(ctx_.camera, ctx_.sys, ctx_.prompt, ctx_.sound);
-    model_ = std::make_unique<StationModel>(ctx_.sys, ctx_.clock, ctx_.prompt, *link_, *ctx_.encoders,
+    prompt_ = std::make_unique<SplashSafePrompt>(ctx_.prompt, [this] { CloseSplashes(); });
+    link_ = std::make_unique<CameraLink>(ctx_.camera, ctx_.sys, *prompt_, ctx_.sound);
+    model_ = std::make_unique<StationModel>(ctx_.sys, ctx_.clock, *prompt_, *link_, *ctx_.encoders,
                                             ctx_.splashState);
     if (!ctx_.hooks.openWebPage)
         ctx_.hooks.openWebPage = [this](const QString& url) {
-            controls::CHyperLink::OpenTarget(url, ctx_.prompt);
+            controls::CHyperLink::OpenTarget(url, *prompt_);
         };
 
     // Construction: the splash, the start-up sound, the icon and the hover cursor.
@@ -119,6 +140,19 @@ void CameraStationWindow::StartSplash() {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
+void CameraStationWindow::CloseSplashes() {
+    bool closed = false;
+    for (const QPointer<SplashWindow>& splash : std::as_const(splashes_)) {
+        if (splash && splash->isVisible()) {
+            splash->close();
+            closed = true;
+        }
+    }
+    // Whoever waits for the splash sees it gone.
+    if (closed)
+        ctx_.splashState.store(kSplashGone);
+}
+
 void CameraStationWindow::RegisterHotKey() {
     if (!ctx_.hotKey)
         return;
@@ -142,7 +176,14 @@ void CameraStationWindow::InitDialog() {
         connect(ctx_.camera, &CaptureDevice::Lost, this, &CameraStationWindow::OnCameraLost);
         connect(ctx_.camera, &CaptureDevice::FrameReady, this, [this] { cameraLostShown_ = false; });
     }
-    link_->ConnectCamera();
+    // No camera at all: say so once and offer the built-in test camera.
+    bool connectNow = true;
+    if (ctx_.camera && !ctx_.camera->HasCamera()) {
+        connectNow =
+            prompt_->Ask(NoCameraText(), QStringLiteral("摄像头拍照")) && ctx_.camera->SwitchToTestCamera();
+    }
+    if (connectNow)
+        link_->ConnectCamera();
     ctx_.splashState.store(kSplashClose);
     if (link_->LastFittedSize() == QSize(0, 0)) {
         if (const auto rect = link_->FitPreviewFrame(StationLayout::kPreviewArea))
@@ -293,6 +334,11 @@ void CameraStationWindow::RefreshDisplay() {
     };
     setText(kFormatLabel, model_->Format());
     setText(kNameLabel, model_->PhotoName());
+    // The status label names the file a shot wrote, which is not always the name field.
+    if (model_->LastWrittenPath() != shownWritten_) {
+        shownWritten_ = model_->LastWrittenPath();
+        SetStatusText(QFileInfo(shownWritten_).fileName());
+    }
     setText(kSelfTimerValueLabel, model_->SelfTimerSeconds());
     setText(kBurstValueLabel, model_->BurstCount());
     setText(kIntervalLabel, model_->IntervalText());
@@ -368,7 +414,7 @@ void CameraStationWindow::OnCameraLost(const QString& reason) {
         return;
     cameraLostShown_ = true;
     preview_->update();
-    ctx_.prompt.Message(
+    prompt_->Message(
         QStringLiteral("摄像头已停止工作, 请检查摄像头连接后按\"摄像头设置\"重新打开。\n(%1)").arg(reason));
 }
 
@@ -415,9 +461,9 @@ void CameraStationWindow::RunDrawnCommand(int id) {
             if (ctx_.hooks.runCompressionDialog)
                 ctx_.hooks.runCompressionDialog(this, *ctx_.camera);
             else
-                CompressionDialog::Run(*ctx_.camera, ctx_.prompt, this);
+                CompressionDialog::Run(*ctx_.camera, *prompt_, this);
         } else {
-            ctx_.prompt.Message(CompressionDialog::OnlyOneText(QString()));
+            prompt_->Message(CompressionDialog::OnlyOneText(QString()));
         }
         update();
         break;
@@ -478,7 +524,7 @@ void CameraStationWindow::OnGifButton() {
         ctx_.hooks.makeBurstGif(*this);
         RefreshDisplay();
     } else {
-        ctx_.prompt.Message(QStringLiteral("此版本没有安装 GIF 动画制作功能。"));
+        prompt_->Message(QStringLiteral("此版本没有安装 GIF 动画制作功能。"));
     }
 }
 
@@ -527,8 +573,8 @@ void CameraStationWindow::OnFolderButton() {
         } else {
             FolderChooserDialog dialog(
                 QDir::homePath(),
-                core::JoinPath(ctx_.sys.InstallFolder(), core::SysInfo::DefaultPhotoFolderName()),
-                ctx_.prompt, this);
+                core::JoinPath(ctx_.sys.InstallFolder(), core::SysInfo::DefaultPhotoFolderName()), *prompt_,
+                this);
             if (dialog.exec() == QDialog::Accepted)
                 chosen = dialog.SelectedFolder();
         }
@@ -566,14 +612,16 @@ void CameraStationWindow::OnHotKey() {
     QString error;
     const auto path = ScreenCapture::TakeScreenshot(*ctx_.screen, *ctx_.encoders, ctx_.sys,
                                                     model_->PhotoName(), model_->Format(), &error);
-    if (path)
+    if (path) {
         model_->SetLastPhotoPath(*path);
+        model_->SetLastWrittenPath(*path);
+    }
     showNormal();
     raise();
     activateWindow();
     RefreshDisplay();
     if (!path)
-        ctx_.prompt.Message(error);
+        prompt_->Message(error);
 }
 
 // --- Mouse -------------------------------------------------------------------------
@@ -679,15 +727,28 @@ void CameraStationWindow::mouseReleaseEvent(QMouseEvent* event) {
 
 void CameraStationWindow::mouseMoveEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
-    if (ClickAreas::Hit(pos, AreaState()).kind == ClickAction::kNone) {
-        const int before = buttons_.HitTest(pos);
-        const bool wasNormal = before >= 0 && buttons_.At(before).state == DrawnButton::kNormal;
-        buttons_.Hover(pos);
-        if (wasNormal)
-            update(buttons_.At(before).rect);
-    }
+    if (ClickAreas::Hit(pos, AreaState()).kind == ClickAction::kNone)
+        HoverButtons(pos);
+    else
+        HoverButtons(QPoint(-1, -1));
     UpdateHoverCursor(pos);
     QDialog::mouseMoveEvent(event);
+}
+
+void CameraStationWindow::HoverButtons(QPoint pos) {
+    std::array<char, DrawnButtonTable::kCount> before{};
+    for (int i = 0; i < DrawnButtonTable::kCount; ++i)
+        before[size_t(i)] = buttons_.At(i).state;
+    buttons_.Hover(pos);
+    for (int i = 0; i < DrawnButtonTable::kCount; ++i)
+        if (buttons_.At(i).state != before[size_t(i)])
+            update(buttons_.At(i).rect);
+}
+
+void CameraStationWindow::leaveEvent(QEvent* event) {
+    HoverButtons(QPoint(-1, -1));
+    UpdateHoverCursor(QPoint(-1, -1));
+    QDialog::leaveEvent(event);
 }
 
 void CameraStationWindow::UpdateHoverCursor(QPoint pos) {
@@ -728,6 +789,7 @@ void CameraStationWindow::changeEvent(QEvent* event) {
 }
 
 void CameraStationWindow::closeEvent(QCloseEvent* event) {
+    ctx_.sys.Save();
     if (!escaping_)
         ctx_.sys.PurgeWorkFolder();
     escaping_ = false;
@@ -741,7 +803,8 @@ void CameraStationWindow::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     case Qt::Key_Escape:
-        // Esc ends the dialog without the close-box clean-up.
+        // Esc ends the dialog without the close-box clean-up, the settings kept.
+        ctx_.sys.Save();
         escaping_ = true;
         reject();
         escaping_ = false;

@@ -116,6 +116,9 @@ class CameraStationWindow : public QDialog, public BurstGifStation {
     static QString ProductTitle() { return QStringLiteral("Vantor摄像头Snapo V1.3"); }
     static QString AboutText() { return QStringLiteral("关于 vx7ECamera(&A)..."); }
     static QString MakerWebPage() { return QStringLiteral("http://www.vantor.com.cn"); }
+    static QString NoCameraText() {
+        return QStringLiteral("没有找到摄像头。\n\n是否使用内置的测试摄像头(活动的测试图像)?");
+    }
 
     // --- What later windows and tests reach ---------------------------------------
     StationModel& Model() { return *model_; }
@@ -173,6 +176,7 @@ class CameraStationWindow : public QDialog, public BurstGifStation {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -181,6 +185,7 @@ class CameraStationWindow : public QDialog, public BurstGifStation {
     void InitDialog();
     void BuildControls();
     void StartSplash();
+    void CloseSplashes();
     void RegisterHotKey();
     ClickAreas::State AreaState() const;
     void PerformClick(const ClickAction& action);
@@ -198,6 +203,7 @@ class CameraStationWindow : public QDialog, public BurstGifStation {
     void RunHelp();
     void MoveFrame(const QRect& rect);
     void UpdateHoverCursor(QPoint pos);
+    void HoverButtons(QPoint pos);
     void PaintDrawnButtons(QPainter& painter);
     void PaintStrip(QPainter& painter);
     void PaintThumbnail(QPainter& painter);
@@ -207,6 +213,7 @@ class CameraStationWindow : public QDialog, public BurstGifStation {
 
     StationContext ctx_;
     std::unique_ptr<core::EncoderRegistry> ownEncoders_;
+    std::unique_ptr<platform::Prompt> prompt_; // closes the splash before it shows anything
     std::unique_ptr<CameraLink> link_;
     std::unique_ptr<StationModel> model_;
     DrawnButtonTable buttons_;
@@ -235,6 +242,7 @@ class CameraStationWindow : public QDialog, public BurstGifStation {
     bool escaping_ = false;
     bool swallowRelease_ = false;
     bool cameraLostShown_ = false;
+    QString shownWritten_; // the written file the status label names
     int clientArea_ = 0;
 };
 

@@ -12,8 +12,8 @@ QRect Span(QPoint a, int l, int t, int r, int b) {
 
 DrawnButtonTable::DrawnButtonTable(QPoint a) {
     buttons_ = {{
-        {DrawnButton::kLit, QStringLiteral("butVideo"), Span(a, 0, 0, 116, 28), kVideo},
-        {DrawnButton::kLit, QStringLiteral("butPickd"), Span(a, 0, 34, 116, 62), kPicked},
+        {DrawnButton::kLit, QStringLiteral("butVideo"), Span(a, 0, 0, 116, 28), kVideo, true},
+        {DrawnButton::kLit, QStringLiteral("butPickd"), Span(a, 0, 34, 116, 62), kPicked, true},
         {DrawnButton::kNormal, QStringLiteral("Video_butSetfmt"), Span(a, 6, 74, 122, 103), kSetFormat},
         {DrawnButton::kNormal, QStringLiteral("Video_butSetSour"), Span(a, 6, 108, 122, 137), kSetSource},
         {DrawnButton::kNormal, QStringLiteral("Video_butSetComp"), Span(a, 6, 142, 122, 171),
@@ -44,9 +44,16 @@ int DrawnButtonTable::HitTest(QPoint point) const {
 
 int DrawnButtonTable::Hover(QPoint point) {
     const int found = HitTest(point);
-    if (found >= 0)
-        buttons_[size_t(found)].state = DrawnButton::kLit;
+    for (int i = 0; i < kCount; ++i) {
+        DrawnButton& b = buttons_[size_t(i)];
+        if (b.state != DrawnButton::kHidden)
+            b.state = i == found || b.alwaysLit ? DrawnButton::kLit : DrawnButton::kNormal;
+    }
     return found;
+}
+
+void DrawnButtonTable::Unhover() {
+    Hover(QPoint(-1000000, -1000000));
 }
 
 QString DrawnButtonTable::PictureName(const DrawnButton& button) {

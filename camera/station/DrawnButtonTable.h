@@ -19,10 +19,12 @@ struct DrawnButton {
     QString name;
     QRect rect;
     int id = 0;
+    bool alwaysLit = false; // the two door buttons, which always show their lit picture
 };
 
 // The station's nine drawn buttons, laid out from the top-left corner (X, Y) of the
-// anchor control. A lit button ('Y') stays lit; a hidden one ('x') is never drawn nor hit.
+// anchor control. A button is lit ('Y') while the pointer is over it (the two door
+// buttons always); a hidden one ('x') is never drawn nor hit.
 class DrawnButtonTable {
   public:
     enum Id : int {
@@ -47,9 +49,11 @@ class DrawnButtonTable {
     // The first button not hidden whose rectangle holds point; -1 when none.
     int HitTest(QPoint point) const;
 
-    // Hover: the button under the point (as HitTest) becomes lit. Returns its index
-    // or -1. Buttons already lit stay lit.
+    // Hover: the button under the point (as HitTest) becomes lit and every other lit
+    // button goes back to normal. Returns its index or -1.
     int Hover(QPoint point);
+    // The pointer left the window: no button is lit.
+    void Unhover();
 
     // The picture shown for a button: "_OK" when lit, "_NO" otherwise.
     static QString PictureName(const DrawnButton& button);

@@ -25,7 +25,15 @@ void PreviewFrame::paintEvent(QPaintEvent*) {
         return;
     }
     painter.fillRect(rect(), Qt::black);
-    painter.drawImage(0, 0, frame);
+    if (frame.size() == size()) {
+        painter.drawImage(0, 0, frame);
+    } else {
+        // A picture larger (or other) than the frame is scaled to fit, never cropped.
+        const QSize fitted = frame.size().scaled(size(), Qt::KeepAspectRatio);
+        const QRect target(QPoint((width() - fitted.width()) / 2, (height() - fitted.height()) / 2), fitted);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(target, frame);
+    }
     ++framesShown_;
 }
 

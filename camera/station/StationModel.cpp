@@ -138,6 +138,8 @@ bool StationModel::Shoot(int index, QString* grabPath, QString* finalPath, bool*
         return false;
     }
     lastPhotoPath_ = names->grabPath;
+    if (isBmp)
+        lastWrittenPath_ = names->finalPath;
     return true;
 }
 
@@ -150,6 +152,7 @@ bool StationModel::TakeSinglePhoto() {
         Report(QStringLiteral("照片转换为 %1 格式失败: %2").arg(format_, final));
         return false;
     }
+    lastWrittenPath_ = final;
     return true;
 }
 
@@ -158,8 +161,12 @@ void StationModel::TakeSelfTimerShot() {
     bool isBmp = true;
     const bool shot = Shoot(-1, &grab, &final, &isBmp);
     controlsEnabled_ = true;
-    if (shot && !isBmp && !core::SaveImageAs(encoders_, format_, grab, final, kPhotoQuality))
-        Report(QStringLiteral("照片转换为 %1 格式失败: %2").arg(format_, final));
+    if (shot && !isBmp) {
+        if (core::SaveImageAs(encoders_, format_, grab, final, kPhotoQuality))
+            lastWrittenPath_ = final;
+        else
+            Report(QStringLiteral("照片转换为 %1 格式失败: %2").arg(format_, final));
+    }
     countdownLabel_ = NoCount();
     countdown_.clear();
     mode_ = kIdle;
@@ -183,6 +190,7 @@ StationModel::TickResult StationModel::TakeBurstShot() {
     }
     if (camera_.GrabFrame(names->grabPath, true, &error)) {
         lastPhotoPath_ = names->grabPath;
+        lastWrittenPath_ = names->finalPath;
     } else if (!burstFailed_) {
         burstFailed_ = true; // one message per burst, not one per shot
         Report(error);
@@ -278,6 +286,8 @@ void StationModel::ReconnectCamera(const std::function<void()>& startSplash) {
 bool StationModel::ChangePhotoFolder(const QString& folder) {
     if (!sys_.SetPhotoFolder(folder))
         return false;
+    // Kept at once, so the choice is there at the next start whatever happens.
+    sys_.Save();
     lastMadeName_.clear();
     lastMadeKind_ = 0;
     return true;

@@ -95,6 +95,10 @@ class StationModel {
     void SetControlsEnabled(bool on) { controlsEnabled_ = on; }
     bool GifButtonVisible() const { return gifButtonVisible_; }
     QString LastPhotoPath() const { return lastPhotoPath_; }
+    // The photo file written last (its final name, which may differ from the name
+    // field when that name was taken already); empty before the first.
+    QString LastWrittenPath() const { return lastWrittenPath_; }
+    void SetLastWrittenPath(const QString& path) { lastWrittenPath_ = path; }
     void SetLastPhotoPath(const QString& path) { lastPhotoPath_ = path; }
     int ShotsTaken() const { return shotsTaken_; }
     int ShotsWanted() const { return shotsWanted_; }
@@ -109,7 +113,7 @@ class StationModel {
         lastMadeKind_ = kind;
     }
 
-    // Stores a new photo folder chosen by the user and clears the last made file.
+    // Stores and saves a new photo folder chosen by the user and clears the last made file.
     bool ChangePhotoFolder(const QString& folder);
 
   private:
@@ -141,6 +145,7 @@ class StationModel {
     int shotsTaken_ = 0;
     int referenceTime_ = 0;
     QString lastPhotoPath_;
+    QString lastWrittenPath_;
     QStringList burstGrab_, burstFinal_;
     QString lastMadeName_;
     int lastMadeKind_ = 0;

@@ -5,6 +5,7 @@
 #include "InstallRecord.h"
 #include "InstallRecordReader.h"
 #include "InstallRecordWriter.h"
+#include "InstalledFiles.h"
 #include "ShortcutEntries.h"
 #include "core/InstallLayout.h"
 #include "core/PathParts.h"
@@ -328,6 +329,12 @@ void InstallModel::WriteInstallInformation() {
         qCWarning(lcInstall) << error;
         env_.prompt.Message(QStringLiteral("安装信息保存失败 ! 卸载时请直接删除软件目录。"), kTitle);
     }
+    // What was put into the program folder, so that removal takes exactly that.
+    const QStringList installed =
+        InstalledFiles::FromMedium(SourceBase(env_.startFolder), CopyJob::kMaxEntriesPerFolder);
+    if (!InstalledFiles::Write(core::JoinPath(InformationFolder(), InstalledFiles::ListFile()), installed,
+                               &error))
+        qCWarning(lcInstall) << "installed-files list not written:" << error;
 }
 
 } // namespace vx7::install

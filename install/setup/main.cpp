@@ -8,6 +8,7 @@
 #include "platform/Clock.h"
 #include "platform/DesktopFolders.h"
 #include "platform/QtPrompt.h"
+#include "platform/QtTranslations.h"
 #include "platform/ShellOpen.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    vx7::platform::InstallQtChineseTranslations(app);
     QApplication::setApplicationName(QStringLiteral("setup_vx7ECam"));
     const QStringList args = QApplication::arguments();
     const QString startFolder =

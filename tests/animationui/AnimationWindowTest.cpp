@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QTableWidget>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -337,6 +338,32 @@ TEST_F(AnimationWindowTest, JustMadeGifOpensItselfAfterTheFirstPaint) {
     EXPECT_FALSE(w.Picture()->Model().IsPlaying());
 }
 
+TEST_F(AnimationWindowTest, LargeGifIsScaledIntoTheAreaAndClosingClearsIt) {
+    // 640 x 480 with a red band along the bottom, which a cropped display never shows.
+    home.WriteFile("2011拍照图片/big.gif", vx7::test::SolidFramesGif(640, 480, kPalette,
+                                                                     {{QRect(0, 0, 640, 480), 2, 10, 1},
+                                                                      {QRect(0, 440, 640, 40), 1, 10, 2}}));
+    home.WriteFile("2011拍照图片/small.gif", TwoFrameGif());
+    W w(Context());
+    w.SetMode(W::kGif);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    // A double click on a row opens its file.
+    auto* list = static_cast<QTableWidget*>(w.Control(W::kFileList));
+    emit list->cellDoubleClicked(RowOf(w, "big"), 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.Picture()->Model().IsPlaying(); }, 5000));
+    EXPECT_EQ(w.Picture()->size(), QSize(480, 360));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return w.Picture()->grab().toImage().pixelColor(240, 350) == QColor(Qt::red); }, 5000));
+    // Never enlarged.
+    w.CloseFile();
+    w.SelectRow(RowOf(w, "small"));
+    w.OpenFile();
+    EXPECT_EQ(w.Picture()->size(), QSize(64, 48));
+    w.CloseFile();
+    EXPECT_FALSE(w.Picture()->isVisible());
+}
+
 TEST_F(AnimationWindowTest, JustMadeNameWithoutAutomaticOpenWaitsForTheButton) {
     W w(Context(), LastMadeFile{"abc", LastMadeFile::kGif}, true); // 3 bytes: not used
     EXPECT_EQ(w.CurrentMode(), W::kAvi);
@@ -433,6 +460,13 @@ TEST_F(AnimationWindowTest, BuildAsksBeforeReplacingAndNoKeepsTheFile) {
     EXPECT_FALSE(w.IsBuilding());
     EXPECT_TRUE(Enabled(w, W::kBuildGif));
     EXPECT_EQ(w.BuildStatusText(), "GIF动画已建立: " + existing);
+    // The shown result fits its field; the whole text is the tooltip.
+    QLabel* status = nullptr;
+    for (QLabel* l : w.findChildren<QLabel*>())
+        if (l->toolTip() == w.BuildStatusText() || l->text() == w.BuildStatusText())
+            status = l;
+    ASSERT_NE(status, nullptr);
+    EXPECT_LE(status->fontMetrics().horizontalAdvance(status->text()), status->width());
     // Mode 0: the pictures went through work BMPs to the converter.
     EXPECT_EQ(engine.Calls(),
               QStringList({"converter:" + home.Sub("tmpBmpData/one.bmp"),

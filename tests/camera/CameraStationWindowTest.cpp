@@ -151,6 +151,65 @@ TEST_F(StationWindowTest, WithoutACameraTheStartShowsTheConnectFailureOnceAndThe
     EXPECT_EQ(prompt.shown.size(), 1u);
 }
 
+// Records whether a splash was on screen when each message was shown.
+class SplashWatchingPrompt final : public vx7::platform::Prompt {
+  public:
+    void Message(const QString& text, const QString&) override { Record(text); }
+    bool Ask(const QString& text, const QString&) override {
+        Record(text);
+        return answer;
+    }
+    void Record(const QString& text) {
+        texts << text;
+        bool splash = false;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            splash = splash || (w->objectName() == "SplashWindow" && w->isVisible());
+        splashVisible << splash;
+    }
+    QStringList texts;
+    QList<bool> splashVisible;
+    bool answer = false;
+};
+
+TEST_F(StationWindowTest, MessagesDuringASplashAreNeverBeneathIt) {
+    SplashWatchingPrompt watching;
+    StationContext ctx = Context();
+    StationContext withWatch{sys, clock, watching, sound, splash};
+    withWatch.camera = ctx.camera;
+    withWatch.hooks = ctx.hooks;
+    withWatch.hooks.runFormatDialog = [](QWidget*, CaptureDevice&) { return int(QDialog::Rejected); };
+    camera.result = ConnectResult::kConnectFailed;
+    station = std::make_unique<CameraStationWindow>(withWatch);
+    station->show();
+    ASSERT_EQ(watching.texts, QStringList{"与视频捕捉卡连接失败!"});
+    // Format dialog cancelled: the reconnection's splash goes before its message.
+    Click(ButtonCentre(2001));
+    ASSERT_EQ(watching.texts.size(), 2);
+    EXPECT_EQ(watching.splashVisible, QList<bool>({false, false}));
+    // The station's wait for the closed splash ends.
+    station->Tick();
+    EXPECT_EQ(station->Model().Mode(), StationModel::kIdle);
+}
+
+TEST_F(StationWindowTest, WithoutAnyCameraTheTestCameraIsOfferedOnce) {
+    camera.hasCamera = false;
+    camera.result = ConnectResult::kConnectFailed;
+    Start();
+    EXPECT_EQ(prompt.Texts(), QStringList{CameraStationWindow::NoCameraText()});
+    EXPECT_TRUE(prompt.shown[0].question);
+    EXPECT_EQ(camera.switchedToTest, 0);
+    EXPECT_FALSE(camera.connected);
+    station.reset();
+
+    prompt.shown.clear();
+    prompt.answers = {true};
+    camera.result = ConnectResult::kOk;
+    Start();
+    EXPECT_EQ(prompt.Texts(), QStringList{CameraStationWindow::NoCameraText()});
+    EXPECT_EQ(camera.switchedToTest, 1);
+    EXPECT_TRUE(camera.connected);
+}
+
 TEST_F(StationWindowTest, ChoosingSelfTimerThreeCountsDownAndTakesThePhoto) {
     Start();
     QComboBox* list = station->List(CameraStationWindow::kSelfTimerList);
@@ -221,13 +280,18 @@ TEST_F(StationWindowTest, ClickingLabel1021StartsTheSelfTimer) {
     EXPECT_EQ(station->Model().Mode(), StationModel::kSelfTimer);
 }
 
-TEST_F(StationWindowTest, HoverLightsButtonsForGoodAndRecordStopIsNeverHit) {
+TEST_F(StationWindowTest, HoverLightsButtonsWhileOverThemAndRecordStopIsNeverHit) {
     Start();
     const int fmt = station->Buttons().IndexOfId(DrawnButtonTable::kSetFormat);
     Move(ButtonCentre(DrawnButtonTable::kSetFormat));
     EXPECT_EQ(station->Buttons().At(fmt).state, 'Y');
     Move(QPoint(5, 5));
-    EXPECT_EQ(station->Buttons().At(fmt).state, 'Y');
+    EXPECT_EQ(station->Buttons().At(fmt).state, 'c');
+    Move(ButtonCentre(DrawnButtonTable::kBackgroundMusic));
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(station.get(), &leave);
+    EXPECT_EQ(station->Buttons().At(station->Buttons().IndexOfId(DrawnButtonTable::kBackgroundMusic)).state,
+              'c');
     const QRect stop =
         station->Buttons().At(station->Buttons().IndexOfId(DrawnButtonTable::kRecordStop)).rect;
     Click(stop.center());
@@ -293,6 +357,29 @@ TEST_F(StationWindowTest, PhotoFolderChoiceRetitlesTheWindowAndReconnects) {
     EXPECT_TRUE(station->TimerRunning());
 }
 
+TEST_F(StationWindowTest, ChosenPhotoFolderSurvivesARestart) {
+    StationContext ctx = Context();
+    const QString chosen = home.Sub("vx7Ecamsys背景图片");
+    ctx.hooks.runFolderChooser = [&](QWidget*) { return std::optional<QString>(chosen); };
+    station = std::make_unique<CameraStationWindow>(ctx);
+    station->show();
+    station->Button(CameraStationWindow::kFolderButton)->click();
+    // Saved at once: a crash before closing loses nothing.
+    SysInfo afterCrash;
+    afterCrash.SetFolder(home.Path());
+    afterCrash.Load();
+    EXPECT_EQ(afterCrash.PhotoFolder(), chosen);
+
+    // A value changed in memory only is written at a normal close.
+    sys.SetPhotoFolder(home.Sub("2011拍照图片"));
+    station->close();
+    station.reset();
+    SysInfo next;
+    next.SetFolder(home.Path());
+    next.Load();
+    EXPECT_EQ(next.PhotoFolder(), home.Sub("2011拍照图片"));
+}
+
 // The folder chooser and the music chooser go through the same suspension as the
 // windows of the drawn buttons, without the click.
 TEST_F(StationWindowTest, ChoosersRunWithTheCameraSuspendedAndSilent) {
@@ -336,6 +423,22 @@ TEST_F(StationWindowTest, FormatDialogRefitsThePreviewAndReconnects) {
     // Running it again without a change leaves the frame where it is.
     Click(ButtonCentre(DrawnButtonTable::kSetFormat));
     EXPECT_EQ(station->Preview()->geometry(), StationLayout::kPreviewArea);
+}
+
+TEST_F(StationWindowTest, PreviewOfALargeCameraPictureShowsAllOfItScaled) {
+    camera.formats.push_back({"YUYV", 1280, 720, 30, 1});
+    camera.format = camera.formats.back();
+    camera.frame = QImage(1280, 720, QImage::Format_RGB32);
+    camera.frame.fill(Qt::black);
+    // A marker in the bottom-right corner, which a cropped preview would never show.
+    for (int y = 620; y < 720; ++y)
+        for (int x = 1180; x < 1280; ++x)
+            camera.frame.setPixelColor(x, y, Qt::red);
+    Start();
+    EXPECT_EQ(station->Preview()->geometry(), QRect(12, 12 + 60, 640, 360));
+    const QImage shown = station->Preview()->grab().toImage();
+    EXPECT_EQ(shown.pixelColor(shown.width() - 10, shown.height() - 10), QColor(Qt::red));
+    EXPECT_EQ(shown.pixelColor(10, 10), QColor(Qt::black));
 }
 
 TEST_F(StationWindowTest, ValueLabelsOpenTheirListsAndTheNameBox) {
@@ -447,4 +550,40 @@ TEST(StationWithTestCameraTest, ShootsARealFrameFromTheTestCamera) {
         EXPECT_EQ(QApplication::clipboard()->image().size(), QSize(640, 480));
     }
     QDir::setCurrent(previous);
+}
+
+TEST_F(StationWindowTest, NewPhotosScreenshotsAndBurstShotsNeverReplaceOlderOnes) {
+    Start();
+    const QString folder = home.Sub("2011拍照图片/");
+    station->Button(CameraStationWindow::kShootButton)->click();
+    camera.frame.fill(Qt::blue);
+    station->Button(CameraStationWindow::kShootButton)->click();
+    EXPECT_TRUE(QFile::exists(folder + "我的照片1.bmp"));
+    EXPECT_TRUE(QFile::exists(folder + "我的照片1(2).bmp"));
+    EXPECT_NE(QImage(folder + "我的照片1.bmp").pixelColor(0, 0), QColor(Qt::blue));
+    EXPECT_EQ(Label(CameraStationWindow::kStatusLabel), "我的照片1(2).bmp");
+
+    // A screenshot of the same name takes the next free one.
+    station->showMinimized();
+    QCoreApplication::processEvents();
+    hotKey.Press();
+    EXPECT_TRUE(QFile::exists(folder + "我的照片1(3).bmp"));
+    EXPECT_EQ(Label(CameraStationWindow::kStatusLabel), "我的照片1(3).bmp");
+
+    // Converted photos and burst shots too.
+    station->Model().SetFormat("JPG");
+    station->Button(CameraStationWindow::kShootButton)->click();
+    station->Button(CameraStationWindow::kShootButton)->click();
+    EXPECT_TRUE(QFile::exists(folder + "我的照片1.JPG"));
+    EXPECT_TRUE(QFile::exists(folder + "我的照片1(2).JPG"));
+    station->Model().SetFormat("BMP");
+    station->Model().SetSelfTimerSeconds("1");
+    station->Model().SetBurstCount("2");
+    for (int burst = 0; burst < 2; ++burst) {
+        station->Model().StartBurst();
+        Run(5);
+    }
+    for (const char* name : {"我的照片10.bmp", "我的照片11.bmp", "我的照片10(2).bmp", "我的照片11(2).bmp"})
+        EXPECT_TRUE(QFile::exists(folder + QString::fromUtf8(name))) << name;
+    EXPECT_EQ(Label(CameraStationWindow::kStatusLabel), "我的照片11(2).bmp");
 }

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 using namespace vx7::camera;
 
 namespace {
@@ -82,12 +84,40 @@ TEST(GstCaptureDeviceTest, PictureControlsAreReadAndSetLive) {
     EXPECT_FALSE(device.SetControl("no such control", 1));
 }
 
+TEST(GstCaptureDeviceTest, ControlsTheUserSetSurviveReconnectionAndFormatChange) {
+    GstCaptureDevice device(CameraChoice::kTest);
+    ASSERT_EQ(device.Connect(), ConnectResult::kOk);
+    auto valueOf = [&](const QString& part) {
+        for (const CaptureControl& c : device.Controls())
+            if (c.name.toLower().contains(part))
+                return std::optional<CaptureControl>(c);
+        return std::optional<CaptureControl>();
+    };
+    const auto hue = valueOf("hue");
+    ASSERT_TRUE(hue);
+    const int wanted = hue->minimum + (hue->maximum - hue->minimum) / 4;
+    ASSERT_NE(wanted, hue->value);
+    ASSERT_TRUE(device.SetControl(hue->name, wanted));
+    ASSERT_TRUE(device.SetFormat({"YUYV", 1280, 720, 30, 1}));
+    ASSERT_EQ(device.Connect(), ConnectResult::kOk);
+    EXPECT_EQ(valueOf("hue")->value, wanted);
+    device.Disconnect();
+    ASSERT_EQ(device.Connect(), ConnectResult::kOk);
+    EXPECT_EQ(valueOf("hue")->value, wanted);
+}
+
 TEST(GstCaptureDeviceTest, AutoWithoutACameraFailsToConnect) {
     GstCaptureDevice device(CameraChoice::kAuto);
     if (device.Name().isEmpty()) {
+        EXPECT_FALSE(device.HasCamera());
         EXPECT_EQ(device.Connect(), ConnectResult::kConnectFailed);
         EXPECT_TRUE(device.Formats().empty());
         EXPECT_TRUE(device.Compressions().isEmpty());
+        // The built-in test camera stands in when the user takes it.
+        ASSERT_TRUE(device.SwitchToTestCamera());
+        EXPECT_TRUE(device.HasCamera());
+        EXPECT_EQ(device.Connect(), ConnectResult::kOk);
+        device.Disconnect();
     } else {
         // A machine with a camera: connecting must not crash, whatever the outcome.
         device.Connect();

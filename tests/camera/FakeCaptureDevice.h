@@ -54,6 +54,13 @@ class FakeCaptureDevice final : public camera::CaptureDevice {
         return true;
     }
 
+    bool HasCamera() const override { return hasCamera; }
+    bool SwitchToTestCamera() override {
+        hasCamera = true;
+        ++switchedToTest;
+        return true;
+    }
+
     // Simulates an unplugged camera.
     void Unplug() {
         connected = false;
@@ -61,6 +68,8 @@ class FakeCaptureDevice final : public camera::CaptureDevice {
     }
 
     camera::ConnectResult result = camera::ConnectResult::kOk;
+    bool hasCamera = true;
+    int switchedToTest = 0;
     bool connected = false;
     bool preview = false;
     int connects = 0;

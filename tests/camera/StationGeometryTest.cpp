@@ -54,16 +54,26 @@ TEST(DrawnButtonTableTest, RecordStopIsNeverHitAndEdgesAreHalfOpen) {
     EXPECT_EQ(table.At(table.HitTest(QPoint(-4, 299))).id, 2010);
 }
 
-TEST(DrawnButtonTableTest, HoverLightsAButtonForGood) {
+TEST(DrawnButtonTableTest, HoverLightsAButtonOnlyWhileThePointerIsOverIt) {
     DrawnButtonTable table(QPoint(0, 0));
     const int fmt = table.IndexOfId(DrawnButtonTable::kSetFormat);
     EXPECT_EQ(DrawnButtonTable::PictureName(table.At(fmt)), "Video_butSetfmt_NO.png");
     EXPECT_EQ(table.Hover(QPoint(10, 80)), fmt);
     EXPECT_EQ(table.At(fmt).state, 'Y');
     EXPECT_EQ(DrawnButtonTable::PictureName(table.At(fmt)), "Video_butSetfmt_OK.png");
+    table.Hover(QPoint(10, 115)); // onto the next button
+    EXPECT_EQ(table.At(fmt).state, 'c');
+    EXPECT_EQ(table.At(table.IndexOfId(2002)).state, 'Y');
     table.Hover(QPoint(500, 500)); // away from every button
-    EXPECT_EQ(table.At(fmt).state, 'Y');
-    EXPECT_EQ(table.At(table.IndexOfId(DrawnButtonTable::kSetSource)).state, 'c');
+    for (int id : {2001, 2002, 2003, 2010, 2012, 3002})
+        EXPECT_EQ(table.At(table.IndexOfId(id)).state, 'c') << id;
+    // The two door buttons keep their lit picture, the hidden one stays hidden.
+    EXPECT_EQ(table.At(table.IndexOfId(1001)).state, 'Y');
+    EXPECT_EQ(table.At(table.IndexOfId(1002)).state, 'Y');
+    EXPECT_EQ(table.At(table.IndexOfId(2011)).state, 'x');
+    table.Hover(QPoint(10, 80));
+    table.Unhover();
+    EXPECT_EQ(table.At(fmt).state, 'c');
 }
 
 TEST(BurstStripTest, CellsFollowTheStripHeight) {
@@ -94,11 +104,15 @@ TEST(BurstStripTest, ThumbnailsAreNinetyPercentAndCentred) {
     EXPECT_DOUBLE_EQ(z.height(), 50.0);
 }
 
-TEST(PreviewFitTest, SmallImagesAreCentredLargeOnesSitTopLeftCut) {
+TEST(PreviewFitTest, SmallImagesAreCentredLargeOnesScaledDownWhole) {
     const QRect area(12, 12, 640, 480);
     EXPECT_EQ(FitPreviewFrame(area, QSize(320, 240)), QRect(12 + 160, 12 + 120, 320, 240));
-    EXPECT_EQ(FitPreviewFrame(area, QSize(1280, 1024)), area);
-    EXPECT_EQ(FitPreviewFrame(area, QSize(800, 200)), QRect(12, 12 + 140, 640, 200));
+    EXPECT_EQ(FitPreviewFrame(area, QSize(640, 480)), area);
+    EXPECT_EQ(FitPreviewFrame(area, QSize(1280, 960)), area);
+    EXPECT_EQ(FitPreviewFrame(area, QSize(1280, 720)), QRect(12, 12 + 60, 640, 360));
+    EXPECT_EQ(FitPreviewFrame(area, QSize(1280, 1024)), QRect(12 + 20, 12, 600, 480));
+    EXPECT_EQ(FitPreviewFrame(area, QSize(800, 200)), QRect(12, 12 + 160, 640, 160));
+    EXPECT_EQ(FitPreviewFrame(area, QSize(20000, 1)), QRect(12, 12 + 239, 640, 1));
 }
 
 TEST(ClickAreasTest, StripCellsOpenOnlyWithMoreThanOneShot) {

@@ -109,10 +109,10 @@ TEST(CHyperLinkTest, FallbackDecidesWhenTheShellFails) {
     rec.fallbackResult = 32;
     EXPECT_FALSE(CHyperLink::OpenTarget("t", prompt, rec.Opener()));
     EXPECT_EQ(prompt.Texts().last(), "Can't open link:\n\nThe specified dynamic-link library was not found.");
-    rec.fallbackResult = -1; // no web-page program registered: the shell's failure stands
-    EXPECT_FALSE(CHyperLink::OpenTarget("t", prompt, rec.Opener()));
-    EXPECT_EQ(prompt.Texts().last(),
-              "Can't open link:\n\nThere is no application associated\nwith the given filename extension.");
+    rec.fallbackResult = -1; // no web-page program registered: the user is told so, with the address
+    EXPECT_FALSE(CHyperLink::OpenTarget("http://www.vantor.com.cn", prompt, rec.Opener()));
+    EXPECT_EQ(prompt.Texts().last(), "本机没有设置可以打开此链接的浏览器程序。\n\n请复制下面的地址, "
+                                     "在浏览器中打开:\nhttp://www.vantor.com.cn");
     EXPECT_EQ(LinkErrorText(77), "Unknown Error (77) occurred.");
     EXPECT_EQ(LinkErrorText(26), "A sharing violation occurred. ");
 }

@@ -65,6 +65,23 @@ TEST(CaptionLabelTest, UnfilledLabelsLeaveTheBackgroundAndPlainOnesHaveNoFrame) 
     EXPECT_EQ(Render(label, QSize(40, 20)).pixelColor(0, 0), QColor(0x53, 0x53, 0x53));
 }
 
+TEST(CaptionLabelTest, LongCaptionsKeepBothEndsAndShowWholeInTheTooltip) {
+    QWidget parent;
+    CaptionLabel label(&parent);
+    label.setGeometry(0, 0, 120, 20);
+    const QString longText = "Vantor摄像头拍照(动画)Snapo2011/2011拍照图片/我的照片1(2).bmp";
+    label.SetCaption(longText);
+    const QString shown = label.ShownText(label.rect());
+    EXPECT_LT(shown.size(), longText.size());
+    EXPECT_TRUE(shown.startsWith("Van")) << shown.toStdString();
+    EXPECT_TRUE(shown.endsWith(".bmp")) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QChar(0x2026)));
+    EXPECT_EQ(label.toolTip(), longText);
+    label.SetCaption("---");
+    EXPECT_EQ(label.ShownText(label.rect()), "---");
+    EXPECT_TRUE(label.toolTip().isEmpty());
+}
+
 TEST(ColourButtonTest, PaintsItsColour) {
     ColourButton button;
     button.resize(40, 20);

@@ -52,6 +52,20 @@ TEST(SaveImageAsTest, ConvertsAndPassesTheQuality) {
     EXPECT_EQ(SaveImageAs(reg, "PNG", home.Sub("missing.bmp"), home.Sub("y.PNG"), 100), 0);
 }
 
+TEST(SaveImageAsTest, PngPhotosAreCompressedLosslessly) {
+    vx7::test::TempInstallFolder home;
+    QImage frame(640, 480, QImage::Format_RGB32);
+    for (int y = 0; y < frame.height(); ++y)
+        for (int x = 0; x < frame.width(); ++x)
+            frame.setPixel(x, y, qRgb(x * 255 / 640, y * 255 / 480, (x + y) % 256));
+    const QString bmp = home.Sub("tmpBmpData/frame.bmp");
+    ASSERT_TRUE(frame.save(bmp, "BMP"));
+    EncoderRegistry reg;
+    ASSERT_EQ(SaveImageAs(reg, "PNG", bmp, home.Sub("frame.PNG"), 100), 1);
+    EXPECT_LT(QFile(home.Sub("frame.PNG")).size(), QFile(bmp).size() / 2);
+    EXPECT_EQ(QImage(home.Sub("frame.PNG")).convertToFormat(QImage::Format_RGB32), frame);
+}
+
 TEST(ComposeSideBySideTest, PlacesAOverTheRightPartOfB) {
     vx7::test::TempInstallFolder home;
     const QString a = home.Sub("a.bmp"), b = home.Sub("b.bmp");

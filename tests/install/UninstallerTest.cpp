@@ -56,14 +56,16 @@ struct UninstallerTest : ::testing::Test {
 
 } // namespace
 
-TEST_F(UninstallerTest, RemovesEverythingTheInstallationMade) {
+TEST_F(UninstallerTest, RemovesEverythingTheInstallationMadeAndSaysSo) {
     const auto before = InstallSandbox::Snapshot(box.Home());
     const auto systemBefore = InstallSandbox::Snapshot(box.SystemDir());
     Install();
-    InstallSandbox::Write(target + "/2011拍照图片/photo.jpg", "a photo taken later");
+    // What the program itself makes while it runs goes with it.
+    InstallSandbox::Write(target + "/vx7ECameraSysInfo.e3f", QByteArray(4124, '\0'));
+    InstallSandbox::Write(target + "/tmpBmpData/我的照片1.bmp", "work copy");
     auto u = Make();
     EXPECT_EQ(u.Uninstall(), Outcome::Removed);
-    EXPECT_TRUE(box.prompt.shown.empty());
+    EXPECT_EQ(box.prompt.Texts(), QStringList{" 软件已卸载完毕!"});
     EXPECT_FALSE(QFileInfo::exists(top));
     EXPECT_FALSE(QFileInfo::exists(box.InfoFolder()));
     EXPECT_FALSE(QFileInfo::exists(shortcut));
@@ -71,6 +73,61 @@ TEST_F(UninstallerTest, RemovesEverythingTheInstallationMade) {
     EXPECT_FALSE(QFileInfo::exists(box.SystemDir() + "/libImage66Conver123ter.so"));
     EXPECT_EQ(InstallSandbox::Snapshot(box.Home()), before);
     EXPECT_EQ(InstallSandbox::Snapshot(box.SystemDir()), systemBefore);
+}
+
+TEST_F(UninstallerTest, PhotosAnimationsAndAddedFilesAreKeptAndReported) {
+    Install();
+    InstallSandbox::Write(target + "/2011拍照图片/我的照片1.bmp", "a photo taken later");
+    InstallSandbox::Write(target + "/2011拍照图片/我的照片1.gif", "an animation");
+    InstallSandbox::Write(target + "/2011拍照图片/gif/burst.gif", "another");
+    auto u = Make();
+    EXPECT_EQ(u.Uninstall(), Outcome::Removed);
+    EXPECT_EQ(InstallSandbox::Read(target + "/2011拍照图片/我的照片1.bmp"),
+              QByteArray("a photo taken later"));
+    EXPECT_EQ(InstallSandbox::Read(target + "/2011拍照图片/gif/burst.gif"), QByteArray("another"));
+    // Everything the installer put there is gone, the now empty folders too.
+    EXPECT_FALSE(QFileInfo::exists(target + "/vx7Ecamera"));
+    EXPECT_FALSE(QFileInfo::exists(target + "/ephoto_syspic"));
+    EXPECT_FALSE(QFileInfo::exists(target + "/vx7ECameraInstInfo.3re"));
+    EXPECT_FALSE(QFileInfo::exists(box.InfoFolder()));
+    EXPECT_FALSE(QFileInfo::exists(shortcut));
+    EXPECT_EQ(InstallSandbox::Snapshot(target).size(), 5u); // the photo folder, its sub-folder, 3 files
+    ASSERT_EQ(box.prompt.shown.size(), 1u);
+    EXPECT_EQ(box.prompt.shown[0].text,
+              QString(" 软件已卸载完毕!\n\n您的 3 个文件没有删除, 保留在:\n%1/2011拍照图片").arg(target));
+}
+
+TEST_F(UninstallerTest, FilesAddedToInstalledFoldersAreKept) {
+    Install();
+    InstallSandbox::Write(target + "/vx7Ecamsys素材仓库/mine.dm3", "my own package");
+    EXPECT_EQ(Make().Uninstall(), Outcome::Removed);
+    EXPECT_EQ(InstallSandbox::Read(target + "/vx7Ecamsys素材仓库/mine.dm3"), QByteArray("my own package"));
+    EXPECT_TRUE(box.prompt.shown.back().text.endsWith(target + "/vx7Ecamsys素材仓库"));
+}
+
+TEST_F(UninstallerTest, InstallationWithoutAFileListStillKeepsPhotosAndAnimations) {
+    Install();
+    QFile::remove(box.InfoFolder() + "/vx7ECamInstFiles.lst");
+    InstallSandbox::Write(target + "/2011拍照图片/我的照片1.JPG", "photo");
+    InstallSandbox::Write(target + "/我的动画.gif", "gif");
+    EXPECT_EQ(Make().Uninstall(), Outcome::Removed);
+    EXPECT_TRUE(QFileInfo(target + "/2011拍照图片/我的照片1.JPG").isFile());
+    EXPECT_TRUE(QFileInfo(target + "/我的动画.gif").isFile());
+    EXPECT_FALSE(QFileInfo::exists(target + "/vx7Ecamera"));
+    EXPECT_FALSE(QFileInfo::exists(target + "/ephoto_syspic"));
+}
+
+TEST_F(UninstallerTest, ListedFilesBehindALinkedFolderAreNotFollowed) {
+    Install();
+    const QString elsewhere = box.Root() + "/elsewhere";
+    const QString victim = InstallSandbox::Write(elsewhere + "/x.png", "not ours");
+    // A listed file name inside a folder that now is a link to some other folder.
+    QDir(target + "/ephoto_syspic").removeRecursively();
+    ASSERT_TRUE(QFile::link(elsewhere, target + "/ephoto_syspic"));
+    InstallSandbox::Write(box.InfoFolder() + "/vx7ECamInstFiles.lst",
+                          "ephoto_syspic/x.png\n../../elsewhere/x.png\n");
+    EXPECT_EQ(Make().Uninstall(), Outcome::Removed);
+    EXPECT_EQ(InstallSandbox::Read(victim), QByteArray("not ours"));
 }
 
 TEST_F(UninstallerTest, WithoutInformationFileNothingIsRemovedAndTheUserIsTold) {
@@ -98,9 +155,10 @@ TEST_F(UninstallerTest, TopFolderDeletedByHandStillRemovesTheInformationFolder) 
 
 TEST_F(UninstallerTest, ReadOnlyFilesInsideTheInstallationAreRemoved) {
     Install();
-    const QString ro = InstallSandbox::Write(target + "/ephoto_syspic/locked.png", "x");
+    const QDir pictures(target + "/ephoto_syspic");
+    const QString ro = pictures.filePath(pictures.entryList(QDir::Files).value(0));
+    ASSERT_TRUE(QFileInfo(ro).isFile());
     QFile::setPermissions(ro, QFile::ReadOwner);
-    QFile::setPermissions(target + "/ephoto_syspic", QFile::ReadOwner | QFile::ExeOwner);
     QFile::setPermissions(target + "/vx7Ecamera", QFile::ReadOwner);
     auto u = Make();
     EXPECT_EQ(u.Uninstall(), Outcome::Removed);
@@ -243,15 +301,21 @@ TEST_F(UninstallerTest, StartWindowAsksFirstAndNoRemovesNothing) {
     EXPECT_EQ(InstallSandbox::Snapshot(box.Root()), before);
 }
 
-TEST_F(UninstallerTest, StartWindowRemovalLeavesTheShortcuts) {
+TEST_F(UninstallerTest, StartWindowRemovalTakesLaunchersGroupAndLibraryAndKeepsPhotos) {
     Install();
+    InstallSandbox::Write(target + "/2011拍照图片/我的照片1.bmp", "photo");
     box.prompt.answers = {true};
     auto u = Make();
     EXPECT_EQ(u.RemoveFromStartWindow(), Outcome::Removed);
-    EXPECT_FALSE(QFileInfo::exists(top));
+    EXPECT_FALSE(QFileInfo::exists(target + "/vx7Ecamera"));
     EXPECT_FALSE(QFileInfo::exists(box.InfoFolder()));
-    EXPECT_TRUE(QFileInfo(shortcut).isFile());
-    EXPECT_TRUE(QFileInfo(group).isDir());
+    EXPECT_FALSE(QFileInfo::exists(shortcut));
+    EXPECT_FALSE(QFileInfo::exists(group));
+    EXPECT_FALSE(QFileInfo::exists(box.SystemDir() + "/libImage66Conver123ter.so"));
+    EXPECT_EQ(InstallSandbox::Read(target + "/2011拍照图片/我的照片1.bmp"), QByteArray("photo"));
+    ASSERT_EQ(box.prompt.shown.size(), 2u);
+    EXPECT_TRUE(box.prompt.shown[1].text.contains("您的 1 个文件没有删除"));
+    EXPECT_EQ(box.prompt.shown[1].title, QString("Vantor软件"));
 }
 
 TEST_F(UninstallerTest, StartWindowMessagesCarryItsOwnTitle) {
