@@ -4,6 +4,7 @@
 // picture of the station a few seconds after start and ends the program (for the
 // documentation and visual checks).
 #include "app/AnimationStationBridge.h"
+#include "app/EditorStationBridge.h"
 #include "camera/app/SplashState.h"
 #include "camera/capture/CameraChoice.h"
 #include "camera/capture/GstCaptureDevice.h"
@@ -61,6 +62,8 @@ int main(int argc, char** argv) {
     // (makeBurstGif); the image editor (openEditor) joins here too.
     vx7::app::AnimationStationBridge animation(sys, prompt, encoders, *sound);
     animation.Install(context.hooks);
+    vx7::app::EditorStationBridge editor(sys, prompt, encoders);
+    editor.Install(context.hooks);
 
     vx7::camera::CameraStationWindow station(context);
     prompt.SetParent(&station);

@@ -662,15 +662,21 @@ void CameraStationWindow::PerformClick(const ClickAction& action) {
         }
         break;
     case ClickAction::kOpenLastPhoto:
-        if (ctx_.hooks.openEditor)
-            ctx_.hooks.openEditor(this, model_->LastPhotoPath(), EditorKind::LastPhotoThumb,
-                                  EditorMode::Plain);
+        // The camera rests while the editor is open, whichever way it was opened.
+        WithCameraSuspended(Click::Silent, [this] {
+            if (ctx_.hooks.openEditor)
+                ctx_.hooks.openEditor(this, model_->LastPhotoPath(), EditorKind::LastPhotoThumb,
+                                      EditorMode::Plain);
+        });
         update();
         break;
     case ClickAction::kOpenBurstShot:
-        if (ctx_.hooks.openEditor && action.index < model_->BurstGrabPaths().size())
-            ctx_.hooks.openEditor(this, model_->BurstGrabPaths().at(action.index), EditorKind::BurstShot,
-                                  EditorMode::Plain);
+        if (ctx_.hooks.openEditor && action.index < model_->BurstGrabPaths().size()) {
+            WithCameraSuspended(Click::Silent, [this, &action] {
+                ctx_.hooks.openEditor(this, model_->BurstGrabPaths().at(action.index), EditorKind::BurstShot,
+                                      EditorMode::Plain);
+            });
+        }
         update();
         break;
     case ClickAction::kOpenEditor:

@@ -8,10 +8,11 @@
 namespace vx7::samplegen {
 
 // Landmarks of the person the materials are fitted to, in canvas coordinates: a woman
-// standing in the middle of a 640 x 480 photo drawn centred on the editor canvas,
-// head to ankles in frame, arms hanging slightly away from the body.
+// standing in the middle of a 640 x 480 photo as the editor shows it (a photo wider than
+// the canvas starts at the canvas's left edge, so the photo's middle is at x = 320; it
+// is one pixel down), head to ankles in frame, arms hanging slightly away from the body.
 namespace body {
-constexpr qreal cx = kCanvasWidth / 2.0; // 280
+constexpr qreal cx = 320; // the middle of a 640-pixel photo drawn from the canvas's left edge
 constexpr qreal headTop = 22, chin = 86;
 constexpr qreal headCy = 54, headRx = 23, headRy = 32.5;
 constexpr qreal eyeY = 52, eyeDx = 10.5;

@@ -54,7 +54,9 @@ QImage CanvasWithPhoto(const QImage& photo) {
     QImage canvas(kCanvasWidth, kCanvasHeight, QImage::Format_ARGB32_Premultiplied);
     canvas.fill(QColor(193, 211, 242));
     QPainter p(&canvas);
-    p.drawImage((kCanvasWidth - photo.width()) / 2, (kCanvasHeight - photo.height()) / 2, photo);
+    // Where the editor draws a photo: centred, but never left of or above the canvas's edge.
+    p.drawImage(std::max(0, (kCanvasWidth - photo.width()) / 2),
+                std::max(0, (kCanvasHeight - photo.height()) / 2), photo);
     return canvas;
 }
 
@@ -80,6 +82,10 @@ int main(int argc, char** argv) {
     parser.addOption({"content", "folder of the package description files", "dir"});
     parser.addOption({"preview", "also write pictures of every material on a person", "dir"});
     parser.addOption({"positions", "print the item lines with the positions the pictures need"});
+    parser.addOption({"figure-photo",
+                      "also write a 640 x 480 photo of the person on the first backdrop, "
+                      "placed so the editor shows it where the materials expect it",
+                      "file"});
     parser.process(app);
     if (!parser.isSet("medium") || !parser.isSet("content")) {
         Err(QStringLiteral("--medium and --content are required"));
@@ -111,6 +117,17 @@ int main(int argc, char** argv) {
     QImage person(kCanvasWidth, kCanvasHeight, QImage::Format_ARGB32_Premultiplied);
     person.fill(Qt::transparent);
     DrawPerson(person);
+    if (parser.isSet("figure-photo") && !backdrops.empty()) {
+        // The person is drawn in canvas coordinates; the editor shows this photo from the
+        // canvas's left edge, one pixel down.
+        QImage photo = backdrops.front().copy();
+        QPainter p(&photo);
+        p.drawImage(-std::max(0, (kCanvasWidth - photo.width()) / 2),
+                    -std::max(0, (kCanvasHeight - photo.height()) / 2), person);
+        p.end();
+        if (!Save(photo, parser.value("figure-photo"), "JPG", 95))
+            return 1;
+    }
 
     bool ok = true;
     for (const Category& cat : categories) {
