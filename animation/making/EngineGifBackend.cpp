@@ -48,6 +48,20 @@ class EngineGifBackend::Build final : public GifEngineBuild {
         const QString reduced = bmpFirst ? reduction_.ReencodeAsBmp({source}).value(0) : source;
         return Keep(source, reduction_.ReduceByConverter({reduced}));
     }
+    QStringList ReduceAll(const QStringList& sources, int mode, bool bmpFirst,
+                          const std::atomic<bool>* cancel, const std::function<void(int)>& done) override {
+        std::lock_guard guard(backend_.lock_);
+        const QStringList reduced = mode == 0 && bmpFirst ? reduction_.ReencodeAsBmp(sources) : sources;
+        const ReductionResult result = mode == 1 ? reduction_.ReduceByImageEncoder(reduced, cancel, done)
+                                                 : reduction_.ReduceByConverter(reduced, cancel, done);
+        if (result.stopped)
+            return {};
+        for (int i = 0; i < sources.size(); ++i) {
+            pictures_ << sources[i];
+            problems_ << result.problems.value(i);
+        }
+        return result.frames;
+    }
     QStringList BuildFromGifFiles(const QStringList& frames, const QString& output, int delay) override {
         std::lock_guard guard(backend_.lock_);
         return LeftOut(backend_.builder_.BuildFromGifFiles(frames, output, delay));

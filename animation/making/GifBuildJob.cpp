@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace vx7::animation {
 namespace {
 
@@ -56,21 +58,14 @@ GifJobResult GifBuildJob::Run(const GifBuildRequest& request, const Progress& pr
 
     // The build's working files go when it ends, however it ends.
     const std::unique_ptr<GifEngineBuild> build = engine_.BeginBuild();
-    QStringList frames;
-    for (int i = 0; i < total; ++i) {
-        if (Cancelled(cancel)) {
-            result.outcome = GifJobResult::Outcome::Cancelled;
-            result.message = QStringLiteral("已取消建立GIF动画");
-            return result;
-        }
-        report(i, ProgressText(i + 1, total));
-        const QString& picture = request.pictures.at(i);
-        if (request.mode == 1)
-            frames.append(build->ReduceByImageEncoder(picture));
-        else
-            frames.append(build->ReduceByConverter(picture, request.bmpFirst));
-    }
-    if (Cancelled(cancel)) {
+    // The pictures are reduced side by side; progress counts the finished ones.
+    report(0, ProgressText(1, total));
+    const QStringList frames =
+        build->ReduceAll(request.pictures, request.mode, request.bmpFirst, cancel, [&](int done) {
+            if (done < total)
+                report(done, ProgressText(done + 1, total));
+        });
+    if (Cancelled(cancel) || frames.size() != total) {
         result.outcome = GifJobResult::Outcome::Cancelled;
         result.message = QStringLiteral("已取消建立GIF动画");
         return result;

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
+#include <functional>
 #include <memory>
 
 namespace vx7::animation {
@@ -24,6 +26,25 @@ class GifEngineBuild {
     // palette frame file's path (possibly unusable, as above). bmpFirst: the picture is
     // re-encoded as a working BMP first.
     virtual QString ReduceByConverter(const QString& source, bool bmpFirst) = 0;
+
+    // Reduces every source in the given mode (0 converter, 1 image encoder) and returns
+    // the working files in source order. Builds that can reduce several sources at
+    // once do so; this one reduces them one after another. A cancel request is
+    // checked before each source is taken: the result is then empty. done(sources
+    // finished so far) may be called on any thread.
+    virtual QStringList ReduceAll(const QStringList& sources, int mode, bool bmpFirst,
+                                  const std::atomic<bool>* cancel, const std::function<void(int)>& done) {
+        QStringList frames;
+        for (int i = 0; i < sources.size(); ++i) {
+            if (cancel && cancel->load())
+                return {};
+            frames << (mode == 1 ? ReduceByImageEncoder(sources[i])
+                                 : ReduceByConverter(sources[i], bmpFirst));
+            if (done)
+                done(i + 1);
+        }
+        return frames;
+    }
 
     // The writer: frames in the order they were reduced, one delay in hundredths of a
     // second, looping. Returns one line per frame left out, naming its picture and why.

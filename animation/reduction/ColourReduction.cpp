@@ -4,6 +4,7 @@
 #include "ImageConverterLibrary.h"
 #include "ReferencePicture.h"
 #include "animation/AnimationLog.h"
+#include "animation/gif/FrameWorkers.h"
 #include "animation/gif/GifIndexedReader.h"
 #include "animation/gif/PaletteFrameFile.h"
 #include "core/ImageFiles.h"
@@ -18,8 +19,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 
+#include <algorithm>
 #include <cstring>
+#include <mutex>
+#include <vector>
 
 namespace vx7::animation {
 
@@ -78,6 +83,38 @@ QString ColourReduction::WorkFile(int index, const QString& suffix) const {
     return build_->filePath(QStringLiteral("%1%2").arg(index, 4, 10, QLatin1Char('0')).arg(suffix));
 }
 
+void ColourReduction::SetThreads(int threads) {
+    threads_ = std::clamp(threads, 1, FrameWorkers::kMaxThreads);
+}
+
+void ColourReduction::FindFrameSize(const QStringList& sources) {
+    // The first readable picture sets the size every frame is fitted to; found here,
+    // in order, so that the workers only read it.
+    for (const QString& source : sources) {
+        if (frameSize_.isValid())
+            return;
+        QByteArray bytes;
+        if (!platform::ReadRegularFile(source, kMaxPictureBytes, bytes))
+            continue;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        const QSize size = QImageReader(&buffer).size();
+        if (size.isValid() && !size.isEmpty())
+            frameSize_ = size;
+    }
+}
+
+bool ColourReduction::ForEachSource(const QStringList& sources, const std::function<void(int, int)>& reduce,
+                                    const std::atomic<bool>* stop, const std::function<void(int)>& done) {
+    FindFrameSize(sources);
+    std::vector<int> indices;
+    for (int i = 0; i < sources.size(); ++i)
+        indices.push_back(NextIndex());
+    return FrameWorkers(threads_).Run(
+        static_cast<int>(sources.size()),
+        [&](int i, int) { reduce(i, indices[static_cast<std::size_t>(i)]); }, stop, done);
+}
+
 QString ColourReduction::Prepare(const QString& source, int index, QString& why) {
     // Read from memory: only a regular file, never more than the cap, and no wait on
     // a FIFO that stands where a picture was.
@@ -92,11 +129,7 @@ QString ColourReduction::Prepare(const QString& source, int index, QString& why)
         why = QStringLiteral("cannot be read as a picture");
         return QString();
     }
-    if (!frameSize_.isValid()) {
-        frameSize_ = size;
-        return source;
-    }
-    if (size == frameSize_)
+    if (!frameSize_.isValid() || size == frameSize_)
         return source;
     const QImage picture = reader.read();
     if (picture.isNull()) {
@@ -119,21 +152,34 @@ QString ColourReduction::Prepare(const QString& source, int index, QString& why)
     return target;
 }
 
-ReductionResult ColourReduction::ReduceByImageEncoder(const QStringList& sources) {
+ReductionResult ColourReduction::ReduceByImageEncoder(const QStringList& sources,
+                                                      const std::atomic<bool>* stop,
+                                                      const std::function<void(int)>& done) {
     ReductionResult result;
-    for (const QString& source : sources) {
-        const int index = NextIndex();
-        const QString target = WorkFile(index, QStringLiteral(".gif"));
-        result.frames << target;
-        QString why;
-        const QString prepared = Prepare(source, index, why);
-        if (!prepared.isEmpty() &&
-            !core::SaveImageAs(encoders_, QStringLiteral("GIF"), prepared, target, 100))
-            why = QStringLiteral("cannot be encoded as GIF");
-        if (!why.isEmpty())
-            qCDebug(lcAnimation) << "no GIF made of" << source << why;
-        result.problems << why;
-    }
+    if (!build_)
+        BeginBuild();
+    const int first = next_ + 1;
+    for (int i = 0; i < sources.size(); ++i)
+        result.frames << WorkFile(first + i, QStringLiteral(".gif"));
+    for (int i = 0; i < sources.size(); ++i)
+        result.problems << QString();
+    result.stopped = !ForEachSource(
+        sources,
+        [&](int i, int index) {
+            const QString& source = sources[i];
+            const QString target = WorkFile(index, QStringLiteral(".gif"));
+            QString why;
+            const QString prepared = Prepare(source, index, why);
+            if (!prepared.isEmpty() &&
+                !core::SaveImageAs(encoders_, QStringLiteral("GIF"), prepared, target, 100))
+                why = QStringLiteral("cannot be encoded as GIF");
+            if (!why.isEmpty())
+                qCDebug(lcAnimation) << "no GIF made of" << source << why;
+            result.problems[i] = why;
+        },
+        stop, done);
+    if (result.stopped)
+        result.error = QStringLiteral("stopped");
     return result;
 }
 
@@ -149,7 +195,8 @@ QStringList ColourReduction::ReencodeAsBmp(const QStringList& pictures) {
     return out;
 }
 
-ReductionResult ColourReduction::ReduceByConverter(const QStringList& sources) {
+ReductionResult ColourReduction::ReduceByConverter(const QStringList& sources, const std::atomic<bool>* stop,
+                                                   const std::function<void(int)>& done) {
     ReductionResult result;
     QString why;
     if (!converter_.Function(&why)) {
@@ -159,35 +206,44 @@ ReductionResult ColourReduction::ReduceByConverter(const QStringList& sources) {
         result.error = why.isEmpty() ? QStringLiteral("converter library not found") : why;
         return result;
     }
+    if (!build_)
+        BeginBuild();
     const QString reference = ReferencePicturePath();
-    for (const QString& source : sources) {
-        const int index = NextIndex();
-        const QString composite = WorkFile(index, QStringLiteral("_Tmp.bmp"));
-        const QString target = WorkFile(index, QStringLiteral(".gif"));
-        result.frames << target;
-        QString problem;
-        const QString prepared = Prepare(source, index, problem);
-        if (prepared.isEmpty()) {
-            qCDebug(lcAnimation) << "no frame made of" << source << problem;
-            result.problems << problem;
-            continue;
-        }
-        const int offset =
-            core::ComposeSideBySide(encoders_, composite, prepared, reference, QStringLiteral("BMP"), 100);
-        if (offset < 0) {
-            qCDebug(lcAnimation) << "no composite made of" << source;
-            result.problems << QStringLiteral("cannot be read as a picture");
-            continue;
-        }
-        converter_.Convert(composite, target);
-        QString error;
-        if (!CropToPaletteFrame(target, offset, QString(), &error)) {
-            qCDebug(lcAnimation) << "no frame cropped from" << target << error;
-            result.problems << QStringLiteral("the colour converter made no usable frame");
-            continue;
-        }
+    const int first = next_ + 1;
+    for (int i = 0; i < sources.size(); ++i)
+        result.frames << WorkFile(first + i, QStringLiteral(".gif"));
+    for (int i = 0; i < sources.size(); ++i)
         result.problems << QString();
-    }
+    result.stopped = !ForEachSource(
+        sources,
+        [&](int i, int index) {
+            const QString& source = sources[i];
+            const QString composite = WorkFile(index, QStringLiteral("_Tmp.bmp"));
+            const QString target = WorkFile(index, QStringLiteral(".gif"));
+            QString problem;
+            const QString prepared = Prepare(source, index, problem);
+            if (prepared.isEmpty()) {
+                qCDebug(lcAnimation) << "no frame made of" << source << problem;
+                result.problems[i] = problem;
+                return;
+            }
+            const int offset = core::ComposeSideBySide(encoders_, composite, prepared, reference,
+                                                       QStringLiteral("BMP"), 100);
+            if (offset < 0) {
+                qCDebug(lcAnimation) << "no composite made of" << source;
+                result.problems[i] = QStringLiteral("cannot be read as a picture");
+                return;
+            }
+            converter_.Convert(composite, target);
+            QString error;
+            if (!CropToPaletteFrame(target, offset, QString(), &error)) {
+                qCDebug(lcAnimation) << "no frame cropped from" << target << error;
+                result.problems[i] = QStringLiteral("the colour converter made no usable frame");
+            }
+        },
+        stop, done);
+    if (result.stopped)
+        result.error = QStringLiteral("stopped");
     return result;
 }
 

@@ -7,6 +7,9 @@
 
 #include <memory>
 
+#include <atomic>
+#include <functional>
+
 namespace vx7::core {
 class EncoderRegistry;
 }
@@ -64,14 +67,25 @@ class ColourReduction {
     QSize FrameSize() const { return frameSize_; }
     int FittedCount() const { return fitted_; }
 
+    // Sources are reduced on up to this many threads (1 to FrameWorkers::kMaxThreads;
+    // by default the machine's cores). The working files are the same for any count.
+    void SetThreads(int threads);
+
+    // Both reductions take an optional stop request, checked before each source is
+    // taken (a stopped result has stopped set and its frames must not be built), and
+    // done(sources finished so far), called after each source on the thread that
+    // reduced it. Every source is an independent item with its own working files.
+
     // Mode 1: each source re-encoded to a working GIF with the "GIF" encoder, quality 100.
-    ReductionResult ReduceByImageEncoder(const QStringList& sources);
+    ReductionResult ReduceByImageEncoder(const QStringList& sources, const std::atomic<bool>* stop = nullptr,
+                                         const std::function<void(int)>& done = {});
 
     // Mode 0: per source, the composite (reference at (0, 0), the source at (W/2, 0),
     // W + W/2 wide) saved as BMP, the converter called on it, and the crop of W/2
     // columns. When the converter or its export is missing the user is told once and
     // the result is stopped.
-    ReductionResult ReduceByConverter(const QStringList& sources);
+    ReductionResult ReduceByConverter(const QStringList& sources, const std::atomic<bool>* stop = nullptr,
+                                      const std::function<void(int)>& done = {});
 
     // Each picture re-encoded as a working BMP (quality 100); returns those paths.
     QStringList ReencodeAsBmp(const QStringList& pictures);
@@ -101,9 +115,16 @@ class ColourReduction {
     ImageConverterLibrary& converter_;
     platform::Prompt& prompt_;
     std::unique_ptr<QTemporaryDir> build_;
+    // Numbers the sources, finds the frame size (before any parallel work) and runs
+    // reduce(i, index) for each on the workers. False when stopped.
+    bool ForEachSource(const QStringList& sources, const std::function<void(int, int)>& reduce,
+                       const std::atomic<bool>* stop, const std::function<void(int)>& done);
+    void FindFrameSize(const QStringList& sources);
+
     int next_ = 0;
     QSize frameSize_;
-    int fitted_ = 0;
+    std::atomic<int> fitted_{0};
+    int threads_ = 0; // 0: the machine's cores
 };
 
 } // namespace vx7::animation
