@@ -42,6 +42,20 @@ enum class ConnectResult {
     kInitFailed,    // the camera opened but delivers no picture in the chosen format
 };
 
+// Where the sound of a clip comes from.
+enum class ClipSound {
+    kNone,
+    kMicrophone, // the default microphone; none when the machine has none
+    kTestTone,   // a steady tone, for a machine without a microphone
+};
+
+// A clip to record from the running camera: Motion-JPEG at the camera's size and rate
+// in an AVI file, with sound when asked for and available.
+struct ClipRequest {
+    QString path;
+    ClipSound sound = ClipSound::kMicrophone;
+};
+
 // The camera behind the station's preview. Everything is called on the user-interface
 // thread; frames are handed over through FrameReady on that thread too. A device that
 // is not connected answers with empty values and writes no file.
@@ -92,8 +106,28 @@ class CaptureDevice : public QObject {
     // Switches to the built-in test camera (for a machine without one); false when the
     // device has none.
     virtual bool SwitchToTestCamera() { return false; }
+    // Clip recording from the running camera, beside the preview. StartClip fails (with
+    // the reason) when the device is not connected, already records, or cannot write
+    // the file; a device without recording always fails. StopClip finalises the file
+    // (index written, playable) before it returns; it does nothing when no clip runs.
+    // Disconnecting finalises a running clip first.
+    virtual bool StartClip(const ClipRequest& request, QString* error) {
+        Q_UNUSED(request);
+        if (error)
+            *error = QStringLiteral("此摄像头不能录像");
+        return false;
+    }
+    virtual void StopClip() {}
+    virtual bool ClipRunning() const { return false; }
+    // Whether the running (or last) clip has a sound track.
+    virtual bool ClipHasSound() const { return false; }
+    // Bytes of the running clip written so far (0 when none).
+    virtual qint64 ClipBytes() const { return 0; }
 
   signals:
+    // A running clip ended by itself (the file could not be written); what was written
+    // is kept. reason is for the user.
+    void ClipFailed(const QString& reason);
     // A new frame is available through CurrentFrame().
     void FrameReady();
     // The camera stopped delivering (unplugged, failed); the device is disconnected.

@@ -1,4 +1,6 @@
 #include "GstCaptureDevice.h"
+#include "AviRepair.h"
+#include "GstClipWriter.h"
 
 #include "camera/CameraLog.h"
 #include "platform/GstSupport.h"
@@ -140,6 +142,10 @@ CaptureFormat DefaultFormat(const std::vector<CaptureFormat>& formats, const QSt
 
 } // namespace
 
+namespace {
+GstFlowReturn OnClipSample(GstAppSink* sink, gpointer data);
+}
+
 struct GstCaptureDevice::Impl {
     CameraChoice choice;
     DevicePtr device;
@@ -148,9 +154,15 @@ struct GstCaptureDevice::Impl {
     CaptureFormat format;
     QString compression;
     ElementPtr pipeline;
-    GstElement* source = nullptr;  // owned by the pipeline
-    GstElement* balance = nullptr; // owned by the pipeline
-    GstElement* sink = nullptr;    // owned by the pipeline
+    GstElement* source = nullptr;   // owned by the pipeline
+    GstElement* balance = nullptr;  // owned by the pipeline
+    GstElement* sink = nullptr;     // owned by the pipeline
+    GstElement* clipSink = nullptr; // owned by the pipeline: the frames for a clip
+    // The running clip. The capture pipeline's streaming thread pushes frames into it
+    // under clipMutex; the user-interface thread starts and ends it.
+    mutable std::mutex clipMutex;
+    std::unique_ptr<GstClipWriter> clip;
+    bool clipHasSound = false;
     QSize imageSize;
     QImage frame;
     bool preview = false;
@@ -260,6 +272,12 @@ ConnectResult GstCaptureDevice::Connect() {
     GstElement* balance = gst_element_factory_make("videobalance", "balance");
     GstElement* convert = gst_element_factory_make("videoconvert", nullptr);
     GstElement* sink = gst_element_factory_make("appsink", "sink");
+    // After the picture controls the stream splits: one branch for the preview, one
+    // that hands frames to a clip while one records (and drops them otherwise).
+    GstElement* tee = gst_element_factory_make("tee", "split");
+    GstElement* previewQueue = gst_element_factory_make("queue", nullptr);
+    GstElement* clipQueue = gst_element_factory_make("queue", nullptr);
+    GstElement* clipSink = gst_element_factory_make("appsink", "clipsink");
     std::vector<GstElement*> chain;
     chain.reserve(7);
     chain.push_back(source);
@@ -268,17 +286,22 @@ ConnectResult GstCaptureDevice::Connect() {
         chain.push_back(encode);
     if (mjpg)
         chain.push_back(decode);
-    for (GstElement* e : {balance, convert, sink})
+    for (GstElement* e : {balance, tee, previewQueue, convert, sink})
         chain.push_back(e);
-    if (std::any_of(chain.begin(), chain.end(), [](GstElement* e) { return e == nullptr; })) {
-        for (GstElement* e : chain)
-            if (e)
-                gst_object_unref(e);
+    std::vector<GstElement*> clipBranch{clipQueue, clipSink};
+    const auto missing = [](GstElement* e) { return e == nullptr; };
+    if (std::any_of(chain.begin(), chain.end(), missing) ||
+        std::any_of(clipBranch.begin(), clipBranch.end(), missing)) {
+        for (const auto* list : {&chain, &clipBranch})
+            for (GstElement* e : *list)
+                if (e)
+                    gst_object_unref(gst_object_ref_sink(e));
         qCWarning(lcCamera) << "a capture element is missing";
         return ConnectResult::kInitFailed;
     }
-    for (GstElement* e : chain)
-        gst_bin_add(GST_BIN(pipeline.get()), e);
+    for (const auto* list : {&chain, &clipBranch})
+        for (GstElement* e : *list)
+            gst_bin_add(GST_BIN(pipeline.get()), e);
 
     if (test) {
         // A moving pattern, live like a camera.
@@ -304,11 +327,22 @@ ConnectResult GstCaptureDevice::Connect() {
     g_object_set(sink, "caps", sinkCaps.get(), "max-buffers", 1, "drop", TRUE, "sync", FALSE, "emit-signals",
                  FALSE, nullptr);
 
-    for (size_t i = 0; i + 1 < chain.size(); ++i) {
-        if (!gst_element_link(chain[i], chain[i + 1])) {
-            qCWarning(lcCamera) << "cannot link the capture pipeline";
-            return ConnectResult::kInitFailed;
-        }
+    // Neither branch may hold up the other: each keeps a couple of frames and drops the
+    // oldest when its consumer falls behind.
+    for (GstElement* q : {previewQueue, clipQueue})
+        g_object_set(q, "max-size-buffers", 2u, "max-size-time", guint64(0), "max-size-bytes", 0u, "leaky",
+                     2 /* downstream */, nullptr);
+    g_object_set(clipSink, "max-buffers", 2, "drop", TRUE, "sync", FALSE, "emit-signals", FALSE, nullptr);
+    GstAppSinkCallbacks callbacks{};
+    callbacks.new_sample = &OnClipSample;
+    gst_app_sink_set_callbacks(GST_APP_SINK(clipSink), &callbacks, d_.get(), nullptr);
+
+    bool linked = gst_element_link(tee, clipQueue) && gst_element_link(clipQueue, clipSink);
+    for (size_t i = 0; linked && i + 1 < chain.size(); ++i)
+        linked = gst_element_link(chain[i], chain[i + 1]);
+    if (!linked) {
+        qCWarning(lcCamera) << "cannot link the capture pipeline";
+        return ConnectResult::kInitFailed;
     }
 
     // Opening the device is the connection; delivering a picture is the initialisation.
@@ -341,6 +375,7 @@ ConnectResult GstCaptureDevice::Connect() {
     d_->source = source;
     d_->balance = balance;
     d_->sink = sink;
+    d_->clipSink = clipSink;
     d_->imageSize = d_->format.Size();
     if (GstCaps* negotiated = gst_sample_get_caps(first)) {
         GstVideoInfo info;
@@ -354,13 +389,15 @@ ConnectResult GstCaptureDevice::Connect() {
 }
 
 void GstCaptureDevice::Disconnect() {
+    // A clip never outlives its camera: it is finalised while frames still arrive.
+    StopClip();
     d_->timer->stop();
     d_->preview = false;
     if (d_->pipeline) {
         gst_element_set_state(d_->pipeline.get(), GST_STATE_NULL);
         d_->pipeline.reset();
     }
-    d_->source = d_->balance = d_->sink = nullptr;
+    d_->source = d_->balance = d_->sink = d_->clipSink = nullptr;
     d_->frame = QImage();
 }
 
@@ -405,6 +442,27 @@ void GstCaptureDevice::Poll() {
         gst_message_unref(m);
     }
     gst_object_unref(bus);
+    QString clipError;
+    {
+        std::lock_guard lock(d_->clipMutex);
+        if (d_->clip)
+            clipError = d_->clip->TakeError();
+    }
+    if (!clipError.isEmpty()) {
+        // The disk is full or the file is gone: stop writing, keep what is there.
+        std::unique_ptr<GstClipWriter> failed;
+        {
+            std::lock_guard lock(d_->clipMutex);
+            failed = std::move(d_->clip);
+        }
+        failed->Abort();
+        // What reached the disk stays playable: the lists are closed in place.
+        QString repairError;
+        if (CloseUnfinishedAvi(failed->Path(), &repairError) < 0)
+            qCWarning(lcCamera) << "clip left unfinished:" << repairError;
+        qCWarning(lcCamera) << "clip stopped:" << clipError;
+        emit ClipFailed(clipError);
+    }
     if (!lostReason.isEmpty()) {
         qCWarning(lcCamera) << "camera lost:" << lostReason;
         Disconnect();
@@ -537,5 +595,71 @@ bool GstCaptureDevice::SetCompression(const QString& compression) {
     d_->format = wanted;
     return true;
 }
+
+bool GstCaptureDevice::StartClip(const ClipRequest& request, QString* error) {
+    auto fail = [&](const QString& why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    if (!IsConnected() || !d_->clipSink)
+        return fail(QStringLiteral("摄像头未连接"));
+    if (ClipRunning())
+        return fail(QStringLiteral("正在录像"));
+    GstPad* pad = gst_element_get_static_pad(d_->clipSink, "sink");
+    CapsPtr caps(pad ? gst_pad_get_current_caps(pad) : nullptr);
+    if (pad)
+        gst_object_unref(pad);
+    auto clip = GstClipWriter::Start(request.path, caps.get(), request.sound, error);
+    if (!clip)
+        return false;
+    d_->clipHasSound = clip->HasSound();
+    std::lock_guard lock(d_->clipMutex);
+    d_->clip = std::move(clip);
+    return true;
+}
+
+void GstCaptureDevice::StopClip() {
+    std::unique_ptr<GstClipWriter> clip;
+    {
+        std::lock_guard lock(d_->clipMutex);
+        clip = std::move(d_->clip);
+    }
+    if (clip)
+        clip->Finish();
+}
+
+bool GstCaptureDevice::ClipRunning() const {
+    std::lock_guard lock(d_->clipMutex);
+    return d_->clip != nullptr;
+}
+
+bool GstCaptureDevice::ClipHasSound() const {
+    return d_->clipHasSound;
+}
+
+qint64 GstCaptureDevice::ClipBytes() const {
+    std::lock_guard lock(d_->clipMutex);
+    return d_->clip ? d_->clip->BytesWritten() : 0;
+}
+
+namespace {
+
+// Runs on the capture pipeline's streaming thread for every frame of the clip branch.
+GstFlowReturn OnClipSample(GstAppSink* sink, gpointer data) {
+    auto* d = static_cast<GstCaptureDevice::Impl*>(data);
+    GstSample* sample = gst_app_sink_pull_sample(sink);
+    if (!sample)
+        return GST_FLOW_OK;
+    {
+        std::lock_guard lock(d->clipMutex);
+        if (d->clip)
+            d->clip->Push(sample);
+    }
+    gst_sample_unref(sample);
+    return GST_FLOW_OK;
+}
+
+} // namespace
 
 } // namespace vx7::camera

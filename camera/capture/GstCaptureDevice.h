@@ -12,7 +12,9 @@ namespace vx7::camera {
 // pattern and a clock). The pipeline is source → caps of the chosen format →
 // (jpegdec for MJPG) → videobalance → videoconvert → appsink. The user-interface thread
 // polls the sink at the preview rate of 30 ms, so frames never queue up: the sink keeps
-// only the newest one. GStreamer handles never leave this class.
+// only the newest one. A tee after the picture controls feeds a second appsink whose
+// frames go to a clip (GstClipWriter) while one records. GStreamer handles never leave
+// this class.
 class GstCaptureDevice final : public CaptureDevice {
     Q_OBJECT
   public:
@@ -41,6 +43,11 @@ class GstCaptureDevice final : public CaptureDevice {
     bool SetCompression(const QString& compression) override;
     bool HasCamera() const override;
     bool SwitchToTestCamera() override;
+    bool StartClip(const ClipRequest& request, QString* error) override;
+    void StopClip() override;
+    bool ClipRunning() const override;
+    bool ClipHasSound() const override;
+    qint64 ClipBytes() const override;
 
     // Takes the newest frame from the pipeline now and checks the pipeline's messages;
     // the preview timer calls it every 30 ms.
@@ -49,8 +56,9 @@ class GstCaptureDevice final : public CaptureDevice {
     // The formats of the built-in test camera.
     static std::vector<CaptureFormat> TestCameraFormats();
 
-  private:
     struct Impl;
+
+  private:
     std::unique_ptr<Impl> d_;
 };
 

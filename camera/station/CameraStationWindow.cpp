@@ -99,6 +99,12 @@ CameraStationWindow::CameraStationWindow(StationContext ctx, QWidget* parent)
     link_ = std::make_unique<CameraLink>(ctx_.camera, ctx_.sys, *prompt_, ctx_.sound);
     model_ = std::make_unique<StationModel>(ctx_.sys, ctx_.clock, *prompt_, *link_, *ctx_.encoders,
                                             ctx_.splashState);
+    if (ctx_.camera)
+        clip_ = std::make_unique<ClipRecorder>(*ctx_.camera, ctx_.clock, ctx_.clipFreeSpace);
+    // The record control sits in the empty place beside "Video_butReco".
+    clipButton_.rect = buttons_.At(buttons_.IndexOfId(DrawnButtonTable::kRecordStop)).rect;
+    clipTimer_.setInterval(kClipCheckMs);
+    connect(&clipTimer_, &QTimer::timeout, this, &CameraStationWindow::CheckClip);
     if (!ctx_.hooks.openWebPage)
         ctx_.hooks.openWebPage = [this](const QString& url) {
             controls::CHyperLink::OpenTarget(url, *prompt_);
@@ -126,6 +132,8 @@ CameraStationWindow::~CameraStationWindow() {
         ctx_.hotKey->Unregister();
     if (ctx_.camera) {
         disconnect(ctx_.camera, nullptr, this, nullptr);
+        if (clip_)
+            clip_->Stop();
         link_->Suspend();
     }
 }
@@ -175,6 +183,11 @@ void CameraStationWindow::InitDialog() {
     if (ctx_.camera) {
         connect(ctx_.camera, &CaptureDevice::Lost, this, &CameraStationWindow::OnCameraLost);
         connect(ctx_.camera, &CaptureDevice::FrameReady, this, [this] { cameraLostShown_ = false; });
+        connect(ctx_.camera, &CaptureDevice::ClipFailed, this, [this](const QString& reason) {
+            if (clip_)
+                clip_->NoteWriteFailure(reason);
+            CheckClip();
+        });
     }
     // No camera at all: say so once and offer the built-in test camera.
     bool connectNow = true;
@@ -344,10 +357,12 @@ void CameraStationWindow::RefreshDisplay() {
     setText(kIntervalLabel, model_->IntervalText());
     setText(kSelfTimerLabel, model_->CountdownLabelText());
     const bool on = model_->ControlsEnabled();
+    // A clip and a photo never run at once: the photo-making controls wait.
+    const bool photos = on && !Recording();
     for (int id : {kFormatList, kSelfTimerList, kBurstList, kIntervalList})
-        lists_.value(id)->setEnabled(on);
-    nameEdit_->setEnabled(on);
-    bitmapButtons_.value(kShootButton)->setEnabled(on);
+        lists_.value(id)->setEnabled(id == kFormatList || id == kIntervalList ? on : photos);
+    nameEdit_->setEnabled(on && !Recording());
+    bitmapButtons_.value(kShootButton)->setEnabled(photos);
     bitmapButtons_.value(kGifButton)->setEnabled(on);
     bitmapButtons_.value(kGifButton)->setVisible(model_->GifButtonVisible());
     update();
@@ -384,6 +399,7 @@ void CameraStationWindow::Tick() {
 // --- Camera around modal windows ----------------------------------------------------
 
 void CameraStationWindow::SuspendCamera(bool clickSound) {
+    FinishClip(ClipRecorder::StopReason::kUser);
     timer_.stop();
     if (clickSound)
         ctx_.sound.Play(QStringLiteral(":/wave/145.wav"));
@@ -413,6 +429,14 @@ void CameraStationWindow::OnCameraLost(const QString& reason) {
     if (cameraLostShown_)
         return;
     cameraLostShown_ = true;
+    if (Recording()) {
+        // The message below says the camera stopped; the clip's end only goes to the label.
+        if (const auto outcome = clip_->Stop(ClipRecorder::StopReason::kCameraGone)) {
+            ClipRecorder::Outcome quiet = *outcome;
+            quiet.reason = ClipRecorder::StopReason::kUser;
+            ShowClipOutcome(quiet);
+        }
+    }
     preview_->update();
     prompt_->Message(
         QStringLiteral("摄像头已停止工作, 请检查摄像头连接后按\"摄像头设置\"重新打开。\n(%1)").arg(reason));
@@ -641,6 +665,10 @@ void CameraStationWindow::mousePressEvent(QMouseEvent* event) {
         return;
     }
     const QPoint pos = event->position().toPoint();
+    if (clipButton_.rect.contains(pos)) {
+        ToggleRecording();
+        return;
+    }
     const ClickAction action = ClickAreas::Hit(pos, AreaState());
     if (action.kind != ClickAction::kNone) {
         PerformClick(action);
@@ -656,7 +684,7 @@ void CameraStationWindow::mousePressEvent(QMouseEvent* event) {
 void CameraStationWindow::PerformClick(const ClickAction& action) {
     switch (action.kind) {
     case ClickAction::kStartSelfTimer:
-        if (model_->ControlsEnabled()) {
+        if (model_->ControlsEnabled() && !Recording()) {
             model_->StartSelfTimer();
             RefreshDisplay();
         }
@@ -683,6 +711,8 @@ void CameraStationWindow::PerformClick(const ClickAction& action) {
         OpenValueEditor(action.control);
         break;
     case ClickAction::kStartBurst:
+        if (Recording())
+            break;
         model_->StartBurst();
         RefreshDisplay();
         break;
@@ -733,6 +763,10 @@ void CameraStationWindow::mouseReleaseEvent(QMouseEvent* event) {
 
 void CameraStationWindow::mouseMoveEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
+    if (clipButton_.lit != clipButton_.rect.contains(pos)) {
+        clipButton_.lit = !clipButton_.lit;
+        update(clipButton_.rect);
+    }
     if (ClickAreas::Hit(pos, AreaState()).kind == ClickAction::kNone)
         HoverButtons(pos);
     else
@@ -753,13 +787,18 @@ void CameraStationWindow::HoverButtons(QPoint pos) {
 
 void CameraStationWindow::leaveEvent(QEvent* event) {
     HoverButtons(QPoint(-1, -1));
+    if (clipButton_.lit) {
+        clipButton_.lit = false;
+        update(clipButton_.rect);
+    }
     UpdateHoverCursor(QPoint(-1, -1));
     QDialog::leaveEvent(event);
 }
 
 void CameraStationWindow::UpdateHoverCursor(QPoint pos) {
     const int hit = buttons_.HitTest(pos);
-    const bool over = ClickAreas::Hit(pos, AreaState()).kind != ClickAction::kNone ||
+    const bool over = clipButton_.rect.contains(pos) ||
+                      ClickAreas::Hit(pos, AreaState()).kind != ClickAction::kNone ||
                       (hit >= 0 && buttons_.At(hit).state != DrawnButton::kNormal);
     if (over && !hoverCursorSet_) {
         setCursor(hoverCursor_);
@@ -795,6 +834,8 @@ void CameraStationWindow::changeEvent(QEvent* event) {
 }
 
 void CameraStationWindow::closeEvent(QCloseEvent* event) {
+    // Closing asks nothing about a running clip: it is finalised and kept.
+    FinishClip(ClipRecorder::StopReason::kUser);
     ctx_.sys.Save();
     if (!escaping_)
         ctx_.sys.PurgeWorkFolder();
@@ -876,6 +917,8 @@ void CameraStationWindow::PaintDrawnButtons(QPainter& painter) {
         painter.drawText(b.rect, Qt::AlignCenter, FallbackCaption(b.name));
     }
     painter.restore();
+    clipButton_.enabled = clip_ != nullptr;
+    clipButton_.Paint(painter);
 }
 
 QImage CameraStationWindow::Thumbnail(const QString& path) {
@@ -956,6 +999,73 @@ void CameraStationWindow::PaintCountdown(QPainter& painter) {
     painter.setPen(QColor(233, 233, 233));
     painter.drawText(area, Qt::AlignCenter | Qt::TextSingleLine, text);
     painter.restore();
+}
+
+// --- Clips ---------------------------------------------------------------------------
+
+void CameraStationWindow::ToggleRecording() {
+    if (Recording()) {
+        FinishClip(ClipRecorder::StopReason::kUser);
+        return;
+    }
+    if (!clip_ || !ctx_.camera->IsConnected()) {
+        prompt_->Message(QStringLiteral("摄像头未连接, 不能录像。"));
+        return;
+    }
+    // A self-timer or burst under way finishes first.
+    if (model_->Mode() == StationModel::kSelfTimer || model_->Mode() == StationModel::kBurst ||
+        !model_->ControlsEnabled())
+        return;
+    QString error;
+    if (!clip_->Start(ctx_.sys.PhotoFolder(), model_->PhotoName(), ctx_.clipSound, &error)) {
+        prompt_->Message(QStringLiteral("录像无法开始: %1").arg(error));
+        return;
+    }
+    clipButton_.recording = true;
+    const QString file = QFileInfo(clip_->Path()).fileName();
+    SetStatusText(ctx_.clipSound != ClipSound::kNone && !clip_->HasSound()
+                      ? QStringLiteral("正在录像(无麦克风): %1").arg(file)
+                      : QStringLiteral("正在录像: %1").arg(file));
+    preview_->SetRecordingText(clip_->TimeText());
+    clipTimer_.start();
+    RefreshDisplay();
+}
+
+void CameraStationWindow::CheckClip() {
+    if (!clip_)
+        return;
+    if (const auto outcome = clip_->Check()) {
+        ShowClipOutcome(*outcome);
+        if (outcome->reason != ClipRecorder::StopReason::kUser)
+            prompt_->Message(outcome->Message());
+        return;
+    }
+    if (clip_->Recording())
+        preview_->SetRecordingText(clip_->TimeText());
+}
+
+void CameraStationWindow::FinishClip(ClipRecorder::StopReason reason) {
+    if (!Recording())
+        return;
+    if (const auto outcome = clip_->Stop(reason)) {
+        ShowClipOutcome(*outcome);
+        if (outcome->reason != ClipRecorder::StopReason::kUser)
+            prompt_->Message(outcome->Message());
+    }
+}
+
+void CameraStationWindow::ShowClipOutcome(const ClipRecorder::Outcome& outcome) {
+    clipTimer_.stop();
+    clipButton_.recording = false;
+    preview_->SetRecordingText(QString());
+    // The clip is what "Video_butReco" opens next, in the animation window's AVI list.
+    const QString file = QFileInfo(outcome.path).fileName();
+    if (QFileInfo::exists(outcome.path))
+        SetLastMadeFile(file, 0);
+    SetStatusText(outcome.reason == ClipRecorder::StopReason::kUser
+                      ? outcome.Message()
+                      : QStringLiteral("录像已停止: %1").arg(file));
+    RefreshDisplay();
 }
 
 } // namespace vx7::camera

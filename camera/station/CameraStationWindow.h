@@ -1,7 +1,9 @@
 #pragma once
 
 #include "StationHooks.h"
+#include "camera/capture/ClipRecorder.h"
 #include "camera/station/ClickAreas.h"
+#include "camera/station/ClipButton.h"
 #include "camera/station/DrawnButtonTable.h"
 
 #include <QCursor>
@@ -62,6 +64,10 @@ struct StationContext {
     platform::ScreenGrabber* screen = nullptr;
     platform::HotKey* hotKey = nullptr;
     StationHooks hooks = {};
+    // Clips: where their sound comes from, and the free space of the photo folder's
+    // volume (the real one unless replaced).
+    ClipSound clipSound = ClipSound::kMicrophone;
+    ClipRecorder::FreeSpace clipFreeSpace = {};
 };
 
 // The main window: the live camera picture, single, self-timed and burst photos, the
@@ -106,6 +112,8 @@ class CameraStationWindow : public QDialog, public BurstGifStation {
         kIntervalLabel = 1064,
     };
     enum { kTimerId = 14, kTimerPeriodMs = 1000, kAboutCommand = 16 };
+    // How often a running clip's time, limit and free space are checked.
+    static constexpr int kClipCheckMs = 250;
 
     static constexpr QRgb kPanelColour = 0xFF19506F; // RGB(25, 80, 111)
     static constexpr QRgb kFrameColour = 0xFFBDBDBD; // RGB(189, 189, 189)
@@ -160,6 +168,18 @@ class CameraStationWindow : public QDialog, public BurstGifStation {
     void RefreshDisplay() override;
     QObject* LifetimeObject() override { return this; }
 
+    // Clips. The record control starts a clip of the camera into the photo folder and,
+    // pressed again, finalises it; the clip becomes the last made file. While one
+    // records, the preview shows a red dot with the time and the photo, self-timer and
+    // burst controls are disabled. A dialog over the station, the camera stopping or the
+    // window closing finalises the clip first.
+    void ToggleRecording();
+    bool Recording() const { return clip_ && clip_->Recording(); }
+    ClipRecorder* Recorder() const { return clip_.get(); }
+    const ClipButton& RecordButton() const { return clipButton_; }
+    // One check of the running clip (its time, its limit, the free space).
+    void CheckClip();
+
     // Suspends and resumes the camera around a modal window: the tick timer stops, the
     // click sounds (unless silent), the device disconnects and the preview hides; on
     // resuming, all of it comes back and the station redraws. Every command that opens
@@ -209,6 +229,10 @@ class CameraStationWindow : public QDialog, public BurstGifStation {
     void PaintThumbnail(QPainter& painter);
     void PaintCountdown(QPainter& painter);
     QImage Thumbnail(const QString& path);
+    // Finalises a running clip; the outcome goes to the status label, and for an end
+    // the user did not ask for, also to a message.
+    void FinishClip(ClipRecorder::StopReason reason);
+    void ShowClipOutcome(const ClipRecorder::Outcome& outcome);
     QPixmap ButtonPicture(const QString& file);
 
     StationContext ctx_;
@@ -244,6 +268,9 @@ class CameraStationWindow : public QDialog, public BurstGifStation {
     bool cameraLostShown_ = false;
     QString shownWritten_; // the written file the status label names
     int clientArea_ = 0;
+    std::unique_ptr<ClipRecorder> clip_;
+    QTimer clipTimer_;
+    ClipButton clipButton_;
 };
 
 } // namespace vx7::camera

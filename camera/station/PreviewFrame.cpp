@@ -13,6 +13,13 @@ PreviewFrame::PreviewFrame(CaptureDevice* device, QWidget* parent) : QWidget(par
         connect(device_, &CaptureDevice::FrameReady, this, qOverload<>(&QWidget::update));
 }
 
+void PreviewFrame::SetRecordingText(const QString& text) {
+    if (text == recordingText_)
+        return;
+    recordingText_ = text;
+    update();
+}
+
 void PreviewFrame::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QImage frame = device_ && device_->IsConnected() ? device_->CurrentFrame() : QImage();
@@ -35,6 +42,22 @@ void PreviewFrame::paintEvent(QPaintEvent*) {
         painter.drawImage(target, frame);
     }
     ++framesShown_;
+    if (!recordingText_.isEmpty()) {
+        QFont font = painter.font();
+        font.setPixelSize(15);
+        font.setBold(true);
+        painter.setFont(font);
+        const int textWidth = QFontMetrics(font).horizontalAdvance(recordingText_);
+        const QRect box(6, 6, textWidth + 34, 24);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(0, 0, 0, 150));
+        painter.drawRoundedRect(box, 5, 5);
+        painter.setBrush(QColor(230, 30, 30));
+        painter.drawEllipse(QPointF(box.left() + 14, box.center().y() + 0.5), 6, 6);
+        painter.setPen(Qt::white);
+        painter.drawText(box.adjusted(26, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, recordingText_);
+    }
 }
 
 } // namespace vx7::camera

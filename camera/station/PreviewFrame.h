@@ -16,12 +16,18 @@ class PreviewFrame : public QWidget {
 
     int FramesShown() const { return framesShown_; }
 
+    // While a clip records: a red dot and the text (elapsed and limit) in the top-left
+    // corner of the picture. Empty: nothing.
+    void SetRecordingText(const QString& text);
+    QString RecordingText() const { return recordingText_; }
+
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
     CaptureDevice* device_;
     int framesShown_ = 0;
+    QString recordingText_;
 };
 
 } // namespace vx7::camera

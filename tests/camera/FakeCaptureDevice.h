@@ -3,6 +3,7 @@
 #include "camera/capture/CaptureDevice.h"
 
 #include <QColor>
+#include <QFile>
 
 namespace vx7::test {
 
@@ -24,6 +25,7 @@ class FakeCaptureDevice final : public camera::CaptureDevice {
     }
     void Disconnect() override {
         ++disconnects;
+        StopClip();
         connected = false;
         preview = false;
     }
@@ -60,9 +62,38 @@ class FakeCaptureDevice final : public camera::CaptureDevice {
         ++switchedToTest;
         return true;
     }
+    // Clips: the file is created at the start, as a real recording does.
+    bool StartClip(const camera::ClipRequest& request, QString* error) override {
+        if (!connected || clipRefusal.size()) {
+            if (error)
+                *error = connected ? clipRefusal : QStringLiteral("not connected");
+            return false;
+        }
+        QFile file(request.path);
+        if (!file.open(QIODevice::WriteOnly))
+            return false;
+        file.write("RIFF");
+        clipRequests.push_back(request);
+        clipRunning = true;
+        return true;
+    }
+    void StopClip() override {
+        if (clipRunning)
+            ++clipStops;
+        clipRunning = false;
+    }
+    bool ClipRunning() const override { return clipRunning; }
+    bool ClipHasSound() const override { return clipSound; }
+    qint64 ClipBytes() const override { return clipRunning ? clipBytes : 0; }
+    // Simulates a write error in a running clip.
+    void FailClip(const QString& reason) {
+        clipRunning = false;
+        emit ClipFailed(reason);
+    }
 
     // Simulates an unplugged camera.
     void Unplug() {
+        StopClip();
         connected = false;
         emit Lost(QStringLiteral("device gone"));
     }
@@ -80,6 +111,12 @@ class FakeCaptureDevice final : public camera::CaptureDevice {
     std::vector<camera::CaptureControl> controls;
     QStringList compressions{"YUYV", "MJPG"};
     QString compression = "YUYV";
+    std::vector<camera::ClipRequest> clipRequests;
+    QString clipRefusal; // non-empty: StartClip fails with it
+    bool clipRunning = false;
+    bool clipSound = false;
+    qint64 clipBytes = 0;
+    int clipStops = 0;
 };
 
 } // namespace vx7::test
