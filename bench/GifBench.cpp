@@ -2,7 +2,9 @@
 //   LzwEncode/<input>/ours|giflib          coding palettised frames (EGifPutLine)
 //   Quantise/<input>/ours|libimagequant|imagemagick   256 colours, no dithering; PSNR counter in dB
 //   GifDecode/<input>/ours|giflib          decoding every image of a GIF (DGifSlurp)
-//   MakeGif/anim16-1280x720/mode0|mode1   16 pictures to an animated GIF, whole path (ours only)
+//   Quantise/<photo>-640x480/ours|libimagequant|imagemagick   real photographs (ours as mode 0 runs it)
+//   MakeGif/anim16-1280x720/mode0|mode1/one-thread|pool   16 pictures to an animated GIF, whole path
+//   GifBuild/photos7-640x480/vx7tool|imagemagick   seven photographs to a GIF, as processes
 // Inputs: photo-like, gradient and noise pictures at 640x480 and 1280x720, and a
 // 16-frame photo-like animation at both sizes. Pixels per second are items_per_second.
 #include "animation/gif/GifAnimationBuilder.h"
@@ -19,10 +21,13 @@
 #include "platform/Prompt.h"
 #include "tests/animation/GifTestFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QImageReader>
+#include <QPainter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -209,8 +214,9 @@ void QuantiseOurs(benchmark::State& state, std::string name, int w, int h) {
     state.counters["PSNR"] = PaletteQuantiser::Psnr(Bits(picture), w, result);
 }
 
-void QuantiseLiq(benchmark::State& state, std::string name, int w, int h) {
-    const QImage picture = GetInput(name, w, h).frames.front().convertToFormat(QImage::Format_RGBA8888);
+void QuantiseLiqOn(benchmark::State& state, const QImage& original) {
+    const int w = original.width(), h = original.height();
+    const QImage picture = original.convertToFormat(QImage::Format_RGBA8888);
     std::vector<std::uint8_t> indices(static_cast<size_t>(w) * h);
     std::vector<std::uint8_t> rgb(indices.size() * 3);
     for (auto _ : state) {
@@ -234,13 +240,17 @@ void QuantiseLiq(benchmark::State& state, std::string name, int w, int h) {
         liq_attr_destroy(attr);
     }
     state.SetItemsProcessed(state.iterations() * w * h);
-    state.counters["PSNR"] = PsnrOfRgb(GetInput(name, w, h).frames.front(), rgb.data());
+    state.counters["PSNR"] = PsnrOfRgb(original, rgb.data());
+}
+
+void QuantiseLiq(benchmark::State& state, std::string name, int w, int h) {
+    QuantiseLiqOn(state, GetInput(name, w, h).frames.front());
 }
 
 // ImageMagick as a separate process on PPM files (its time includes starting the
 // process and reading and writing the files).
-void QuantiseMagick(benchmark::State& state, std::string name, int w, int h) {
-    const QImage& picture = GetInput(name, w, h).frames.front();
+void QuantiseMagickOn(benchmark::State& state, const QImage& picture) {
+    const int w = picture.width(), h = picture.height();
     const QString convert = QFile::exists("/usr/bin/convert") ? QStringLiteral("/usr/bin/convert")
                                                               : QStandardPaths::findExecutable("convert");
     QTemporaryDir dir;
@@ -248,7 +258,8 @@ void QuantiseMagick(benchmark::State& state, std::string name, int w, int h) {
     picture.convertToFormat(QImage::Format_RGB888).save(in, "PPM");
     for (auto _ : state) {
         QProcess p;
-        p.start(convert, {in, "-colors", "256", "+dither", out});
+        // +dither must come before -colors: an operator takes the settings given before it.
+        p.start(convert, {in, "+dither", "-colors", "256", out});
         if (!p.waitForFinished(60000) || p.exitCode() != 0) {
             state.SkipWithError("ImageMagick convert failed");
             return;
@@ -265,6 +276,73 @@ void QuantiseMagick(benchmark::State& state, std::string name, int w, int h) {
                     static_cast<size_t>(w) * 3);
     state.SetItemsProcessed(state.iterations() * w * h);
     state.counters["PSNR"] = PsnrOfRgb(picture, rgb.data());
+}
+
+void QuantiseMagick(benchmark::State& state, std::string name, int w, int h) {
+    QuantiseMagickOn(state, GetInput(name, w, h).frames.front());
+}
+
+// ---- Real photographs ---------------------------------------------------------------
+
+// Photographs by others, shipped by the python3-skimage package (see
+// scripts/install-deps): a person, a cat, food, two vehicles, the deep sky and a
+// retina. Each is scaled to cover 640 x 480 and cut to it at run time.
+const char* const kPhotoFolder = "/usr/lib/python3/dist-packages/skimage/data/";
+const char* const kPhotos[] = {"astronaut.png", "chelsea.png",           "coffee.png", "motorcycle_left.png",
+                               "rocket.jpg",    "hubble_deep_field.jpg", "retina.jpg"};
+
+QImage RealPhoto(const std::string& file) {
+    static std::map<std::string, QImage> cache;
+    auto it = cache.find(file);
+    if (it != cache.end())
+        return it->second;
+    const QImage original(QString::fromStdString(kPhotoFolder + file));
+    QImage photo;
+    if (!original.isNull()) {
+        const QImage scaled = original.convertToFormat(QImage::Format_RGB32)
+                                  .scaled(640, 480, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
+        photo = scaled.copy((scaled.width() - 640) / 2, (scaled.height() - 480) / 2, 640, 480);
+    }
+    return cache.emplace(file, photo).first->second;
+}
+
+std::string PhotoName(const std::string& file) {
+    return file.substr(0, file.find('.'));
+}
+
+// Ours as the "高质流行色" mode runs it: the converter's options on the composite of
+// the reference picture and the photo; PSNR over the photo part only.
+void QuantisePhotoOurs(benchmark::State& state, std::string file) {
+    const QImage photo = RealPhoto(file);
+    if (photo.isNull()) {
+        state.SkipWithError("photo missing: install python3-skimage");
+        return;
+    }
+    const int w = photo.width(), h = photo.height(), offset = w / 2;
+    QImage composite(w + offset, h, QImage::Format_RGB32);
+    composite.fill(Qt::white);
+    {
+        QPainter painter(&composite);
+        painter.drawImage(0, 0, vx7::animation::ReferencePicture::Make());
+        painter.drawImage(offset, 0, photo);
+    }
+    PaletteQuantiser q;
+    PaletteQuantiser::Options options;
+    options.keepFlatColours = true;
+    options.passes = 4; // the converter's request (quality 50)
+    QuantisedPicture result;
+    for (auto _ : state) {
+        result = q.Quantise(Bits(composite), composite.width(), h, composite.width(), options);
+        benchmark::DoNotOptimize(result.indices.data());
+    }
+    std::vector<std::uint8_t> rgb(static_cast<size_t>(w) * h * 3);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const size_t i = 3u * result.indices[static_cast<size_t>(y) * composite.width() + offset + x];
+            std::memcpy(&rgb[(static_cast<size_t>(y) * w + x) * 3], &result.palette[i], 3);
+        }
+    state.SetItemsProcessed(state.iterations() * w * h);
+    state.counters["PSNR"] = PsnrOfRgb(photo, rgb.data());
 }
 
 // ---- Decoding ---------------------------------------------------------------------
@@ -342,7 +420,8 @@ class SilentPrompt final : public vx7::platform::Prompt {
 
 // 16 photo-like PNG pictures through reduction (mode 0: composite, converter, crop;
 // mode 1: the GIF encoder) and the builder, as the camera station's GIF button does.
-void MakeGif(benchmark::State& state, int mode, int w, int h) {
+// threads: how many frames are reduced and coded side by side (0: the default pool).
+void MakeGif(benchmark::State& state, int mode, int w, int h, int threads) {
     QTemporaryDir home;
     namespace layout = vx7::core::layout;
     QDir(home.path()).mkpath(layout::WorkFolder());
@@ -360,6 +439,10 @@ void MakeGif(benchmark::State& state, int mode, int w, int h) {
     SilentPrompt prompt;
     vx7::animation::ColourReduction reduction(home.path(), encoders, converter, prompt);
     vx7::animation::GifAnimationBuilder builder;
+    if (threads > 0) {
+        reduction.SetThreads(threads);
+        builder.SetThreads(threads);
+    }
     vx7::animation::GifMaker maker(reduction, builder);
     for (auto _ : state) {
         const auto r = maker.Make(pictures, mode, 150, home.filePath("out.gif"));
@@ -370,6 +453,65 @@ void MakeGif(benchmark::State& state, int mode, int w, int h) {
     }
     state.SetItemsProcessed(state.iterations() * 16);
     state.counters["bytes"] = static_cast<double>(QFileInfo(home.filePath("out.gif")).size());
+}
+
+// The seven photographs to an animated GIF by the command-line tool (mode 0, the
+// default) and by ImageMagick's convert, both as processes on the same PNG files;
+// the counter is the mean PSNR of the GIF's frames against the photographs.
+double MeanFramePsnr(const QString& gif, const std::vector<QImage>& photos) {
+    QImageReader reader(gif);
+    double sum = 0;
+    for (const QImage& photo : photos) {
+        const QImage frame = reader.read().convertToFormat(QImage::Format_RGB888);
+        if (frame.size() != photo.size())
+            return 0;
+        std::vector<std::uint8_t> rgb(static_cast<size_t>(photo.width()) * photo.height() * 3);
+        for (int y = 0; y < photo.height(); ++y)
+            std::memcpy(rgb.data() + static_cast<size_t>(y) * photo.width() * 3, frame.constScanLine(y),
+                        static_cast<size_t>(photo.width()) * 3);
+        sum += PsnrOfRgb(photo, rgb.data());
+    }
+    return sum / static_cast<double>(photos.size());
+}
+
+void PhotoGifBuild(benchmark::State& state, bool ours) {
+    QTemporaryDir dir;
+    std::vector<QImage> photos;
+    QStringList files;
+    for (const char* file : kPhotos) {
+        photos.push_back(RealPhoto(file));
+        if (photos.back().isNull()) {
+            state.SkipWithError("photo missing: install python3-skimage");
+            return;
+        }
+        files << dir.filePath(QString::fromStdString(PhotoName(file)) + QStringLiteral(".png"));
+        photos.back().save(files.back());
+    }
+    const QString output = dir.filePath("out.gif");
+    const QString program = ours ? QCoreApplication::applicationDirPath() + QStringLiteral("/vx7tool")
+                                 : QStandardPaths::findExecutable("convert");
+    QStringList args;
+    if (ours)
+        args << "gif"
+             << "build"
+             << "--interval"
+             << "0.5"
+             << "-o" << output << files;
+    else
+        args << "-delay"
+             << "50" << files << "+dither"
+             << "-colors"
+             << "256" << output;
+    for (auto _ : state) {
+        QProcess p;
+        p.start(program, args);
+        if (!p.waitForFinished(120000) || p.exitCode() != 0) {
+            state.SkipWithError("GIF build failed");
+            return;
+        }
+    }
+    state.counters["PSNR"] = MeanFramePsnr(output, photos);
+    state.counters["bytes"] = static_cast<double>(QFileInfo(output).size());
 }
 
 // ---- Registration -----------------------------------------------------------------
@@ -409,10 +551,47 @@ const int registered = [] {
         }
     }
     for (int mode : {0, 1})
-        benchmark::RegisterBenchmark(("MakeGif/anim16-1280x720/mode" + std::to_string(mode)).c_str(), MakeGif,
-                                     mode, 1280, 720)
+        for (int threads : {1, 0})
+            benchmark::RegisterBenchmark(("MakeGif/anim16-1280x720/mode" + std::to_string(mode) +
+                                          (threads == 1 ? "/one-thread" : "/pool"))
+                                             .c_str(),
+                                         MakeGif, mode, 1280, 720, threads)
+                ->Unit(benchmark::kMillisecond)
+                ->Iterations(2)
+                ->UseRealTime();
+    for (const char* file : kPhotos) {
+        const std::string input = "Quantise/" + PhotoName(file) + "-640x480/";
+        benchmark::RegisterBenchmark((input + "ours").c_str(), QuantisePhotoOurs, std::string(file))
             ->Unit(benchmark::kMillisecond)
-            ->Iterations(2)
+            ->UseRealTime();
+        benchmark::RegisterBenchmark((input + "libimagequant").c_str(),
+                                     [](benchmark::State& state, std::string f) {
+                                         if (RealPhoto(f).isNull())
+                                             state.SkipWithError("photo missing: install python3-skimage");
+                                         else
+                                             QuantiseLiqOn(state, RealPhoto(f));
+                                     },
+                                     std::string(file))
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+        benchmark::RegisterBenchmark((input + "imagemagick").c_str(),
+                                     [](benchmark::State& state, std::string f) {
+                                         if (RealPhoto(f).isNull())
+                                             state.SkipWithError("photo missing: install python3-skimage");
+                                         else
+                                             QuantiseMagickOn(state, RealPhoto(f));
+                                     },
+                                     std::string(file))
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(3)
+            ->UseRealTime();
+    }
+    for (bool ours : {true, false})
+        benchmark::RegisterBenchmark(ours ? "GifBuild/photos7-640x480/vx7tool"
+                                          : "GifBuild/photos7-640x480/imagemagick",
+                                     PhotoGifBuild, ours)
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(1)
             ->UseRealTime();
     return 0;
 }();

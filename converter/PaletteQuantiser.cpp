@@ -382,6 +382,140 @@ void MapPixels(const std::uint32_t* pixels, int width, int height, int stride, Q
     }
 }
 
+// Seeds the entries after the pinned ones: the cells (less those a pinned entry
+// already serves closely) start as one box; the box with the largest squared error
+// is cut across its widest channel where the two halves' errors add up least, until
+// there are as many boxes as free entries. Each box's mean becomes an entry. Cutting
+// by error rather than taking the most popular cells spends entries where the
+// picture has most variety.
+void SplitSeeds(const std::vector<Point>& points, std::vector<Centre>& centres, int wanted) {
+    constexpr float kServed = 16.f; // squared distance to a pinned entry that counts as served
+    const std::size_t pinned = centres.size();
+    std::vector<Point> cells;
+    cells.reserve(points.size());
+    for (const Point& p : points) {
+        bool served = false;
+        for (std::size_t c = 0; c < pinned && !served; ++c) {
+            const float dr = p.r - centres[c].r, dg = p.g - centres[c].g, db = p.b - centres[c].b;
+            served = dr * dr + dg * dg + db * db < kServed;
+        }
+        if (!served)
+            cells.push_back(p);
+    }
+    struct Box {
+        int from, to;
+        double error = 0;
+        int axis = 0;
+        Centre mean{};
+    };
+    auto channel = [](const Point& p, int axis) { return axis == 0 ? p.r : axis == 1 ? p.g : p.b; };
+    auto measure = [&](Box& b) {
+        double w = 0, s[3] = {}, q[3] = {};
+        for (int i = b.from; i < b.to; ++i) {
+            const Point& p = cells[static_cast<std::size_t>(i)];
+            for (int c = 0; c < 3; ++c) {
+                const double v = channel(p, c);
+                s[c] += p.w * v;
+                q[c] += p.w * v * v;
+            }
+            w += p.w;
+        }
+        double widest = -1;
+        b.error = 0;
+        for (int c = 0; c < 3; ++c) {
+            const double spread = q[c] - s[c] * s[c] / w;
+            b.error += spread;
+            if (spread > widest) {
+                widest = spread;
+                b.axis = c;
+            }
+        }
+        b.mean = {static_cast<float>(s[0] / w), static_cast<float>(s[1] / w), static_cast<float>(s[2] / w)};
+    };
+    std::vector<Box> boxes;
+    if (!cells.empty()) {
+        boxes.push_back({0, static_cast<int>(cells.size())});
+        measure(boxes.back());
+    }
+    const int free = wanted - static_cast<int>(pinned);
+    while (static_cast<int>(boxes.size()) < free) {
+        int worst = -1;
+        for (int i = 0; i < static_cast<int>(boxes.size()); ++i) {
+            const Box& b = boxes[static_cast<std::size_t>(i)];
+            if (b.to - b.from > 1 && b.error > 0 &&
+                (worst < 0 || b.error > boxes[static_cast<std::size_t>(worst)].error))
+                worst = i;
+        }
+        if (worst < 0)
+            break;
+        const Box b = boxes[static_cast<std::size_t>(worst)];
+        std::sort(cells.begin() + b.from, cells.begin() + b.to,
+                  [&](const Point& x, const Point& y) { return channel(x, b.axis) < channel(y, b.axis); });
+        double wAll = 0, sAll = 0, qAll = 0;
+        for (int i = b.from; i < b.to; ++i) {
+            const Point& p = cells[static_cast<std::size_t>(i)];
+            const double v = channel(p, b.axis);
+            wAll += p.w;
+            sAll += p.w * v;
+            qAll += p.w * v * v;
+        }
+        double wLow = 0, sLow = 0, qLow = 0, best = std::numeric_limits<double>::max();
+        int cut = b.from + 1;
+        for (int i = b.from; i < b.to - 1; ++i) {
+            const Point& p = cells[static_cast<std::size_t>(i)];
+            const double v = channel(p, b.axis);
+            wLow += p.w;
+            sLow += p.w * v;
+            qLow += p.w * v * v;
+            const double wHigh = wAll - wLow, sHigh = sAll - sLow, qHigh = qAll - qLow;
+            const double cost = (qLow - sLow * sLow / wLow) + (qHigh - sHigh * sHigh / wHigh);
+            if (cost < best) {
+                best = cost;
+                cut = i + 1;
+            }
+        }
+        Box low{b.from, cut}, high{cut, b.to};
+        measure(low);
+        measure(high);
+        boxes[static_cast<std::size_t>(worst)] = low;
+        boxes.push_back(high);
+    }
+    for (const Box& b : boxes)
+        centres.push_back(b.mean);
+}
+
+// Moves every entry from first on to the rounded mean of the pixels mapped to it;
+// false when none moved.
+bool MoveToPixelMeans(const std::uint32_t* pixels, int width, int height, int stride, int first,
+                      QuantisedPicture& out) {
+    std::vector<std::uint64_t> sums(static_cast<std::size_t>(out.colours) * 4, 0);
+    const std::uint8_t* index = out.indices.data();
+    for (int y = 0; y < height; ++y) {
+        const std::uint32_t* row = pixels + static_cast<std::ptrdiff_t>(y) * stride;
+        for (int x = 0; x < width; ++x) {
+            const std::uint32_t c = row[x];
+            std::uint64_t* s = &sums[static_cast<std::size_t>(*index++) * 4];
+            s[0] += 1;
+            s[1] += (c >> 16) & 255;
+            s[2] += (c >> 8) & 255;
+            s[3] += c & 255;
+        }
+    }
+    bool moved = false;
+    for (int e = first; e < out.colours; ++e) {
+        const std::uint64_t* s = &sums[static_cast<std::size_t>(e) * 4];
+        if (s[0] == 0)
+            continue;
+        for (int channel = 0; channel < 3; ++channel) {
+            const auto mean = static_cast<std::uint8_t>((s[1 + channel] + s[0] / 2) / s[0]);
+            std::uint8_t& entry = out.palette[static_cast<std::size_t>(3 * e + channel)];
+            moved = moved || entry != mean;
+            entry = mean;
+        }
+    }
+    return moved;
+}
+
 } // namespace
 
 QuantisedPicture PaletteQuantiser::Quantise(const std::uint32_t* pixels, int width, int height, int stride,
@@ -481,9 +615,11 @@ QuantisedPicture PaletteQuantiser::Quantise(const std::uint32_t* pixels, int wid
         for (const Point& p : points)
             centres.push_back({p.r, p.g, p.b});
     } else {
-        // Each next entry is the cell with the largest count × squared distance to
-        // the entries taken so far: popular colours first, but a popular colour
-        // next to a taken one counts for little.
+        // The free entries start at the means of boxes of cells, each split where
+        // the error is largest (see SplitSeeds). Entries the boxes leave over (too few
+        // cells apart from the pinned colours) go one by one to the cell with the
+        // largest count × squared distance to the entries taken so far.
+        SplitSeeds(points, centres, wanted);
         const std::size_t n = points.size();
         std::vector<float> pr(n), pg(n), pb(n), pw(n), nearest(n, 1e30f);
         for (std::size_t i = 0; i < n; ++i) {
@@ -518,14 +654,8 @@ QuantisedPicture PaletteQuantiser::Quantise(const std::uint32_t* pixels, int wid
             return std::size_t{0};
         };
         std::size_t next = 0;
-        if (centres.empty()) {
-            for (std::size_t i = 1; i < n; ++i)
-                if (pw[i] > pw[next])
-                    next = i;
-        } else {
-            for (const Centre& c : centres)
-                next = take(c.r, c.g, c.b);
-        }
+        for (const Centre& c : centres)
+            next = take(c.r, c.g, c.b);
         while (static_cast<int>(centres.size()) < wanted) {
             centres.push_back({pr[next], pg[next], pb[next]});
             next = take(pr[next], pg[next], pb[next]);
@@ -599,6 +729,14 @@ QuantisedPicture PaletteQuantiser::Quantise(const std::uint32_t* pixels, int wid
     }
     // 5. Exact nearest entry for every pixel.
     MapPixels(pixels, width, height, stride, out);
+    // 6. The cells gave each entry the mean of whole cells; the pixels an entry really
+    //    got are a better mean. Moving the free entries there (to the nearest whole
+    //    colour to that mean) and mapping again never raises the error.
+    for (int pass = 0; pass < options.pixelPasses; ++pass) {
+        if (!MoveToPixelMeans(pixels, width, height, stride, pinned, out))
+            break;
+        MapPixels(pixels, width, height, stride, out);
+    }
     return out;
 }
 

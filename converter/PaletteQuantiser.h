@@ -23,15 +23,19 @@ struct QuantisedPicture {
 //     kFlatRunPixels pixels (as the colour swatches of a reference strip placed
 //     beside the picture do) takes a palette entry of its own that no later step
 //     moves, up to a quarter of the palette.
-//  3. The other entries are chosen by popularity weighed by novelty: each next one
-//     is the cell with the largest pixel count × squared distance to the entries
-//     already taken, so popular colours come first but a colour close to one
-//     already taken counts for little.
+//  3. The other entries start at the means of boxes of cells: the box with the
+//     largest squared error is cut in two across its widest channel, where the two
+//     halves' errors add up least, until there is a box per free entry. (Cells that
+//     a flat colour serves already are left out.) Should the boxes run out, the rest
+//     go by popularity weighed by novelty: the cell with the largest pixel count ×
+//     squared distance to the entries already taken.
 //  4. A few weighted k-means passes over the cells move those entries to the means
 //     of the cells nearest to them; an entry left without cells restarts at the cell
 //     with the largest error.
 //  5. Every pixel gets its exact nearest entry (squared RGB distance), found among
 //     the few entries that can be nearest anywhere in its 4 × 4 × 4 box of colours.
+//  6. The free entries move to the means of the pixels they got, and the pixels are
+//     mapped again (pixelPasses times, or until nothing moves).
 // Not thread-safe; one quantiser may be reused.
 class PaletteQuantiser {
   public:
@@ -40,6 +44,7 @@ class PaletteQuantiser {
     struct Options {
         int maxColours = 256; // 2 to 256
         int passes = 4;       // k-means passes (most of the gain comes in the first three)
+        int pixelPasses = 1;  // passes that move the free entries to the means of their pixels
         bool keepFlatColours = true;
     };
 

@@ -1,6 +1,7 @@
 #include "GifAnimationBuilder.h"
 #include "core/LittleEndian.h"
 
+#include "FrameWorkers.h"
 #include "GifLzwDecoder.h"
 #include "animation/AnimationLog.h"
 #include "core/SaveFile.h"
@@ -100,10 +101,16 @@ void GifAnimationBuilder::WriteGifHeader(QByteArray& out, int width, int height,
 void GifAnimationBuilder::WriteCodedFrame(QByteArray& out, const std::uint8_t* pixels,
                                           const std::uint8_t* palette, int width, int height, int bits,
                                           int delay, int transparentIndex) {
+    WriteCodedFrame(out, encoder_, pixels, palette, width, height, bits, delay, transparentIndex);
+}
+
+void GifAnimationBuilder::WriteCodedFrame(QByteArray& out, GifLzwEncoder& encoder, const std::uint8_t* pixels,
+                                          const std::uint8_t* palette, int width, int height, int bits,
+                                          int delay, int transparentIndex) {
     WriteFrameHead(out, width, height, bits, delay, transparentIndex, false);
     out.append(reinterpret_cast<const char*>(palette), 3 << bits);
     out.append(static_cast<char>(bits));
-    encoder_.Encode(pixels, static_cast<std::size_t>(width) * static_cast<std::size_t>(height), bits, out);
+    encoder.Encode(pixels, static_cast<std::size_t>(width) * static_cast<std::size_t>(height), bits, out);
 }
 
 void GifAnimationBuilder::CopyGifFrame(QByteArray& out, const std::uint8_t* data, std::size_t dataLength,
@@ -220,16 +227,60 @@ GifBuildResult GifAnimationBuilder::BuildFromGifFiles(const QStringList& paths, 
         });
 }
 
+void GifAnimationBuilder::SetThreads(int threads) {
+    threads_ = std::clamp(threads, 1, FrameWorkers::kMaxThreads);
+}
+
 GifBuildResult GifAnimationBuilder::BuildFromPaletteFrames(const QStringList& paths, const QString& output,
-                                                           int delay) {
+                                                           int delay, const std::atomic<bool>* stop) {
+    // Every frame is read and coded into a chunk of its own, on the worker threads;
+    // the chunks are then written in list order, so the file is the same whatever
+    // the number of threads. Worker 0 uses the builder's own buffers.
+    struct Coded {
+        QByteArray chunk;
+        int width = 0, height = 0;
+        QString why;
+        bool ok = false;
+    };
+    const int count = static_cast<int>(paths.size());
+    std::vector<Coded> coded(static_cast<std::size_t>(count));
+    const FrameWorkers workers(std::min(threads_, std::max(count, 1)));
+    while (static_cast<int>(extraEncoders_.size()) < workers.Threads() - 1)
+        extraEncoders_.push_back(std::make_unique<GifLzwEncoder>());
+    std::vector<PaletteFrameFile> extraFrames(static_cast<std::size_t>(workers.Threads() - 1));
+    const bool complete = workers.Run(
+        count,
+        [&](int item, int worker) {
+            PaletteFrameFile& frame =
+                worker == 0 ? frame_ : extraFrames[static_cast<std::size_t>(worker - 1)];
+            GifLzwEncoder& encoder =
+                worker == 0 ? encoder_ : *extraEncoders_[static_cast<std::size_t>(worker - 1)];
+            Coded& c = coded[static_cast<std::size_t>(item)];
+            if (!frame.Read(paths[item], &c.why))
+                return;
+            c.width = frame.width;
+            c.height = frame.height;
+            WriteCodedFrame(c.chunk, encoder, frame.pixels.data(), frame.palette.data(), frame.width,
+                            frame.height, kBits, delay, -1);
+            c.ok = true;
+        },
+        stop);
+    if (!complete) {
+        GifBuildResult result;
+        result.error = QStringLiteral("stopped before %1 was written").arg(output);
+        return result;
+    }
+    int next = 0;
     return RunBuild(paths, output, chunk_,
-                    [&](const QString& path, QByteArray& chunk, int& w, int& h, QString& why) {
-                        if (!frame_.Read(path, &why))
+                    [&](const QString&, QByteArray& chunk, int& w, int& h, QString& why) {
+                        Coded& c = coded[static_cast<std::size_t>(next++)];
+                        if (!c.ok) {
+                            why = c.why;
                             return false;
-                        w = frame_.width;
-                        h = frame_.height;
-                        WriteCodedFrame(chunk, frame_.pixels.data(), frame_.palette.data(), frame_.width,
-                                        frame_.height, kBits, delay, -1);
+                        }
+                        w = c.width;
+                        h = c.height;
+                        chunk = std::move(c.chunk);
                         return true;
                     });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FrameWorkers.h"
 #include "GifBlockWalker.h"
 #include "GifLzwEncoder.h"
 #include "PaletteFrameFile.h"
@@ -8,7 +9,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace vx7::animation {
@@ -43,8 +46,17 @@ class GifAnimationBuilder {
     // Single-image GIF files (as the GIF image encoder writes them): each image's
     // colour table and compressed data are copied without recoding.
     GifBuildResult BuildFromGifFiles(const QStringList& paths, const QString& output, int delay);
-    // PaletteFrameFiles: the pixels are coded with the LZW coder.
-    GifBuildResult BuildFromPaletteFrames(const QStringList& paths, const QString& output, int delay);
+    // PaletteFrameFiles: the pixels are coded with the LZW coder, the frames side by
+    // side on the builder's threads; the file is the same for any number of threads.
+    // A stop request (checked before each frame is taken) ends the build with an
+    // error and no file written.
+    GifBuildResult BuildFromPaletteFrames(const QStringList& paths, const QString& output, int delay,
+                                          const std::atomic<bool>* stop = nullptr);
+
+    // Threads that code frames (1 to FrameWorkers::kMaxThreads; by default the
+    // machine's cores, at most that many).
+    void SetThreads(int threads);
+    int Threads() const { return threads_; }
 
     // The steps, appending to out. bits is the colour depth (8: 256-entry tables).
     static void WriteGifHeader(QByteArray& out, int width, int height, int bits);
@@ -70,11 +82,16 @@ class GifAnimationBuilder {
         std::array<std::uint8_t, 768> palette{};
     };
     bool ReadSourceGif(const QString& path, SourceFrame& frame, QString& why);
+    static void WriteCodedFrame(QByteArray& out, GifLzwEncoder& encoder, const std::uint8_t* pixels,
+                                const std::uint8_t* palette, int width, int height, int bits, int delay,
+                                int transparentIndex);
 
     QByteArray fileImage_;
     QByteArray chunk_;
     PaletteFrameFile frame_;
     GifLzwEncoder encoder_;
+    std::vector<std::unique_ptr<GifLzwEncoder>> extraEncoders_; // one per thread past the first
+    int threads_ = FrameWorkers::DefaultThreads();
     std::vector<std::uint8_t> check_;
 };
 

@@ -57,6 +57,14 @@ QString EngineGifBackend::ReduceByConverter(const QString& source) {
     return reduction_->ReduceByConverter({source}).frames.value(0);
 }
 
+QStringList EngineGifBackend::ReduceAll(const QStringList& sources, int mode, const std::atomic<bool>* cancel,
+                                        const std::function<void(int)>& done) {
+    std::lock_guard guard(lock_);
+    const ReductionResult result = mode == 1 ? reduction_->ReduceByImageEncoder(sources, cancel, done)
+                                             : reduction_->ReduceByConverter(sources, cancel, done);
+    return result.stopped ? QStringList() : result.frames;
+}
+
 void EngineGifBackend::BuildFromGifFiles(const QStringList& frames, const QString& output, int delay) {
     std::lock_guard guard(lock_);
     LogSkipped(builder_.BuildFromGifFiles(frames, output, delay));

@@ -35,6 +35,9 @@ class EngineGifBackend final : public GifEngine {
     QString ReduceByImageEncoder(const QString& source) override;
     bool ConverterAvailable(QString& error) override;
     QString ReduceByConverter(const QString& source) override;
+    // The sources side by side on the reduction's worker threads.
+    QStringList ReduceAll(const QStringList& sources, int mode, const std::atomic<bool>* cancel,
+                          const std::function<void(int)>& done) override;
     void BuildFromGifFiles(const QStringList& frames, const QString& output, int delay) override;
     void BuildFromPaletteFrames(const QStringList& frames, const QString& output, int delay) override;
 

@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace vx7::animation {
 namespace {
 
@@ -55,32 +57,34 @@ GifJobResult GifBuildJob::Run(const GifBuildRequest& request, const Progress& pr
         }
     }
 
-    QStringList frames;
-    for (int i = 0; i < total; ++i) {
-        if (Cancelled(cancel)) {
-            result.outcome = GifJobResult::Outcome::Cancelled;
-            result.message = QStringLiteral("已取消建立GIF动画");
-            return result;
-        }
-        report(i, ProgressText(i + 1, total));
-        const QString& picture = request.pictures.at(i);
-        if (request.mode == 1) {
-            frames.append(engine_.ReduceByImageEncoder(picture));
-            continue;
-        }
-        QString source = picture;
-        if (i < request.workBmps.size() && !request.workBmps.at(i).isEmpty()) {
+    // The animation window re-encodes every picture as a BMP before the converter mode.
+    QStringList sources = request.pictures;
+    if (request.mode == 0) {
+        for (int i = 0; i < total && i < request.workBmps.size(); ++i) {
+            if (request.workBmps.at(i).isEmpty())
+                continue;
+            if (Cancelled(cancel)) {
+                result.outcome = GifJobResult::Outcome::Cancelled;
+                result.message = QStringLiteral("已取消建立GIF动画");
+                return result;
+            }
             // A picture that cannot be re-encoded keeps no working BMP; the converter
             // then finds nothing and the writer leaves the frame out.
-            source = request.workBmps.at(i);
-            if (!core::SaveImageAs(encoders_, QStringLiteral("BMP"), picture, source, 100)) {
-                qCInfo(lcAnimation) << "cannot re-encode" << picture;
-                QFile::remove(source);
+            sources[i] = request.workBmps.at(i);
+            if (!core::SaveImageAs(encoders_, QStringLiteral("BMP"), request.pictures.at(i), sources[i],
+                                   100)) {
+                qCInfo(lcAnimation) << "cannot re-encode" << request.pictures.at(i);
+                QFile::remove(sources[i]);
             }
         }
-        frames.append(engine_.ReduceByConverter(source));
     }
-    if (Cancelled(cancel)) {
+    // The pictures are reduced side by side; progress counts the finished ones.
+    report(0, ProgressText(1, total));
+    const QStringList frames = engine_.ReduceAll(sources, request.mode, cancel, [&](int done) {
+        if (done < total)
+            report(done, ProgressText(done + 1, total));
+    });
+    if (Cancelled(cancel) || frames.size() != total) {
         result.outcome = GifJobResult::Outcome::Cancelled;
         result.message = QStringLiteral("已取消建立GIF动画");
         return result;

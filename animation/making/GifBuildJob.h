@@ -33,9 +33,10 @@ struct GifJobResult {
     QString message; // what the status line shows
 };
 
-// Runs a build synchronously on the calling thread. Every picture is reduced in turn
-// (progress is reported after each), then the writer builds the file. A cancel request
-// is honoured between pictures and leaves the output untouched.
+// Runs a build; the calling thread waits for it. The pictures are reduced side by side
+// on the engine's worker threads (progress is reported as each one finishes), then the
+// writer builds the file. A cancel request stops every worker before its next picture
+// and leaves the output untouched.
 class GifBuildJob {
   public:
     // done pictures, total pictures, text for the status line.

@@ -3,6 +3,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
+#include <functional>
+
 namespace vx7::animation {
 
 // What GIF making needs from the GIF writer and the colour reduction, one picture at a
@@ -24,6 +27,24 @@ class GifEngine {
     // Colour mode 0: composite with the reference picture, converter, crop; returns the
     // palette frame file's path (possibly unusable, as above).
     virtual QString ReduceByConverter(const QString& source) = 0;
+
+    // Reduces every source in the given mode (0 converter, 1 image encoder) and
+    // returns the working files in source order. Engines that can reduce several
+    // sources at once do so; this one reduces them one after another. A cancel
+    // request is checked before each source is taken: the result is then empty.
+    // done(sources finished so far) may be called on any thread.
+    virtual QStringList ReduceAll(const QStringList& sources, int mode, const std::atomic<bool>* cancel,
+                                  const std::function<void(int)>& done) {
+        QStringList frames;
+        for (int i = 0; i < sources.size(); ++i) {
+            if (cancel && cancel->load())
+                return {};
+            frames << (mode == 1 ? ReduceByImageEncoder(sources[i]) : ReduceByConverter(sources[i]));
+            if (done)
+                done(i + 1);
+        }
+        return frames;
+    }
 
     // The writer: frames in list order, one delay in hundredths of a second, looping.
     virtual void BuildFromGifFiles(const QStringList& frames, const QString& output, int delay) = 0;

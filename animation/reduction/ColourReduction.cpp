@@ -4,6 +4,7 @@
 #include "ImageConverterLibrary.h"
 #include "ReferencePicture.h"
 #include "animation/AnimationLog.h"
+#include "animation/gif/FrameWorkers.h"
 #include "animation/gif/GifIndexedReader.h"
 #include "animation/gif/PaletteFrameFile.h"
 #include "core/ImageFiles.h"
@@ -13,8 +14,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 
+#include <algorithm>
 #include <cstring>
+#include <mutex>
+#include <vector>
 
 namespace vx7::animation {
 
@@ -41,17 +46,61 @@ QString ColourReduction::ConverterMissingText() {
         "找不到图像转换库Image66Conver123ter(或其ConvertImage入口),不能用\"高质流行色\"建立GIF动画!");
 }
 
-ReductionResult ColourReduction::ReduceByImageEncoder(const QStringList& sources) {
+// Sources are reduced side by side, but those that share a title share working files,
+// so they go to one worker in list order: the later one overwrites the earlier, as
+// when they are reduced one after another. Returns false when stopped.
+bool ColourReduction::ForEachSource(const QStringList& sources, const std::function<void(int)>& reduce,
+                                    const std::atomic<bool>* stop, const std::function<void(int)>& done) {
+    std::vector<std::vector<int>> groups;
+    QHash<QString, int> groupOfTitle;
+    for (int i = 0; i < sources.size(); ++i) {
+        const QString title = TitleOf(sources[i]);
+        auto it = groupOfTitle.find(title);
+        if (it == groupOfTitle.end()) {
+            it = groupOfTitle.insert(title, static_cast<int>(groups.size()));
+            groups.emplace_back();
+        }
+        groups[static_cast<std::size_t>(*it)].push_back(i);
+    }
+    int finished = 0;
+    std::mutex lock;
+    return FrameWorkers(threads_).Run(
+        static_cast<int>(groups.size()),
+        [&](int group, int) {
+            for (int i : groups[static_cast<std::size_t>(group)]) {
+                reduce(i);
+                if (done) {
+                    std::lock_guard guard(lock);
+                    done(++finished);
+                }
+            }
+        },
+        stop);
+}
+
+void ColourReduction::SetThreads(int threads) {
+    threads_ = std::clamp(threads, 1, FrameWorkers::kMaxThreads);
+}
+
+ReductionResult ColourReduction::ReduceByImageEncoder(const QStringList& sources,
+                                                      const std::atomic<bool>* stop,
+                                                      const std::function<void(int)>& done) {
     ReductionResult result;
     QDir().mkpath(WorkFolder());
-    for (const QString& source : sources) {
-        const QString target = core::JoinPath(WorkFolder(), TitleOf(source) + QStringLiteral(".gif"));
-        // A stale file from an earlier build must not stand in for a source that fails now.
-        QFile::remove(target);
-        if (!core::SaveImageAs(encoders_, QStringLiteral("GIF"), source, target, 100))
-            qCDebug(lcAnimation) << "no GIF made of" << source;
-        result.frames << target;
-    }
+    for (const QString& source : sources)
+        result.frames << core::JoinPath(WorkFolder(), TitleOf(source) + QStringLiteral(".gif"));
+    result.stopped = !ForEachSource(
+        sources,
+        [&](int i) {
+            const QString& target = result.frames[i];
+            // A stale file from an earlier build must not stand in for a source that fails now.
+            QFile::remove(target);
+            if (!core::SaveImageAs(encoders_, QStringLiteral("GIF"), sources[i], target, 100))
+                qCDebug(lcAnimation) << "no GIF made of" << sources[i];
+        },
+        stop, done);
+    if (result.stopped)
+        result.error = QStringLiteral("stopped");
     return result;
 }
 
@@ -69,7 +118,8 @@ QStringList ColourReduction::ReencodeAsBmp(const QStringList& pictures) {
     return out;
 }
 
-ReductionResult ColourReduction::ReduceByConverter(const QStringList& sources) {
+ReductionResult ColourReduction::ReduceByConverter(const QStringList& sources, const std::atomic<bool>* stop,
+                                                   const std::function<void(int)>& done) {
     ReductionResult result;
     QString why;
     if (!converter_.Function(&why)) {
@@ -81,23 +131,30 @@ ReductionResult ColourReduction::ReduceByConverter(const QStringList& sources) {
     }
     QDir().mkpath(WorkFolder());
     const QString reference = ReferencePicturePath();
-    for (const QString& source : sources) {
-        const QString title = TitleOf(source);
-        const QString composite = core::JoinPath(WorkFolder(), title + QStringLiteral("_Tmp.bmp"));
-        const QString target = core::JoinPath(WorkFolder(), title + QStringLiteral(".gif"));
-        result.frames << target;
-        QFile::remove(target);
-        const int offset =
-            core::ComposeSideBySide(encoders_, composite, source, reference, QStringLiteral("BMP"), 100);
-        if (offset < 0) {
-            qCDebug(lcAnimation) << "no composite made of" << source;
-            continue;
-        }
-        converter_.Convert(composite, target);
-        QString error;
-        if (!CropToPaletteFrame(target, offset, QString(), &error))
-            qCDebug(lcAnimation) << "no frame cropped from" << target << error;
-    }
+    for (const QString& source : sources)
+        result.frames << core::JoinPath(WorkFolder(), TitleOf(source) + QStringLiteral(".gif"));
+    result.stopped = !ForEachSource(
+        sources,
+        [&](int i) {
+            const QString& source = sources[i];
+            const QString& target = result.frames[i];
+            const QString composite =
+                core::JoinPath(WorkFolder(), TitleOf(source) + QStringLiteral("_Tmp.bmp"));
+            QFile::remove(target);
+            const int offset =
+                core::ComposeSideBySide(encoders_, composite, source, reference, QStringLiteral("BMP"), 100);
+            if (offset < 0) {
+                qCDebug(lcAnimation) << "no composite made of" << source;
+                return;
+            }
+            converter_.Convert(composite, target);
+            QString error;
+            if (!CropToPaletteFrame(target, offset, QString(), &error))
+                qCDebug(lcAnimation) << "no frame cropped from" << target << error;
+        },
+        stop, done);
+    if (result.stopped)
+        result.error = QStringLiteral("stopped");
     return result;
 }
 

@@ -3,6 +3,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
+#include <functional>
+
 namespace vx7::core {
 class EncoderRegistry;
 }
@@ -31,7 +34,8 @@ struct ReductionResult {
 //   mode 0 ("高质流行色"):  <title>_Tmp.bmp, the composite of the reference picture
 //                           and the source; <title>.gif, the converter's GIF and then
 //                           the PaletteFrameFile cropped out of it.
-// Runs synchronously; no message is shown except when the converter is missing.
+// The caller waits for a reduction, whose sources are reduced side by side on a few
+// worker threads; no message is shown except when the converter is missing.
 class ColourReduction {
   public:
     ColourReduction(QString installFolder, const core::EncoderRegistry& encoders,
@@ -40,14 +44,25 @@ class ColourReduction {
     QString WorkFolder() const;
     QString ReferencePicturePath() const;
 
+    // Sources are reduced on up to this many threads (1 to FrameWorkers::kMaxThreads;
+    // by default the machine's cores). The working files are the same for any count.
+    void SetThreads(int threads);
+
+    // Both reductions take an optional stop request, checked before each source is
+    // taken (a stopped result has stopped set and its frames must not be built), and
+    // done(sources finished so far), called after each source on the thread that
+    // reduced it.
+
     // Mode 1: each source re-encoded to <work>/<title>.gif with the "GIF" encoder, quality 100.
-    ReductionResult ReduceByImageEncoder(const QStringList& sources);
+    ReductionResult ReduceByImageEncoder(const QStringList& sources, const std::atomic<bool>* stop = nullptr,
+                                         const std::function<void(int)>& done = {});
 
     // Mode 0: per source, the composite (reference at (0, 0), the source at (W/2, 0),
     // W + W/2 wide) saved as BMP, the converter called on it, and the crop of W/2
     // columns. When the converter or its export is missing the user is told once and
     // the result is stopped.
-    ReductionResult ReduceByConverter(const QStringList& sources);
+    ReductionResult ReduceByConverter(const QStringList& sources, const std::atomic<bool>* stop = nullptr,
+                                      const std::function<void(int)>& done = {});
 
     // Each picture re-encoded as <work>/<title>.bmp (quality 100); returns those paths.
     QStringList ReencodeAsBmp(const QStringList& pictures);
@@ -65,10 +80,14 @@ class ColourReduction {
     static QString ConverterMissingText();
 
   private:
+    bool ForEachSource(const QStringList& sources, const std::function<void(int)>& reduce,
+                       const std::atomic<bool>* stop, const std::function<void(int)>& done);
+
     QString installFolder_;
     const core::EncoderRegistry& encoders_;
     ImageConverterLibrary& converter_;
     platform::Prompt& prompt_;
+    int threads_ = 0; // 0: the machine's cores
 };
 
 } // namespace vx7::animation

@@ -1,25 +1,12 @@
 #include "editor/window/EditorCanvas.h"
 
 #include "editor/interaction/CanvasInteraction.h"
+#include "editor/window/PointerFromQt.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace vx7::editor {
-
-namespace {
-
-PointerEvent ToPointer(const QMouseEvent* event) {
-    PointerEvent e;
-    e.pos = event->position().toPoint();
-    e.button = event->button();
-    e.buttons = event->buttons();
-    e.shift = event->modifiers().testFlag(Qt::ShiftModifier);
-    e.alt = event->modifiers().testFlag(Qt::AltModifier);
-    return e;
-}
-
-} // namespace
 
 EditorCanvas::EditorCanvas(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
@@ -58,17 +45,17 @@ void EditorCanvas::paintEvent(QPaintEvent* event) {
 
 void EditorCanvas::mousePressEvent(QMouseEvent* event) {
     if (interaction_)
-        interaction_->Press(ToPointer(event));
+        interaction_->Press(PointerFromQt(event));
 }
 
 void EditorCanvas::mouseMoveEvent(QMouseEvent* event) {
     if (interaction_)
-        interaction_->Move(ToPointer(event));
+        interaction_->Move(PointerFromQt(event));
 }
 
 void EditorCanvas::mouseReleaseEvent(QMouseEvent* event) {
     if (interaction_)
-        interaction_->Release(ToPointer(event));
+        interaction_->Release(PointerFromQt(event));
 }
 
 } // namespace vx7::editor

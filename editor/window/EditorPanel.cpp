@@ -1,26 +1,13 @@
 #include "editor/window/EditorPanel.h"
 
 #include "editor/interaction/CanvasInteraction.h"
+#include "editor/window/PointerFromQt.h"
 #include "resources/ResourceLoader.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace vx7::editor {
-
-namespace {
-
-PointerEvent ToPointer(const QMouseEvent* event) {
-    PointerEvent e;
-    e.pos = event->position().toPoint();
-    e.button = event->button();
-    e.buttons = event->buttons();
-    e.shift = event->modifiers().testFlag(Qt::ShiftModifier);
-    e.alt = event->modifiers().testFlag(Qt::AltModifier);
-    return e;
-}
-
-} // namespace
 
 EditorPanel::EditorPanel(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
@@ -75,13 +62,13 @@ void EditorPanel::mousePressEvent(QMouseEvent* event) {
         return;
     }
     if (interaction_)
-        interaction_->PanelPress(ToPointer(event));
+        interaction_->PanelPress(PointerFromQt(event));
 }
 
 void EditorPanel::mouseMoveEvent(QMouseEvent* event) {
     if (materialView_ || !interaction_)
         return;
-    interaction_->PanelMove(ToPointer(event));
+    interaction_->PanelMove(PointerFromQt(event));
     const CanvasCursor strip = interaction_->PanelCursorAt(event->position().toPoint());
     const CanvasCursor shown = strip != CanvasCursor::Arrow ? strip : interaction_->Cursor();
     if (shown == CanvasCursor::Arrow)
@@ -95,7 +82,7 @@ void EditorPanel::mouseMoveEvent(QMouseEvent* event) {
 void EditorPanel::mouseReleaseEvent(QMouseEvent* event) {
     if (materialView_ || !interaction_)
         return;
-    interaction_->PanelRelease(ToPointer(event));
+    interaction_->PanelRelease(PointerFromQt(event));
 }
 
 } // namespace vx7::editor

@@ -19,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <set>
 
 using namespace vx7::animation;
@@ -227,6 +228,69 @@ TEST_F(ReductionTest, MakingInBothModesGivesAGifOfAllFrames) {
         }
     }
     EXPECT_TRUE(QFile::exists(Work(QStringLiteral("m0.bmp")))) << "pictures re-encoded as BMP first";
+}
+
+// Frames are reduced and coded on worker threads; the file must not depend on it.
+TEST_F(ReductionTest, SixteenFramesOnWorkersGiveTheSameFileAsOneThread) {
+    QStringList pictures;
+    for (int i = 0; i < 16; ++i)
+        pictures << Picture(QStringLiteral("burst/f%1.png").arg(i), 96, 72, 40 + static_cast<unsigned>(i));
+    // Two sources of one title share working files: the later one wins in both frames,
+    // however the work is spread.
+    pictures[5] = Picture(QStringLiteral("other/f3.png"), 96, 72, 99);
+    auto make = [&](int threads, int mode, const QString& name) {
+        reduction.SetThreads(threads);
+        GifAnimationBuilder builder;
+        builder.SetThreads(threads);
+        GifMaker maker(reduction, builder);
+        const GifBuildResult r = maker.Make(pictures, mode, 50, home.Sub(name));
+        EXPECT_TRUE(r.Ok()) << r.error.toStdString();
+        EXPECT_EQ(r.framesWritten, 16);
+        return ReadAll(home.Sub(name));
+    };
+    for (int mode : {kModePopularColours, kModeHighContrast}) {
+        const QByteArray single = make(1, mode, QStringLiteral("one%1.gif").arg(mode));
+        ASSERT_GT(single.size(), 16 * 768);
+        EXPECT_EQ(make(4, mode, QStringLiteral("four%1.gif").arg(mode)), single) << "mode " << mode;
+        EXPECT_EQ(make(2, mode, QStringLiteral("two%1.gif").arg(mode)), single) << "mode " << mode;
+    }
+    const auto decoded = vx7::test::DecodeWithGiflib(ReadAll(home.Sub(QStringLiteral("four0.gif"))));
+    ASSERT_TRUE(decoded.ok);
+    ASSERT_EQ(decoded.images.size(), 16u);
+    EXPECT_EQ(decoded.images[3].indices, decoded.images[5].indices) << "shared title: the later picture";
+    EXPECT_NE(decoded.images[3].indices, decoded.images[4].indices);
+}
+
+TEST_F(ReductionTest, StoppedReductionEndsWithinOneSourcePerWorkerAndBuildsNothing) {
+    QStringList pictures;
+    for (int i = 0; i < 12; ++i)
+        pictures << Picture(QStringLiteral("s%1.png").arg(i), 64, 48, static_cast<unsigned>(i));
+    for (int threads : {1, 3}) {
+        reduction.SetThreads(threads);
+        std::atomic<bool> stop{false};
+        std::atomic<int> finished{0};
+        const ReductionResult r = reduction.ReduceByConverter(pictures, &stop, [&](int done) {
+            finished = done;
+            stop = true; // as a cancel button pressed while the first frame is finishing
+        });
+        EXPECT_TRUE(r.stopped);
+        EXPECT_GE(finished.load(), 1);
+        EXPECT_LE(finished.load(), threads) << "each worker finishes only the frame it holds";
+        int made = 0;
+        for (const QString& frame : r.frames)
+            made += QFile::exists(frame) ? 1 : 0;
+        EXPECT_LE(made, threads);
+    }
+    // The writer stopped before its first frame writes no file at all.
+    GifAnimationBuilder builder;
+    builder.SetThreads(2);
+    std::atomic<bool> stop{true};
+    const QString output = home.Sub(QStringLiteral("stopped.gif"));
+    const GifBuildResult r =
+        builder.BuildFromPaletteFrames({Work(QStringLiteral("s0.gif"))}, output, 10, &stop);
+    EXPECT_FALSE(r.Ok());
+    EXPECT_EQ(r.framesWritten, 0);
+    EXPECT_FALSE(QFile::exists(output));
 }
 
 // Cropping GIFs of other encoders: the image's own code size and table size count.
