@@ -3,6 +3,7 @@
 #include "editor/document/MaterialPictureCache.h"
 #include "materials/MaterialCatalogue.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 
 #include <algorithm>
@@ -17,6 +18,7 @@ const QColor kPreviewFill(200, 200, 200);
 const QColor kFrameDark(66, 66, 66);
 const QColor kFrameLight(233, 233, 233);
 constexpr int kLabelHeight = 13;
+constexpr int kSmallestLabelHeight = 10;
 
 void Frame3d(QPainter& painter, const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
     painter.setPen(topLeft);
@@ -91,6 +93,20 @@ int MaterialGrid::ItemAt(QPoint p) const {
     return -1;
 }
 
+QFont MaterialGrid::LabelFontFor(const QString& label, const QFont& font, int width) {
+    // A narrow panel gives cells narrower than a long name: the name is drawn a little
+    // smaller rather than running into the neighbouring cells, and elided only when even
+    // the smallest size does not fit.
+    QFont fitted = font;
+    for (int size = font.pixelSize(); size > kSmallestLabelHeight; --size) {
+        fitted.setPixelSize(size);
+        if (QFontMetrics(fitted).horizontalAdvance(label) <= width)
+            return fitted;
+    }
+    fitted.setPixelSize(std::min(font.pixelSize(), kSmallestLabelHeight));
+    return fitted;
+}
+
 QRect MaterialGrid::FitInto(QSize picture, const QRect& box, int inset) {
     const QRect inner = box.adjusted(inset, inset, -inset, -inset);
     if (picture.isEmpty() || inner.isEmpty())
@@ -126,10 +142,13 @@ void MaterialGrid::Paint(QPainter& painter, const materials::MaterialCatalogue& 
             painter.drawImage(target, pictures.Scaled(path, target.size()));
         }
         const materials::MaterialRecord* record = catalogue.Record(item);
+        const QString label =
+            record ? (record->title.isEmpty() ? record->pictureName : record->title) : QString();
+        const QRect labelRect = LabelRect(k);
+        painter.setFont(LabelFontFor(label, labelFont, labelRect.width()));
         painter.setPen(kLabelColour);
-        painter.drawText(LabelRect(k), Qt::AlignHCenter | Qt::AlignTop,
-                         record ? (record->title.isEmpty() ? record->pictureName : record->title)
-                                : QString());
+        painter.drawText(labelRect, Qt::AlignHCenter | Qt::AlignTop,
+                         QFontMetrics(painter.font()).elidedText(label, Qt::ElideRight, labelRect.width()));
     }
     painter.restore();
 }

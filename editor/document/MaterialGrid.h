@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QImage>
 #include <QRect>
 #include <QSize>
@@ -66,6 +67,9 @@ class MaterialGrid {
     // The rectangle a picture of size takes inside box shrunk by inset:
     // scaled by the smaller of the two ratios and centred.
     static QRect FitInto(QSize picture, const QRect& box, int inset);
+    // The label font for a cell `width` pixels wide: the given pixel size, or a smaller one
+    // (down to 10 pixels) so that the label fits the cell.
+    static QFont LabelFontFor(const QString& label, const QFont& font, int width);
 
     // Paints the grid: fill, frame, cells with framed pictures and labels.
     void Paint(QPainter& painter, const materials::MaterialCatalogue& catalogue,

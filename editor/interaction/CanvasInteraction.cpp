@@ -398,6 +398,8 @@ void CanvasInteraction::PressDrawingTool(const PointerEvent& e) {
         pointCount_ = 0;
         closing_ = QRect();
         SetCursor(CanvasCursor::Arrow);
+        // The closing click ends the tool: the window drops the tool's prompt.
+        listener_.Notify(CanvasNotice::ToolEnded);
         listener_.RepaintCanvas();
         return;
     }
@@ -520,6 +522,7 @@ void CanvasInteraction::ClosePolygonSelection() {
     stage_ = 0;
     closing_ = QRect();
     SetCursor(CanvasCursor::Arrow);
+    listener_.Notify(CanvasNotice::ToolEnded);
     listener_.RepaintCanvas();
 }
 
@@ -574,6 +577,7 @@ void CanvasInteraction::PressRasterTool(const PointerEvent& e) {
                 stage_ = 0;
                 state_.toolMode = Tm::None;
                 SetCursor(CanvasCursor::Arrow);
+                listener_.Notify(CanvasNotice::ToolEnded);
             }
             listener_.RepaintCanvas();
         }

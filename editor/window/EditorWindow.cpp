@@ -368,8 +368,10 @@ void EditorWindow::keyPressEvent(QKeyEvent* event) {
 // ---- EditorView -------------------------------------------------------------
 
 void EditorWindow::SetStatus(const QString& text) {
+    // Scheduled, not painted at once: the status can change while the canvas is being
+    // painted (a placement ends during the composition), and a nested repaint there is lost.
     status_->setText(text);
-    status_->repaint();
+    status_->update();
 }
 
 void EditorWindow::RepaintCanvas() {

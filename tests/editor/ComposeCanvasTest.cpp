@@ -2,6 +2,7 @@
 #include "EditorTestInstall.h"
 #include "editor/document/CanvasCaption.h"
 #include "editor/document/EditorState.h"
+#include "editor/document/MaterialGrid.h"
 #include "editor/document/MaterialPictureCache.h"
 #include "editor/document/MaterialSlots.h"
 #include "imaging/drawing/DrawingItemList.h"
@@ -9,6 +10,7 @@
 #include "imaging/raster/RasterDocument.h"
 #include "materials/MaterialCatalogue.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 
 #include <gtest/gtest.h>
@@ -163,3 +165,26 @@ TEST(CanvasCaptionTest, DefaultCaptionIsTheDatePaddedAndSixtyPixelsFromTheBottom
 }
 
 } // namespace
+
+// The panel is narrower than three full cells, so long garment names must be fitted to
+// their cell instead of running into the neighbouring cells and the panel's edge.
+TEST(MaterialGridLabelTest, LongNamesFitTheirNarrowCells) {
+    editor::MaterialGrid grid;
+    grid.SetArea(QRect(578, 54, 292, 528));
+    const int width = grid.LabelRect(2).width();
+    ASSERT_LT(width, 120);
+    QFont base;
+    base.setPixelSize(13);
+    for (const QString& name : {QStringLiteral("白色麻花高领毛衣"), QStringLiteral("海军条纹圆领毛衣"),
+                                QStringLiteral("粉色宽松马海毛衣")}) {
+        const QFont fitted = editor::MaterialGrid::LabelFontFor(name, base, width);
+        EXPECT_LE(fitted.pixelSize(), 13);
+        EXPECT_GE(fitted.pixelSize(), 10);
+        const QString shown = QFontMetrics(fitted).elidedText(name, Qt::ElideRight, width);
+        EXPECT_LE(QFontMetrics(fitted).horizontalAdvance(shown), width) << name.toStdString();
+    }
+    // A short name keeps the normal label size.
+    EXPECT_EQ(editor::MaterialGrid::LabelFontFor(QStringLiteral("大衣"), base, width).pixelSize(), 13);
+    // The third column's label stays inside the panel.
+    EXPECT_LE(grid.LabelRect(2).right(), grid.Area().right());
+}

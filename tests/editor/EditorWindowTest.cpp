@@ -502,3 +502,13 @@ TEST_F(EditorWindowTest, PhotoWiderThanTheCanvasIsSavedBackWithoutAWhiteStrip) {
 }
 
 } // namespace
+
+TEST_F(EditorWindowTest, RightButtonEndsThePlacementAndClearsItsPrompt) {
+    auto& w = Open(photo);
+    C().Run(EditorCommand::PlaceOriginalPhoto);
+    ASSERT_EQ(w.State().gesture, GestureMode::PlacePicture);
+    QTest::mousePress(w.Canvas(), Qt::RightButton, Qt::NoModifier, QPoint(200, 200));
+    w.ComposeCanvasNow();
+    EXPECT_EQ(w.State().gesture, GestureMode::None);
+    EXPECT_EQ(Status(), prompts::kGestureEnded);
+}

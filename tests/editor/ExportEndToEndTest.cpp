@@ -179,7 +179,6 @@ TEST(ExportEndToEndTest, CutOutPortraitOverBackgroundWithGarmentAndCaptionIsWrit
 
     const QString shots = QStringLiteral(VX7_SOURCE_DIR "/docs/screenshots");
     if (qEnvironmentVariableIsSet("VX7_WRITE_SCREENSHOTS")) {
-        window.grab().save(QDir(shots).filePath("editor-fitting.png"));
         PhotoSaveModel model(window.Export(), window.Export().PreparePhotoSave());
         PhotoSaveDialog dialog(model, nullptr, &window);
         dialog.show();

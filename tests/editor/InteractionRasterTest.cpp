@@ -163,8 +163,11 @@ TEST_F(PolygonSelectionTest, KeepPolygonClosesNearTheFirstPointAndKeepsOnlyTheIn
     EXPECT_EQ(interaction.Cursor(), CanvasCursor::PolygonClose);
     Hover(AtPixel(150, 150));
     EXPECT_EQ(interaction.Cursor(), CanvasCursor::PolygonTool);
+    EXPECT_TRUE(listener.notices.empty());
     MoveAndClick(AtPixel(103, 98));
     EXPECT_EQ(interaction.Tool(), ToolMode::None);
+    // Closing ends the tool: the window drops the prompt that asks for more points.
+    EXPECT_EQ(listener.notices, std::vector<CanvasNotice>{CanvasNotice::ToolEnded});
     EXPECT_EQ(MaskAtCanvas(AtPixel(150, 150)), PixelMask::Kept);
     EXPECT_EQ(MaskAtCanvas(AtPixel(50, 50)), PixelMask::Removed);
     EXPECT_EQ(MaskAtCanvas(AtPixel(250, 150)), PixelMask::Removed);
@@ -272,10 +275,12 @@ TEST_F(InteractionTest, ValidAreaNeedsEightyPixelsEachWay) {
     MoveAndClick({10, 10});
     MoveAndClick({89, 200}); // 79 wide: ignored, the choice goes on
     EXPECT_EQ(interaction.Tool(), ToolMode::ChooseValidArea);
+    EXPECT_TRUE(listener.notices.empty());
     EXPECT_EQ(raster->ValidArea(), (imaging::IntRect{6, 6, 326, 246}));
     MoveAndClick({90, 90});
     EXPECT_EQ(interaction.Tool(), ToolMode::None);
     EXPECT_EQ(raster->ValidArea(), (imaging::IntRect{10, 10, 90, 90}));
+    EXPECT_EQ(listener.notices, std::vector<CanvasNotice>{CanvasNotice::ToolEnded});
     EXPECT_FALSE(items->PreviewShown());
 }
 
