@@ -152,17 +152,22 @@ QString ColourReduction::Prepare(const QString& source, int index, QString& why)
     return target;
 }
 
+ReductionResult ColourReduction::StartResult(int count) {
+    if (!build_)
+        BeginBuild();
+    ReductionResult result;
+    const int first = next_ + 1;
+    for (int i = 0; i < count; ++i) {
+        result.frames << WorkFile(first + i, QStringLiteral(".gif"));
+        result.problems << QString();
+    }
+    return result;
+}
+
 ReductionResult ColourReduction::ReduceByImageEncoder(const QStringList& sources,
                                                       const std::atomic<bool>* stop,
                                                       const std::function<void(int)>& done) {
-    ReductionResult result;
-    if (!build_)
-        BeginBuild();
-    const int first = next_ + 1;
-    for (int i = 0; i < sources.size(); ++i)
-        result.frames << WorkFile(first + i, QStringLiteral(".gif"));
-    for (int i = 0; i < sources.size(); ++i)
-        result.problems << QString();
+    ReductionResult result = StartResult(sources.size());
     result.stopped = !ForEachSource(
         sources,
         [&](int i, int index) {
@@ -206,14 +211,8 @@ ReductionResult ColourReduction::ReduceByConverter(const QStringList& sources, c
         result.error = why.isEmpty() ? QStringLiteral("converter library not found") : why;
         return result;
     }
-    if (!build_)
-        BeginBuild();
+    result = StartResult(sources.size());
     const QString reference = ReferencePicturePath();
-    const int first = next_ + 1;
-    for (int i = 0; i < sources.size(); ++i)
-        result.frames << WorkFile(first + i, QStringLiteral(".gif"));
-    for (int i = 0; i < sources.size(); ++i)
-        result.problems << QString();
     result.stopped = !ForEachSource(
         sources,
         [&](int i, int index) {

@@ -106,6 +106,9 @@ class ColourReduction {
     // The path of working file suffix for source number index.
     QString WorkFile(int index, const QString& suffix) const;
     int NextIndex();
+    // Opens the build's folder when needed and names the frame file of each of count
+    // sources, in order, with no problem noted yet.
+    ReductionResult StartResult(int count);
     // The file a source becomes a frame from: the source itself when it has the
     // build's frame size, else its fitted copy. Empty, with why, when it is unusable.
     QString Prepare(const QString& source, int index, QString& why);
