@@ -133,21 +133,34 @@ QImage OverWhite(const QImage& image) {
 }
 
 QImage SideBySideOverWhite(const QImage& a, const QImage& b) {
+    QImage out;
+    SideBySideOverWhite(a, b, out);
+    return out;
+}
+
+bool SideBySideOverWhite(const QImage& a, const QImage& b, QImage& out) {
     if (a.isNull())
-        return QImage();
-    if (a.hasAlphaChannel() || (!b.isNull() && b.hasAlphaChannel()))
-        return OverWhite(SideBySide(a, b));
+        return false;
+    if (a.hasAlphaChannel() || (!b.isNull() && b.hasAlphaChannel())) {
+        out = OverWhite(SideBySide(a, b));
+        return true;
+    }
     // Every pixel drawn is opaque, so drawing onto white replaces what drawing onto
     // transparent and then over white would: the same pixels without the second pass.
+    // A covers its columns whole, so only the columns left of it need the white.
     const int w = a.width();
-    QImage out(w + w / 2, a.height(), QImage::Format_RGB32);
-    out.fill(Qt::white);
+    const QSize size(w + w / 2, a.height());
+    if (out.size() != size || out.format() != QImage::Format_RGB32)
+        out = QImage(size, QImage::Format_RGB32);
     QPainter p(&out);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.fillRect(0, 0, w / 2, a.height(), Qt::white);
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     if (!b.isNull())
         p.drawImage(0, 0, b);
     p.drawImage(w / 2, 0, a);
     p.end();
-    return out;
+    return true;
 }
 
 } // namespace vx7::core

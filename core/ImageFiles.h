@@ -66,5 +66,8 @@ QImage OverWhite(const QImage& image);
 // neither picture has alpha it is drawn straight onto white, which gives the same
 // pixels in one pass.
 QImage SideBySideOverWhite(const QImage& a, const QImage& b);
+// The same into out, whose pixel buffer is reused when it has the composite's size and
+// 32-bit RGB format. False (out unchanged) when A is null.
+bool SideBySideOverWhite(const QImage& a, const QImage& b, QImage& out);
 
 } // namespace vx7::core

@@ -22,11 +22,19 @@
 #include <QHash>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <mutex>
 #include <vector>
 
 namespace vx7::animation {
+
+// What a worker reuses from one frame to the next in mode 0's in-memory route.
+struct ColourReduction::FrameScratch {
+    QImage composite;
+    std::vector<std::uint8_t> indices;
+    QByteArray file;
+};
 
 ColourReduction::ColourReduction(QString installFolder, const core::EncoderRegistry& encoders,
                                  ImageConverterLibrary& converter, platform::Prompt& prompt)
@@ -104,7 +112,8 @@ void ColourReduction::FindFrameSize(const QStringList& sources) {
     }
 }
 
-bool ColourReduction::ForEachSource(const QStringList& sources, const std::function<void(int, int)>& reduce,
+bool ColourReduction::ForEachSource(const QStringList& sources,
+                                    const std::function<void(int, int, int)>& reduce,
                                     const std::atomic<bool>* stop, const std::function<void(int)>& done) {
     FindFrameSize(sources);
     std::vector<int> indices;
@@ -112,7 +121,7 @@ bool ColourReduction::ForEachSource(const QStringList& sources, const std::funct
         indices.push_back(NextIndex());
     return FrameWorkers(threads_).Run(
         static_cast<int>(sources.size()),
-        [&](int i, int) { reduce(i, indices[static_cast<std::size_t>(i)]); }, stop, done);
+        [&](int i, int worker) { reduce(i, indices[static_cast<std::size_t>(i)], worker); }, stop, done);
 }
 
 QString ColourReduction::Prepare(const QString& source, int index, QString& why, QImage* decoded) {
@@ -181,7 +190,7 @@ ReductionResult ColourReduction::ReduceByImageEncoder(const QStringList& sources
     ReductionResult result = StartResult(sources.size());
     result.stopped = !ForEachSource(
         sources,
-        [&](int i, int index) {
+        [&](int i, int index, int) {
             const QString& source = sources[i];
             const QString target = WorkFile(index, QStringLiteral(".gif"));
             QString why;
@@ -235,9 +244,12 @@ ReductionResult ColourReduction::ReduceByConverter(const QStringList& sources, c
         reader.setDecideFormatFromContent(true);
         referencePicture = reader.read();
     }
+    // Buffers per worker, kept from one source to the next: the frames of a build
+    // mostly share one size, and fresh buffers of megabytes cost page faults.
+    std::vector<FrameScratch> scratch(static_cast<std::size_t>(FrameWorkers::kMaxThreads));
     result.stopped = !ForEachSource(
         sources,
-        [&](int i, int index) {
+        [&](int i, int index, int worker) {
             const QString& source = sources[i];
             const QString target = WorkFile(index, QStringLiteral(".gif"));
             QString problem;
@@ -249,7 +261,8 @@ ReductionResult ColourReduction::ReduceByConverter(const QStringList& sources, c
                 return;
             }
             if (inMemory) {
-                if (!ReduceInMemory(picture, referencePicture, target, problem)) {
+                if (!ReduceInMemory(picture, referencePicture, target,
+                                    scratch[static_cast<std::size_t>(worker)], problem)) {
                     qCDebug(lcAnimation) << "no frame made of" << source << problem;
                     result.problems[i] = problem;
                 }
@@ -277,27 +290,35 @@ ReductionResult ColourReduction::ReduceByConverter(const QStringList& sources, c
 }
 
 bool ColourReduction::ReduceInMemory(const QImage& picture, const QImage& reference, const QString& target,
-                                     QString& why) const {
+                                     FrameScratch& scratch, QString& why) const {
     // The pixels the composite BMP file would hold: the reference at (0, 0), the
     // picture at (W/2, 0), W + W/2 wide, over white.
-    const QImage composite = core::SideBySideOverWhite(picture, reference);
-    if (composite.isNull()) {
+    if (!core::SideBySideOverWhite(picture, reference, scratch.composite)) {
         why = QStringLiteral("cannot be read as a picture");
         return false;
     }
-    PaletteFrameFile frame;
-    std::vector<std::uint8_t> indices;
-    if (!converter_.ConvertPixels(composite, frame.palette, indices)) {
+    const QImage& composite = scratch.composite;
+    std::array<std::uint8_t, PaletteFrameFile::kPaletteSize> palette{};
+    if (!converter_.ConvertPixels(composite, palette, scratch.indices)) {
         why = QStringLiteral("the colour converter made no usable frame");
         return false;
     }
-    CropColumns(indices.data(), composite.width(), composite.height(), picture.width() / 2, frame);
+    // The frame file is cropped straight out of the converter's indices.
+    const int width = composite.width(), height = composite.height();
+    const int offset = picture.width() / 2;
+    const int keep = width - offset;
+    scratch.file.resize(static_cast<qsizetype>(PaletteFrameFile::kPixelOffset) + qsizetype{keep} * height);
+    auto* out = reinterpret_cast<std::uint8_t*>(scratch.file.data());
+    PaletteFrameFile::WriteHead(out, keep, height, palette.data());
+    for (int y = 0; y < height; ++y)
+        std::memcpy(out + PaletteFrameFile::kPixelOffset + static_cast<size_t>(y) * keep,
+                    scratch.indices.data() + static_cast<size_t>(y) * width + offset,
+                    static_cast<size_t>(keep));
     // A working file of this build only: written plainly, without the flush to disk
     // that a file the user keeps gets.
     QFile file(target);
-    const QByteArray bytes = frame.ToBytes();
     if (target.isEmpty() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(bytes) != bytes.size()) {
+        file.write(scratch.file) != scratch.file.size()) {
         file.remove();
         why = QStringLiteral("cannot write a working file");
         return false;

@@ -124,8 +124,9 @@ class ColourReduction {
     QString Prepare(const QString& source, int index, QString& why, QImage* decoded = nullptr);
     // Mode 0 through the converter's in-memory entry: composite, reduction and crop in
     // memory, the frame written to target. False, with why, when no frame was made.
+    struct FrameScratch;
     bool ReduceInMemory(const QImage& picture, const QImage& reference, const QString& target,
-                        QString& why) const;
+                        FrameScratch& scratch, QString& why) const;
     // The columns from offset on of a width × height index picture, into frame's size
     // and pixels.
     static void CropColumns(const std::uint8_t* indices, int width, int height, int offset,
@@ -137,8 +138,8 @@ class ColourReduction {
     platform::Prompt& prompt_;
     std::unique_ptr<QTemporaryDir> build_;
     // Numbers the sources, finds the frame size (before any parallel work) and runs
-    // reduce(i, index) for each on the workers. False when stopped.
-    bool ForEachSource(const QStringList& sources, const std::function<void(int, int)>& reduce,
+    // reduce(i, index, worker) for each on the workers. False when stopped.
+    bool ForEachSource(const QStringList& sources, const std::function<void(int, int, int)>& reduce,
                        const std::atomic<bool>* stop, const std::function<void(int)>& done);
     void FindFrameSize(const QStringList& sources);
 
