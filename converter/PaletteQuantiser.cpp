@@ -7,11 +7,23 @@
 #include <cstring>
 #include <limits>
 #include <memory>
+#ifdef QTIMING
+#include <cstdio>
+#include <ctime>
+static double qNow() { timespec t; clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t); return t.tv_sec * 1e3 + t.tv_nsec / 1e6; }
+static double qT[8]; static double qLast;
+struct QPrint { ~QPrint() { for (int i = 0; i < 8; ++i) fprintf(stderr, "phase %d: %.1f ms\n", i, qT[i]); } } qPrint;
+#define QMARK(i) do { double n_ = qNow(); qT[i] += n_ - qLast; qLast = n_; } while (0)
+#define QSTART() qLast = qNow()
+#else
+#define QMARK(i)
+#define QSTART()
+#endif
 
 namespace vx7::converter {
 namespace {
 
-constexpr int kCellBits = 5;
+constexpr int kCellBits = 6;
 constexpr int kLowBits = 8 - kCellBits;
 constexpr int kCells = 1 << (3 * kCellBits);
 constexpr std::uint32_t kLowMask = (1u << kLowBits) - 1;
@@ -383,15 +395,22 @@ void MapPixels(const std::uint32_t* pixels, int width, int height, int stride, Q
 }
 
 // Seeds the entries after the pinned ones: the cells (less those a pinned entry
-// already serves closely) start as one box; the box with the largest squared error
-// is cut across its widest channel where the two halves' errors add up least, until
-// there are as many boxes as free entries. Each box's mean becomes an entry. Cutting
-// by error rather than taking the most popular cells spends entries where the
-// picture has most variety.
+// already serves closely) start as one box. Every box knows its best cut in two:
+// across one of the three channels, between two of the 64 levels of the cells,
+// where the two halves' squared errors (over all three channels) add up least.
+// The box whose cut lowers the error most is cut, until there are as many boxes
+// as free entries, and each box's mean becomes an entry. Cutting where it pays
+// most rather than taking the most popular cells spends entries where the picture
+// has most variety.
 void SplitSeeds(const std::vector<Point>& points, std::vector<Centre>& centres, int wanted) {
     constexpr float kServed = 16.f; // squared distance to a pinned entry that counts as served
+    constexpr int kLevels = 1 << kCellBits;
     const std::size_t pinned = centres.size();
-    std::vector<Point> cells;
+    struct Cell {
+        Point p;
+        std::uint8_t level[3];
+    };
+    std::vector<Cell> cells;
     cells.reserve(points.size());
     for (const Point& p : points) {
         bool served = false;
@@ -400,88 +419,143 @@ void SplitSeeds(const std::vector<Point>& points, std::vector<Centre>& centres, 
             served = dr * dr + dg * dg + db * db < kServed;
         }
         if (!served)
-            cells.push_back(p);
+            cells.push_back({p,
+                             {static_cast<std::uint8_t>(static_cast<int>(p.r) >> kLowBits),
+                              static_cast<std::uint8_t>(static_cast<int>(p.g) >> kLowBits),
+                              static_cast<std::uint8_t>(static_cast<int>(p.b) >> kLowBits)}});
     }
+    // Weight, weighted sums of the channels and of the squared length.
+    struct Moments {
+        double w = 0, r = 0, g = 0, b = 0, q = 0;
+        void Add(const Point& p) {
+            w += p.w;
+            r += static_cast<double>(p.w) * p.r;
+            g += static_cast<double>(p.w) * p.g;
+            b += static_cast<double>(p.w) * p.b;
+            q += static_cast<double>(p.w) *
+                 (static_cast<double>(p.r) * p.r + static_cast<double>(p.g) * p.g + static_cast<double>(p.b) * p.b);
+        }
+        void Add(const Moments& m) {
+            w += m.w;
+            r += m.r;
+            g += m.g;
+            b += m.b;
+            q += m.q;
+        }
+        Moments Minus(const Moments& m) const { return {w - m.w, r - m.r, g - m.g, b - m.b, q - m.q}; }
+        double Error() const { return w > 0 ? q - (r * r + g * g + b * b) / w : 0; }
+        Centre Mean() const {
+            return {static_cast<float>(r / w), static_cast<float>(g / w), static_cast<float>(b / w)};
+        }
+    };
     struct Box {
         int from, to;
-        double error = 0;
-        int axis = 0;
-        Centre mean{};
+        Moments all;
+        double gain = 0; // error removed by the best cut
+        int axis = 0, cut = 0; // levels up to cut go low
     };
-    auto channel = [](const Point& p, int axis) { return axis == 0 ? p.r : axis == 1 ? p.g : p.b; };
-    auto measure = [&](Box& b) {
-        double w = 0, s[3] = {}, q[3] = {};
-        for (int i = b.from; i < b.to; ++i) {
-            const Point& p = cells[static_cast<std::size_t>(i)];
-            for (int c = 0; c < 3; ++c) {
-                const double v = channel(p, c);
-                s[c] += p.w * v;
-                q[c] += p.w * v * v;
-            }
-            w += p.w;
+    auto measure = [&](Box& box) {
+        Moments level[3][kLevels];
+        box.all = {};
+        for (int i = box.from; i < box.to; ++i) {
+            const Cell& c = cells[static_cast<std::size_t>(i)];
+            box.all.Add(c.p);
+            for (int axis = 0; axis < 3; ++axis)
+                level[axis][c.level[axis]].Add(c.p);
         }
-        double widest = -1;
-        b.error = 0;
-        for (int c = 0; c < 3; ++c) {
-            const double spread = q[c] - s[c] * s[c] / w;
-            b.error += spread;
-            if (spread > widest) {
-                widest = spread;
-                b.axis = c;
+        box.gain = 0;
+        if (box.to - box.from < 2)
+            return;
+        const double whole = box.all.Error();
+        for (int axis = 0; axis < 3; ++axis) {
+            Moments low;
+            for (int cut = 0; cut < kLevels - 1; ++cut) {
+                low.Add(level[axis][cut]);
+                if (low.w <= 0)
+                    continue;
+                const Moments high = box.all.Minus(low);
+                if (high.w <= 0)
+                    break;
+                const double gain = whole - low.Error() - high.Error();
+                if (gain > box.gain) {
+                    box.gain = gain;
+                    box.axis = axis;
+                    box.cut = cut;
+                }
             }
         }
-        b.mean = {static_cast<float>(s[0] / w), static_cast<float>(s[1] / w), static_cast<float>(s[2] / w)};
     };
     std::vector<Box> boxes;
     if (!cells.empty()) {
-        boxes.push_back({0, static_cast<int>(cells.size())});
+        boxes.push_back({0, static_cast<int>(cells.size()), {}});
         measure(boxes.back());
     }
     const int free = wanted - static_cast<int>(pinned);
     while (static_cast<int>(boxes.size()) < free) {
-        int worst = -1;
-        for (int i = 0; i < static_cast<int>(boxes.size()); ++i) {
-            const Box& b = boxes[static_cast<std::size_t>(i)];
-            if (b.to - b.from > 1 && b.error > 0 &&
-                (worst < 0 || b.error > boxes[static_cast<std::size_t>(worst)].error))
-                worst = i;
-        }
-        if (worst < 0)
+        int best = -1;
+        for (int i = 0; i < static_cast<int>(boxes.size()); ++i)
+            if (boxes[static_cast<std::size_t>(i)].gain > 0 &&
+                (best < 0 || boxes[static_cast<std::size_t>(i)].gain > boxes[static_cast<std::size_t>(best)].gain))
+                best = i;
+        if (best < 0)
             break;
-        const Box b = boxes[static_cast<std::size_t>(worst)];
-        std::sort(cells.begin() + b.from, cells.begin() + b.to,
-                  [&](const Point& x, const Point& y) { return channel(x, b.axis) < channel(y, b.axis); });
-        double wAll = 0, sAll = 0, qAll = 0;
-        for (int i = b.from; i < b.to; ++i) {
-            const Point& p = cells[static_cast<std::size_t>(i)];
-            const double v = channel(p, b.axis);
-            wAll += p.w;
-            sAll += p.w * v;
-            qAll += p.w * v * v;
-        }
-        double wLow = 0, sLow = 0, qLow = 0, best = std::numeric_limits<double>::max();
-        int cut = b.from + 1;
-        for (int i = b.from; i < b.to - 1; ++i) {
-            const Point& p = cells[static_cast<std::size_t>(i)];
-            const double v = channel(p, b.axis);
-            wLow += p.w;
-            sLow += p.w * v;
-            qLow += p.w * v * v;
-            const double wHigh = wAll - wLow, sHigh = sAll - sLow, qHigh = qAll - qLow;
-            const double cost = (qLow - sLow * sLow / wLow) + (qHigh - sHigh * sHigh / wHigh);
-            if (cost < best) {
-                best = cost;
-                cut = i + 1;
-            }
-        }
-        Box low{b.from, cut}, high{cut, b.to};
+        const Box b = boxes[static_cast<std::size_t>(best)];
+        const auto middle = std::partition(cells.begin() + b.from, cells.begin() + b.to,
+                                           [&](const Cell& c) { return c.level[b.axis] <= b.cut; });
+        const int cut = static_cast<int>(middle - cells.begin());
+        Box low{b.from, cut, {}}, high{cut, b.to, {}};
         measure(low);
         measure(high);
-        boxes[static_cast<std::size_t>(worst)] = low;
+        boxes[static_cast<std::size_t>(best)] = low;
         boxes.push_back(high);
     }
     for (const Box& b : boxes)
-        centres.push_back(b.mean);
+        centres.push_back(b.all.Mean());
+}
+
+// Adds entries until there are wanted: each goes to the cell with the largest
+// pixel count × squared distance to the entries taken so far.
+void FillByNovelty(const std::vector<Point>& points, std::vector<Centre>& centres, int wanted) {
+    const std::size_t n = points.size();
+    std::vector<float> pr(n), pg(n), pb(n), pw(n), nearest(n, 1e30f);
+    for (std::size_t i = 0; i < n; ++i) {
+        pr[i] = points[i].r;
+        pg[i] = points[i].g;
+        pb[i] = points[i].b;
+        pw[i] = points[i].w;
+    }
+    // Scores are non-negative floats, whose bit patterns order as unsigned
+    // integers do: the best score is an integer maximum, which vectorises.
+    std::vector<std::uint32_t> score(n);
+    auto take = [&](float r, float g, float b) {
+        float* near = nearest.data();
+        std::uint32_t* sc = score.data();
+        const float* xr = pr.data();
+        const float* xg = pg.data();
+        const float* xb = pb.data();
+        const float* xw = pw.data();
+        for (std::size_t i = 0; i < n; ++i) {
+            const float dr = xr[i] - r, dg = xg[i] - g, db = xb[i] - b;
+            const float d = dr * dr + dg * dg + db * db;
+            const float m = d < near[i] ? d : near[i];
+            near[i] = m;
+            sc[i] = std::bit_cast<std::uint32_t>(m * xw[i]);
+        }
+        std::uint32_t top = 0;
+        for (std::size_t i = 0; i < n; ++i)
+            top = sc[i] > top ? sc[i] : top;
+        for (std::size_t i = 0; i < n; ++i)
+            if (sc[i] == top)
+                return i;
+        return std::size_t{0};
+    };
+    std::size_t next = 0;
+    for (const Centre& c : centres)
+        next = take(c.r, c.g, c.b);
+    while (static_cast<int>(centres.size()) < wanted) {
+        centres.push_back({pr[next], pg[next], pb[next]});
+        next = take(pr[next], pg[next], pb[next]);
+    }
 }
 
 // Moves every entry from first on to the rounded mean of the pixels mapped to it;
@@ -527,6 +601,7 @@ QuantisedPicture PaletteQuantiser::Quantise(const std::uint32_t* pixels, int wid
     out.height = height;
     const int maxColours = std::clamp(options.maxColours, 2, 256);
 
+    QSTART();
     // 1. Histogram, exact colours while there are few, and flat runs.
     std::vector<std::uint32_t> cells(static_cast<std::size_t>(kCells) * 4, 0); // count, low-bit sums r, g, b
     ColourCounts exact(10);
@@ -578,6 +653,7 @@ QuantisedPicture PaletteQuantiser::Quantise(const std::uint32_t* pixels, int wid
         return out;
     }
 
+    QMARK(0);
     // Weighted points: the occupied cells at their means.
     std::vector<Point> points;
     points.reserve(8192);
@@ -592,7 +668,7 @@ QuantisedPicture PaletteQuantiser::Quantise(const std::uint32_t* pixels, int wid
              static_cast<float>(((i >> kCellBits) & kMask) << kLowBits) + static_cast<float>(cell[2]) / n,
              static_cast<float>((i & kMask) << kLowBits) + static_cast<float>(cell[3]) / n, n});
     }
-
+    QMARK(1);
     // 2. Flat colours, most frequent first.
     std::vector<Centre> centres;
     std::vector<std::pair<std::uint32_t, std::uint32_t>> flats; // run pixels, colour
@@ -620,47 +696,11 @@ QuantisedPicture PaletteQuantiser::Quantise(const std::uint32_t* pixels, int wid
         // cells apart from the pinned colours) go one by one to the cell with the
         // largest count × squared distance to the entries taken so far.
         SplitSeeds(points, centres, wanted);
-        const std::size_t n = points.size();
-        std::vector<float> pr(n), pg(n), pb(n), pw(n), nearest(n, 1e30f);
-        for (std::size_t i = 0; i < n; ++i) {
-            pr[i] = points[i].r;
-            pg[i] = points[i].g;
-            pb[i] = points[i].b;
-            pw[i] = points[i].w;
-        }
-        // Scores are non-negative floats, whose bit patterns order as unsigned
-        // integers do: the best score is an integer maximum, which vectorises.
-        std::vector<std::uint32_t> score(n);
-        auto take = [&](float r, float g, float b) {
-            float* near = nearest.data();
-            std::uint32_t* sc = score.data();
-            const float* xr = pr.data();
-            const float* xg = pg.data();
-            const float* xb = pb.data();
-            const float* xw = pw.data();
-            for (std::size_t i = 0; i < n; ++i) {
-                const float dr = xr[i] - r, dg = xg[i] - g, db = xb[i] - b;
-                const float d = dr * dr + dg * dg + db * db;
-                const float m = d < near[i] ? d : near[i];
-                near[i] = m;
-                sc[i] = std::bit_cast<std::uint32_t>(m * xw[i]);
-            }
-            std::uint32_t top = 0;
-            for (std::size_t i = 0; i < n; ++i)
-                top = sc[i] > top ? sc[i] : top;
-            for (std::size_t i = 0; i < n; ++i)
-                if (sc[i] == top)
-                    return i;
-            return std::size_t{0};
-        };
-        std::size_t next = 0;
-        for (const Centre& c : centres)
-            next = take(c.r, c.g, c.b);
-        while (static_cast<int>(centres.size()) < wanted) {
-            centres.push_back({pr[next], pg[next], pb[next]});
-            next = take(pr[next], pg[next], pb[next]);
-        }
+        QMARK(2);
+        if (static_cast<int>(centres.size()) < wanted)
+            FillByNovelty(points, centres, wanted);
 
+        QMARK(3);
         // 4. Weighted k-means over the cells; flat colours stay where they are.
         const int k = static_cast<int>(centres.size());
         std::vector<int> assigned(points.size(), 0);
@@ -727,8 +767,10 @@ QuantisedPicture PaletteQuantiser::Quantise(const std::uint32_t* pixels, int wid
         out.palette[static_cast<std::size_t>(3 * c + 2)] =
             static_cast<std::uint8_t>(std::clamp(std::lround(e.b), 0L, 255L));
     }
+    QMARK(4);
     // 5. Exact nearest entry for every pixel.
     MapPixels(pixels, width, height, stride, out);
+    QMARK(5);
     // 6. The cells gave each entry the mean of whole cells; the pixels an entry really
     //    got are a better mean. Moving the free entries there (to the nearest whole
     //    colour to that mean) and mapping again never raises the error.
@@ -737,6 +779,7 @@ QuantisedPicture PaletteQuantiser::Quantise(const std::uint32_t* pixels, int wid
             break;
         MapPixels(pixels, width, height, stride, out);
     }
+    QMARK(6);
     return out;
 }
 
