@@ -12,7 +12,8 @@
 #include <ctime>
 static double qNow() { timespec t; clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t); return t.tv_sec * 1e3 + t.tv_nsec / 1e6; }
 static double qT[8]; static double qLast;
-struct QPrint { ~QPrint() { for (int i = 0; i < 8; ++i) fprintf(stderr, "phase %d: %.1f ms\n", i, qT[i]); } } qPrint;
+long qCount[4];
+struct QPrint { ~QPrint() { fprintf(stderr, "single %ld list %ld extra dists %ld\n", qCount[0], qCount[1], qCount[2]); for (int i = 0; i < 8; ++i) fprintf(stderr, "phase %d: %.1f ms\n", i, qT[i]); } } qPrint;
 #define QMARK(i) do { double n_ = qNow(); qT[i] += n_ - qLast; qLast = n_; } while (0)
 #define QSTART() qLast = qNow()
 #else
@@ -195,6 +196,8 @@ class PaletteMapper {
         }
         lists_.reserve(1 << 14);
         lists_.push_back({0, 0}); // offset 0 means "not made yet"
+        boxes_.reserve(1 << 12);
+        boxes_.push_back({0, 0, {}}); // likewise
     }
 
     std::uint8_t Nearest(std::uint32_t c) {
@@ -204,32 +207,54 @@ class PaletteMapper {
         std::uint32_t fine = fine_[key];
         if (fine == 0) {
             fine = MakeFine(r & ~3, g & ~3, b & ~3);
+            if (!(fine & kSingle)) {
+                boxes_.push_back({fine, 0, {}});
+                fine = static_cast<std::uint32_t>(boxes_.size() - 1);
+            }
             fine_[key] = fine;
         }
         if (fine & kSingle)
             return static_cast<std::uint8_t>(fine & 0xFF);
-        const Candidate* e = lists_.data() + fine;
+        // Colours of the box already seen keep their answer.
+        Box& box = boxes_[fine];
+        const int at = ((r & 3) << 4) | ((g & 3) << 2) | (b & 3);
+        if (box.known >> at & 1)
+            return box.answer[at];
+        box.known |= std::uint64_t{1} << at;
+        const Candidate* e = lists_.data() + box.list;
         const Candidate* end = e + 1 + e->nearest;
         ++e; // the first element holds the count
         std::uint8_t best = e->index;
-        int bestD = Dist(best, r, g, b);
+        int bestD = e->Dist(r, g, b);
         for (++e; e < end && e->nearest < bestD; ++e) {
-            const int d = Dist(e->index, r, g, b);
+            const int d = e->Dist(r, g, b);
             if (d < bestD) {
                 bestD = d;
                 best = e->index;
             }
         }
+        box.answer[at] = best;
         return best;
     }
 
   private:
+    // A box of 4 × 4 × 4 colours with more than one candidate: its list, and the
+    // answers for the colours found so far.
+    struct Box {
+        std::uint32_t list;
+        std::uint64_t known;
+        std::uint8_t answer[64];
+    };
     static constexpr std::uint32_t kSingle = 0x80000000u;
     static constexpr int kShortList = 4;
     struct Candidate {
         std::uint16_t nearest; // smallest squared distance from the box (count in a list's first element)
         std::uint8_t index;
-        std::uint8_t spare = 0;
+        std::uint8_t r = 0, g = 0, b = 0; // the entry's colour, at hand for the distance
+        int Dist(int cr, int cg, int cb) const {
+            const int dr = r - cr, dg = g - cg, db = b - cb;
+            return dr * dr + dg * dg + db * db;
+        }
     };
 
     int Sum(int i) const { return r_[i] + g_[i] + b_[i]; }
@@ -250,23 +275,39 @@ class PaletteMapper {
         }
     }
 
+    // Whether entry f is strictly nearer than entry e to some colour of the box
+    // [lo, lo + side). |x - f|² - |x - e|² is linear in x, so its smallest value
+    // over the box is at the corner that goes furthest towards f along f - e.
+    bool BeatsSomewhere(int f, int e, const int lo[3], int side) const {
+        const int fe[3] = {r_[f] - r_[e], g_[f] - g_[e], b_[f] - b_[e]};
+        int least = Sum2(f) - Sum2(e);
+        for (int c = 0; c < 3; ++c)
+            least -= 2 * fe[c] * (fe[c] > 0 ? lo[c] + side - 1 : lo[c]);
+        return least < 0;
+    }
+    int Sum2(int i) const { return r_[i] * r_[i] + g_[i] * g_[i] + b_[i] * b_[i]; }
+
     // Keeps the candidates of the given entries for a box; returns the list's offset
     // in lists_, or kSingle | index when one entry is left.
     template <typename Entries>
     std::uint32_t Keep(const Entries& entries, int count, const int lo[3], int side) {
-        int near[256], index[256], bound = 1 << 30;
+        int near[256], index[256], bound = 1 << 30, pivot = 0;
         for (int n = 0; n < count; ++n) {
             int dmin, dmax;
             index[n] = entries(n);
             BoxDistances(index[n], lo, side, dmin, dmax);
             near[n] = dmin;
-            bound = std::min(bound, dmax);
+            if (dmax < bound) {
+                bound = dmax;
+                pivot = index[n];
+            }
         }
-        // Keep those within the bound, in order of their distance from the box
-        // (insertion: lists are short).
+        // Keep those within the bound that are nearer than the pivot (the entry with
+        // the smallest largest distance) somewhere in the box, in order of their
+        // distance from the box (insertion: lists are short).
         int keptNear[256], keptIndex[256], kept = 0;
         for (int n = 0; n < count; ++n) {
-            if (near[n] > bound)
+            if (near[n] > bound || (index[n] != pivot && !BeatsSomewhere(index[n], pivot, lo, side)))
                 continue;
             int at = kept++;
             while (at > 0 && keptNear[at - 1] > near[n]) {
@@ -283,7 +324,8 @@ class PaletteMapper {
         lists_.push_back({static_cast<std::uint16_t>(kept), 0});
         for (int n = 0; n < kept; ++n)
             lists_.push_back({static_cast<std::uint16_t>(std::min(keptNear[n], 65535)),
-                              static_cast<std::uint8_t>(keptIndex[n])});
+                              static_cast<std::uint8_t>(keptIndex[n]), static_cast<std::uint8_t>(r_[keptIndex[n]]),
+                              static_cast<std::uint8_t>(g_[keptIndex[n]]), static_cast<std::uint8_t>(b_[keptIndex[n]])});
         return offset;
     }
 
@@ -373,6 +415,7 @@ class PaletteMapper {
     std::vector<std::uint32_t> coarse_;
     std::vector<std::uint32_t> fine_;
     std::vector<Candidate> lists_;
+    std::vector<Box> boxes_;
 };
 
 void MapPixels(const std::uint32_t* pixels, int width, int height, int stride, QuantisedPicture& out) {
@@ -777,9 +820,10 @@ QuantisedPicture PaletteQuantiser::Quantise(const std::uint32_t* pixels, int wid
     for (int pass = 0; pass < options.pixelPasses; ++pass) {
         if (!MoveToPixelMeans(pixels, width, height, stride, pinned, out))
             break;
+        QMARK(6);
         MapPixels(pixels, width, height, stride, out);
     }
-    QMARK(6);
+    QMARK(7);
     return out;
 }
 
