@@ -7,19 +7,6 @@
 #include <cstring>
 #include <limits>
 #include <memory>
-#ifdef QTIMING
-#include <cstdio>
-#include <ctime>
-static double qNow() { timespec t; clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t); return t.tv_sec * 1e3 + t.tv_nsec / 1e6; }
-static double qT[8]; static double qLast;
-long qCount[4];
-struct QPrint { ~QPrint() { fprintf(stderr, "single %ld list %ld extra dists %ld\n", qCount[0], qCount[1], qCount[2]); for (int i = 0; i < 8; ++i) fprintf(stderr, "phase %d: %.1f ms\n", i, qT[i]); } } qPrint;
-#define QMARK(i) do { double n_ = qNow(); qT[i] += n_ - qLast; qLast = n_; } while (0)
-#define QSTART() qLast = qNow()
-#else
-#define QMARK(i)
-#define QSTART()
-#endif
 
 namespace vx7::converter {
 namespace {
@@ -93,77 +80,83 @@ struct Centre {
 
 // Entries sorted by r + g + b. |Δ(r + g + b)|² ≤ 3 × squared distance, so a scan
 // outward from a colour's own sum can stop once the sum difference alone is too big.
-class FloatFinder {
+class PairFinder {
   public:
     void Build(const std::vector<Centre>& centres) {
         const int k = static_cast<int>(centres.size());
         order_.resize(static_cast<std::size_t>(k));
         for (int i = 0; i < k; ++i)
             order_[static_cast<std::size_t>(i)] = i;
-        std::sort(order_.begin(), order_.end(), [&](int a, int b) {
-            const Centre& x = centres[static_cast<std::size_t>(a)];
-            const Centre& y = centres[static_cast<std::size_t>(b)];
-            return x.r + x.g + x.b < y.r + y.g + y.b;
-        });
-        r_.resize(order_.size());
-        g_.resize(order_.size());
-        b_.resize(order_.size());
-        s_.resize(order_.size());
+        auto sum = [&](int i) {
+            const Centre& c = centres[static_cast<std::size_t>(i)];
+            return c.r + c.g + c.b;
+        };
+        std::sort(order_.begin(), order_.end(),
+                  [&](int a, int b) { return sum(a) < sum(b) || (sum(a) == sum(b) && a < b); });
+        e_.resize(order_.size());
+        sortedOf_.resize(order_.size());
         for (std::size_t j = 0; j < order_.size(); ++j) {
             const Centre& c = centres[static_cast<std::size_t>(order_[j])];
-            r_[j] = c.r;
-            g_[j] = c.g;
-            b_[j] = c.b;
-            s_[j] = c.r + c.g + c.b;
+            e_[j] = {c.r, c.g, c.b, c.r + c.g + c.b};
+            sortedOf_[static_cast<std::size_t>(order_[j])] = static_cast<int>(j);
         }
-        // Start position per whole sum: the first entry whose sum is not below it.
-        for (int sum = 0; sum <= 766; ++sum)
-            start_[sum] = static_cast<int>(std::lower_bound(s_.begin(), s_.end(), static_cast<float>(sum)) -
-                                           s_.begin());
+        std::size_t j = 0;
+        for (int s = 0; s <= 766; ++s) {
+            while (j < e_.size() && e_[j].s < static_cast<float>(s))
+                ++j;
+            start_[s] = static_cast<int>(j);
+        }
     }
-
-    // Nearest entry (an index into the centres given to Build); guess is any entry,
-    // usually the previous answer, to start with a small bound.
-    int Nearest(float r, float g, float b, int guessSorted, float* distance, int* sortedOut) const {
-        const int k = static_cast<int>(s_.size());
-        int best = guessSorted;
-        float bestD = Dist(guessSorted, r, g, b);
+    // Nearest entry (first) and the next nearest (second) with their squared distances.
+    void Nearest2(float r, float g, float b, int guess, int* first, float* d1, int* second, float* d2) const {
+        const int k = static_cast<int>(e_.size());
+        int best = sortedOf_[static_cast<std::size_t>(guess)], next = -1;
+        float bestD = Dist(best, r, g, b), nextD = std::numeric_limits<float>::max();
         const float s = r + g + b;
         const int from = start_[std::clamp(static_cast<int>(s), 0, 766)];
-        for (int j = from; j < k; ++j) {
-            const float ds = s_[static_cast<std::size_t>(j)] - s;
-            if (ds > 0 && ds * ds > 3 * bestD)
-                break;
+        auto consider = [&](int j) {
+            if (j == best)
+                return;
             const float d = Dist(j, r, g, b);
             if (d < bestD) {
+                nextD = bestD;
+                next = best;
                 bestD = d;
                 best = j;
+            } else if (d < nextD) {
+                nextD = d;
+                next = j;
             }
+        };
+        for (int j = from; j < k; ++j) {
+            const float ds = e_[static_cast<std::size_t>(j)].s - s;
+            if (ds > 0 && ds * ds > 3 * nextD)
+                break;
+            consider(j);
         }
         for (int j = from - 1; j >= 0; --j) {
-            const float ds = s - s_[static_cast<std::size_t>(j)];
-            if (ds > 0 && ds * ds > 3 * bestD)
+            const float ds = s - e_[static_cast<std::size_t>(j)].s;
+            if (ds > 0 && ds * ds > 3 * nextD)
                 break;
-            const float d = Dist(j, r, g, b);
-            if (d < bestD) {
-                bestD = d;
-                best = j;
-            }
+            consider(j);
         }
-        *distance = bestD;
-        *sortedOut = best;
-        return order_[static_cast<std::size_t>(best)];
+        *first = order_[static_cast<std::size_t>(best)];
+        *d1 = bestD;
+        *second = next < 0 ? *first : order_[static_cast<std::size_t>(next)];
+        *d2 = next < 0 ? bestD : nextD;
     }
-    const std::vector<int>& Order() const { return order_; }
 
   private:
+    struct E {
+        float r, g, b, s;
+    };
     float Dist(int j, float r, float g, float b) const {
-        const float dr = r_[static_cast<std::size_t>(j)] - r, dg = g_[static_cast<std::size_t>(j)] - g,
-                    db = b_[static_cast<std::size_t>(j)] - b;
+        const E& e = e_[static_cast<std::size_t>(j)];
+        const float dr = e.r - r, dg = e.g - g, db = e.b - b;
         return dr * dr + dg * dg + db * db;
     }
-    std::vector<int> order_;
-    std::vector<float> r_, g_, b_, s_;
+    std::vector<int> order_, sortedOf_;
+    std::vector<E> e_;
     int start_[767];
 };
 
@@ -323,9 +316,10 @@ class PaletteMapper {
         const std::uint32_t offset = static_cast<std::uint32_t>(lists_.size());
         lists_.push_back({static_cast<std::uint16_t>(kept), 0});
         for (int n = 0; n < kept; ++n)
-            lists_.push_back({static_cast<std::uint16_t>(std::min(keptNear[n], 65535)),
-                              static_cast<std::uint8_t>(keptIndex[n]), static_cast<std::uint8_t>(r_[keptIndex[n]]),
-                              static_cast<std::uint8_t>(g_[keptIndex[n]]), static_cast<std::uint8_t>(b_[keptIndex[n]])});
+            lists_.push_back(
+                {static_cast<std::uint16_t>(std::min(keptNear[n], 65535)),
+                 static_cast<std::uint8_t>(keptIndex[n]), static_cast<std::uint8_t>(r_[keptIndex[n]]),
+                 static_cast<std::uint8_t>(g_[keptIndex[n]]), static_cast<std::uint8_t>(b_[keptIndex[n]])});
         return offset;
     }
 
@@ -475,8 +469,8 @@ void SplitSeeds(const std::vector<Point>& points, std::vector<Centre>& centres, 
             r += static_cast<double>(p.w) * p.r;
             g += static_cast<double>(p.w) * p.g;
             b += static_cast<double>(p.w) * p.b;
-            q += static_cast<double>(p.w) *
-                 (static_cast<double>(p.r) * p.r + static_cast<double>(p.g) * p.g + static_cast<double>(p.b) * p.b);
+            q += static_cast<double>(p.w) * (static_cast<double>(p.r) * p.r + static_cast<double>(p.g) * p.g +
+                                             static_cast<double>(p.b) * p.b);
         }
         void Add(const Moments& m) {
             w += m.w;
@@ -494,7 +488,7 @@ void SplitSeeds(const std::vector<Point>& points, std::vector<Centre>& centres, 
     struct Box {
         int from, to;
         Moments all;
-        double gain = 0; // error removed by the best cut
+        double gain = 0;       // error removed by the best cut
         int axis = 0, cut = 0; // levels up to cut go low
     };
     auto measure = [&](Box& box) {
@@ -538,7 +532,8 @@ void SplitSeeds(const std::vector<Point>& points, std::vector<Centre>& centres, 
         int best = -1;
         for (int i = 0; i < static_cast<int>(boxes.size()); ++i)
             if (boxes[static_cast<std::size_t>(i)].gain > 0 &&
-                (best < 0 || boxes[static_cast<std::size_t>(i)].gain > boxes[static_cast<std::size_t>(best)].gain))
+                (best < 0 ||
+                 boxes[static_cast<std::size_t>(i)].gain > boxes[static_cast<std::size_t>(best)].gain))
                 best = i;
         if (best < 0)
             break;
@@ -554,6 +549,114 @@ void SplitSeeds(const std::vector<Point>& points, std::vector<Centre>& centres, 
     }
     for (const Box& b : boxes)
         centres.push_back(b.all.Mean());
+}
+
+// Weighted k-means over the cells: every step gives each cell its nearest entry
+// and moves every entry from pinned on to the mean of its cells. Each cell keeps an
+// upper bound on the distance to its entry and a lower bound on the distance to
+// any other; as long as the first stays below the second (or below half the gap
+// from its entry to the entry nearest to it), the cell keeps its entry without a
+// search. The bounds follow the entries' moves, so the steps give the same
+// answers as full searches while saving the searches of cells far from any
+// border. An entry left without cells restarts at the cell with the largest error.
+void KMeans(const std::vector<Point>& points, std::vector<Centre>& centres, int pinned, int steps) {
+    const std::size_t n = points.size();
+    const int k = static_cast<int>(centres.size());
+    std::vector<int> assigned(n, 0);
+    std::vector<float> upper(n, 0.f), lower(n, 0.f);
+    std::vector<double> sums(static_cast<std::size_t>(k) * 4);
+    std::vector<float> moved(static_cast<std::size_t>(k), 0.f), half(static_cast<std::size_t>(k), 0.f);
+    PairFinder finder;
+    auto distance = [](const Point& p, const Centre& c) {
+        const float dr = p.r - c.r, dg = p.g - c.g, db = p.b - c.b;
+        return std::sqrt(dr * dr + dg * dg + db * db);
+    };
+    for (int step = 0; step < steps; ++step) {
+        finder.Build(centres);
+        // Half the distance from each entry to its nearest other entry: a cell
+        // within it of its entry can have no nearer one.
+        for (int c = 0; c < k; ++c) {
+            const Centre& e = centres[static_cast<std::size_t>(c)];
+            int first, second;
+            float d1, d2;
+            finder.Nearest2(e.r, e.g, e.b, c, &first, &d1, &second, &d2);
+            // e itself is at distance 0 (or a twin is): the next one is the gap.
+            half[static_cast<std::size_t>(c)] = 0.5f * std::sqrt(first == c ? d2 : 0.f);
+        }
+        std::fill(sums.begin(), sums.end(), 0.0);
+        for (std::size_t i = 0; i < n; ++i) {
+            const Point& p = points[i];
+            int a = assigned[i];
+            if (step == 0 || upper[i] > std::max(lower[i], half[static_cast<std::size_t>(a)])) {
+                bool search = true;
+                if (step > 0) {
+                    upper[i] = distance(p, centres[static_cast<std::size_t>(a)]);
+                    search = upper[i] > std::max(lower[i], half[static_cast<std::size_t>(a)]);
+                }
+                if (search) {
+                    int second;
+                    float d1, d2;
+                    finder.Nearest2(p.r, p.g, p.b, a, &a, &d1, &second, &d2);
+                    assigned[i] = a;
+                    upper[i] = std::sqrt(d1);
+                    lower[i] = second == a ? std::numeric_limits<float>::max() : std::sqrt(d2);
+                }
+            }
+            double* s = &sums[static_cast<std::size_t>(a) * 4];
+            s[0] += p.w;
+            s[1] += static_cast<double>(p.w) * p.r;
+            s[2] += static_cast<double>(p.w) * p.g;
+            s[3] += static_cast<double>(p.w) * p.b;
+        }
+        std::vector<int> empty;
+        float farthest = 0, next = 0; // the two largest moves
+        int farthestEntry = -1;
+        for (int c = pinned; c < k; ++c) {
+            const double* s = &sums[static_cast<std::size_t>(c) * 4];
+            Centre& e = centres[static_cast<std::size_t>(c)];
+            if (s[0] <= 0) {
+                empty.push_back(c);
+                continue;
+            }
+            const Centre mean{static_cast<float>(s[1] / s[0]), static_cast<float>(s[2] / s[0]),
+                              static_cast<float>(s[3] / s[0])};
+            const float dr = mean.r - e.r, dg = mean.g - e.g, db = mean.b - e.b;
+            const float move = std::sqrt(dr * dr + dg * dg + db * db);
+            moved[static_cast<std::size_t>(c)] = move;
+            if (move > farthest) {
+                next = farthest;
+                farthest = move;
+                farthestEntry = c;
+            } else if (move > next) {
+                next = move;
+            }
+            e = mean;
+        }
+        if (!empty.empty()) {
+            // Restart idle entries at the cells that are served worst.
+            std::vector<int> worst(n);
+            for (std::size_t i = 0; i < n; ++i)
+                worst[i] = static_cast<int>(i);
+            auto error = [&](int i) {
+                const std::size_t j = static_cast<std::size_t>(i);
+                return upper[j] * upper[j] * points[j].w;
+            };
+            const std::size_t m = std::min(n, empty.size());
+            std::partial_sort(
+                worst.begin(), worst.begin() + static_cast<std::ptrdiff_t>(m), worst.end(),
+                [&](int a, int b) { return error(a) > error(b) || (error(a) == error(b) && a < b); });
+            for (std::size_t e = 0; e < m; ++e) {
+                const Point& p = points[static_cast<std::size_t>(worst[e])];
+                centres[static_cast<std::size_t>(empty[e])] = {p.r, p.g, p.b};
+                farthest = next = std::numeric_limits<float>::max(); // every cell must be searched again
+            }
+        }
+        for (std::size_t i = 0; i < n; ++i) {
+            upper[i] += moved[static_cast<std::size_t>(assigned[i])];
+            // Another entry may have come nearer by as much as it moved.
+            lower[i] -= assigned[i] == farthestEntry ? next : farthest;
+        }
+    }
 }
 
 // Adds entries until there are wanted: each goes to the cell with the largest
@@ -601,19 +704,25 @@ void FillByNovelty(const std::vector<Point>& points, std::vector<Centre>& centre
     }
 }
 
-// Moves every entry from first on to the rounded mean of the pixels mapped to it;
-// false when none moved.
-bool MoveToPixelMeans(const std::uint32_t* pixels, int width, int height, int stride, int first,
+// Maps the pixels of every step-th row to their nearest entries and moves every
+// entry from first on to the rounded mean of the pixels it got; false when none
+// moved.
+bool MoveToPixelMeans(const std::uint32_t* pixels, int width, int height, int stride, int step, int first,
                       QuantisedPicture& out) {
+    PaletteMapper mapper(out);
     std::vector<std::uint64_t> sums(static_cast<std::size_t>(out.colours) * 4, 0);
-    const std::uint8_t* index = out.indices.data();
-    for (int y = 0; y < height; ++y) {
+    for (int y = 0; y < height; y += step) {
         const std::uint32_t* row = pixels + static_cast<std::ptrdiff_t>(y) * stride;
+        std::uint32_t last = ~row[0] & 0xFFFFFF;
+        std::uint64_t* s = sums.data();
         for (int x = 0; x < width; ++x) {
-            const std::uint32_t c = row[x];
-            std::uint64_t* s = &sums[static_cast<std::size_t>(*index++) * 4];
+            const std::uint32_t c = row[x] & 0xFFFFFF;
+            if (c != last) {
+                last = c;
+                s = &sums[static_cast<std::size_t>(mapper.Nearest(c)) * 4];
+            }
             s[0] += 1;
-            s[1] += (c >> 16) & 255;
+            s[1] += c >> 16;
             s[2] += (c >> 8) & 255;
             s[3] += c & 255;
         }
@@ -644,7 +753,6 @@ QuantisedPicture PaletteQuantiser::Quantise(const std::uint32_t* pixels, int wid
     out.height = height;
     const int maxColours = std::clamp(options.maxColours, 2, 256);
 
-    QSTART();
     // 1. Histogram, exact colours while there are few, and flat runs.
     std::vector<std::uint32_t> cells(static_cast<std::size_t>(kCells) * 4, 0); // count, low-bit sums r, g, b
     ColourCounts exact(10);
@@ -696,7 +804,6 @@ QuantisedPicture PaletteQuantiser::Quantise(const std::uint32_t* pixels, int wid
         return out;
     }
 
-    QMARK(0);
     // Weighted points: the occupied cells at their means.
     std::vector<Point> points;
     points.reserve(8192);
@@ -711,7 +818,6 @@ QuantisedPicture PaletteQuantiser::Quantise(const std::uint32_t* pixels, int wid
              static_cast<float>(((i >> kCellBits) & kMask) << kLowBits) + static_cast<float>(cell[2]) / n,
              static_cast<float>((i & kMask) << kLowBits) + static_cast<float>(cell[3]) / n, n});
     }
-    QMARK(1);
     // 2. Flat colours, most frequent first.
     std::vector<Centre> centres;
     std::vector<std::pair<std::uint32_t, std::uint32_t>> flats; // run pixels, colour
@@ -734,70 +840,16 @@ QuantisedPicture PaletteQuantiser::Quantise(const std::uint32_t* pixels, int wid
         for (const Point& p : points)
             centres.push_back({p.r, p.g, p.b});
     } else {
-        // The free entries start at the means of boxes of cells, each split where
-        // the error is largest (see SplitSeeds). Entries the boxes leave over (too few
+        // The free entries start at the means of boxes of cells, each cut where
+        // that gains most (see SplitSeeds). Entries the boxes leave over (too few
         // cells apart from the pinned colours) go one by one to the cell with the
         // largest count × squared distance to the entries taken so far.
         SplitSeeds(points, centres, wanted);
-        QMARK(2);
         if (static_cast<int>(centres.size()) < wanted)
             FillByNovelty(points, centres, wanted);
 
-        QMARK(3);
         // 4. Weighted k-means over the cells; flat colours stay where they are.
-        const int k = static_cast<int>(centres.size());
-        std::vector<int> assigned(points.size(), 0);
-        std::vector<float> error(points.size(), 0.f);
-        std::vector<double> sums(static_cast<std::size_t>(k) * 4);
-        FloatFinder finder;
-        for (int pass = 0; pass < options.passes; ++pass) {
-            finder.Build(centres);
-            std::vector<int> sortedOf(static_cast<std::size_t>(k));
-            for (int j = 0; j < k; ++j)
-                sortedOf[static_cast<std::size_t>(finder.Order()[static_cast<std::size_t>(j)])] = j;
-            std::fill(sums.begin(), sums.end(), 0.0);
-            for (std::size_t i = 0; i < points.size(); ++i) {
-                const Point& p = points[i];
-                float d;
-                int sorted;
-                const int c = finder.Nearest(p.r, p.g, p.b, sortedOf[static_cast<std::size_t>(assigned[i])],
-                                             &d, &sorted);
-                assigned[i] = c;
-                error[i] = d * p.w;
-                double* s = &sums[static_cast<std::size_t>(c) * 4];
-                s[0] += p.w;
-                s[1] += static_cast<double>(p.w) * p.r;
-                s[2] += static_cast<double>(p.w) * p.g;
-                s[3] += static_cast<double>(p.w) * p.b;
-            }
-            std::vector<int> empty;
-            for (int c = pinned; c < k; ++c) {
-                const double* s = &sums[static_cast<std::size_t>(c) * 4];
-                if (s[0] > 0)
-                    centres[static_cast<std::size_t>(c)] = {static_cast<float>(s[1] / s[0]),
-                                                            static_cast<float>(s[2] / s[0]),
-                                                            static_cast<float>(s[3] / s[0])};
-                else
-                    empty.push_back(c);
-            }
-            if (!empty.empty()) {
-                // Restart idle entries at the cells that are served worst.
-                std::vector<int> worst(points.size());
-                for (std::size_t i = 0; i < worst.size(); ++i)
-                    worst[i] = static_cast<int>(i);
-                const std::size_t m = std::min(worst.size(), empty.size());
-                std::partial_sort(worst.begin(), worst.begin() + static_cast<std::ptrdiff_t>(m), worst.end(),
-                                  [&](int a, int b) {
-                                      return error[static_cast<std::size_t>(a)] >
-                                             error[static_cast<std::size_t>(b)];
-                                  });
-                for (std::size_t e = 0; e < m; ++e) {
-                    const Point& p = points[static_cast<std::size_t>(worst[e])];
-                    centres[static_cast<std::size_t>(empty[e])] = {p.r, p.g, p.b};
-                    error[static_cast<std::size_t>(worst[e])] = 0;
-                }
-            }
-        }
+        KMeans(points, centres, pinned, 2 * std::max(options.passes, 0));
     }
 
     out.colours = static_cast<int>(centres.size());
@@ -810,20 +862,17 @@ QuantisedPicture PaletteQuantiser::Quantise(const std::uint32_t* pixels, int wid
         out.palette[static_cast<std::size_t>(3 * c + 2)] =
             static_cast<std::uint8_t>(std::clamp(std::lround(e.b), 0L, 255L));
     }
-    QMARK(4);
-    // 5. Exact nearest entry for every pixel.
-    MapPixels(pixels, width, height, stride, out);
-    QMARK(5);
-    // 6. The cells gave each entry the mean of whole cells; the pixels an entry really
-    //    got are a better mean. Moving the free entries there (to the nearest whole
-    //    colour to that mean) and mapping again never raises the error.
-    for (int pass = 0; pass < options.pixelPasses; ++pass) {
-        if (!MoveToPixelMeans(pixels, width, height, stride, pinned, out))
+    // 5. The cells gave each entry the mean of whole cells; the pixels an entry really
+    //    gets are a better mean. The free entries move there (to the nearest whole
+    //    colour to that mean). Large pictures are sampled on evenly spaced rows: the
+    //    means hardly change, and a pass costs a fraction of a full mapping.
+    const long long area = static_cast<long long>(width) * height;
+    const int step = static_cast<int>(std::max<long long>(1, (area + kSamplePixels - 1) / kSamplePixels));
+    for (int pass = 0; pass < options.pixelPasses; ++pass)
+        if (!MoveToPixelMeans(pixels, width, height, stride, step, pinned, out))
             break;
-        QMARK(6);
-        MapPixels(pixels, width, height, stride, out);
-    }
-    QMARK(7);
+    // 6. Exact nearest entry for every pixel.
+    MapPixels(pixels, width, height, stride, out);
     return out;
 }
 
