@@ -440,7 +440,9 @@ void MapPixels(const std::uint32_t* pixels, int width, int height, int stride, Q
 // most rather than taking the most popular cells spends entries where the picture
 // has most variety.
 void SplitSeeds(const std::vector<Point>& points, std::vector<Centre>& centres, int wanted) {
-    constexpr float kServed = 16.f; // squared distance to a pinned entry that counts as served
+    // Cells whose mean lies within 2 levels of a pinned entry are its own (a swatch);
+    // cells further off are the picture's and get seeds of their own.
+    constexpr float kServed = 4.f;
     constexpr int kLevels = 1 << kCellBits;
     const std::size_t pinned = centres.size();
     struct Cell {
