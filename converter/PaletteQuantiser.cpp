@@ -15,6 +15,8 @@ constexpr int kCellBits = 6;
 constexpr int kLowBits = 8 - kCellBits;
 constexpr int kCells = 1 << (3 * kCellBits);
 constexpr std::uint32_t kLowMask = (1u << kLowBits) - 1;
+// Most points the seeding and the k-means steps work on (see CellPoints).
+constexpr std::size_t kMaxPoints = 20000;
 
 inline int CellOf(std::uint32_t c) {
     const std::uint32_t r = (c >> 16) & 255, g = (c >> 8) & 255, b = c & 255;
@@ -431,6 +433,52 @@ void MapPixels(const std::uint32_t* pixels, int width, int height, int stride, Q
     }
 }
 
+// The occupied cells at a resolution of bits per channel (at most kCellBits), as
+// points at their means weighted by their pixel counts, in cell order.
+std::vector<Point> CellPoints(const std::vector<std::uint32_t>& cells, int bits) {
+    constexpr int kMask = (1 << kCellBits) - 1;
+    std::vector<Point> points;
+    points.reserve(8192);
+    if (bits == kCellBits) {
+        for (int i = 0; i < kCells; ++i) {
+            const std::uint32_t* cell = &cells[static_cast<std::size_t>(i) * 4];
+            if (cell[0] == 0)
+                continue;
+            const float n = static_cast<float>(cell[0]);
+            points.push_back(
+                {static_cast<float>((i >> (2 * kCellBits)) << kLowBits) + static_cast<float>(cell[1]) / n,
+                 static_cast<float>(((i >> kCellBits) & kMask) << kLowBits) + static_cast<float>(cell[2]) / n,
+                 static_cast<float>((i & kMask) << kLowBits) + static_cast<float>(cell[3]) / n, n});
+        }
+        return points;
+    }
+    const int shift = kCellBits - bits;
+    std::vector<std::uint64_t> merged(std::size_t{4} << (3 * bits), 0); // count, sums r, g, b
+    for (int i = 0; i < kCells; ++i) {
+        const std::uint32_t* cell = &cells[static_cast<std::size_t>(i) * 4];
+        if (cell[0] == 0)
+            continue;
+        const int r = i >> (2 * kCellBits), g = (i >> kCellBits) & kMask, b = i & kMask;
+        const std::size_t to =
+            static_cast<std::size_t>(((r >> shift) << (2 * bits)) | ((g >> shift) << bits) | (b >> shift)) *
+            4;
+        const std::uint64_t n = cell[0];
+        merged[to] += n;
+        merged[to + 1] += (static_cast<std::uint64_t>(r) << kLowBits) * n + cell[1];
+        merged[to + 2] += (static_cast<std::uint64_t>(g) << kLowBits) * n + cell[2];
+        merged[to + 3] += (static_cast<std::uint64_t>(b) << kLowBits) * n + cell[3];
+    }
+    for (std::size_t i = 0; i < merged.size(); i += 4) {
+        if (merged[i] == 0)
+            continue;
+        const double n = static_cast<double>(merged[i]);
+        points.push_back({static_cast<float>(static_cast<double>(merged[i + 1]) / n),
+                          static_cast<float>(static_cast<double>(merged[i + 2]) / n),
+                          static_cast<float>(static_cast<double>(merged[i + 3]) / n), static_cast<float>(n)});
+    }
+    return points;
+}
+
 // Seeds the entries after the pinned ones: the cells (less those a pinned entry
 // already serves closely) start as one box. Every box knows its best cut in two:
 // across one of the three channels, between two of the 64 levels of the cells,
@@ -806,19 +854,14 @@ QuantisedPicture PaletteQuantiser::Quantise(const std::uint32_t* pixels, int wid
         return out;
     }
 
-    // Weighted points: the occupied cells at their means.
+    // Weighted points: the occupied cells at their means. Pictures with very many
+    // occupied cells (noise) are seen through coarser cells, which keeps the
+    // seeding and the k-means steps within bounds.
     std::vector<Point> points;
-    points.reserve(8192);
-    for (int i = 0; i < kCells; ++i) {
-        const std::uint32_t* cell = &cells[static_cast<std::size_t>(i) * 4];
-        if (cell[0] == 0)
-            continue;
-        const float n = static_cast<float>(cell[0]);
-        constexpr int kMask = (1 << kCellBits) - 1;
-        points.push_back(
-            {static_cast<float>((i >> (2 * kCellBits)) << kLowBits) + static_cast<float>(cell[1]) / n,
-             static_cast<float>(((i >> kCellBits) & kMask) << kLowBits) + static_cast<float>(cell[2]) / n,
-             static_cast<float>((i & kMask) << kLowBits) + static_cast<float>(cell[3]) / n, n});
+    for (int bits = kCellBits; bits >= kCellBits - 2; --bits) {
+        points = CellPoints(cells, bits);
+        if (points.size() <= kMaxPoints)
+            break;
     }
     // 2. Flat colours, most frequent first.
     std::vector<Centre> centres;
