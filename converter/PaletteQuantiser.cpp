@@ -435,29 +435,32 @@ void MapPixels(const std::uint32_t* pixels, int width, int height, int stride, Q
 
 // The occupied cells at a resolution of bits per channel (at most kCellBits), as
 // points at their means weighted by their pixel counts, in cell order.
-std::vector<Point> CellPoints(const std::vector<std::uint32_t>& cells, int bits) {
+std::vector<Point> CellPoints(const std::vector<std::uint32_t>& cells,
+                              const std::vector<std::uint64_t>& occupied, int bits) {
     constexpr int kMask = (1 << kCellBits) - 1;
+    // Calls visit(cell index) for every occupied cell, in index order.
+    auto forEach = [&](auto visit) {
+        for (std::size_t word = 0; word < occupied.size(); ++word)
+            for (std::uint64_t w = occupied[word]; w != 0; w &= w - 1)
+                visit(static_cast<int>(word * 64 + static_cast<std::size_t>(std::countr_zero(w))));
+    };
     std::vector<Point> points;
     points.reserve(8192);
     if (bits == kCellBits) {
-        for (int i = 0; i < kCells; ++i) {
+        forEach([&](int i) {
             const std::uint32_t* cell = &cells[static_cast<std::size_t>(i) * 4];
-            if (cell[0] == 0)
-                continue;
             const float n = static_cast<float>(cell[0]);
             points.push_back(
                 {static_cast<float>((i >> (2 * kCellBits)) << kLowBits) + static_cast<float>(cell[1]) / n,
                  static_cast<float>(((i >> kCellBits) & kMask) << kLowBits) + static_cast<float>(cell[2]) / n,
                  static_cast<float>((i & kMask) << kLowBits) + static_cast<float>(cell[3]) / n, n});
-        }
+        });
         return points;
     }
     const int shift = kCellBits - bits;
     std::vector<std::uint64_t> merged(std::size_t{4} << (3 * bits), 0); // count, sums r, g, b
-    for (int i = 0; i < kCells; ++i) {
+    forEach([&](int i) {
         const std::uint32_t* cell = &cells[static_cast<std::size_t>(i) * 4];
-        if (cell[0] == 0)
-            continue;
         const int r = i >> (2 * kCellBits), g = (i >> kCellBits) & kMask, b = i & kMask;
         const std::size_t to =
             static_cast<std::size_t>(((r >> shift) << (2 * bits)) | ((g >> shift) << bits) | (b >> shift)) *
@@ -467,7 +470,7 @@ std::vector<Point> CellPoints(const std::vector<std::uint32_t>& cells, int bits)
         merged[to + 1] += (static_cast<std::uint64_t>(r) << kLowBits) * n + cell[1];
         merged[to + 2] += (static_cast<std::uint64_t>(g) << kLowBits) * n + cell[2];
         merged[to + 3] += (static_cast<std::uint64_t>(b) << kLowBits) * n + cell[3];
-    }
+    });
     for (std::size_t i = 0; i < merged.size(); i += 4) {
         if (merged[i] == 0)
             continue;
@@ -805,6 +808,7 @@ QuantisedPicture PaletteQuantiser::Quantise(const std::uint32_t* pixels, int wid
 
     // 1. Histogram, exact colours while there are few, and flat runs.
     std::vector<std::uint32_t> cells(static_cast<std::size_t>(kCells) * 4, 0); // count, low-bit sums r, g, b
+    std::vector<std::uint64_t> occupied(kCells / 64, 0);                       // a bit per cell with pixels
     ColourCounts exact(10);
     bool fewColours = true;
     ColourCounts flat(12);
@@ -816,7 +820,10 @@ QuantisedPicture PaletteQuantiser::Quantise(const std::uint32_t* pixels, int wid
             int run = 1;
             while (x + run < width && (row[x + run] & 0xFFFFFF) == c)
                 ++run;
-            std::uint32_t* cell = &cells[static_cast<std::size_t>(CellOf(c)) * 4];
+            const int key = CellOf(c);
+            std::uint32_t* cell = &cells[static_cast<std::size_t>(key) * 4];
+            if (cell[0] == 0)
+                occupied[static_cast<std::size_t>(key) >> 6] |= std::uint64_t{1} << (key & 63);
             cell[0] += static_cast<std::uint32_t>(run);
             cell[1] += static_cast<std::uint32_t>(run) * ((c >> 16) & kLowMask);
             cell[2] += static_cast<std::uint32_t>(run) * ((c >> 8) & kLowMask);
@@ -859,7 +866,7 @@ QuantisedPicture PaletteQuantiser::Quantise(const std::uint32_t* pixels, int wid
     // seeding and the k-means steps within bounds.
     std::vector<Point> points;
     for (int bits = kCellBits; bits >= kCellBits - 2; --bits) {
-        points = CellPoints(cells, bits);
+        points = CellPoints(cells, occupied, bits);
         if (points.size() <= kMaxPoints)
             break;
     }
