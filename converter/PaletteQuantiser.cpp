@@ -80,31 +80,37 @@ struct Centre {
     float r, g, b;
 };
 
-// Entries sorted by r + g + b. |Δ(r + g + b)|² ≤ 3 × squared distance, so a scan
-// outward from a colour's own sum can stop once the sum difference alone is too big.
+// Entries sorted by their position along the axis they spread most along (the
+// principal axis of their colours). A colour's distance to an entry is at least
+// the distance between their positions on the axis, so a scan outward from the
+// colour's own position can stop once that alone is too big. (A fixed axis such as
+// r + g + b fails on pictures whose colours all have about the same sum.)
 class PairFinder {
   public:
     void Build(const std::vector<Centre>& centres) {
         const int k = static_cast<int>(centres.size());
+        ChooseAxis(centres);
         order_.resize(static_cast<std::size_t>(k));
-        for (int i = 0; i < k; ++i)
+        std::vector<float> at(static_cast<std::size_t>(k));
+        for (int i = 0; i < k; ++i) {
             order_[static_cast<std::size_t>(i)] = i;
-        auto sum = [&](int i) {
             const Centre& c = centres[static_cast<std::size_t>(i)];
-            return c.r + c.g + c.b;
-        };
-        std::sort(order_.begin(), order_.end(),
-                  [&](int a, int b) { return sum(a) < sum(b) || (sum(a) == sum(b) && a < b); });
+            at[static_cast<std::size_t>(i)] = Along(c.r, c.g, c.b);
+        }
+        std::sort(order_.begin(), order_.end(), [&](int a, int b) {
+            const float x = at[static_cast<std::size_t>(a)], y = at[static_cast<std::size_t>(b)];
+            return x < y || (x == y && a < b);
+        });
         e_.resize(order_.size());
         sortedOf_.resize(order_.size());
         for (std::size_t j = 0; j < order_.size(); ++j) {
             const Centre& c = centres[static_cast<std::size_t>(order_[j])];
-            e_[j] = {c.r, c.g, c.b, c.r + c.g + c.b};
+            e_[j] = {c.r, c.g, c.b, at[static_cast<std::size_t>(order_[j])]};
             sortedOf_[static_cast<std::size_t>(order_[j])] = static_cast<int>(j);
         }
         std::size_t j = 0;
-        for (int s = 0; s <= 766; ++s) {
-            while (j < e_.size() && e_[j].s < static_cast<float>(s))
+        for (int s = 0; s < kPositions; ++s) {
+            while (j < e_.size() && e_[j].s < static_cast<float>(s - kOffset))
                 ++j;
             start_[s] = static_cast<int>(j);
         }
@@ -114,8 +120,8 @@ class PairFinder {
         const int k = static_cast<int>(e_.size());
         int best = sortedOf_[static_cast<std::size_t>(guess)], next = -1;
         float bestD = Dist(best, r, g, b), nextD = std::numeric_limits<float>::max();
-        const float s = r + g + b;
-        const int from = start_[std::clamp(static_cast<int>(s), 0, 766)];
+        const float s = Along(r, g, b);
+        const int from = start_[std::clamp(static_cast<int>(std::floor(s)) + kOffset, 0, kPositions - 1)];
         auto consider = [&](int j) {
             if (j == best)
                 return;
@@ -132,13 +138,13 @@ class PairFinder {
         };
         for (int j = from; j < k; ++j) {
             const float ds = e_[static_cast<std::size_t>(j)].s - s;
-            if (ds > 0 && ds * ds > 3 * nextD)
+            if (ds > 0 && ds * ds > nextD)
                 break;
             consider(j);
         }
         for (int j = from - 1; j >= 0; --j) {
             const float ds = s - e_[static_cast<std::size_t>(j)].s;
-            if (ds > 0 && ds * ds > 3 * nextD)
+            if (ds > 0 && ds * ds > nextD)
                 break;
             consider(j);
         }
@@ -157,9 +163,49 @@ class PairFinder {
         const float dr = e.r - r, dg = e.g - g, db = e.b - b;
         return dr * dr + dg * dg + db * db;
     }
+    // The principal axis of the entries' colours (unit length), by power iteration
+    // on their covariance from the grey axis.
+    void ChooseAxis(const std::vector<Centre>& centres) {
+        double mean[3] = {}, cov[3][3] = {};
+        for (const Centre& c : centres) {
+            mean[0] += c.r;
+            mean[1] += c.g;
+            mean[2] += c.b;
+        }
+        const double n = static_cast<double>(std::max<std::size_t>(centres.size(), 1));
+        for (double& m : mean)
+            m /= n;
+        for (const Centre& c : centres) {
+            const double d[3] = {c.r - mean[0], c.g - mean[1], c.b - mean[2]};
+            for (int i = 0; i < 3; ++i)
+                for (int j = 0; j < 3; ++j)
+                    cov[i][j] += d[i] * d[j];
+        }
+        double v[3] = {1, 1, 1};
+        for (int round = 0; round < 16; ++round) {
+            double w[3] = {};
+            for (int i = 0; i < 3; ++i)
+                for (int j = 0; j < 3; ++j)
+                    w[i] += cov[i][j] * v[j];
+            const double length = std::sqrt(w[0] * w[0] + w[1] * w[1] + w[2] * w[2]);
+            if (!(length > 1e-9))
+                break; // all entries alike: any axis will do
+            for (int i = 0; i < 3; ++i)
+                v[i] = w[i] / length;
+        }
+        const double length = std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
+        for (int i = 0; i < 3; ++i)
+            axis_[i] = static_cast<float>(v[i] / length);
+    }
+    float Along(float r, float g, float b) const { return r * axis_[0] + g * axis_[1] + b * axis_[2]; }
+
+    // Positions along a unit axis lie within ±255 × √3 of 0.
+    static constexpr int kOffset = 443;
+    static constexpr int kPositions = 2 * kOffset + 1;
+    float axis_[3] = {};
     std::vector<int> order_, sortedOf_;
     std::vector<E> e_;
-    int start_[767];
+    int start_[kPositions];
 };
 
 // Maps colours to their exact nearest palette entry (squared RGB distance).
