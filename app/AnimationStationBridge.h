@@ -48,6 +48,7 @@ class AnimationStationBridge {
     animation::FileChooser& Files() { return *chooser_; }
     animation::BackgroundMusic& Music() { return music_; }
     animation::BurstGifMaker& Burst() { return burst_; }
+    animation::ImageConverterLibrary& Converter() { return *converter_; }
 
   private:
     core::SysInfo& sys_;

@@ -4,7 +4,9 @@
 //   GifDecode/<input>/ours|giflib          decoding every image of a GIF (DGifSlurp)
 //   Quantise/<photo>-640x480/ours|libimagequant|imagemagick   real photographs (ours as mode 0 runs it)
 //   Quantise/<photo>-1280x720/ours   the same as HD frames
-//   MakeGif/anim16-1280x720/mode0|mode1/one-thread|pool   16 pictures to an animated GIF, whole path
+//   MakeGif/anim16-1280x720/mode0|mode1/one-thread|pool   16 PNG pictures to an animated GIF, whole path
+//   MakeGif/anim16-1280x720/mode0/files-one-thread|files-pool   the same through the converter's file entry
+//   MakeGif/burst16-1280x720-bmp/mode0/one-thread|pool   16 BMP pictures, as a burst saves them by default
 //   GifBuild/photos7-640x480/vx7tool|imagemagick   seven photographs to a GIF, as processes
 // Inputs: photo-like, gradient and noise pictures at 640x480 and 1280x720, and a
 // 16-frame photo-like animation at both sizes. Pixels per second are items_per_second.
@@ -36,6 +38,9 @@
 #include <benchmark/benchmark.h>
 #include <gif_lib.h>
 #include <libimagequant.h>
+
+#include <sys/resource.h>
+#include <time.h>
 
 #include <algorithm>
 #include <cmath>
@@ -420,10 +425,31 @@ class SilentPrompt final : public vx7::platform::Prompt {
     bool Ask(const QString&, const QString&) override { return false; }
 };
 
-// 16 photo-like PNG pictures through reduction (mode 0: composite, converter, crop;
-// mode 1: the GIF encoder) and the builder, as the camera station's GIF button does.
-// threads: how many frames are reduced and coded side by side (0: the default pool).
-void MakeGif(benchmark::State& state, int mode, int w, int h, int threads) {
+// CPU time of the whole process (every thread), in ms.
+double ProcessCpuMs() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
+}
+
+// CPU time of the finished child processes, in ms.
+double ChildrenCpuMs() {
+    rusage u{};
+    getrusage(RUSAGE_CHILDREN, &u);
+    auto ms = [](const timeval& v) {
+        return static_cast<double>(v.tv_sec) * 1e3 + static_cast<double>(v.tv_usec) / 1e3;
+    };
+    return ms(u.ru_utime) + ms(u.ru_stime);
+}
+
+// 16 photo-like pictures (PNG or BMP files) through reduction (mode 0: composite,
+// converter, crop; mode 1: the GIF encoder) and the builder, as the camera station's
+// GIF button does. threads: how many frames are reduced and coded side by side (0:
+// the default pool). filesOnly: mode 0 through the converter's file entry (composite
+// BMP, converter GIF, crop) instead of its in-memory entry. The counter cpu_ms is the
+// CPU time of every thread per build.
+void MakeGif(benchmark::State& state, int mode, int w, int h, int threads, const char* format,
+             bool filesOnly) {
     QTemporaryDir home;
     namespace layout = vx7::core::layout;
     QDir(home.path()).mkpath(layout::WorkFolder());
@@ -432,12 +458,13 @@ void MakeGif(benchmark::State& state, int mode, int w, int h, int threads) {
         home.filePath(layout::SystemPictureFolder() + '/' + vx7::animation::ReferencePicture::FileName()));
     QStringList pictures;
     for (int i = 0; i < 16; ++i) {
-        pictures << home.filePath(QStringLiteral("shot%1.png").arg(i));
+        pictures << home.filePath(QStringLiteral("shot%1.%2").arg(i).arg(QLatin1String(format)));
         Photo(w, h, 200 + static_cast<unsigned>(i)).save(pictures.back());
     }
     vx7::core::EncoderRegistry encoders;
     vx7::animation::RegisterGifEncoder(encoders);
     vx7::animation::ImageConverterLibrary converter;
+    converter.SetFilesOnly(filesOnly);
     SilentPrompt prompt;
     vx7::animation::ColourReduction reduction(home.path(), encoders, converter, prompt);
     vx7::animation::GifAnimationBuilder builder;
@@ -446,8 +473,11 @@ void MakeGif(benchmark::State& state, int mode, int w, int h, int threads) {
         builder.SetThreads(threads);
     }
     vx7::animation::GifMaker maker(reduction, builder);
+    double cpu = 0;
     for (auto _ : state) {
+        const double before = ProcessCpuMs();
         const auto r = maker.Make(pictures, mode, 150, home.filePath("out.gif"));
+        cpu += ProcessCpuMs() - before;
         if (!r.Ok() || r.framesWritten != 16) {
             state.SkipWithError("build failed");
             return;
@@ -455,6 +485,7 @@ void MakeGif(benchmark::State& state, int mode, int w, int h, int threads) {
     }
     state.SetItemsProcessed(state.iterations() * 16);
     state.counters["bytes"] = static_cast<double>(QFileInfo(home.filePath("out.gif")).size());
+    state.counters["cpu_ms"] = cpu / static_cast<double>(state.iterations());
 }
 
 // The seven photographs to an animated GIF by the command-line tool (mode 0, the
@@ -504,14 +535,18 @@ void PhotoGifBuild(benchmark::State& state, bool ours) {
              << "50" << files << "+dither"
              << "-colors"
              << "256" << output;
+    double cpu = 0;
     for (auto _ : state) {
+        const double before = ChildrenCpuMs();
         QProcess p;
         p.start(program, args);
         if (!p.waitForFinished(120000) || p.exitCode() != 0) {
             state.SkipWithError("GIF build failed");
             return;
         }
+        cpu += ChildrenCpuMs() - before;
     }
+    state.counters["cpu_ms"] = cpu / static_cast<double>(state.iterations());
     state.counters["PSNR"] = MeanFramePsnr(output, photos);
     state.counters["bytes"] = static_cast<double>(QFileInfo(output).size());
 }
@@ -552,12 +587,21 @@ const int registered = [] {
                 ->UseRealTime();
         }
     }
-    for (int mode : {0, 1})
+    struct MakeCase {
+        const char* input;
+        int mode;
+        const char* format;
+        bool filesOnly;
+    };
+    for (const MakeCase c :
+         {MakeCase{"anim16-1280x720", 0, "png", false}, MakeCase{"anim16-1280x720", 0, "png", true},
+          MakeCase{"burst16-1280x720-bmp", 0, "bmp", false}, MakeCase{"anim16-1280x720", 1, "png", false}})
         for (int threads : {1, 0})
-            benchmark::RegisterBenchmark(("MakeGif/anim16-1280x720/mode" + std::to_string(mode) +
-                                          (threads == 1 ? "/one-thread" : "/pool"))
+            benchmark::RegisterBenchmark((std::string("MakeGif/") + c.input + "/mode" +
+                                          std::to_string(c.mode) + (c.filesOnly ? "/files-" : "/") +
+                                          (threads == 1 ? "one-thread" : "pool"))
                                              .c_str(),
-                                         MakeGif, mode, 1280, 720, threads)
+                                         MakeGif, c.mode, 1280, 720, threads, c.format, c.filesOnly)
                 ->Unit(benchmark::kMillisecond)
                 ->Iterations(2)
                 ->UseRealTime();

@@ -19,14 +19,8 @@ ImageEncoder QtEncoder(const char* mime, const char* format) {
                             if (qstrcmp(format, "png") != 0)
                                 writer.setQuality(quality);
                             // BMP and JPEG carry no alpha: flatten over white, as a screen would show it.
-                            if (qstrcmp(format, "png") != 0 && image.hasAlphaChannel()) {
-                                QImage flat(image.size(), QImage::Format_RGB32);
-                                flat.fill(Qt::white);
-                                QPainter p(&flat);
-                                p.drawImage(0, 0, image);
-                                p.end();
-                                return writer.write(flat);
-                            }
+                            if (qstrcmp(format, "png") != 0 && image.hasAlphaChannel())
+                                return writer.write(OverWhite(image));
                             return writer.write(image);
                         }};
 }
@@ -108,19 +102,65 @@ int ComposeSideBySide(const EncoderRegistry& encoders, const QString& destinatio
     const QImage a = LoadImage(pathA);
     if (a.isNull())
         return -1;
+    if (!encoders.Save(SideBySide(a, LoadImage(pathB)), format, destination, quality))
+        return -1;
+    return a.width() / 2;
+}
+
+QImage SideBySide(const QImage& a, const QImage& b) {
+    if (a.isNull())
+        return QImage();
     const int w = a.width();
-    const int h = a.height();
-    QImage out(w + w / 2, h, QImage::Format_ARGB32);
+    QImage out(w + w / 2, a.height(), QImage::Format_ARGB32);
     out.fill(Qt::transparent);
     QPainter p(&out);
-    const QImage b = LoadImage(pathB);
     if (!b.isNull())
         p.drawImage(0, 0, b);
     p.drawImage(w / 2, 0, a);
     p.end();
-    if (!encoders.Save(out, format, destination, quality))
-        return -1;
-    return w / 2;
+    return out;
+}
+
+QImage OverWhite(const QImage& image) {
+    if (image.isNull())
+        return QImage();
+    QImage flat(image.size(), QImage::Format_RGB32);
+    flat.fill(Qt::white);
+    QPainter p(&flat);
+    p.drawImage(0, 0, image);
+    p.end();
+    return flat;
+}
+
+QImage SideBySideOverWhite(const QImage& a, const QImage& b) {
+    QImage out;
+    SideBySideOverWhite(a, b, out);
+    return out;
+}
+
+bool SideBySideOverWhite(const QImage& a, const QImage& b, QImage& out) {
+    if (a.isNull())
+        return false;
+    if (a.hasAlphaChannel() || (!b.isNull() && b.hasAlphaChannel())) {
+        out = OverWhite(SideBySide(a, b));
+        return true;
+    }
+    // Every pixel drawn is opaque, so drawing onto white replaces what drawing onto
+    // transparent and then over white would: the same pixels without the second pass.
+    // A covers its columns whole, so only the columns left of it need the white.
+    const int w = a.width();
+    const QSize size(w + w / 2, a.height());
+    if (out.size() != size || out.format() != QImage::Format_RGB32)
+        out = QImage(size, QImage::Format_RGB32);
+    QPainter p(&out);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.fillRect(0, 0, w / 2, a.height(), Qt::white);
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    if (!b.isNull())
+        p.drawImage(0, 0, b);
+    p.drawImage(w / 2, 0, a);
+    p.end();
+    return true;
 }
 
 } // namespace vx7::core

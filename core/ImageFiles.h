@@ -56,4 +56,18 @@ bool SaveScreenArea(const EncoderRegistry& encoders, platform::ScreenGrabber& sc
 int ComposeSideBySide(const EncoderRegistry& encoders, const QString& destination, const QString& pathA,
                       const QString& pathB, const QString& format, int quality);
 
+// The picture ComposeSideBySide saves, in memory: B (when not null) at (0, 0) and A at
+// (w/2, 0) on a transparent (w + w/2) x h ARGB picture. Null when A is null.
+QImage SideBySide(const QImage& a, const QImage& b);
+// A picture as the encoders without alpha (BMP, JPEG) store it: transparent parts
+// shown over white, 32-bit RGB.
+QImage OverWhite(const QImage& image);
+// OverWhite(SideBySide(a, b)): the pixels of a BMP saved by ComposeSideBySide. When
+// neither picture has alpha it is drawn straight onto white, which gives the same
+// pixels in one pass.
+QImage SideBySideOverWhite(const QImage& a, const QImage& b);
+// The same into out, whose pixel buffer is reused when it has the composite's size and
+// 32-bit RGB format. False (out unchanged) when A is null.
+bool SideBySideOverWhite(const QImage& a, const QImage& b, QImage& out);
+
 } // namespace vx7::core

@@ -55,16 +55,21 @@ QByteArray PaletteFrameFile::ToBytes() const {
     const std::size_t count = PixelCount();
     QByteArray out(static_cast<qsizetype>(kPixelOffset + count), '\0');
     auto* p = reinterpret_cast<std::uint8_t*>(out.data());
+    WriteHead(p, width, height, palette.data());
+    if (count > 0)
+        std::memcpy(p + kPixelOffset, pixels.data(), count);
+    return out;
+}
+
+void PaletteFrameFile::WriteHead(std::uint8_t* p, int width, int height, const std::uint8_t* palette) {
+    std::memset(p, 0, kHeaderSize);
     p[0] = 0x20;
     p[1] = 0x00;
     p[8] = static_cast<std::uint8_t>(width & 0xFF);
     p[9] = static_cast<std::uint8_t>(width >> 8);
     p[10] = static_cast<std::uint8_t>(height & 0xFF);
     p[11] = static_cast<std::uint8_t>(height >> 8);
-    std::memcpy(p + kHeaderSize, palette.data(), kPaletteSize);
-    if (count > 0)
-        std::memcpy(p + kPixelOffset, pixels.data(), count);
-    return out;
+    std::memcpy(p + kHeaderSize, palette, kPaletteSize);
 }
 
 bool PaletteFrameFile::Write(const QString& path, QString* error) const {

@@ -44,6 +44,9 @@ class PaletteFrameFile {
     bool Read(const QString& path, QString* error = nullptr);
 
     QByteArray ToBytes() const;
+    // Writes the 12 header bytes and the 768 palette bytes of a width × height frame
+    // to out (kPixelOffset bytes); the pixels follow at out + kPixelOffset.
+    static void WriteHead(std::uint8_t* out, int width, int height, const std::uint8_t* palette);
     // Creates or replaces the file.
     bool Write(const QString& path, QString* error = nullptr) const;
 };

@@ -22,11 +22,19 @@
 #include <QHash>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <mutex>
 #include <vector>
 
 namespace vx7::animation {
+
+// What a worker reuses from one frame to the next in mode 0's in-memory route.
+struct ColourReduction::FrameScratch {
+    QImage composite;
+    std::vector<std::uint8_t> indices;
+    QByteArray file;
+};
 
 ColourReduction::ColourReduction(QString installFolder, const core::EncoderRegistry& encoders,
                                  ImageConverterLibrary& converter, platform::Prompt& prompt)
@@ -104,7 +112,8 @@ void ColourReduction::FindFrameSize(const QStringList& sources) {
     }
 }
 
-bool ColourReduction::ForEachSource(const QStringList& sources, const std::function<void(int, int)>& reduce,
+bool ColourReduction::ForEachSource(const QStringList& sources,
+                                    const std::function<void(int, int, int)>& reduce,
                                     const std::atomic<bool>* stop, const std::function<void(int)>& done) {
     FindFrameSize(sources);
     std::vector<int> indices;
@@ -112,10 +121,10 @@ bool ColourReduction::ForEachSource(const QStringList& sources, const std::funct
         indices.push_back(NextIndex());
     return FrameWorkers(threads_).Run(
         static_cast<int>(sources.size()),
-        [&](int i, int) { reduce(i, indices[static_cast<std::size_t>(i)]); }, stop, done);
+        [&](int i, int worker) { reduce(i, indices[static_cast<std::size_t>(i)], worker); }, stop, done);
 }
 
-QString ColourReduction::Prepare(const QString& source, int index, QString& why) {
+QString ColourReduction::Prepare(const QString& source, int index, QString& why, QImage* decoded) {
     // Read from memory: only a regular file, never more than the cap, and no wait on
     // a FIFO that stands where a picture was.
     QByteArray bytes;
@@ -124,17 +133,23 @@ QString ColourReduction::Prepare(const QString& source, int index, QString& why)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
+    reader.setDecideFormatFromContent(true);
     const QSize size = reader.size();
     if (!size.isValid() || size.isEmpty()) {
         why = QStringLiteral("cannot be read as a picture");
         return QString();
     }
-    if (!frameSize_.isValid() || size == frameSize_)
+    const bool fits = !frameSize_.isValid() || size == frameSize_;
+    if (fits && !decoded)
         return source;
     const QImage picture = reader.read();
     if (picture.isNull()) {
         why = QStringLiteral("cannot be read as a picture: %1").arg(reader.errorString());
         return QString();
+    }
+    if (fits) {
+        *decoded = picture;
+        return source;
     }
     QImage fitted(frameSize_, QImage::Format_RGB32);
     fitted.fill(Qt::white);
@@ -143,6 +158,11 @@ QString ColourReduction::Prepare(const QString& source, int index, QString& why)
     painter.drawImage((frameSize_.width() - scaled.width()) / 2, (frameSize_.height() - scaled.height()) / 2,
                       scaled);
     painter.end();
+    if (decoded) {
+        ++fitted_;
+        *decoded = fitted;
+        return source;
+    }
     const QString target = WorkFile(index, QStringLiteral("_fit.bmp"));
     if (target.isEmpty() || !encoders_.Save(fitted, QStringLiteral("BMP"), target, 100)) {
         why = QStringLiteral("cannot write a working file");
@@ -170,7 +190,7 @@ ReductionResult ColourReduction::ReduceByImageEncoder(const QStringList& sources
     ReductionResult result = StartResult(sources.size());
     result.stopped = !ForEachSource(
         sources,
-        [&](int i, int index) {
+        [&](int i, int index, int) {
             const QString& source = sources[i];
             const QString target = WorkFile(index, QStringLiteral(".gif"));
             QString why;
@@ -213,19 +233,42 @@ ReductionResult ColourReduction::ReduceByConverter(const QStringList& sources, c
     }
     result = StartResult(sources.size());
     const QString reference = ReferencePicturePath();
+    // With the converter's in-memory entry the composite is made, reduced and cropped
+    // in memory and only the frame file is written; otherwise the composite goes to
+    // the converter as a BMP file and its GIF is cropped. Both give the same frame.
+    const bool inMemory = converter_.PixelsFunction() != nullptr;
+    QImage referencePicture;
+    if (inMemory) {
+        // Read once for the whole build, as every composite would read it.
+        QImageReader reader(reference);
+        reader.setDecideFormatFromContent(true);
+        referencePicture = reader.read();
+    }
+    // Buffers per worker, kept from one source to the next: the frames of a build
+    // mostly share one size, and fresh buffers of megabytes cost page faults.
+    std::vector<FrameScratch> scratch(static_cast<std::size_t>(FrameWorkers::kMaxThreads));
     result.stopped = !ForEachSource(
         sources,
-        [&](int i, int index) {
+        [&](int i, int index, int worker) {
             const QString& source = sources[i];
-            const QString composite = WorkFile(index, QStringLiteral("_Tmp.bmp"));
             const QString target = WorkFile(index, QStringLiteral(".gif"));
             QString problem;
-            const QString prepared = Prepare(source, index, problem);
+            QImage picture;
+            const QString prepared = Prepare(source, index, problem, inMemory ? &picture : nullptr);
             if (prepared.isEmpty()) {
                 qCDebug(lcAnimation) << "no frame made of" << source << problem;
                 result.problems[i] = problem;
                 return;
             }
+            if (inMemory) {
+                if (!ReduceInMemory(picture, referencePicture, target,
+                                    scratch[static_cast<std::size_t>(worker)], problem)) {
+                    qCDebug(lcAnimation) << "no frame made of" << source << problem;
+                    result.problems[i] = problem;
+                }
+                return;
+            }
+            const QString composite = WorkFile(index, QStringLiteral("_Tmp.bmp"));
             const int offset = core::ComposeSideBySide(encoders_, composite, prepared, reference,
                                                        QStringLiteral("BMP"), 100);
             if (offset < 0) {
@@ -246,6 +289,55 @@ ReductionResult ColourReduction::ReduceByConverter(const QStringList& sources, c
     return result;
 }
 
+bool ColourReduction::ReduceInMemory(const QImage& picture, const QImage& reference, const QString& target,
+                                     FrameScratch& scratch, QString& why) const {
+    // The pixels the composite BMP file would hold: the reference at (0, 0), the
+    // picture at (W/2, 0), W + W/2 wide, over white.
+    if (!core::SideBySideOverWhite(picture, reference, scratch.composite)) {
+        why = QStringLiteral("cannot be read as a picture");
+        return false;
+    }
+    const QImage& composite = scratch.composite;
+    std::array<std::uint8_t, PaletteFrameFile::kPaletteSize> palette{};
+    if (!converter_.ConvertPixels(composite, palette, scratch.indices)) {
+        why = QStringLiteral("the colour converter made no usable frame");
+        return false;
+    }
+    // The frame file is cropped straight out of the converter's indices.
+    const int width = composite.width(), height = composite.height();
+    const int offset = picture.width() / 2;
+    const int keep = width - offset;
+    scratch.file.resize(static_cast<qsizetype>(PaletteFrameFile::kPixelOffset) + qsizetype{keep} * height);
+    auto* out = reinterpret_cast<std::uint8_t*>(scratch.file.data());
+    PaletteFrameFile::WriteHead(out, keep, height, palette.data());
+    for (int y = 0; y < height; ++y)
+        std::memcpy(out + PaletteFrameFile::kPixelOffset + static_cast<size_t>(y) * keep,
+                    scratch.indices.data() + static_cast<size_t>(y) * width + offset,
+                    static_cast<size_t>(keep));
+    // A working file of this build only: written plainly, without the flush to disk
+    // that a file the user keeps gets.
+    QFile file(target);
+    if (target.isEmpty() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(scratch.file) != scratch.file.size()) {
+        file.remove();
+        why = QStringLiteral("cannot write a working file");
+        return false;
+    }
+    return true;
+}
+
+void ColourReduction::CropColumns(const std::uint8_t* indices, int width, int height, int offset,
+                                  PaletteFrameFile& frame) {
+    const int skip = std::clamp(offset, 0, width);
+    const int keep = width - skip;
+    frame.width = keep;
+    frame.height = height;
+    frame.pixels.resize(frame.PixelCount());
+    for (int y = 0; y < height; ++y)
+        std::memcpy(frame.pixels.data() + static_cast<size_t>(y) * keep,
+                    indices + static_cast<size_t>(y) * width + skip, static_cast<size_t>(keep));
+}
+
 bool ColourReduction::CropToPaletteFrame(const QString& path, int offset, const QString& output,
                                          QString* error) {
     QByteArray bytes;
@@ -264,15 +356,8 @@ bool ColourReduction::CropToPaletteFrame(const QString& path, int offset, const 
         return false;
     }
     PaletteFrameFile frame;
-    frame.width = keep;
-    frame.height = image.height;
     frame.palette = image.palette;
-    frame.pixels.resize(frame.PixelCount());
-    const int skip = image.width - keep;
-    for (int y = 0; y < image.height; ++y)
-        std::memcpy(frame.pixels.data() + static_cast<size_t>(y) * keep,
-                    image.pixels.data() + static_cast<size_t>(y) * image.width + skip,
-                    static_cast<size_t>(keep));
+    CropColumns(image.pixels.data(), image.width, image.height, image.width - keep, frame);
     return frame.Write(output.isEmpty() ? path : output, error);
 }
 

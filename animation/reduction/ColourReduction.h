@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -8,6 +9,7 @@
 #include <memory>
 
 #include <atomic>
+#include <cstdint>
 #include <functional>
 
 namespace vx7::core {
@@ -21,6 +23,7 @@ class Prompt;
 namespace vx7::animation {
 
 class ImageConverterLibrary;
+class PaletteFrameFile;
 
 // What a reduction produced: one working file per source, in order (a file may be
 // missing or unusable; the GIF writer leaves such frames out), why a source gave no
@@ -38,12 +41,16 @@ struct ReductionResult {
 // keeps there, nor two sources (say holiday.1.png and holiday.2.png, or p0.png from
 // two folders) share working files. Each source gets a number n in the build:
 //   mode 1 ("普通高反差"):  n.gif, the source through the program's GIF encoder;
-//   mode 0 ("高质流行色"):  n_Tmp.bmp, the composite of the reference picture and the
-//                           source; n.gif, the converter's GIF and then the
-//                           PaletteFrameFile cropped out of it.
+//   mode 0 ("高质流行色"):  n.gif, the PaletteFrameFile cropped out of the converter's
+//                           reduction of the composite of the reference picture
+//                           and the source. When the converter has its in-memory
+//                           entry, the composite never leaves memory; otherwise it
+//                           is saved as n_Tmp.bmp for the converter, whose GIF
+//                           (n.gif) is then replaced by the crop.
 // Every frame has the size of the first readable picture of the build: a picture of
 // another size is first scaled to fit it, keeping its aspect, centred on white
-// (n_fit.bmp), so that no frame lies outside the animation's logical screen.
+// (in memory, or n_fit.bmp when it must go through a file), so that no frame lies
+// outside the animation's logical screen.
 // Runs synchronously; no message is shown except when the converter is missing.
 class ColourReduction {
   public:
@@ -81,9 +88,10 @@ class ColourReduction {
                                          const std::function<void(int)>& done = {});
 
     // Mode 0: per source, the composite (reference at (0, 0), the source at (W/2, 0),
-    // W + W/2 wide) saved as BMP, the converter called on it, and the crop of W/2
-    // columns. When the converter or its export is missing the user is told once and
-    // the result is stopped.
+    // W + W/2 wide, over white) reduced by the converter, and the crop of W/2
+    // columns. The frame files are the same whether the composite goes to the
+    // converter in memory or as a BMP file. When the converter or its export is
+    // missing the user is told once and the result is stopped.
     ReductionResult ReduceByConverter(const QStringList& sources, const std::atomic<bool>* stop = nullptr,
                                       const std::function<void(int)>& done = {});
 
@@ -111,7 +119,18 @@ class ColourReduction {
     ReductionResult StartResult(int count);
     // The file a source becomes a frame from: the source itself when it has the
     // build's frame size, else its fitted copy. Empty, with why, when it is unusable.
-    QString Prepare(const QString& source, int index, QString& why);
+    // With decoded, the picture (fitted when needed) is handed back in memory instead
+    // and no working file is written; the source is returned.
+    QString Prepare(const QString& source, int index, QString& why, QImage* decoded = nullptr);
+    // Mode 0 through the converter's in-memory entry: composite, reduction and crop in
+    // memory, the frame written to target. False, with why, when no frame was made.
+    struct FrameScratch;
+    bool ReduceInMemory(const QImage& picture, const QImage& reference, const QString& target,
+                        FrameScratch& scratch, QString& why) const;
+    // The columns from offset on of a width × height index picture, into frame's size
+    // and pixels.
+    static void CropColumns(const std::uint8_t* indices, int width, int height, int offset,
+                            PaletteFrameFile& frame);
 
     QString installFolder_;
     const core::EncoderRegistry& encoders_;
@@ -119,8 +138,8 @@ class ColourReduction {
     platform::Prompt& prompt_;
     std::unique_ptr<QTemporaryDir> build_;
     // Numbers the sources, finds the frame size (before any parallel work) and runs
-    // reduce(i, index) for each on the workers. False when stopped.
-    bool ForEachSource(const QStringList& sources, const std::function<void(int, int)>& reduce,
+    // reduce(i, index, worker) for each on the workers. False when stopped.
+    bool ForEachSource(const QStringList& sources, const std::function<void(int, int, int)>& reduce,
                        const std::atomic<bool>* stop, const std::function<void(int)>& done);
     void FindFrameSize(const QStringList& sources);
 

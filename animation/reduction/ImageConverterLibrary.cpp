@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QImage>
 
 namespace vx7::animation {
 
@@ -48,6 +49,8 @@ ImageConverterLibrary::ConvertFunction ImageConverterLibrary::Function(QString* 
             continue;
         }
         qCDebug(lcAnimation) << "converter loaded from" << library->fileName();
+        // Optional: older libraries have only ConvertImage.
+        pixelsFunction_ = reinterpret_cast<ConvertPixelsFunction>(library->resolve(kPixelsExport));
         library_ = std::move(library);
         function_ = function;
         return function_;
@@ -64,6 +67,17 @@ bool ImageConverterLibrary::Convert(const QString& source, const QString& target
     convert(reinterpret_cast<const char16_t*>(source.utf16()),
             reinterpret_cast<const char16_t*>(target.utf16()), 0, 0, 0, 1, 50, 0);
     return true;
+}
+
+bool ImageConverterLibrary::ConvertPixels(const QImage& picture, std::array<std::uint8_t, 768>& palette,
+                                          std::vector<std::uint8_t>& indices) const {
+    const ConvertPixelsFunction convert = PixelsFunction();
+    if (!convert || picture.isNull() || picture.depth() != 32)
+        return false;
+    indices.resize(static_cast<std::size_t>(picture.width()) * static_cast<std::size_t>(picture.height()));
+    return convert(reinterpret_cast<const std::uint32_t*>(picture.constBits()), picture.width(),
+                   picture.height(), static_cast<int>(picture.bytesPerLine() / 4), 0, 0, 0, 1, 50, 0,
+                   palette.data(), indices.data()) > 0;
 }
 
 } // namespace vx7::animation

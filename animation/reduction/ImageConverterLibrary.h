@@ -4,7 +4,12 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+#include <cstdint>
 #include <memory>
+#include <vector>
+
+class QImage;
 
 namespace vx7::animation {
 
@@ -16,8 +21,15 @@ class ImageConverterLibrary {
   public:
     using ConvertFunction = int (*)(const char16_t* source, const char16_t* target, int, int, int, int, int,
                                     int);
+    // The in-memory entry: pixels, width, height, stride in words, the same six
+    // integers, then the palette (768 bytes) and index (width × height) buffers it
+    // fills; returns the palette entries in use, 0 on failure.
+    using ConvertPixelsFunction = int (*)(const std::uint32_t* pixels, int width, int height, int stride, int,
+                                          int, int, int, int, int, std::uint8_t* palette,
+                                          std::uint8_t* indices);
     static constexpr const char* kBaseName = "Image66Conver123ter";
     static constexpr const char* kExport = "ConvertImage";
+    static constexpr const char* kPixelsExport = "ConvertImagePixels";
 
     // folders: where to look first, in order; then, unless platformSearch is false,
     // the platform's library search by name (which also finds a library of that name
@@ -38,11 +50,27 @@ class ImageConverterLibrary {
     // missing; the converter's own result is not looked at.
     bool Convert(const QString& source, const QString& target, QString* error = nullptr);
 
+    // The library's in-memory entry, found with ConvertImage on first use; nullptr
+    // when the library has none (a library that only has ConvertImage still serves,
+    // through files), when it is not loaded, or when SetFilesOnly(true) was called.
+    ConvertPixelsFunction PixelsFunction() const { return filesOnly_ ? nullptr : pixelsFunction_; }
+    // Always go through ConvertImage and files, as with a library without the
+    // in-memory entry.
+    void SetFilesOnly(bool filesOnly) { filesOnly_ = filesOnly; }
+
+    // The in-memory conversion of a 32-bit picture (alpha ignored) with the same
+    // request as Convert: fills palette and indices (resized to the picture's pixel
+    // count). False when there is no in-memory entry or the converter refused.
+    bool ConvertPixels(const QImage& picture, std::array<std::uint8_t, 768>& palette,
+                       std::vector<std::uint8_t>& indices) const;
+
   private:
     QStringList folders_;
     bool platformSearch_ = true;
     std::unique_ptr<QLibrary> library_;
     ConvertFunction function_ = nullptr;
+    ConvertPixelsFunction pixelsFunction_ = nullptr;
+    bool filesOnly_ = false;
 };
 
 } // namespace vx7::animation

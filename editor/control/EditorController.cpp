@@ -326,8 +326,9 @@ void EditorController::Run(EditorCommand command) {
         view_.RepaintButton(layout::ButtonIndex(static_cast<int>(C::AutoAddSwitch)));
         break;
     case C::CopyToClipboard:
-        if (export_)
-            export_->CopyToClipboard();
+        // The copy is otherwise invisible: the status line says it is there to paste.
+        if (export_ && export_->CopyToClipboard())
+            SetStatus(prompts::kCopiedToClipboard);
         view_.RepaintCanvas();
         break;
     case C::SavePhoto:

@@ -87,6 +87,7 @@ inline const QString kIdle = QStringLiteral("----");
 inline const QString kToolEnded = QStringLiteral("---------");
 inline const QString kGestureEnded = QStringLiteral("---");
 inline const QString kOpening = QStringLiteral("-----");
+inline const QString kCopiedToClipboard = QStringLiteral("图片已复制到剪贴板,可以粘贴到聊天窗口或其他程序.");
 inline const QString kEraser = QStringLiteral("按住左键移动橡皮擦图.滚轮改半径.按Alt键反擦.右键结束.");
 inline const QString kRemoveBackground = QStringLiteral("扣除背景.按左键选择.中间键回退.右键(或闭合)结束.");
 inline const QString kMagnifiedArea = QStringLiteral("移动光标确定图形放大区,按左键确认!");

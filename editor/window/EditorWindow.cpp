@@ -305,10 +305,13 @@ void EditorWindow::paintEvent(QPaintEvent*) {
 // ---- Mouse and keys ---------------------------------------------------------
 
 void EditorWindow::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton) {
+        // The click may open a menu or a dialog over the button: its tip goes first.
+        tip_->HideTip();
         controller_->WindowLeftPress(event->position().toPoint());
-    else
+    } else {
         QDialog::mousePressEvent(event);
+    }
 }
 
 void EditorWindow::mouseMoveEvent(QMouseEvent* event) {

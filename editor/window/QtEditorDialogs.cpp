@@ -48,17 +48,21 @@ std::optional<imaging::Colour> QtEditorDialogs::ChooseColour(imaging::Colour ini
 
 std::optional<ChosenFile> QtEditorDialogs::ChooseOpenFile(const QString& folder, const QString& filter,
                                                           const QString& initialName) {
-    Q_UNUSED(initialName); // the name pattern is the filter itself here
     QFileDialog dialog(parent_, QString(), folder, QtFilter(filter));
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    // The name box starts with the pattern of the pictures it lists; choosing a file
+    // replaces it, and Open stays disabled until a file is chosen.
+    auto* nameEdit = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    if (nameEdit && !initialName.isEmpty())
+        nameEdit->setText(initialName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     ChosenFile chosen;
     chosen.path = dialog.selectedFiles().first();
-    if (const auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
-        chosen.typedName = edit->text();
+    if (nameEdit)
+        chosen.typedName = nameEdit->text();
     return chosen;
 }
 

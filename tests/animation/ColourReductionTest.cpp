@@ -22,6 +22,7 @@
 
 #include <atomic>
 #include <set>
+#include <utility>
 
 using namespace vx7::animation;
 
@@ -89,6 +90,23 @@ class ReductionTest : public testing::Test {
         return out;
     }
 
+    // Reduces source in mode 0 twice, through the converter's file entry (composite
+    // BMP, converter GIF, crop) and in memory; both must give the same frame file.
+    // Returns the in-memory frame and the width of the file route's composite.
+    std::pair<PaletteFrameFile, int> ReduceBothWays(const QString& source) {
+        converter.SetFilesOnly(true);
+        const ReductionResult files = reduction.ReduceByConverter({source});
+        converter.SetFilesOnly(false);
+        const ReductionResult memory = reduction.ReduceByConverter({source});
+        EXPECT_FALSE(files.stopped || memory.stopped);
+        const QByteArray bytes = ReadAll(memory.frames.value(0));
+        EXPECT_FALSE(bytes.isEmpty());
+        EXPECT_EQ(bytes, ReadAll(files.frames.value(0))) << "the same frame either way";
+        PaletteFrameFile frame;
+        EXPECT_TRUE(frame.Read(memory.frames.value(0)));
+        return {frame, QImage(Composite(files.frames.value(0))).width()};
+    }
+
     vx7::test::TempInstallFolder home;
     vx7::core::EncoderRegistry encoders;
     ImageConverterLibrary converter;
@@ -121,9 +139,8 @@ TEST_F(ReductionTest, ConverterModeMakesCompositeAndCroppedFrameOfTheSourceSize)
     ASSERT_EQ(r.frames.size(), 1);
     EXPECT_TRUE(r.frames[0].startsWith(reduction.BuildFolder() + "/")) << r.frames[0].toStdString();
     EXPECT_TRUE(prompt.shown.empty());
-    EXPECT_EQ(QImage(Composite(r.frames[0])).size(), QSize(960, 480));
-    PaletteFrameFile frame;
-    ASSERT_TRUE(frame.Read(r.frames[0]));
+    const auto [frame, compositeWidth] = ReduceBothWays(source);
+    EXPECT_EQ(compositeWidth, 960);
     EXPECT_EQ(frame.width, 640);
     EXPECT_EQ(frame.height, 480);
     EXPECT_LT(MeanError(QImage(source), frame), 3.0);
@@ -139,20 +156,16 @@ TEST_F(ReductionTest, ConverterModeMakesCompositeAndCroppedFrameOfTheSourceSize)
 
 TEST_F(ReductionTest, OddWidthGivesCompositeOfWidthPlusHalfAndAFrameOfTheOddWidth) {
     const QString source = Picture(QStringLiteral("odd.bmp"), 641, 50);
-    const ReductionResult r = reduction.ReduceByConverter({source});
-    EXPECT_EQ(QImage(Composite(r.frames[0])).width(), 961);
-    PaletteFrameFile frame;
-    ASSERT_TRUE(frame.Read(r.frames[0]));
+    const auto [frame, compositeWidth] = ReduceBothWays(source);
+    EXPECT_EQ(compositeWidth, 961);
     EXPECT_EQ(frame.width, 641);
     EXPECT_LT(MeanError(QImage(source), frame), 3.0);
 }
 
 TEST_F(ReductionTest, NarrowSourceCoversTheReferenceItIsDrawnOver) {
     const QString source = Picture(QStringLiteral("narrow.png"), 40, 120);
-    const ReductionResult r = reduction.ReduceByConverter({source});
-    EXPECT_EQ(QImage(Composite(r.frames[0])).width(), 60);
-    PaletteFrameFile frame;
-    ASSERT_TRUE(frame.Read(r.frames[0]));
+    const auto [frame, compositeWidth] = ReduceBothWays(source);
+    EXPECT_EQ(compositeWidth, 60);
     EXPECT_EQ(frame.width, 40);
     EXPECT_LT(MeanError(QImage(source), frame), 3.0) << "the source, not the reference, shows in the frame";
 }
@@ -333,6 +346,55 @@ TEST_F(ReductionTest, MakingInBothModesGivesAGifOfAllFrames) {
     EXPECT_TRUE(BuildFolders().isEmpty());
 }
 
+// The in-memory route must give the GIF the file route gives, whatever the pictures
+// hold: alpha (shown over white), grey, a palette, JPEG, 16 bits per channel, a
+// picture fitted to the first one's size, a source narrower than the reference.
+TEST_F(ReductionTest, InMemoryAndThroughFilesGiveTheSameGif) {
+    QStringList pictures = {Picture(QStringLiteral("v/first.png"), 120, 90, 7)};
+    QImage alpha = vx7::test::PhotoLikePicture(120, 90, 8).convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < 90; ++y)
+        for (int x = 0; x < 60; ++x)
+            alpha.setPixel(x, y, (alpha.pixel(x, y) & 0xFFFFFF) | (static_cast<unsigned>(x * 4) << 24));
+    const auto save = [&](const QImage& image, const QString& name, const char* format = nullptr) {
+        const QString path = home.Sub(QStringLiteral("v/") + name);
+        EXPECT_TRUE(image.save(path, format));
+        return path;
+    };
+    const QImage photo = vx7::test::PhotoLikePicture(120, 90, 9);
+    pictures << save(alpha, QStringLiteral("alpha.png"))
+             << save(photo.convertToFormat(QImage::Format_Grayscale8), QStringLiteral("grey.png"))
+             << save(photo.convertToFormat(QImage::Format_Indexed8), QStringLiteral("indexed.png"))
+             << save(photo, QStringLiteral("photo.jpg"), "JPEG")
+             << save(photo.convertToFormat(QImage::Format_RGBX64), QStringLiteral("deep.png"))
+             << Picture(QStringLiteral("v/larger.bmp"), 200, 100, 10);
+    GifAnimationBuilder builder;
+    GifMaker maker(reduction, builder);
+    for (bool bmpFirst : {false, true}) {
+        QByteArray gifs[2];
+        for (bool filesOnly : {true, false}) {
+            converter.SetFilesOnly(filesOnly);
+            const QString output = home.Sub(QStringLiteral("route%1%2.gif").arg(bmpFirst).arg(filesOnly));
+            const GifBuildResult r = maker.Make(pictures, kModePopularColours, 40, output, bmpFirst);
+            ASSERT_TRUE(r.Ok()) << r.error.toStdString();
+            EXPECT_EQ(r.framesWritten, pictures.size());
+            EXPECT_EQ(r.fitted, 1);
+            gifs[filesOnly ? 1 : 0] = ReadAll(output);
+        }
+        EXPECT_GT(gifs[0].size(), 7 * 768);
+        EXPECT_EQ(gifs[0], gifs[1]) << "bmpFirst " << bmpFirst;
+    }
+    // A narrow source: the reference is wider than half of it and partly covered.
+    const QString narrow = Picture(QStringLiteral("v/narrow.png"), 20, 30, 11);
+    QByteArray narrowGifs[2];
+    for (bool filesOnly : {true, false}) {
+        converter.SetFilesOnly(filesOnly);
+        const QString output = home.Sub(QStringLiteral("narrow%1.gif").arg(filesOnly));
+        ASSERT_TRUE(maker.Make({narrow, narrow}, kModePopularColours, 40, output).Ok());
+        narrowGifs[filesOnly ? 1 : 0] = ReadAll(output);
+    }
+    EXPECT_EQ(narrowGifs[0], narrowGifs[1]);
+}
+
 // Frames are reduced and coded on worker threads; the file must not depend on it.
 TEST_F(ReductionTest, SixteenFramesOnWorkersGiveTheSameFileAsOneThread) {
     QStringList pictures;
@@ -340,7 +402,8 @@ TEST_F(ReductionTest, SixteenFramesOnWorkersGiveTheSameFileAsOneThread) {
         pictures << Picture(QStringLiteral("burst/f%1.png").arg(i), 96, 72, 40 + static_cast<unsigned>(i));
     // Two sources of one title keep their own frames, however the work is spread.
     pictures[5] = Picture(QStringLiteral("other/f3.png"), 96, 72, 99);
-    auto make = [&](int threads, int mode, const QString& name) {
+    auto make = [&](int threads, int mode, const QString& name, bool filesOnly = false) {
+        converter.SetFilesOnly(filesOnly);
         reduction.SetThreads(threads);
         GifAnimationBuilder builder;
         builder.SetThreads(threads);
@@ -355,6 +418,9 @@ TEST_F(ReductionTest, SixteenFramesOnWorkersGiveTheSameFileAsOneThread) {
         ASSERT_GT(single.size(), 16 * 768);
         EXPECT_EQ(make(4, mode, QStringLiteral("four%1.gif").arg(mode)), single) << "mode " << mode;
         EXPECT_EQ(make(2, mode, QStringLiteral("two%1.gif").arg(mode)), single) << "mode " << mode;
+        // One frame after another through the converter's file entry: the file as
+        // it was before the in-memory route.
+        EXPECT_EQ(make(1, mode, QStringLiteral("files%1.gif").arg(mode), true), single) << "mode " << mode;
     }
     const auto decoded = vx7::test::DecodeWithGiflib(ReadAll(home.Sub(QStringLiteral("four0.gif"))));
     ASSERT_TRUE(decoded.ok);

@@ -2,6 +2,7 @@
 #include "ClipFacts.h"
 #include "camera/capture/CameraChoice.h"
 #include "camera/capture/GstCaptureDevice.h"
+#include "support/FileBytes.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -10,20 +11,8 @@
 
 using namespace vx7::camera;
 
-namespace {
-
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-} // namespace
+using vx7::test::ReadAll;
+using vx7::test::WriteAll;
 
 // A clip whose writing stopped midway (the disk filled) is closed in place and plays.
 TEST(AviRepairTest, AClipCutOffMidwayIsClosedInPlaceAndPlays) {

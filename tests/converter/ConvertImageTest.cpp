@@ -8,17 +8,32 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstring>
 #include <set>
+#include <vector>
 
 namespace {
 
 using Convert = int (*)(const char16_t*, const char16_t*, int, int, int, int, int, int);
+using ConvertPixels = int (*)(const std::uint32_t*, int, int, int, int, int, int, int, int, int,
+                              std::uint8_t*, std::uint8_t*);
+
+QLibrary& Library() {
+    static QLibrary library(QStringLiteral(VX7_CONVERTER_LIBRARY));
+    return library;
+}
 
 Convert LoadConvert() {
-    static QLibrary library(QStringLiteral(VX7_CONVERTER_LIBRARY));
-    if (!library.load())
+    if (!Library().load())
         return nullptr;
-    return reinterpret_cast<Convert>(library.resolve("ConvertImage"));
+    return reinterpret_cast<Convert>(Library().resolve("ConvertImage"));
+}
+
+ConvertPixels LoadConvertPixels() {
+    if (!Library().load())
+        return nullptr;
+    return reinterpret_cast<ConvertPixels>(Library().resolve("ConvertImagePixels"));
 }
 
 int Call(Convert f, const QString& a, const QString& b) {
@@ -75,9 +90,59 @@ TEST(ConvertImageTest, UnreadableSourceFailsAndLeavesTheTargetAlone) {
     EXPECT_EQ(target.readAll(), QByteArray("old"));
 }
 
-TEST(ConvertImageTest, ExportsOnlyConvertImage) {
+// The in-memory entry reduces the same pixels to the same palette and indices as the
+// GIF the file entry writes, over a padded stride too; it refuses what it cannot take
+// and then writes nothing.
+TEST(ConvertImageTest, PixelsEntryGivesTheFileEntrysPaletteAndIndices) {
+    const Convert convert = LoadConvert();
+    const ConvertPixels convertPixels = LoadConvertPixels();
+    ASSERT_NE(convert, nullptr);
+    ASSERT_NE(convertPixels, nullptr);
+    QTemporaryDir dir;
+    const int w = 303, h = 201;
+    const QImage picture = vx7::test::PhotoLikePicture(w, h, 6).convertToFormat(QImage::Format_RGB32);
+    ASSERT_TRUE(picture.save(dir.filePath("p.bmp")));
+    ASSERT_EQ(Call(convert, dir.filePath("p.bmp"), dir.filePath("p.gif")), 1);
+    QFile f(dir.filePath("p.gif"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const auto decoded = vx7::test::DecodeWithGiflib(f.readAll());
+    ASSERT_TRUE(decoded.ok);
+    ASSERT_EQ(decoded.images.size(), 1u);
+
+    // The picture inside a wider buffer: stride 310 words.
+    const int stride = 310;
+    std::vector<std::uint32_t> pixels(static_cast<size_t>(stride) * h, 0xFF123456u);
+    for (int y = 0; y < h; ++y)
+        std::memcpy(pixels.data() + static_cast<size_t>(y) * stride, picture.constScanLine(y), 4u * w);
+    std::vector<std::uint8_t> palette(768, 0xEE), indices(static_cast<size_t>(w) * h, 0xEE);
+    const int colours =
+        convertPixels(pixels.data(), w, h, stride, 0, 0, 0, 1, 50, 0, palette.data(), indices.data());
+    ASSERT_GE(colours, 1);
+    ASSERT_LE(colours, 256);
+    EXPECT_EQ(indices, decoded.images[0].indices);
+    for (int i = 0; i < 256; ++i)
+        EXPECT_EQ(qRgb(palette[3u * i], palette[3u * i + 1], palette[3u * i + 2]),
+                  decoded.images[0].palette[i])
+            << "entry " << i;
+
+    std::vector<std::uint8_t> untouched(768, 0xEE);
+    palette = untouched;
+    EXPECT_EQ(convertPixels(nullptr, w, h, w, 0, 0, 0, 1, 50, 0, palette.data(), indices.data()), 0);
+    EXPECT_EQ(convertPixels(pixels.data(), w, h, stride, 0, 0, 0, 1, 50, 0, nullptr, indices.data()), 0);
+    EXPECT_EQ(convertPixels(pixels.data(), w, h, stride, 0, 0, 0, 1, 50, 0, palette.data(), nullptr), 0);
+    EXPECT_EQ(convertPixels(pixels.data(), 0, h, stride, 0, 0, 0, 1, 50, 0, palette.data(), indices.data()),
+              0);
+    EXPECT_EQ(convertPixels(pixels.data(), w, h, w - 1, 0, 0, 0, 1, 50, 0, palette.data(), indices.data()),
+              0);
+    EXPECT_EQ(
+        convertPixels(pixels.data(), 70000, 1, 70000, 0, 0, 0, 1, 50, 0, palette.data(), indices.data()), 0);
+    EXPECT_EQ(palette, untouched);
+}
+
+TEST(ConvertImageTest, ExportsOnlyItsTwoEntries) {
     QLibrary library(QStringLiteral(VX7_CONVERTER_LIBRARY));
     ASSERT_TRUE(library.load());
     EXPECT_NE(library.resolve("ConvertImage"), nullptr);
+    EXPECT_NE(library.resolve("ConvertImagePixels"), nullptr);
     EXPECT_EQ(library.resolve("_ZN3vx79converter16PaletteQuantiser8QuantiseEPKjiiiRKNS1_7OptionsE"), nullptr);
 }

@@ -86,6 +86,56 @@ TEST(ComposeSideBySideTest, PlacesAOverTheRightPartOfB) {
     EXPECT_EQ(ComposeSideBySide(reg, home.Sub("d.PNG"), home.Sub("none.bmp"), b, "PNG", 100), -1);
 }
 
+// The in-memory composite must hold exactly the pixels of the BMP file that
+// ComposeSideBySide writes, for opaque pictures and for pictures with alpha, and
+// when B is wider than half of A (A covers it) or missing.
+TEST(ComposeSideBySideTest, InMemoryOverWhiteEqualsTheSavedBmp) {
+    vx7::test::TempInstallFolder home;
+    QImage opaque = Pattern(101, 40, Qt::red, Qt::darkCyan);
+    QImage translucent(90, 40, QImage::Format_ARGB32);
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 90; ++x)
+            translucent.setPixel(x, y, qRgba(200, 40 + x, 3 * y, (x * 255) / 89));
+    QImage grey(61, 40, QImage::Format_Grayscale8);
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 61; ++x)
+            grey.scanLine(y)[x] = static_cast<uchar>(x * 4 + y);
+    QImage reference = Pattern(32, 24, Qt::green, Qt::black).convertToFormat(QImage::Format_Indexed8);
+    QImage wideReference = Pattern(80, 40, Qt::blue, Qt::yellow);
+    QImage referenceAlpha(32, 24, QImage::Format_ARGB32);
+    referenceAlpha.fill(qRgba(10, 20, 30, 100));
+    const struct {
+        const char* name;
+        QImage a, b;
+    } cases[] = {{"opaque", opaque, reference},
+                 {"alpha source", translucent, reference},
+                 {"grey", grey, reference},
+                 {"wide reference", opaque, wideReference},
+                 {"alpha reference", opaque, referenceAlpha},
+                 {"no reference", grey, QImage()}};
+    EncoderRegistry reg;
+    int n = 0;
+    for (const auto& c : cases) {
+        const QString a = home.Sub(QStringLiteral("a%1.png").arg(n)),
+                      b = home.Sub(QStringLiteral("b%1.png").arg(n));
+        const QString out = home.Sub(QStringLiteral("c%1.bmp").arg(n++));
+        ASSERT_TRUE(c.a.save(a));
+        if (!c.b.isNull())
+            ASSERT_TRUE(c.b.save(b));
+        ASSERT_EQ(ComposeSideBySide(reg, out, a, b, "BMP", 100), c.a.width() / 2) << c.name;
+        const QImage fromFile = QImage(out).convertToFormat(QImage::Format_RGB32);
+        const QImage inMemory = SideBySideOverWhite(QImage(a), c.b.isNull() ? QImage() : QImage(b));
+        ASSERT_EQ(inMemory.format(), QImage::Format_RGB32) << c.name;
+        EXPECT_EQ(inMemory, fromFile) << c.name;
+        EXPECT_EQ(inMemory.size(), QSize(c.a.width() + c.a.width() / 2, c.a.height())) << c.name;
+    }
+    // Nothing drawn between a narrow reference and the picture: white.
+    const QImage composite = SideBySideOverWhite(opaque, reference);
+    EXPECT_EQ(composite.pixelColor(40, 30), QColor(Qt::white));
+    EXPECT_EQ(composite.pixelColor(50, 0), opaque.pixelColor(0, 0));
+    EXPECT_TRUE(SideBySideOverWhite(QImage(), reference).isNull());
+}
+
 TEST(SaveScreenAreaTest, CopiesTheRequestedRectangle) {
     vx7::test::TempInstallFolder home;
     QImage screen(200, 100, QImage::Format_RGB32);

@@ -1,6 +1,7 @@
 #include "core/LittleEndian.h"
 #include "core/PathParts.h"
 #include "core/SaveFile.h"
+#include "support/FileBytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,14 +11,7 @@
 
 using namespace vx7::core;
 
-namespace {
-
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-} // namespace
+using vx7::test::ReadAll;
 
 TEST(PathPartsTest, DirectoryAndTitle) {
     EXPECT_EQ(FileTitlePart("/home/u/photo.one.bmp"), QString("photo"));

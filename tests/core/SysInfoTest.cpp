@@ -1,5 +1,6 @@
 #include "core/SysInfo.h"
 #include "platform/Gbk.h"
+#include "support/FileBytes.h"
 #include "support/HostileFiles.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempInstallFolder.h"
@@ -18,12 +19,9 @@
 
 using namespace vx7::core;
 
-namespace {
+using vx7::test::ReadAll;
 
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+namespace {
 
 QString Slot(const QByteArray& file, size_t offset, size_t size) {
     return vx7::platform::ReadGbkField(std::span<const char>(file.constData() + offset, size));
@@ -103,8 +101,9 @@ TEST_F(SysInfoTest, SettingsThatAreNoWholeRecordAreKeptAsideAndMadeAnew) {
         EXPECT_EQ(ReadAll(path).size(), 4124) << c.what << ": made anew";
         EXPECT_TRUE(QFileInfo(path).isFile()) << c.what;
         EXPECT_TRUE(QFileInfo(path + ".bak").exists() || QFileInfo(path + ".bak").isSymLink()) << c.what;
-        if (c.keptAsFile)
+        if (c.keptAsFile) {
             EXPECT_EQ(ReadAll(path + ".bak").size(), QFileInfo(path + ".bak").size()) << c.what;
+        }
         QFile::remove(path);
     }
     // The short file's bytes are what was kept aside.

@@ -12,8 +12,10 @@
 #include "support/ScriptedPrompt.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -297,7 +299,7 @@ TEST_F(EditorWindowTest, UnreadablePhotoOpensTheEditorButIsNeverOverwritten) {
     QFile f(broken);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), QByteArray("not a picture"));
-    for (const QString missing : {install.folder.Sub(QStringLiteral("2011拍照图片/none.jpg"))}) {
+    for (const QString& missing : {install.folder.Sub(QStringLiteral("2011拍照图片/none.jpg"))}) {
         Open(missing);
         EXPECT_TRUE(window->State().photoUnreadable);
         prompt.answers = {true};
@@ -415,6 +417,12 @@ TEST_F(EditorWindowTest, HotCornerChoosesTheExportAreaAndTheSwitchFlipsItsPictur
 
     C().WindowLeftPress(layout::kButtons[layout::ButtonIndex(2102)].rect.center());
     EXPECT_EQ(dialogs.photoSaves, 1);
+
+    // Away from the hot corner the button copies, and the status line says so.
+    QGuiApplication::clipboard()->clear();
+    C().WindowLeftPress(layout::kButtons[clip].rect.center());
+    EXPECT_EQ(Status(), prompts::kCopiedToClipboard);
+    EXPECT_FALSE(QGuiApplication::clipboard()->image().isNull());
 }
 
 TEST_F(EditorWindowTest, GridClickPreviewsAndThePreviewBoxPlaces) {

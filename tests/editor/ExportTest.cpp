@@ -4,6 +4,7 @@
 
 #include "core/ImageFiles.h"
 #include "imaging/raster/RasterDocument.h"
+#include "support/FileBytes.h"
 #include "support/ScriptedPrompt.h"
 
 #include <QClipboard>
@@ -18,6 +19,8 @@
 #include <gtest/gtest.h>
 
 namespace vx7::editor {
+using vx7::test::ReadAll;
+
 namespace {
 
 // A composition in which every pixel differs from its neighbours, so an
@@ -28,11 +31,6 @@ QImage Pattern(int width, int height) {
         for (int x = 0; x < width; ++x)
             image.setPixel(x, y, qRgb((x * 7) & 255, (y * 5) & 255, (x + y) & 255));
     return image;
-}
-
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 bool WriteBytes(const QString& path, const QByteArray& bytes) {
