@@ -10,6 +10,7 @@
 #include "core/ImageFiles.h"
 
 #include "GifTestFiles.h"
+#include "support/FileBytes.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempInstallFolder.h"
 
@@ -26,18 +27,10 @@
 
 using namespace vx7::animation;
 
+using vx7::test::ReadAll;
+using vx7::test::WriteAll;
+
 namespace {
-
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 double MeanError(const QImage& picture, const PaletteFrameFile& frame) {
     double sum = 0;

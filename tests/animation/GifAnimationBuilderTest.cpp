@@ -3,6 +3,7 @@
 // went in.
 #include "animation/gif/GifAnimationBuilder.h"
 #include "animation/gif/PaletteFrameFile.h"
+#include "support/FileBytes.h"
 
 #include "GifTestFiles.h"
 
@@ -15,18 +16,10 @@
 using namespace vx7::animation;
 using vx7::test::GiflibFrame;
 
+using vx7::test::ReadAll;
+using vx7::test::WriteAll;
+
 namespace {
-
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 // Palette of 256 distinct colours, so that RGB output maps back to one index.
 std::array<std::uint8_t, 768> DistinctPalette(int seed) {

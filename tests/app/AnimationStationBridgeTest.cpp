@@ -231,11 +231,13 @@ TEST_F(AnimationStationBridgeTest, BurstOfADottedPhotoNameKeepsEveryShotsOwnFram
     };
     for (int i = 0; i < 3; ++i) {
         const QColor frame = frames->frames[size_t(i)].Picture().pixelColor(50, 50);
-        for (int j = 0; j < 3; ++j)
-            if (j != i)
+        for (int j = 0; j < 3; ++j) {
+            if (j != i) {
                 EXPECT_LT(distance(frame, QImage(shots[i]).pixelColor(50, 50)),
                           distance(frame, QImage(shots[j]).pixelColor(50, 50)))
                     << "frame " << i << " against shot " << j;
+            }
+        }
     }
     EXPECT_NE(QImage(shots[0]).pixel(50, 50), QImage(shots[2]).pixel(50, 50)) << "the shots differ";
 }

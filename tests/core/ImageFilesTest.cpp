@@ -120,8 +120,9 @@ TEST(ComposeSideBySideTest, InMemoryOverWhiteEqualsTheSavedBmp) {
                       b = home.Sub(QStringLiteral("b%1.png").arg(n));
         const QString out = home.Sub(QStringLiteral("c%1.bmp").arg(n++));
         ASSERT_TRUE(c.a.save(a));
-        if (!c.b.isNull())
+        if (!c.b.isNull()) {
             ASSERT_TRUE(c.b.save(b));
+        }
         ASSERT_EQ(ComposeSideBySide(reg, out, a, b, "BMP", 100), c.a.width() / 2) << c.name;
         const QImage fromFile = QImage(out).convertToFormat(QImage::Format_RGB32);
         const QImage inMemory = SideBySideOverWhite(QImage(a), c.b.isNull() ? QImage() : QImage(b));

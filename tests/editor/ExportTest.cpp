@@ -276,7 +276,7 @@ TEST_F(ExportTest, SecondSaveProposesTheFirstNameAndFolder) {
 TEST_F(ExportTest, UnsafeOrEmptyNamesAreRefusedWithAMessage) {
     EditorExport exporter = MakeExporter();
     PhotoSaveModel model(exporter, exporter.PreparePhotoSave());
-    for (const QString name :
+    for (const QString& name :
          {QString(""), QString("  "), QString("../up"), QString("a/b"), QString("a\\b"), QString("..")}) {
         prompt.shown.clear();
         model.SetName(name);
