@@ -155,3 +155,167 @@ TEST(PaletteQuantiserTest, DegenerateInputs) {
     EXPECT_EQ(Entry(r, 0), qRgb(0x12, 0x34, 0x56));
     EXPECT_EQ(q.Quantise(&one, 2, 1, 1).colours, 0) << "stride below width";
 }
+
+namespace {
+
+// Sum of squared errors of a palette picture against the original.
+double SquaredError(const QImage& image, const QuantisedPicture& q) {
+    double sum = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            sum += Dist(image.pixel(x, y), Entry(q, q.indices[static_cast<size_t>(y * image.width() + x)]));
+    return sum;
+}
+
+// A photo-like picture with 8 × 8 swatches of the given colours in its top left corner.
+QImage WithSwatches(QImage image, const std::vector<QRgb>& swatches) {
+    for (size_t i = 0; i < swatches.size(); ++i)
+        for (int y = 0; y < 8; ++y)
+            for (int x = 0; x < 8; ++x)
+                image.setPixel(static_cast<int>(i % 8) * 8 + x, static_cast<int>(i / 8) * 8 + y, swatches[i]);
+    return image;
+}
+
+std::vector<QRgb> SomeSwatches() {
+    std::vector<QRgb> swatches;
+    for (int i = 0; i < 40; ++i)
+        swatches.push_back(qRgb((i * 61 + 7) & 255, (i * 29 + 90) & 255, (i * 113 + 40) & 255));
+    return swatches;
+}
+
+} // namespace
+
+TEST(PaletteQuantiserTest, PixelPassesOverEveryRowNeverRaiseTheError) {
+    const QImage image = WithSwatches(vx7::test::PhotoLikePicture(320, 200, 7), SomeSwatches());
+    PaletteQuantiser q;
+    PaletteQuantiser::Options options;
+    double previous = 0;
+    for (int passes = 0; passes <= 3; ++passes) {
+        options.pixelPasses = passes;
+        const auto result = q.Quantise(Bits(image), image.width(), image.height(), image.width(), options);
+        const double error = SquaredError(image, result);
+        if (passes > 0)
+            EXPECT_LE(error, previous) << passes << " pixel passes";
+        previous = error;
+    }
+}
+
+TEST(PaletteQuantiserTest, SwatchPixelsKeepTheirExactColourThroughEveryPass) {
+    // Large enough that the pixel passes look at sampled rows only; the swatches'
+    // rows may be skipped, and their entries must still not move.
+    const std::vector<QRgb> swatches = SomeSwatches();
+    const QImage image = WithSwatches(vx7::test::PhotoLikePicture(640, 420, 9), swatches);
+    ASSERT_GT(image.width() * image.height(), PaletteQuantiser::kSamplePixels);
+    PaletteQuantiser q;
+    PaletteQuantiser::Options options;
+    options.pixelPasses = 3;
+    options.passes = 6;
+    const auto result = q.Quantise(Bits(image), image.width(), image.height(), image.width(), options);
+    EXPECT_EQ(result.colours, 256);
+    for (size_t i = 0; i < swatches.size(); ++i) {
+        const int x = static_cast<int>(i % 8) * 8 + 3, y = static_cast<int>(i / 8) * 8 + 3;
+        EXPECT_EQ(Entry(result, result.indices[static_cast<size_t>(y * image.width() + x)]), swatches[i])
+            << "swatch " << i;
+    }
+    // Every pixel still gets a nearest entry (checked on every 7th row).
+    int wrong = 0;
+    for (int y = 0; y < image.height(); y += 7)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb c = image.pixel(x, y);
+            int best = 1 << 30;
+            for (int i = 0; i < result.colours; ++i)
+                best = std::min(best, Dist(c, Entry(result, i)));
+            wrong +=
+                Dist(c, Entry(result, result.indices[static_cast<size_t>(y * image.width() + x)])) != best;
+        }
+    EXPECT_EQ(wrong, 0);
+}
+
+TEST(PaletteQuantiserTest, SameInputGivesTheSameBytesAndTheKMeansPassesPay) {
+    const QImage image = vx7::test::PhotoLikePicture(240, 180, 11);
+    PaletteQuantiser reused;
+    const auto first = reused.Quantise(Bits(image), 240, 180, 240);
+    const auto again = reused.Quantise(Bits(image), 240, 180, 240);
+    const auto fresh = PaletteQuantiser().Quantise(Bits(image), 240, 180, 240);
+    EXPECT_EQ(first.palette, again.palette);
+    EXPECT_EQ(first.indices, again.indices);
+    EXPECT_EQ(first.palette, fresh.palette);
+    EXPECT_EQ(first.indices, fresh.indices);
+
+    // The k-means steps after the seeding pay: each gives every cell its nearest
+    // entry again and moves the entries to their cells' means.
+    auto psnrAfter = [&](int passes) {
+        PaletteQuantiser::Options options;
+        options.passes = passes;
+        options.pixelPasses = 0;
+        return PaletteQuantiser::Psnr(Bits(image), 240,
+                                      PaletteQuantiser().Quantise(Bits(image), 240, 180, 240, options));
+    };
+    const double seedsOnly = psnrAfter(0), one = psnrAfter(1), eight = psnrAfter(8);
+    EXPECT_GT(one, seedsOnly);
+    EXPECT_GT(eight, one);
+}
+
+TEST(PaletteQuantiserTest, SmallAndOddPictures) {
+    PaletteQuantiser q;
+    {
+        // One colour in a large picture: one entry, exact.
+        QImage image(700, 400, QImage::Format_RGB32);
+        image.fill(qRgb(12, 200, 99));
+        const auto r = q.Quantise(Bits(image), 700, 400, 700);
+        EXPECT_EQ(r.colours, 1);
+        EXPECT_EQ(Entry(r, 0), qRgb(12, 200, 99));
+        EXPECT_TRUE(std::isinf(PaletteQuantiser::Psnr(Bits(image), 700, r)));
+    }
+    {
+        // A single column of many colours: no runs at all.
+        QImage image(1, 600, QImage::Format_RGB32);
+        for (int y = 0; y < 600; ++y)
+            image.setPixel(0, y, qRgb(y % 256, (y * 7) % 256, (y * 13) % 256));
+        const auto r = q.Quantise(Bits(image), 1, 600, 1);
+        EXPECT_GE(r.colours, 200);
+        EXPECT_LE(r.colours, 256);
+        ExpectNearestMapping(image, r);
+    }
+    {
+        // Two entries for a photo.
+        const QImage image = vx7::test::PhotoLikePicture(64, 48, 4);
+        PaletteQuantiser::Options options;
+        options.maxColours = 2;
+        const auto r = q.Quantise(Bits(image), 64, 48, 64, options);
+        EXPECT_EQ(r.colours, 2);
+        ExpectNearestMapping(image, r);
+    }
+}
+
+TEST(PaletteQuantiserTest, FlatColoursThatServeEveryCellLeaveTheFreeEntriesValid) {
+    // Three flat colours in long runs, each with a faint speckle of near colours:
+    // every cell lies next to a kept colour, so no box is left to seed the free
+    // entries from, and more distinct colours than entries.
+    const QRgb flats[3] = {qRgb(30, 30, 30), qRgb(200, 40, 40), qRgb(40, 60, 220)};
+    QImage image(300, 90, QImage::Format_RGB32);
+    const auto noise = vx7::test::NoiseIndices(300 * 90, 5);
+    for (int y = 0; y < 90; ++y)
+        for (int x = 0; x < 300; ++x) {
+            const QRgb f = flats[y / 30];
+            const int n = noise[static_cast<size_t>(y * 300 + x)];
+            image.setPixel(
+                x, y,
+                n < 200 ? f : qRgb(qRed(f) + (n & 1), qGreen(f) + (n >> 1 & 1), qBlue(f) + (n >> 2 & 1)));
+        }
+    PaletteQuantiser q;
+    PaletteQuantiser::Options options;
+    options.maxColours = 12;
+    const auto r = q.Quantise(Bits(image), 300, 90, 300, options);
+    ASSERT_GE(r.colours, 3);
+    ASSERT_LE(r.colours, 12);
+    std::set<QRgb> palette;
+    for (int i = 0; i < r.colours; ++i)
+        palette.insert(Entry(r, i));
+    for (QRgb f : flats)
+        EXPECT_TRUE(palette.count(f)) << std::hex << f;
+    for (std::uint8_t i : r.indices)
+        ASSERT_LT(i, r.colours);
+    ExpectNearestMapping(image, r);
+    EXPECT_GT(PaletteQuantiser::Psnr(Bits(image), 300, r), 50.0);
+}
