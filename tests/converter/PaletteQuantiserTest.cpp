@@ -194,8 +194,9 @@ TEST(PaletteQuantiserTest, PixelPassesOverEveryRowNeverRaiseTheError) {
         options.pixelPasses = passes;
         const auto result = q.Quantise(Bits(image), image.width(), image.height(), image.width(), options);
         const double error = SquaredError(image, result);
-        if (passes > 0)
+        if (passes > 0) {
             EXPECT_LE(error, previous) << passes << " pixel passes";
+        }
         previous = error;
     }
 }
