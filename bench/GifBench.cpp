@@ -194,6 +194,18 @@ void LzwGiflib(benchmark::State& state, std::string name, int w, int h) {
 
 // ---- Quantising -------------------------------------------------------------------
 
+// A 24-bit digest of a result's palette and indices, to show that a change to the
+// quantiser leaves its output as it was.
+double Digest(const QuantisedPicture& result) {
+    std::uint32_t h = 2166136261u;
+    auto add = [&](std::uint8_t v) { h = (h ^ v) * 16777619u; };
+    for (int i = 0; i < 3 * result.colours; ++i)
+        add(result.palette[static_cast<std::size_t>(i)]);
+    for (std::uint8_t v : result.indices)
+        add(v);
+    return static_cast<double>(h & 0xFFFFFF);
+}
+
 double PsnrOfRgb(const QImage& original, const std::uint8_t* rgb) {
     double sum = 0;
     for (int y = 0; y < original.height(); ++y) {
@@ -218,6 +230,7 @@ void QuantiseOurs(benchmark::State& state, std::string name, int w, int h) {
     }
     state.SetItemsProcessed(state.iterations() * w * h);
     state.counters["PSNR"] = PaletteQuantiser::Psnr(Bits(picture), w, result);
+    state.counters["Digest"] = Digest(result);
 }
 
 void QuantiseLiqOn(benchmark::State& state, const QImage& original) {
@@ -350,6 +363,7 @@ void QuantisePhotoOurs(benchmark::State& state, std::string file, int width, int
         }
     state.SetItemsProcessed(state.iterations() * w * h);
     state.counters["PSNR"] = PsnrOfRgb(photo, rgb.data());
+    state.counters["Digest"] = Digest(result);
 }
 
 // ---- Decoding ---------------------------------------------------------------------

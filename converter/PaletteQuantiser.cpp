@@ -241,10 +241,26 @@ class PaletteMapper {
         boxes_.push_back({0, 0, {}}); // likewise
     }
 
+    // The common cases (a box with one candidate, a colour seen before) stay inline
+    // in the pixel loops; the rest is out of line.
     std::uint8_t Nearest(std::uint32_t c) {
+        const std::uint32_t key = ((c >> 6) & 0x3F000u) | ((c >> 4) & 0xFC0u) | ((c >> 2) & 0x3Fu);
+        const std::uint32_t fine = fine_[key];
+        if (fine & kSingle)
+            return static_cast<std::uint8_t>(fine & 0xFF);
+        if (fine != 0) {
+            const Box& box = boxes_[fine];
+            const unsigned at = ((c >> 12) & 0x30u) | ((c >> 6) & 0xCu) | (c & 3u);
+            if (box.known >> at & 1)
+                return box.answer[at];
+        }
+        return Search(c, key);
+    }
+
+  private:
+    [[gnu::noinline]] std::uint8_t Search(std::uint32_t c, std::uint32_t key) {
         const int r = static_cast<int>((c >> 16) & 255), g = static_cast<int>((c >> 8) & 255),
                   b = static_cast<int>(c & 255);
-        const std::uint32_t key = static_cast<std::uint32_t>(((r >> 2) << 12) | ((g >> 2) << 6) | (b >> 2));
         std::uint32_t fine = fine_[key];
         if (fine == 0) {
             fine = MakeFine(r & ~3, g & ~3, b & ~3);
@@ -278,7 +294,6 @@ class PaletteMapper {
         return best;
     }
 
-  private:
     // A box of 4 × 4 × 4 colours with more than one candidate: its list, and the
     // answers for the colours found so far.
     struct Box {
