@@ -1,6 +1,7 @@
 #include "GstCaptureDevice.h"
 #include "AviRepair.h"
 #include "GstClipWriter.h"
+#include "GstObjectPtr.h"
 
 #include "camera/CameraLog.h"
 #include "platform/GstSupport.h"
@@ -21,14 +22,7 @@
 namespace vx7::camera {
 namespace {
 
-struct ObjectUnref {
-    void operator()(gpointer p) const {
-        if (p)
-            gst_object_unref(p);
-    }
-};
-using ElementPtr = std::unique_ptr<GstElement, ObjectUnref>;
-using DevicePtr = std::unique_ptr<GstDevice, ObjectUnref>;
+using DevicePtr = std::unique_ptr<GstDevice, GstObjectUnref>;
 
 struct CapsUnref {
     void operator()(GstCaps* c) const {

@@ -1,4 +1,5 @@
 #include "GstClipWriter.h"
+#include "GstObjectPtr.h"
 
 #include "camera/CameraLog.h"
 
@@ -12,14 +13,6 @@
 
 namespace vx7::camera {
 namespace {
-
-struct ObjectUnref {
-    void operator()(gpointer p) const {
-        if (p)
-            gst_object_unref(p);
-    }
-};
-using ElementPtr = std::unique_ptr<GstElement, ObjectUnref>;
 
 // How long finalising may take: the muxer writes its index in well under a second even
 // for a long clip; the bound only guards against a sound source that never ends.

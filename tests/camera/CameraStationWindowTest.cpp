@@ -1,5 +1,6 @@
 #include "camera/station/CameraStationWindow.h"
 #include "FakeCaptureDevice.h"
+#include "StationTestBase.h"
 #include "camera/app/SplashState.h"
 #include "camera/capture/GstCaptureDevice.h"
 #include "camera/station/BurstStrip.h"
@@ -47,14 +48,7 @@ class ScriptedHotKey final : public vx7::platform::HotKey {
     char registered = 0;
 };
 
-struct StationWindowTest : ::testing::Test {
-    vx7::test::TempInstallFolder home;
-    QString previous = QDir::currentPath();
-    SysInfo sys;
-    vx7::platform::ManualClock clock;
-    vx7::test::ScriptedPrompt prompt;
-    vx7::platform::NullSoundPlayer sound;
-    std::atomic<int> splash{kSplashUp};
+struct StationWindowTest : vx7::test::StationTestBase {
     vx7::test::FakeCaptureDevice camera;
     ScriptedHotKey hotKey;
     vx7::platform::ImageScreenGrabber screen{[] {
@@ -66,12 +60,12 @@ struct StationWindowTest : ::testing::Test {
     std::unique_ptr<CameraStationWindow> station;
 
     void SetUp() override {
-        QDir::setCurrent(home.Path());
+        StationTestBase::SetUp();
         clock.SetSecondsOfDay(9 * 3600);
     }
     void TearDown() override {
         station.reset();
-        QDir::setCurrent(previous);
+        StationTestBase::TearDown();
     }
 
     StationContext Context() {

@@ -1,4 +1,5 @@
 #include "camera/app/SplashWindow.h"
+#include "StationTestBase.h"
 #include "camera/station/CameraStationWindow.h"
 #include "core/SysInfo.h"
 #include "platform/Clock.h"
@@ -37,18 +38,7 @@ TEST(SplashWindowTest, CountsSecondsAndClosesOnTheHandshake) {
 
 namespace {
 
-struct StationFixture : ::testing::Test {
-    vx7::test::TempInstallFolder home;
-    QString previous = QDir::currentPath();
-    SysInfo sys;
-    vx7::platform::ManualClock clock;
-    vx7::test::ScriptedPrompt prompt;
-    vx7::platform::NullSoundPlayer sound;
-    std::atomic<int> splash{kSplashUp};
-
-    void SetUp() override { QDir::setCurrent(home.Path()); }
-    void TearDown() override { QDir::setCurrent(previous); }
-};
+struct StationFixture : vx7::test::StationTestBase {};
 
 } // namespace
 

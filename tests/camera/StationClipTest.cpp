@@ -1,5 +1,6 @@
 #include "ClipFacts.h"
 #include "FakeCaptureDevice.h"
+#include "StationTestBase.h"
 #include "camera/app/SplashState.h"
 #include "camera/capture/CameraChoice.h"
 #include "camera/capture/GstCaptureDevice.h"
@@ -27,14 +28,7 @@ using namespace vx7::core;
 
 namespace {
 
-struct StationClipTest : ::testing::Test {
-    vx7::test::TempInstallFolder home;
-    QString previous = QDir::currentPath();
-    SysInfo sys;
-    vx7::platform::ManualClock clock;
-    vx7::test::ScriptedPrompt prompt;
-    vx7::platform::NullSoundPlayer sound;
-    std::atomic<int> splash{kSplashUp};
+struct StationClipTest : vx7::test::StationTestBase {
     vx7::test::FakeCaptureDevice fake;
     CaptureDevice* camera = &fake;
     qint64 free = qint64(10) << 30;
@@ -43,12 +37,12 @@ struct StationClipTest : ::testing::Test {
     std::unique_ptr<CameraStationWindow> station;
 
     void SetUp() override {
-        QDir::setCurrent(home.Path());
+        StationTestBase::SetUp();
         clock.SetSecondsOfDay(9 * 3600);
     }
     void TearDown() override {
         station.reset();
-        QDir::setCurrent(previous);
+        StationTestBase::TearDown();
     }
 
     void Start() {
