@@ -7,7 +7,9 @@
 
 namespace vx7::animation {
 
-FrameWorkers::FrameWorkers(int threads) : threads_(threads < 1 ? DefaultThreads() : threads) {}
+// Never more than kMaxThreads: callers keep per-worker buffers of that many.
+FrameWorkers::FrameWorkers(int threads)
+    : threads_(threads < 1 ? DefaultThreads() : std::min(threads, kMaxThreads)) {}
 
 int FrameWorkers::DefaultThreads() {
     const unsigned cores = std::thread::hardware_concurrency();

@@ -14,7 +14,7 @@ namespace vx7::animation {
 // (each item writes only its own slot), so their order never depends on timing.
 class FrameWorkers {
   public:
-    // threads < 1 means the default: the machine's cores, at most kMaxThreads.
+    // threads < 1 means the default: the machine's cores. Never more than kMaxThreads.
     explicit FrameWorkers(int threads = 0);
 
     static constexpr int kMaxThreads = 4;
