@@ -48,7 +48,7 @@ class ScriptedHotKey final : public vx7::platform::HotKey {
     char registered = 0;
 };
 
-struct StationWindowTest : vx7::test::StationTestBase {
+struct StationWindowTest : vx7::test::LiveStationTestBase {
     vx7::test::FakeCaptureDevice camera;
     ScriptedHotKey hotKey;
     vx7::platform::ImageScreenGrabber screen{[] {
@@ -57,16 +57,6 @@ struct StationWindowTest : vx7::test::StationTestBase {
         return s;
     }()};
     QStringList calls;
-    std::unique_ptr<CameraStationWindow> station;
-
-    void SetUp() override {
-        StationTestBase::SetUp();
-        clock.SetSecondsOfDay(9 * 3600);
-    }
-    void TearDown() override {
-        station.reset();
-        StationTestBase::TearDown();
-    }
 
     StationContext Context() {
         StationContext ctx{sys, clock, prompt, sound, splash};

@@ -28,22 +28,12 @@ using namespace vx7::core;
 
 namespace {
 
-struct StationClipTest : vx7::test::StationTestBase {
+struct StationClipTest : vx7::test::LiveStationTestBase {
     vx7::test::FakeCaptureDevice fake;
     CaptureDevice* camera = &fake;
     qint64 free = qint64(10) << 30;
     ClipSound clipSound = ClipSound::kNone;
     QStringList calls;
-    std::unique_ptr<CameraStationWindow> station;
-
-    void SetUp() override {
-        StationTestBase::SetUp();
-        clock.SetSecondsOfDay(9 * 3600);
-    }
-    void TearDown() override {
-        station.reset();
-        StationTestBase::TearDown();
-    }
 
     void Start() {
         StationContext ctx{sys, clock, prompt, sound, splash};

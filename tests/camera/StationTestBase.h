@@ -1,6 +1,7 @@
 #pragma once
 
 #include "camera/app/SplashState.h"
+#include "camera/station/CameraStationWindow.h"
 #include "core/SysInfo.h"
 #include "platform/Clock.h"
 #include "platform/SoundPlayer.h"
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <memory>
 
 namespace vx7::test {
 
@@ -30,6 +32,21 @@ struct StationTestBase : ::testing::Test {
 
     void SetUp() override { QDir::setCurrent(home.Path()); }
     void TearDown() override { QDir::setCurrent(previous); }
+};
+
+// For tests that start a station of their own: the clock reads 09:00:00 and the
+// station is closed before the installation folder goes.
+struct LiveStationTestBase : StationTestBase {
+    std::unique_ptr<camera::CameraStationWindow> station;
+
+    void SetUp() override {
+        StationTestBase::SetUp();
+        clock.SetSecondsOfDay(9 * 3600);
+    }
+    void TearDown() override {
+        station.reset();
+        StationTestBase::TearDown();
+    }
 };
 
 } // namespace vx7::test
