@@ -310,10 +310,7 @@ bool ColourReduction::ReduceInMemory(const QImage& picture, const QImage& refere
     scratch.file.resize(static_cast<qsizetype>(PaletteFrameFile::kPixelOffset) + qsizetype{keep} * height);
     auto* out = reinterpret_cast<std::uint8_t*>(scratch.file.data());
     PaletteFrameFile::WriteHead(out, keep, height, palette.data());
-    for (int y = 0; y < height; ++y)
-        std::memcpy(out + PaletteFrameFile::kPixelOffset + static_cast<size_t>(y) * keep,
-                    scratch.indices.data() + static_cast<size_t>(y) * width + offset,
-                    static_cast<size_t>(keep));
+    CropColumns(scratch.indices.data(), width, height, offset, out + PaletteFrameFile::kPixelOffset);
     // A working file of this build only: written plainly, without the flush to disk
     // that a file the user keeps gets.
     QFile file(target);
@@ -326,16 +323,12 @@ bool ColourReduction::ReduceInMemory(const QImage& picture, const QImage& refere
     return true;
 }
 
-void ColourReduction::CropColumns(const std::uint8_t* indices, int width, int height, int offset,
-                                  PaletteFrameFile& frame) {
-    const int skip = std::clamp(offset, 0, width);
+void ColourReduction::CropColumns(const std::uint8_t* indices, int width, int height, int skip,
+                                  std::uint8_t* out) {
     const int keep = width - skip;
-    frame.width = keep;
-    frame.height = height;
-    frame.pixels.resize(frame.PixelCount());
     for (int y = 0; y < height; ++y)
-        std::memcpy(frame.pixels.data() + static_cast<size_t>(y) * keep,
-                    indices + static_cast<size_t>(y) * width + skip, static_cast<size_t>(keep));
+        std::memcpy(out + static_cast<size_t>(y) * keep, indices + static_cast<size_t>(y) * width + skip,
+                    static_cast<size_t>(keep));
 }
 
 bool ColourReduction::CropToPaletteFrame(const QString& path, int offset, const QString& output,
@@ -357,7 +350,10 @@ bool ColourReduction::CropToPaletteFrame(const QString& path, int offset, const 
     }
     PaletteFrameFile frame;
     frame.palette = image.palette;
-    CropColumns(image.pixels.data(), image.width, image.height, image.width - keep, frame);
+    frame.width = keep;
+    frame.height = image.height;
+    frame.pixels.resize(frame.PixelCount());
+    CropColumns(image.pixels.data(), image.width, image.height, image.width - keep, frame.pixels.data());
     return frame.Write(output.isEmpty() ? path : output, error);
 }
 

@@ -127,10 +127,9 @@ class ColourReduction {
     struct FrameScratch;
     bool ReduceInMemory(const QImage& picture, const QImage& reference, const QString& target,
                         FrameScratch& scratch, QString& why) const;
-    // The columns from offset on of a width × height index picture, into frame's size
-    // and pixels.
-    static void CropColumns(const std::uint8_t* indices, int width, int height, int offset,
-                            PaletteFrameFile& frame);
+    // Copies the columns from skip on of a width × height index picture to out, rows
+    // packed (width − skip bytes each).
+    static void CropColumns(const std::uint8_t* indices, int width, int height, int skip, std::uint8_t* out);
 
     QString installFolder_;
     const core::EncoderRegistry& encoders_;
