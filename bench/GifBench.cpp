@@ -3,6 +3,9 @@
 //   Quantise/<input>/ours|libimagequant|imagemagick   256 colours, no dithering; PSNR counter in dB
 //   GifDecode/<input>/ours|giflib          decoding every image of a GIF (DGifSlurp)
 //   Quantise/<photo>-640x480/ours|libimagequant|imagemagick   real photographs (ours as mode 0 runs it)
+//   Quantise/<photo>-640x480/ours-unrefined   ours without k-means steps and pixel pass
+//   Quantise/<photo>-640x480/libimagequant-<n>   libimagequant with the n entries ours has free beside
+//                                          the reference colours
 //   Quantise/<photo>-1280x720/ours   the same as HD frames
 //   MakeGif/anim16-1280x720/mode0|mode1/one-thread|pool   16 PNG pictures to an animated GIF, whole path
 //   MakeGif/anim16-1280x720/mode0/files-one-thread|files-pool   the same through the converter's file entry
@@ -233,7 +236,7 @@ void QuantiseOurs(benchmark::State& state, std::string name, int w, int h) {
     state.counters["Digest"] = Digest(result);
 }
 
-void QuantiseLiqOn(benchmark::State& state, const QImage& original) {
+void QuantiseLiqOn(benchmark::State& state, const QImage& original, int maxColours = 256) {
     const int w = original.width(), h = original.height();
     const QImage picture = original.convertToFormat(QImage::Format_RGBA8888);
     std::vector<std::uint8_t> indices(static_cast<size_t>(w) * h);
@@ -241,7 +244,7 @@ void QuantiseLiqOn(benchmark::State& state, const QImage& original) {
     for (auto _ : state) {
         liq_attr* attr = liq_attr_create();
         liq_set_speed(attr, 3);
-        liq_set_max_colors(attr, 256);
+        liq_set_max_colors(attr, maxColours);
         liq_image* image = liq_image_create_rgba(attr, picture.constBits(), w, h, 0);
         liq_result* result = liq_quantize_image(attr, image);
         liq_set_dithering_level(result, 0);
@@ -330,26 +333,46 @@ std::string PhotoName(const std::string& file) {
     return file.substr(0, file.find('.'));
 }
 
+// The photo to the right of the reference picture on white, as mode 0 lays them out.
+QImage PhotoComposite(const QImage& photo) {
+    const int w = photo.width(), h = photo.height(), offset = w / 2;
+    QImage composite(w + offset, h, QImage::Format_RGB32);
+    composite.fill(Qt::white);
+    {
+        QPainter painter(&composite); // ends before the picture is handed out
+        painter.drawImage(0, 0, vx7::animation::ReferencePicture::Make());
+        painter.drawImage(offset, 0, photo);
+    }
+    return composite;
+}
+
+// Palette entries the photo has to itself in mode 0: each reference colour keeps
+// one, and so does the white around the strip (white is one of them).
+int FreeEntriesBesideReference() {
+    std::vector<QRgb> colours(vx7::animation::ReferencePicture::Colours());
+    colours.push_back(qRgb(255, 255, 255));
+    std::sort(colours.begin(), colours.end());
+    colours.erase(std::unique(colours.begin(), colours.end()), colours.end());
+    return 256 - static_cast<int>(colours.size());
+}
+
 // Ours as the "高质流行色" mode runs it: the converter's options on the composite of
-// the reference picture and the photo; PSNR over the photo part only.
-void QuantisePhotoOurs(benchmark::State& state, std::string file, int width, int height) {
+// the reference picture and the photo; PSNR over the photo part only. Without
+// refinement (no k-means step, no pixel pass) it shows what the histogram, the
+// seeding and the exact mapping alone cost.
+void QuantisePhotoOurs(benchmark::State& state, std::string file, int width, int height, bool refine) {
     const QImage photo = RealPhoto(file, width, height);
     if (photo.isNull()) {
         state.SkipWithError("photo missing: install python3-skimage");
         return;
     }
     const int w = photo.width(), h = photo.height(), offset = w / 2;
-    QImage composite(w + offset, h, QImage::Format_RGB32);
-    composite.fill(Qt::white);
-    {
-        QPainter painter(&composite);
-        painter.drawImage(0, 0, vx7::animation::ReferencePicture::Make());
-        painter.drawImage(offset, 0, photo);
-    }
+    const QImage composite = PhotoComposite(photo);
     PaletteQuantiser q;
     PaletteQuantiser::Options options;
     options.keepFlatColours = true;
-    options.passes = 4; // the converter's request (quality 50)
+    options.passes = refine ? 4 : 0; // 4: the converter's request (quality 50)
+    options.pixelPasses = refine ? 1 : 0;
     QuantisedPicture result;
     for (auto _ : state) {
         result = q.Quantise(Bits(composite), composite.width(), h, composite.width(), options);
@@ -621,22 +644,28 @@ const int registered = [] {
                 ->UseRealTime();
     for (const char* file : kPhotos) {
         const std::string input = "Quantise/" + PhotoName(file) + "-640x480/";
-        benchmark::RegisterBenchmark((input + "ours").c_str(), QuantisePhotoOurs, std::string(file), 640, 480)
-            ->Unit(benchmark::kMillisecond)
-            ->MeasureProcessCPUTime()
-            ->UseRealTime();
-        // libimagequant runs on both cores: its CPU time is the whole process's.
-        benchmark::RegisterBenchmark((input + "libimagequant").c_str(),
-                                     [](benchmark::State& state, std::string f) {
-                                         if (RealPhoto(f).isNull())
-                                             state.SkipWithError("photo missing: install python3-skimage");
-                                         else
-                                             QuantiseLiqOn(state, RealPhoto(f));
-                                     },
-                                     std::string(file))
-            ->Unit(benchmark::kMillisecond)
-            ->MeasureProcessCPUTime()
-            ->UseRealTime();
+        for (bool refine : {true, false})
+            benchmark::RegisterBenchmark((input + (refine ? "ours" : "ours-unrefined")).c_str(),
+                                         QuantisePhotoOurs, std::string(file), 640, 480, refine)
+                ->Unit(benchmark::kMillisecond)
+                ->MeasureProcessCPUTime()
+                ->UseRealTime();
+        // libimagequant runs on both cores: its CPU time is the whole process's. With
+        // as many entries as ours has free beside the reference colours, it shows
+        // what those entries alone are worth.
+        for (int entries : {256, FreeEntriesBesideReference()})
+            benchmark::RegisterBenchmark(
+                (input + "libimagequant" + (entries == 256 ? "" : "-" + std::to_string(entries))).c_str(),
+                [](benchmark::State& state, std::string f, int n) {
+                    if (RealPhoto(f).isNull())
+                        state.SkipWithError("photo missing: install python3-skimage");
+                    else
+                        QuantiseLiqOn(state, RealPhoto(f), n);
+                },
+                std::string(file), entries)
+                ->Unit(benchmark::kMillisecond)
+                ->MeasureProcessCPUTime()
+                ->UseRealTime();
         benchmark::RegisterBenchmark((input + "imagemagick").c_str(),
                                      [](benchmark::State& state, std::string f) {
                                          if (RealPhoto(f).isNull())
@@ -652,7 +681,7 @@ const int registered = [] {
     // The same photographs as the frames of an HD burst (composite 1920 x 720).
     for (const char* file : kPhotos)
         benchmark::RegisterBenchmark(("Quantise/" + PhotoName(file) + "-1280x720/ours").c_str(),
-                                     QuantisePhotoOurs, std::string(file), 1280, 720)
+                                     QuantisePhotoOurs, std::string(file), 1280, 720, true)
             ->Unit(benchmark::kMillisecond)
             ->MeasureProcessCPUTime()
             ->UseRealTime();
