@@ -387,6 +387,15 @@ void QuantisePhotoOurs(benchmark::State& state, std::string file, int width, int
     state.SetItemsProcessed(state.iterations() * w * h);
     state.counters["PSNR"] = PsnrOfRgb(photo, rgb.data());
     state.counters["Digest"] = Digest(result);
+    // The mode promises every reference colour a palette entry of its own.
+    int kept = 0;
+    for (QRgb c : vx7::animation::ReferencePicture::Colours())
+        for (int e = 0; e < result.colours; ++e)
+            if (qRgb(result.palette[3 * e], result.palette[3 * e + 1], result.palette[3 * e + 2]) == c) {
+                ++kept;
+                break;
+            }
+    state.counters["ReferenceKept"] = kept;
 }
 
 // ---- Decoding ---------------------------------------------------------------------

@@ -24,19 +24,21 @@ inline int CellOf(std::uint32_t c) {
                             (b >> kLowBits));
 }
 
-// Open-addressing map from a 24-bit colour to a count; refuses new keys when full.
+// Open-addressing map from a 24-bit colour to a count and the least position it
+// was added at; refuses new keys when full.
 class ColourCounts {
   public:
     explicit ColourCounts(int slotsLog2)
-        : mask_((1u << slotsLog2) - 1), keys_(std::size_t{1} << slotsLog2, kEmpty), counts_(keys_.size(), 0) {
-    }
+        : mask_((1u << slotsLog2) - 1), keys_(std::size_t{1} << slotsLog2, kEmpty), counts_(keys_.size(), 0),
+          least_(keys_.size(), 0) {}
 
     // Adds n to colour's count; false when the colour is new and the map is full.
-    bool Add(std::uint32_t colour, std::uint32_t n) {
+    bool Add(std::uint32_t colour, std::uint32_t n, int position = 0) {
         std::uint32_t slot = (colour * 0x9E3779B1u) >> 8 & mask_;
         while (keys_[slot] != kEmpty) {
             if (keys_[slot] == colour) {
                 counts_[slot] += n;
+                least_[slot] = std::min(least_[slot], position);
                 return true;
             }
             slot = (slot + 1) & mask_;
@@ -45,6 +47,7 @@ class ColourCounts {
             return false;
         keys_[slot] = colour;
         counts_[slot] = n;
+        least_[slot] = position;
         ++size_;
         return true;
     }
@@ -61,6 +64,7 @@ class ColourCounts {
     std::size_t Slots() const { return keys_.size(); }
     std::uint32_t Key(std::size_t slot) const { return keys_[slot]; }
     std::uint32_t Count(std::size_t slot) const { return counts_[slot]; }
+    int Least(std::size_t slot) const { return least_[slot]; }
     bool Used(std::size_t slot) const { return keys_[slot] != kEmpty; }
     void SetCount(std::size_t slot, std::uint32_t v) { counts_[slot] = v; }
 
@@ -69,6 +73,7 @@ class ColourCounts {
     std::uint32_t mask_;
     std::vector<std::uint32_t> keys_;
     std::vector<std::uint32_t> counts_;
+    std::vector<int> least_;
     std::size_t size_ = 0;
 };
 
@@ -891,8 +896,8 @@ QuantisedPicture PaletteQuantiser::Quantise(const std::uint32_t* pixels, int wid
             cell[3] += static_cast<std::uint32_t>(run) * (c & kLowMask);
             if (fewColours && (!exact.Add(c, 1) || exact.Size() > static_cast<std::size_t>(maxColours)))
                 fewColours = false;
-            if (options.keepFlatColours && run > 1)
-                flat.Add(c, static_cast<std::uint32_t>(run - 1));
+            if (options.keepFlatColours && run >= kFlatRunLength)
+                flat.Add(c, static_cast<std::uint32_t>(run - 1), x);
             x += run;
         }
     }
@@ -931,20 +936,33 @@ QuantisedPicture PaletteQuantiser::Quantise(const std::uint32_t* pixels, int wid
         if (points.size() <= kMaxPoints)
             break;
     }
-    // 2. Flat colours, most frequent first.
+    // 2. Flat colours, most frequent first. When there are more than a quarter of the
+    //    palette can keep (an enlarged photo of a smooth sky has dozens), those whose
+    //    runs start furthest left are kept: the colour modes place their reference
+    //    picture at the left edge, and its colours must all stay.
     std::vector<Centre> centres;
-    std::vector<std::pair<std::uint32_t, std::uint32_t>> flats; // run pixels, colour
+    struct Flat {
+        std::uint32_t count, colour;
+        int left;
+    };
+    std::vector<Flat> flats;
     for (std::size_t s = 0; s < flat.Slots(); ++s)
         if (flat.Used(s) && flat.Count(s) >= static_cast<std::uint32_t>(kFlatRunPixels))
-            flats.push_back({flat.Count(s), flat.Key(s)});
-    std::sort(flats.begin(), flats.end(), [](const auto& a, const auto& b) { return a > b; });
-    const int maxFlat = maxColours / 4;
-    for (const auto& [count, c] : flats) {
-        if (static_cast<int>(centres.size()) >= maxFlat)
-            break;
-        centres.push_back(
-            {static_cast<float>(c >> 16), static_cast<float>((c >> 8) & 255), static_cast<float>(c & 255)});
+            flats.push_back({flat.Count(s), flat.Key(s), flat.Least(s)});
+    const std::size_t maxFlat = static_cast<std::size_t>(maxColours / 4);
+    auto moreFrequent = [](const Flat& a, const Flat& b) {
+        return a.count != b.count ? a.count > b.count : a.colour > b.colour;
+    };
+    if (flats.size() > maxFlat) {
+        std::sort(flats.begin(), flats.end(), [&](const Flat& a, const Flat& b) {
+            return a.left != b.left ? a.left < b.left : moreFrequent(a, b);
+        });
+        flats.resize(maxFlat);
     }
+    std::sort(flats.begin(), flats.end(), moreFrequent);
+    for (const Flat& f : flats)
+        centres.push_back({static_cast<float>(f.colour >> 16), static_cast<float>((f.colour >> 8) & 255),
+                           static_cast<float>(f.colour & 255)});
     const int pinned = static_cast<int>(centres.size());
 
     // 3. Popular cells, spread out.

@@ -19,10 +19,11 @@ struct QuantisedPicture {
 //
 //  1. A histogram of 64 × 64 × 64 cells keeps each cell's pixel count and mean.
 //     Pictures of at most maxColours distinct colours keep them exactly.
-//  2. Flat colours are kept exactly: a colour that repeats along rows in at least
-//     kFlatRunPixels pixels (as the colour swatches of a reference strip placed
-//     beside the picture do) takes a palette entry of its own that no later step
-//     moves, up to a quarter of the palette.
+//  2. Flat colours are kept exactly: a colour that repeats along rows, in runs of
+//     at least kFlatRunLength pixels, in at least kFlatRunPixels pixels (as the
+//     colour swatches of a reference strip placed beside the picture do) takes a
+//     palette entry of its own that no later step moves, up to a quarter of the
+//     palette; beyond that, those whose runs start furthest left.
 //  3. The other entries start at the means of boxes of cells. Each box knows the cut
 //     in two (across one channel, between two cell levels) that lowers the squared
 //     error most; the box whose cut gains most is cut, until there is a box per free
@@ -43,6 +44,7 @@ struct QuantisedPicture {
 // may be reused.
 class PaletteQuantiser {
   public:
+    static constexpr int kFlatRunLength = 8; // shorter runs are common in enlarged photos
     static constexpr int kFlatRunPixels = 32;
     static constexpr int kSamplePixels = 250000; // pixels a pixel pass looks at, about
 

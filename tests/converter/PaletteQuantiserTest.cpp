@@ -108,6 +108,44 @@ TEST(PaletteQuantiserTest, FlatSwatchesBesideAPhotoKeepTheirExactColours) {
         EXPECT_TRUE(palette.count(s)) << std::hex << s;
 }
 
+TEST(PaletteQuantiserTest, SwatchesAtTheLeftEdgeOutrankAPicturesOwnFlatColours) {
+    // As the colour modes lay it out: 48 swatches in a 32-pixel strip at the left,
+    // white around it, and a picture to the right: 80 flat bands (an enlarged
+    // smooth sky has as many) and, for every swatch, a patch of speckled colours
+    // close to it (whose own entry would settle beside the swatch's colour, not on
+    // it). The bands cover far more pixels than the swatches, but only a quarter of
+    // the palette is kept aside, and the swatches must win it.
+    QImage image(480, 240, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    std::vector<QRgb> swatches;
+    for (int i = 0; i < 47; ++i)
+        swatches.push_back(qRgb((i * 53) & 255, (i * 97 + 30) & 255, (i * 31 + 200) & 255));
+    swatches.push_back(qRgb(255, 255, 255));
+    for (int i = 0; i < 48; ++i)
+        for (int y = 0; y < 8; ++y)
+            for (int x = 0; x < 8; ++x)
+                image.setPixel((i % 4) * 8 + x, (i / 4) * 8 + y, swatches[static_cast<size_t>(i)]);
+    for (int y = 0; y < 240; ++y)
+        for (int x = 160; x < 400; ++x)
+            image.setPixel(x, y, qRgb(20 + y / 3, 40 + y / 3, 120 + (y / 3) % 100));
+    auto near = [](int v, int d) { return v + (v > 127 ? -d : d); };
+    for (int y = 0; y < 240; ++y)
+        for (int x = 400; x < 480; ++x) {
+            const QRgb s = swatches[static_cast<size_t>(y / 5)];
+            const int d = (x * 7 + y * 13) % 4 + 1;
+            image.setPixel(x, y,
+                           qRgb(near(qRed(s), d), near(qGreen(s), (d + 1) % 4 + 1), near(qBlue(s), 5 - d)));
+        }
+    PaletteQuantiser q;
+    const auto result = q.Quantise(Bits(image), image.width(), image.height(), image.width());
+    std::set<QRgb> palette;
+    for (int i = 0; i < result.colours; ++i)
+        palette.insert(Entry(result, i));
+    for (QRgb s : swatches)
+        EXPECT_TRUE(palette.count(s)) << std::hex << s;
+    ExpectNearestMapping(image, result);
+}
+
 TEST(PaletteQuantiserTest, BeatsAPlainPopularityCutAndMapsEveryPixelToANearestEntry) {
     const QImage image = vx7::test::PhotoLikePicture(200, 150, 2);
     PaletteQuantiser q;
