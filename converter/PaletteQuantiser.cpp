@@ -936,10 +936,10 @@ QuantisedPicture PaletteQuantiser::Quantise(const std::uint32_t* pixels, int wid
         if (points.size() <= kMaxPoints)
             break;
     }
-    // 2. Flat colours, most frequent first. When there are more than a quarter of the
-    //    palette can keep (an enlarged photo of a smooth sky has dozens), those whose
-    //    runs start furthest left are kept: the colour modes place their reference
-    //    picture at the left edge, and its colours must all stay.
+    // 2. Flat colours, most frequent first. When there are more of them than the
+    //    quarter of the palette set aside for them (an enlarged photo of a smooth sky
+    //    has dozens), those whose runs start furthest left are kept: the colour modes
+    //    place their reference picture at the left edge, and its colours must all stay.
     std::vector<Centre> centres;
     struct Flat {
         std::uint32_t count, colour;
