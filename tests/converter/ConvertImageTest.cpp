@@ -1,5 +1,6 @@
 // The converter library through its one export, loaded as the program loads it.
 #include "tests/animation/GifTestFiles.h"
+#include "tests/support/FileBytes.h"
 
 #include <QFile>
 #include <QImage>
@@ -41,6 +42,16 @@ int Call(Convert f, const QString& a, const QString& b) {
              0, 1, 50, 0);
 }
 
+// Saves the picture as source (a BMP in dir), converts it to a GIF beside it and
+// decodes that GIF with giflib; the test fails when any step does.
+void ConvertThroughFiles(Convert convert, const QImage& picture, const QTemporaryDir& dir,
+                         const QString& source, vx7::test::GiflibDecoded& decoded) {
+    ASSERT_TRUE(picture.save(dir.filePath(source)));
+    ASSERT_EQ(Call(convert, dir.filePath(source), dir.filePath(source + ".gif")), 1);
+    decoded = vx7::test::DecodeWithGiflib(vx7::test::ReadAll(dir.filePath(source + ".gif")));
+    ASSERT_TRUE(decoded.ok);
+}
+
 } // namespace
 
 TEST(ConvertImageTest, WritesASingleImageGifOfThePicturesSizeWithAtMost256Colours) {
@@ -48,12 +59,9 @@ TEST(ConvertImageTest, WritesASingleImageGifOfThePicturesSizeWithAtMost256Colour
     ASSERT_NE(convert, nullptr);
     QTemporaryDir dir;
     const QImage picture = vx7::test::PhotoLikePicture(303, 201, 4);
-    ASSERT_TRUE(picture.save(dir.filePath("中文_Tmp.bmp")));
-    ASSERT_EQ(Call(convert, dir.filePath("中文_Tmp.bmp"), dir.filePath("out.gif")), 1);
-    QFile f(dir.filePath("out.gif"));
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const auto decoded = vx7::test::DecodeWithGiflib(f.readAll());
-    ASSERT_TRUE(decoded.ok);
+    vx7::test::GiflibDecoded decoded;
+    ASSERT_NO_FATAL_FAILURE(
+        ConvertThroughFiles(convert, picture, dir, QStringLiteral("中文_Tmp.bmp"), decoded));
     EXPECT_EQ(decoded.screenWidth, 303);
     EXPECT_EQ(decoded.screenHeight, 201);
     ASSERT_EQ(decoded.images.size(), 1u);
@@ -101,12 +109,8 @@ TEST(ConvertImageTest, PixelsEntryGivesTheFileEntrysPaletteAndIndices) {
     QTemporaryDir dir;
     const int w = 303, h = 201;
     const QImage picture = vx7::test::PhotoLikePicture(w, h, 6).convertToFormat(QImage::Format_RGB32);
-    ASSERT_TRUE(picture.save(dir.filePath("p.bmp")));
-    ASSERT_EQ(Call(convert, dir.filePath("p.bmp"), dir.filePath("p.gif")), 1);
-    QFile f(dir.filePath("p.gif"));
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const auto decoded = vx7::test::DecodeWithGiflib(f.readAll());
-    ASSERT_TRUE(decoded.ok);
+    vx7::test::GiflibDecoded decoded;
+    ASSERT_NO_FATAL_FAILURE(ConvertThroughFiles(convert, picture, dir, QStringLiteral("p.bmp"), decoded));
     ASSERT_EQ(decoded.images.size(), 1u);
 
     // The picture inside a wider buffer: stride 310 words.

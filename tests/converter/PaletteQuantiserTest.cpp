@@ -72,6 +72,32 @@ double PopularityPsnr(const QImage& image) {
     return 10 * std::log10(255.0 * 255.0 / (sum / (3.0 * image.width() * image.height())));
 }
 
+// n well-spread colours for swatches.
+std::vector<QRgb> SpreadColours(int n) {
+    std::vector<QRgb> colours;
+    for (int i = 0; i < n; ++i)
+        colours.push_back(qRgb((i * 53) & 255, (i * 97 + 30) & 255, (i * 31 + 200) & 255));
+    return colours;
+}
+
+// 8 × 8 swatches from the top left corner, perRow to a row.
+void DrawSwatches(QImage& image, const std::vector<QRgb>& swatches, int perRow) {
+    for (size_t i = 0; i < swatches.size(); ++i)
+        for (int y = 0; y < 8; ++y)
+            for (int x = 0; x < 8; ++x)
+                image.setPixel(static_cast<int>(i) % perRow * 8 + x, static_cast<int>(i) / perRow * 8 + y,
+                               swatches[i]);
+}
+
+// Every one of the colours has a palette entry of its own.
+void ExpectInPalette(const QuantisedPicture& q, const std::vector<QRgb>& colours) {
+    std::set<QRgb> palette;
+    for (int i = 0; i < q.colours; ++i)
+        palette.insert(Entry(q, i));
+    for (QRgb c : colours)
+        EXPECT_TRUE(palette.count(c)) << std::hex << c;
+}
+
 } // namespace
 
 TEST(PaletteQuantiserTest, FewColoursAreKeptExactly) {
@@ -92,20 +118,10 @@ TEST(PaletteQuantiserTest, FewColoursAreKeptExactly) {
 
 TEST(PaletteQuantiserTest, FlatSwatchesBesideAPhotoKeepTheirExactColours) {
     QImage image = vx7::test::PhotoLikePicture(480, 240, 5);
-    std::vector<QRgb> swatches;
-    for (int i = 0; i < 48; ++i)
-        swatches.push_back(qRgb((i * 53) & 255, (i * 97 + 30) & 255, (i * 31 + 200) & 255));
-    for (int i = 0; i < 48; ++i)
-        for (int y = 0; y < 8; ++y)
-            for (int x = 0; x < 8; ++x)
-                image.setPixel((i % 4) * 8 + x, (i / 4) * 8 + y, swatches[static_cast<size_t>(i)]);
+    const std::vector<QRgb> swatches = SpreadColours(48);
+    DrawSwatches(image, swatches, 4);
     PaletteQuantiser q;
-    const auto result = q.Quantise(Bits(image), image.width(), image.height(), image.width());
-    std::set<QRgb> palette;
-    for (int i = 0; i < result.colours; ++i)
-        palette.insert(Entry(result, i));
-    for (QRgb s : swatches)
-        EXPECT_TRUE(palette.count(s)) << std::hex << s;
+    ExpectInPalette(q.Quantise(Bits(image), image.width(), image.height(), image.width()), swatches);
 }
 
 TEST(PaletteQuantiserTest, SwatchesAtTheLeftEdgeOutrankAPicturesOwnFlatColours) {
@@ -117,14 +133,9 @@ TEST(PaletteQuantiserTest, SwatchesAtTheLeftEdgeOutrankAPicturesOwnFlatColours) 
     // the palette is kept aside, and the swatches must win it.
     QImage image(480, 240, QImage::Format_RGB32);
     image.fill(Qt::white);
-    std::vector<QRgb> swatches;
-    for (int i = 0; i < 47; ++i)
-        swatches.push_back(qRgb((i * 53) & 255, (i * 97 + 30) & 255, (i * 31 + 200) & 255));
+    std::vector<QRgb> swatches = SpreadColours(47);
     swatches.push_back(qRgb(255, 255, 255));
-    for (int i = 0; i < 48; ++i)
-        for (int y = 0; y < 8; ++y)
-            for (int x = 0; x < 8; ++x)
-                image.setPixel((i % 4) * 8 + x, (i / 4) * 8 + y, swatches[static_cast<size_t>(i)]);
+    DrawSwatches(image, swatches, 4);
     for (int y = 0; y < 240; ++y)
         for (int x = 160; x < 400; ++x)
             image.setPixel(x, y, qRgb(20 + y / 3, 40 + y / 3, 120 + (y / 3) % 100));
@@ -138,11 +149,7 @@ TEST(PaletteQuantiserTest, SwatchesAtTheLeftEdgeOutrankAPicturesOwnFlatColours) 
         }
     PaletteQuantiser q;
     const auto result = q.Quantise(Bits(image), image.width(), image.height(), image.width());
-    std::set<QRgb> palette;
-    for (int i = 0; i < result.colours; ++i)
-        palette.insert(Entry(result, i));
-    for (QRgb s : swatches)
-        EXPECT_TRUE(palette.count(s)) << std::hex << s;
+    ExpectInPalette(result, swatches);
     ExpectNearestMapping(image, result);
 }
 
@@ -207,10 +214,7 @@ double SquaredError(const QImage& image, const QuantisedPicture& q) {
 
 // A photo-like picture with 8 × 8 swatches of the given colours in its top left corner.
 QImage WithSwatches(QImage image, const std::vector<QRgb>& swatches) {
-    for (size_t i = 0; i < swatches.size(); ++i)
-        for (int y = 0; y < 8; ++y)
-            for (int x = 0; x < 8; ++x)
-                image.setPixel(static_cast<int>(i % 8) * 8 + x, static_cast<int>(i / 8) * 8 + y, swatches[i]);
+    DrawSwatches(image, swatches, 8);
     return image;
 }
 
@@ -348,11 +352,7 @@ TEST(PaletteQuantiserTest, FlatColoursThatServeEveryCellLeaveTheFreeEntriesValid
     const auto r = q.Quantise(Bits(image), 300, 90, 300, options);
     ASSERT_GE(r.colours, 3);
     ASSERT_LE(r.colours, 12);
-    std::set<QRgb> palette;
-    for (int i = 0; i < r.colours; ++i)
-        palette.insert(Entry(r, i));
-    for (QRgb f : flats)
-        EXPECT_TRUE(palette.count(f)) << std::hex << f;
+    ExpectInPalette(r, std::vector<QRgb>(std::begin(flats), std::end(flats)));
     for (std::uint8_t i : r.indices)
         ASSERT_LT(i, r.colours);
     ExpectNearestMapping(image, r);
